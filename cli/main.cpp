@@ -1,0 +1,57 @@
+// mevrik-cli: the calculator's engine from a terminal.
+#include <cstring>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/Commands.h"
+
+namespace {
+
+const char* const kUsage =
+    "用法 / Usage:\n"
+    "  mevrik-cli eval [--precision N] [--radians] EXPRESSION\n"
+    "  mevrik-cli eval [--precision N] [--radians] -\n"
+    "      计算一个计算式，或从标准输入逐行计算（每行一个计算式）。\n"
+    "      Evaluates one expression, or one expression per line from standard input.\n"
+    "      --precision N  计算精度 0-4 / precision mode 0-4: 0 智能 低 (default), 1 智能 高,\n"
+    "                     2 0.000#, 3 0.000#-E00, 4 不处理\n"
+    "      --radians      角度单位为弧度（默认为度）/ angles in radians (default: degrees)\n"
+    "\n"
+    "  mevrik-cli weight KIND [--size S] [--variant V] [--length L] [--quantity N]\n"
+    "                         [--width B] [--thickness T] [--diameter D] [--wall T]\n"
+    "                         [--area A] [--material M] [--precision N]\n"
+    "      计算标准件或型钢的单重与总重 / unit and total weight of a fastener or section.\n"
+    "      KIND: 地脚螺栓 六角螺栓 六角螺母 垫圈 弹簧垫圈 方斜垫 工字钢 槽钢 角钢 圆钢 钢管 钢板\n"
+    "            or anchor-bolt hex-bolt hex-nut flat-washer spring-washer square-bevel-washer\n"
+    "               i-beam channel angle round-bar steel-pipe steel-plate\n"
+    "      --material M   钢|铜|铝, steel|copper|aluminium, 或密度 g/cm3 / or a density in g/cm3\n"
+    "\n"
+    "  结果写到标准输出，提示框写到标准错误。/ Results go to stdout, message boxes to stderr.\n"
+    "  退出码 / exit status: 0 有结果 / result, 1 无结果 / no result, 2 用法错误 / usage error.\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.empty()) {
+    std::cerr << kUsage;
+    return 2;
+  }
+  if (args[0] == "--help" || args[0] == "-h") {
+    std::cout << kUsage;
+    return 0;
+  }
+  const std::string command = args[0];
+  args.erase(args.begin());
+  // The configuration folder is accepted for symmetry with the window; the terminal never
+  // reads or writes the configuration file.
+  for (auto it = args.begin(); it != args.end();) {
+    if (*it == "--config-dir" && it + 1 != args.end()) it = args.erase(it, it + 2);
+    else ++it;
+  }
+  if (command == "eval") return mevrik::cli::RunEval(args);
+  if (command == "weight") return mevrik::cli::RunWeight(args);
+  std::cerr << "未知命令 / unknown command: " << command << "\n\n" << kUsage;
+  return 2;
+}

@@ -1,0 +1,30 @@
+#include "core/text/NumberWriters.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace mevrik::text {
+namespace {
+
+// The general form with up to `digits` significant digits, as the classic BASIC runtime writes
+// it: upper-case "E", a sign and at least two exponent digits, no "-0", and its texts for
+// values that are not numbers.
+std::u16string GeneralText(double value, int digits) {
+  if (std::isnan(value)) return u"-1.#IND";
+  if (std::isinf(value)) return value > 0 ? u"1.#INF" : u"-1.#INF";
+  if (value == 0) return u"0";
+  char buffer[64];
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits);
+  std::u16string out;
+  for (const char* p = buffer; p != result.ptr; ++p) out += static_cast<char16_t>(*p == 'e' ? 'E' : *p);
+  return out;
+}
+
+}  // namespace
+
+std::u16string ValueText(double value) { return GeneralText(value, 15); }
+
+std::u16string ShortText(float value) { return GeneralText(static_cast<double>(value), 7); }
+
+}  // namespace mevrik::text
