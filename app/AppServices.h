@@ -1,0 +1,20 @@
+#pragma once
+// The platform services a window uses, handed in by whoever creates it: the real ones by the
+// program, recording fakes by the tests. Pointers stay owned by the creator.
+namespace mevrik::platform {
+class MessageBoxes;
+class Clock;
+class Shell;
+}  // namespace mevrik::platform
+
+namespace mevrik::app {
+
+struct AppServices {
+  platform::MessageBoxes* boxes = nullptr;
+  platform::Clock* clock = nullptr;
+  platform::Shell* shell = nullptr;
+  // Further services (clipboard, file dialog, shutdown, always-on-top, ...) are added here by
+  // the windows that need them.
+};
+
+}  // namespace mevrik::app
