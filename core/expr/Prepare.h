@@ -37,11 +37,11 @@ struct ExprContext {
   HelpCountdown* helpCountdown = nullptr;
   // Receives "整理后：" + the converted expression, just before evaluation (the tooltip of the
   // label in front of the expression box).
-  std::function<void(std::u16string_view)> convertedTooltip;
+  std::function<void(std::u16string_view)> convertedTooltip = {};
   // Called after the error box of an error that means the typed text is wrong (codes 11, 13 and
   // the bracket errors), to remove the history entry just added. Leave it empty where there is
   // no expression history (the weight kinds).
-  std::function<void()> removeHistoryHead;
+  std::function<void()> removeHistoryHead = {};
 };
 
 // The value as text (at most 15 significant digits, "0.3", "1E+20"), or empty when the text was
