@@ -14,6 +14,7 @@ struct MaterialChoice {
   int index = 0;                        // the checked item of the material menu
   float customDensity = kSteelDensity;  // g/cm3, last entered for item 3
   float densityFactor = 1;              // DensityFactor of the weight formulas
+  bool customAsked = false;             // the custom density was asked for at least once
 };
 
 // Items 0-2; item 3 is chosen through AcceptCustomDensity.
