@@ -1,0 +1,12 @@
+#pragma once
+// The places of the parameter row: the shown captions and boxes of a kind side by side, each
+// box as wide as its longest entry, the picker "▼" right of the size box, all left of the
+// result caption.
+#include "app/main/WeightWidgets.h"
+#include "core/material/KindLayout.h"
+
+namespace mevrik::app {
+
+void PlaceParameterRow(const WeightWidgets& widgets, const material::KindLayout& layout);
+
+}  // namespace mevrik::app

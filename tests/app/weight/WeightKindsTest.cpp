@@ -1,0 +1,187 @@
+// The weight kinds' set-up in the window: lists, captions, standard codes from the configuration
+// file, the variants of washers with their popup and titles, the notes and the picker label.
+#include <QFile>
+
+#include "WeightFixture.h"
+
+namespace mevrik::testing {
+namespace {
+
+using WeightKindsTest = WeightWindowTest;
+
+QStringList Items(const QComboBox* box) {
+  QStringList items;
+  for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
+  return items;
+}
+
+TEST_F(WeightKindsTest, EachKindShowsItsBoxesCaptionsAndDefaultSize) {
+  struct Row {
+    int kind;
+    QStringList captions;  // LabSM 0-3, empty for a hidden box
+    int sizeBox;
+    int count;
+    QString selected;
+    QString first, last;
+  };
+  const Row rows[] = {
+      {1, {"选择规格:", "", "长度(mm):", "数量:"}, 0, 9, "M24", "M10*", "M48"},
+      {2, {"选择规格:", "", "长度(mm):", "数量:"}, 0, 23, "M20", "M5", "M64"},
+      {3, {"选择规格:", "", "", "数量:"}, 0, 26, "M20", "M3", "M64"},
+      {4, {"选择规格:", "", "", "数量:"}, 0, 25, "20", "3", "64"},
+      {5, {"选择规格:", "", "", "数量:"}, 0, 23, "16", "2", "48"},
+      {6, {"选择规格:", "", "", "数量:"}, 0, 12, "16", "6", "36"},
+      {7, {"选择型号:", "", "长度(mm):", "数量:"}, 0, 48, "Ⅰ12", "Ⅰ 9 -矿工钢", "Ⅰ63c"},
+      {8, {"选择型号:", "", "长度(mm):", "数量:"}, 0, 41, "[10", "[5", "[40c"},
+      {9, {"", "边宽(mm):", "边厚(mm):", "长度(mm):"}, 1, 24, "50", "20", "250"},
+      {10, {"", "直径(mm):", "长度(mm):", "数量:"}, 1, 88, "16", "5.5", "380"},
+      {11, {"", "外径(mm):", "壁厚(mm):", "长度(mm):"}, 1, 23, "159", "18", "1020"},
+      {12, {"", "厚度(mm):", "面积(mm^2):", "数量:"}, 1, 82, "10", "0.5", "200"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.kind);
+    w.SelectKind(row.kind);
+    for (int i = 0; i < 4; ++i) {
+      EXPECT_EQ(Box(i)->isVisible(), !row.captions[i].isEmpty()) << i;
+      if (!row.captions[i].isEmpty()) {
+        EXPECT_EQ(Caption(i)->text(), row.captions[i]) << i;
+      }
+    }
+    QComboBox* sizes = Box(row.sizeBox);
+    EXPECT_EQ(sizes->count(), row.count);
+    EXPECT_EQ(sizes->currentText(), row.selected);
+    EXPECT_EQ(sizes->itemText(0), row.first);
+    EXPECT_EQ(sizes->itemText(sizes->count() - 1), row.last);
+    EXPECT_EQ(Detail()->palette().color(QPalette::WindowText), kBlue);
+    EXPECT_FALSE(Result()->text().isEmpty()) << "the default size calculates";
+  }
+}
+
+TEST_F(WeightKindsTest, AnchorBoltRebuildsTheLengthListThatHexBoltsThenOffer) {
+  w.SelectKind(1);
+  EXPECT_EQ(Items(Box(2)).join(';'), "80;120;160;220;300;400;500;630;800;1000;1250;1500");
+  EXPECT_EQ(Box(2)->currentText(), "400");
+  w.SelectKind(2);
+  EXPECT_EQ(Box(2)->count(), 12) << "the hex bolt leaves the length list alone";
+  EXPECT_EQ(Box(2)->currentText(), "60");
+}
+
+TEST_F(WeightKindsTest, StandardCodeIsWrittenOnFirstSelectionAndAnEditTakesEffectAtTheNextSwitch) {
+  w.SelectKind(1);
+  EXPECT_EQ(Box(0)->toolTip(), "GB/T 799-2020");
+  EXPECT_EQ(w.ini->GetIniS("标准代号", "地脚螺栓", "missing"), "GB/T 799-2020");
+
+  w.ini->SetIniS("标准代号", "地脚螺栓", "GB/T 799-1988");
+  w.ini->SetIniS("标准代号", "六角螺栓", "edited bolt code");
+  w.SelectKind(2);
+  EXPECT_EQ(Box(0)->toolTip(), "edited bolt code");
+  w.SelectKind(1);
+  EXPECT_EQ(Box(0)->toolTip(), "GB/T 799-1988");
+  EXPECT_TRUE(Detail()->text().contains("※ 标准: GB/T 799-1988"));
+  QTest::mouseDClick(Caption(0), Qt::LeftButton);
+  ASSERT_EQ(w.boxes.shown.size(), 1);
+  EXPECT_TRUE(w.boxes.shown[0].text.startsWith("  ① 地脚螺栓,代号：GB/T 799-1988\r\n\r\n  ② "));
+}
+
+TEST_F(WeightKindsTest, SizeCaptionsAndDetailShowTheNotesTheOtherCaptionsDoNot) {
+  w.SelectKind(9);
+  QTest::mouseDClick(Caption(2), Qt::LeftButton);
+  QTest::mouseDClick(Caption(3), Qt::LeftButton);
+  EXPECT_TRUE(w.boxes.shown.isEmpty());
+  QTest::mouseDClick(Caption(1), Qt::LeftButton);
+  QTest::mouseDClick(Detail(), Qt::LeftButton);
+  ASSERT_EQ(w.boxes.shown.size(), 2);
+  const platform::BoxRequest& notes = w.boxes.shown[0];
+  EXPECT_EQ(notes.title, "说明");
+  EXPECT_EQ(notes.icon, platform::BoxIcon::Information);
+  EXPECT_EQ(notes.text,
+            "  ① 摘自《热轧型钢》,代号：GB/T 706-2016\r\n\r\n"
+            "  ② [边厚]参数仅提供了标准中的取值范围。\r\n\r\n"
+            "  ③ 具体参数请查阅相关规范、手册。");
+  EXPECT_EQ(w.boxes.shown[1].text, notes.text);
+}
+
+TEST_F(WeightKindsTest, SpringWasherStartsWithTheStandardVariantAndItsPopupSwitchesToHeavy) {
+  w.SelectKind(5);
+  EXPECT_EQ(w.titles.last(), "弹簧垫圈 (标准) _");
+  EXPECT_TRUE(w.Find<QMenu>("MnuLeiBie")->isEnabled());
+  EXPECT_EQ(Variant(0)->text(), "GB/T 859-1987 (轻型)");
+  EXPECT_EQ(Variant(1)->text(), "GB/T 93-1987 (标准)");
+  EXPECT_EQ(Variant(2)->text(), "GB/T 7244-1987 (重型)");
+  EXPECT_TRUE(Variant(2)->isVisible());
+  EXPECT_TRUE(Variant(1)->isChecked());
+  EXPECT_EQ(Box(0)->count(), 23);
+  EXPECT_EQ(Box(0)->currentText(), "16");
+  EXPECT_EQ(Box(0)->toolTip(), "GB/T 93-1987 (标准)");
+  EXPECT_EQ(Detail()->text(), "※ 单重: 0.008 kg/个\r\n※ 标准: GB/T 93-1987 (标准)");
+
+  QTest::mouseClick(Picker(), Qt::LeftButton);
+  QMenu* popup = w.Find<QMenu>("MnuLeiBie");
+  EXPECT_TRUE(popup->isVisible());
+  popup->hide();
+  Variant(2)->trigger();
+  EXPECT_EQ(w.titles.last(), "弹簧垫圈 (重型) _");
+  EXPECT_EQ(Box(0)->count(), 14);
+  EXPECT_EQ(Box(0)->currentText(), "16");
+  EXPECT_EQ(Box(0)->toolTip(), "GB/T 93-1987 (标准)") << "the variant switch keeps the tooltip";
+  EXPECT_TRUE(Variant(2)->isChecked());
+  EXPECT_FALSE(Variant(1)->isChecked());
+  EXPECT_EQ(Detail()->text(), "※ 单重: 0.013 kg/个\r\n※ 标准: GB/T 7244-1987 (重型)");
+  EXPECT_EQ(Result()->text(), "0.013");
+}
+
+TEST_F(WeightKindsTest, SquareBevelWasherHasTwoVariantsAndTheChannelOneHasItsOwnTooltip) {
+  w.SelectKind(6);
+  EXPECT_FALSE(Variant(2)->isVisible());
+  EXPECT_EQ(w.titles.last(), "方斜垫 (工字钢 用) _");
+  EXPECT_EQ(Box(0)->toolTip(), "GB/T 852-1988 (工字钢 用)");
+  EXPECT_EQ(Detail()->toolTip(), "规格：φD*□B*H-H1 (孔径*边长*薄-厚)");
+  Variant(1)->trigger();
+  EXPECT_EQ(w.titles.last(), "方斜垫 (槽钢 用) _");
+  EXPECT_EQ(Box(0)->toolTip(), "GB/T 853-1988 (槽钢用)");
+  EXPECT_EQ(Box(0)->currentText(), "16");
+  EXPECT_EQ(Detail()->text(),
+            "※ 单重: 0.028 kg/个\r\n※ 标准: GB/T 853-1988 (槽钢 用)\r\n※ 规格: φ17×□35×2-5.4");
+}
+
+TEST_F(WeightKindsTest, PickerOpensTheConnectionHoleWindowForSectionsAndAlternatesItsColour) {
+  QList<QColor> colours;
+  for (int kind : {7, 8, 9}) {
+    w.SelectKind(kind);
+    QTest::mouseClick(Picker(), Qt::LeftButton);
+    colours << TextColour(Picker());
+  }
+  EXPECT_EQ(w.holeWindows, (QList<int>{0, 1, 2}));
+  EXPECT_EQ(colours, (QList<QColor>{kRed, kBlue, kRed}));
+}
+
+TEST_F(WeightKindsTest, SwitchingToAWasherTogglesThePickerColour) {
+  w.SelectKind(5);
+  EXPECT_EQ(TextColour(Picker()), kRed);
+  w.SelectKind(6);
+  EXPECT_EQ(TextColour(Picker()), kBlue);
+}
+
+TEST_F(WeightKindsTest, ParameterRowFitsLeftOfTheResultForEveryKind) {
+  const int resultLeft = w.Find<QLabel>("LabJieGuo")->x();
+  for (int kind = 1; kind <= 12; ++kind) {
+    SCOPED_TRACE(kind);
+    w.SelectKind(kind);
+    int right = 0;
+    for (int i = 0; i < 4; ++i) {
+      if (!Box(i)->isVisible()) continue;
+      EXPECT_GE(Caption(i)->x(), right);
+      EXPECT_GE(Caption(i)->width(), Caption(i)->fontMetrics().horizontalAdvance(Caption(i)->text()));
+      EXPECT_GE(Box(i)->x(), Caption(i)->geometry().right());
+      right = Box(i)->geometry().right();
+      if (Picker()->isVisible() && i == w.catalogue.sizeComboIndex) {
+        EXPECT_GT(Picker()->x(), right);
+        right = Picker()->geometry().right();
+      }
+    }
+    EXPECT_LT(right, resultLeft);
+  }
+}
+
+}  // namespace
+}  // namespace mevrik::testing
