@@ -46,8 +46,9 @@ TEST_F(WeightInputTest, PickedAngleWidthFillsTheSmallestThicknessATypedOneDoesNo
   EXPECT_TRUE(Detail()->text().endsWith("※ [边厚]:3～8；[长度]可进行乘法运算"))
       << "the next listed width, 56, gives the row";
   Type(1, "56");
+  Box(3)->setFocus();
   EXPECT_EQ(BoxColour(Box(1)), kBlack);
-  EXPECT_EQ(Box(2)->currentText(), "6") << "typing a listed width picks no entry";
+  EXPECT_EQ(Box(2)->currentText(), "6") << "typing a listed width picks no entry, nor leaving it";
 }
 
 TEST_F(WeightInputTest, StarInTheWidthMovesToTheThicknessSoFiftyStarFiveFillsBoth) {
