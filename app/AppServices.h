@@ -6,6 +6,9 @@ class MessageBoxes;
 class Clock;
 class Shell;
 }  // namespace mevrik::platform
+namespace mevrik::config {
+class RWini;
+}
 
 namespace mevrik::app {
 
@@ -13,6 +16,7 @@ struct AppServices {
   platform::MessageBoxes* boxes = nullptr;
   platform::Clock* clock = nullptr;
   platform::Shell* shell = nullptr;
+  config::RWini* config = nullptr;  // the one configuration file of the run
   // Further services (clipboard, file dialog, shutdown, always-on-top, ...) are added here by
   // the windows that need them.
 };
