@@ -1,68 +1,35 @@
 // libFuzzer target: BDSJS must never crash, hang or read out of bounds, and the engine's
 // evaluator must agree with the plain recursive one on every text (value, boxes in order,
 // error, angle factor).
-#include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
-#include <optional>
 #include <string>
-#include <vector>
 
 #include "core/expr/EvaluateExpr.h"
 #include "core/expr/ExprError.h"
 #include "core/expr/Prepare.h"
+#include "core/text/NumberReaders.h"
+#include "tests/core/expr/EvalOutcome.h"
 #include "tests/core/expr/PlainEvaluator.h"
 
 namespace {
 
 using namespace mevrik::expr;
+using mevrik::expr::testing::Outcome;
+using mevrik::expr::testing::RecordingNotices;
+using mevrik::expr::testing::RunWith;
 
 // Every character the engine treats specially, plus a few it does not.
 constexpr char16_t kAlphabet[] = u"0123456789.()+-*/\\%^ eEdDSsIiNnCcOoTtAa°π×÷·（）＋－[]{}=x,";
 
-struct Recorder : Notices {
-  std::vector<std::u16string> calls;
-  void show(BoxKind kind, std::u16string_view title, std::u16string_view text) override {
-    calls.push_back(std::u16string(1, static_cast<char16_t>(u'0' + static_cast<int>(kind))) +
-                    std::u16string(title) + u"|" + std::u16string(text));
-  }
-};
-
-struct Outcome {
-  double value = 0;
-  std::optional<std::pair<std::int32_t, std::u16string>> error;
-  std::vector<std::u16string> boxes;
-  float toHDu = 0;
-};
-
-template <typename Evaluate>
-Outcome Run(Evaluate evaluate, std::u16string_view text, float toHDu) {
-  Outcome out;
-  Recorder recorder;
-  out.toHDu = toHDu;
-  try {
-    out.value = evaluate(text, out.toHDu, recorder);
-  } catch (const ExprError& e) {
-    out.error.emplace(e.code(), e.description());
-  }
-  out.boxes = std::move(recorder.calls);
-  return out;
-}
-
 void Compare(std::u16string_view text, float toHDu) {
   if (text.size() > 1500) return;  // the plain evaluator is quadratic and recursive
-  const Outcome fast = Run(EvaluateExpr, text, toHDu);
-  const Outcome plain = Run(mevrik::expr::testing::PlainEvaluateExpr, text, toHDu);
-  const bool sameValue = std::memcmp(&fast.value, &plain.value, sizeof(double)) == 0 ||
-                         (fast.value == 0 && plain.value == 0);
-  if (!sameValue || fast.error != plain.error || fast.boxes != plain.boxes ||
-      fast.toHDu != plain.toHDu) {
-    std::abort();
-  }
+  const Outcome fast = RunWith(EvaluateExpr, text, toHDu);
+  const Outcome plain = RunWith(mevrik::expr::testing::PlainEvaluateExpr, text, toHDu);
+  if (!(fast == plain)) std::abort();
 }
 
-struct NoCountdown : HelpCountdown {
+struct MemoryCountdown : HelpCountdown {
   int value = 0;
   int get() override { return value; }
   void set(int v) override { value = v; }
@@ -80,9 +47,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   const float toHDu = (options & 3) == 0 ? 0.0f : (options & 3) == 1 ? kRadianFactor : kDegreeFactor;
   Compare(text, toHDu);
 
-  Recorder recorder;
+  RecordingNotices recorder;
   NoticeFlags flags;
-  NoCountdown countdown;
+  MemoryCountdown countdown;
   float factor = toHDu;
   std::u16string converted;
   ExprContext context{.notices = recorder,
@@ -92,7 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
                       .helpCountdown = &countdown,
                       .convertedTooltip = [&](std::u16string_view t) { converted = t; }};
   const std::u16string result = BDSJS(text, context);
+  // The precision formatter must be able to read every value text back.
+  if (!result.empty() && !mevrik::text::StrictNumber(result)) std::abort();
   if (!converted.empty()) Compare(std::u16string_view(converted).substr(4), toHDu);  // "整理后："
-  (void)result;
   return 0;
 }

@@ -7,8 +7,8 @@
 #include <random>
 #include <string>
 
+#include "EvalOutcome.h"
 #include "PlainEvaluator.h"
-#include "RecordingNotices.h"
 #include "core/expr/ExprError.h"
 #include "core/text/Utf16.h"
 
@@ -16,32 +16,10 @@ namespace mevrik::expr {
 namespace {
 
 using testing::Box;
-using testing::RecordingNotices;
+using testing::Outcome;
+using testing::RunWith;
 using text::FromUtf8;
 using text::ToUtf8;
-
-struct Outcome {
-  double value = 0;
-  std::optional<std::int32_t> code;
-  std::string description;
-  std::vector<Box> boxes;
-  float toHDu = 0;
-};
-
-template <typename Evaluate>
-Outcome RunWith(Evaluate evaluate, std::u16string_view text, float toHDu = kDegreeFactor) {
-  Outcome out;
-  RecordingNotices notices;
-  out.toHDu = toHDu;
-  try {
-    out.value = evaluate(text, out.toHDu, notices);
-  } catch (const ExprError& e) {
-    out.code = e.code();
-    out.description = ToUtf8(e.description());
-  }
-  out.boxes = notices.boxes;
-  return out;
-}
 
 Outcome Evaluate(std::string_view text, float toHDu = kDegreeFactor) {
   return RunWith(EvaluateExpr, FromUtf8(text), toHDu);
@@ -222,12 +200,7 @@ TEST(EvaluateExpr, DeepAndLongTextsAtTheLengthLimit) {
 void ExpectSameAsPlain(const std::u16string& text, float toHDu) {
   const Outcome fast = RunWith(EvaluateExpr, text, toHDu);
   const Outcome plain = RunWith(testing::PlainEvaluateExpr, text, toHDu);
-  const std::string shown = ToUtf8(text);
-  EXPECT_EQ(fast.code, plain.code) << shown;
-  EXPECT_EQ(fast.description, plain.description) << shown;
-  EXPECT_EQ(fast.boxes, plain.boxes) << shown;
-  EXPECT_EQ(fast.toHDu, plain.toHDu) << shown;
-  EXPECT_TRUE(fast.value == plain.value || (std::isnan(fast.value) && std::isnan(plain.value))) << shown;
+  EXPECT_EQ(fast, plain) << ToUtf8(text) << "\n" << fast.description << "\n" << plain.description;
 }
 
 TEST(EvaluateExpr, AgreesWithThePlainEvaluator) {
