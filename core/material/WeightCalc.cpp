@@ -103,10 +103,11 @@ class Calculation {
     for (auto part : parts) detail += part;
     out_.detail = std::move(detail);
   }
+  // The last step of every branch: reaching it means the auto-copy runs.
   void SetTotal(const std::optional<double>& total) {
+    out_.finished = true;
     if (!Have(total)) return;
     if (auto shown = Format(*total); Have(shown)) out_.result = *shown;
-    out_.finished = true;
   }
   void Refuse(std::u16string_view detail, std::u16string_view result) {
     out_.detailColour = TextColour::Red;
