@@ -276,6 +276,14 @@ TEST_F(Weights, IBeamCodeWithoutSeparatorServesBothRows) {
   EXPECT_NE(mining.detail->find(u"\r\n● 标准: GB/T 706-2016\r\n"), std::u16string::npos);
 }
 
+TEST_F(Weights, AUnitWeightBeyondSinglePrecisionIsNotStored) {
+  Select(CalcKind::SteelPlate);
+  unitWeight_ = 7.85f;
+  const auto out = Calc(-1, {u"", u"1e39", u"1000000", u"1"});
+  EXPECT_EQ(unitWeight_, 7.85f);
+  EXPECT_FALSE(out.complete);
+}
+
 TEST(WeightPattern, ThreeDecimalsOnlyAboveOneGram) {
   EXPECT_EQ(WeightPattern(0.001f, CalcKind::HexNut), u"0.0000");
   EXPECT_EQ(WeightPattern(0.001f, CalcKind::SpringWasher), u"0.0000#");
