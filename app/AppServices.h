@@ -5,7 +5,12 @@ namespace mevrik::platform {
 class MessageBoxes;
 class Clock;
 class Shell;
+class Clipboard;
+class AlwaysOnTop;
 }  // namespace mevrik::platform
+namespace mevrik::config {
+class RWini;
+}
 
 namespace mevrik::app {
 
@@ -13,6 +18,10 @@ struct AppServices {
   platform::MessageBoxes* boxes = nullptr;
   platform::Clock* clock = nullptr;
   platform::Shell* shell = nullptr;
+  platform::Clipboard* clipboard = nullptr;
+  platform::AlwaysOnTop* top = nullptr;
+  // The configuration file, its path fixed before the main window loads.
+  config::RWini* ini = nullptr;
   // Further services (clipboard, file dialog, shutdown, always-on-top, ...) are added here by
   // the windows that need them.
 };

@@ -1,0 +1,35 @@
+#pragma once
+// Clicks, double-clicks and focus loss of widgets that have no such signal (labels, the line
+// edit inside a combo box), delivered to a function.
+#include <QEvent>
+#include <QObject>
+#include <functional>
+
+namespace mevrik::app {
+
+class EventHook : public QObject {
+public:
+  // Calls `handler` whenever `watched` receives an event of `type`; the event then goes on to
+  // the widget as usual.
+  static void On(QObject* watched, QEvent::Type type, std::function<void()> handler);
+
+protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+  EventHook(QObject* watched, QEvent::Type type, std::function<void()> handler);
+  QEvent::Type type_;
+  std::function<void()> handler_;
+};
+
+inline void OnClick(QObject* widget, std::function<void()> handler) {
+  EventHook::On(widget, QEvent::MouseButtonRelease, std::move(handler));
+}
+inline void OnDoubleClick(QObject* widget, std::function<void()> handler) {
+  EventHook::On(widget, QEvent::MouseButtonDblClick, std::move(handler));
+}
+inline void OnFocusOut(QObject* widget, std::function<void()> handler) {
+  EventHook::On(widget, QEvent::FocusOut, std::move(handler));
+}
+
+}  // namespace mevrik::app
