@@ -18,12 +18,10 @@ struct AppServices {
   platform::MessageBoxes* boxes = nullptr;
   platform::Clock* clock = nullptr;
   platform::Shell* shell = nullptr;
+  config::RWini* config = nullptr;  // the one configuration file of the run
   platform::Clipboard* clipboard = nullptr;
   platform::AlwaysOnTop* top = nullptr;
-  // The configuration file, its path fixed before the main window loads.
-  config::RWini* ini = nullptr;
-  // Further services (clipboard, file dialog, shutdown, always-on-top, ...) are added here by
-  // the windows that need them.
+  // Further services (file dialog, shutdown, ...) are added here by the windows that need them.
 };
 
 }  // namespace mevrik::app

@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
   mevrik::platform::QtClipboard clipboard;
   mevrik::platform::QtAlwaysOnTop top;
   mevrik::config::RWini ini(mevrik::config::ConfigPathIn(folder), boxes, EndProgram);
-  mevrik::app::AppServices services{&boxes, &clock, &shell, &clipboard, &top, &ini};
+  mevrik::app::AppServices services{&boxes, &clock, &shell, &ini, &clipboard, &top};
 
   mevrik::app::FrmMain main(services, [] { QCoreApplication::exit(0); });
   window = &main;

@@ -61,7 +61,7 @@ const char16_t* const kHelpLines[] = {
 class ExpressionPanel::Services {
 public:
   Services(const AppServices& app, QWidget* window)
-      : boxes(*app.boxes), clipboard(*app.clipboard), ini(*app.ini), notices(boxes, window),
+      : boxes(*app.boxes), clipboard(*app.clipboard), ini(*app.config), notices(boxes, window),
         countdown(ini) {}
   platform::MessageBoxes& boxes;
   platform::Clipboard& clipboard;

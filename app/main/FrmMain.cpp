@@ -11,14 +11,10 @@
 #include "app/main/KindSwitch.h"
 #include "app/main/StatusClock.h"
 #include "app/main/Twips.h"
+#include "core/material/KindLayout.h"
 #include "platform/AlwaysOnTop.h"
 
 namespace mevrik::app {
-
-QString MainTitle(const QString& middle, const QString& version, bool topMost, bool startUp) {
-  return QStringLiteral("Mevrik") + (startUp ? QStringLiteral("→") : QStringLiteral(" →")) +
-         middle + version + (topMost ? QStringLiteral("-[置顶]") : QString());
-}
 
 FrmMain::FrmMain(const AppServices& services, std::function<void()> endProgram, QWidget* parent)
     : QMainWindow(parent), services_(services), endProgram_(std::move(endProgram)) {
@@ -52,10 +48,18 @@ void FrmMain::SetFormWidthTwips(int twips) {
   setFixedSize(Tw(twips), height);
 }
 
-QString FrmMain::KindCaption() const { return m_.MnuJS[state_.CurrentKind]->text(); }
+QString FrmMain::KindTitleText() const {
+  return QString::fromStdU16String(
+      material::KindTitleText(static_cast<material::CalcKind>(state_.CurrentKind)));
+}
 
 void FrmMain::SetTitle(const QString& middle) {
-  setWindowTitle(MainTitle(middle, state_.VersionText, m_.MnuS_Top->isChecked(), false));
+  setWindowTitle(QString::fromStdU16String(material::WindowTitle(
+      middle.toStdU16String(), state_.VersionText.toStdU16String(), m_.MnuS_Top->isChecked())));
+}
+
+QString FrmMain::StartUpTitle(const QString& middle, const QString& version) {
+  return QStringLiteral("Mevrik→") + middle + version + QStringLiteral("-[置顶]");
 }
 
 void FrmMain::CmdOK_Click() {
@@ -70,7 +74,7 @@ void FrmMain::CmdOK_Click() {
 void FrmMain::MnuS_Top_Click() {
   const bool on = m_.MnuS_Top->isChecked();
   services_.top->setTopMost(this, on);
-  SetTitle(KindCaption() + QStringLiteral(" _"));
+  SetTitle(KindTitleText());
 }
 
 void FrmMain::Form_Resize() {
@@ -105,7 +109,7 @@ void FrmMain::closeEvent(QCloseEvent* event) {
 }
 
 void FrmMain::Form_QueryUnload() {
-  expression_->History().Save(*services_.ini, state_.HistoryLimit);
+  expression_->History().Save(*services_.config, state_.HistoryLimit);
 }
 
 }  // namespace mevrik::app

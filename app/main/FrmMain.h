@@ -17,10 +17,6 @@ class ExpressionPanel;
 class KindSwitch;
 class StatusClock;
 
-// "Mevrik→计算式 _1.0.01-[置顶]" at the end of the start-up, "Mevrik →..." afterwards;
-// `middle` is a kind caption + " _" (or a variant's title text).
-QString MainTitle(const QString& middle, const QString& version, bool topMost, bool startUp);
-
 class FrmMain : public QMainWindow {
   Q_OBJECT
 public:
@@ -41,8 +37,11 @@ public:
   void CmdEnd_Click() { close(); }
   void MnuEnd_Click() { close(); }
 
-  // The title "Mevrik →" + middle + VersionText, with "-[置顶]" while always on top.
+  // The title "Mevrik →" + middle + VersionText, with "-[置顶]" while always on top; `middle`
+  // is a kind caption + " _" or a variant's title text (material::KindTitleText and the like).
   void SetTitle(const QString& middle);
+  // "Mevrik→计算式 _1.0.01-[置顶]": the end of the start-up has no blank before the arrow.
+  static QString StartUpTitle(const QString& middle, const QString& version);
   // Window width in twips (8340 the calculator alone, 9600 with the statistics in view).
   void SetFormWidthTwips(int twips);
 
@@ -62,7 +61,7 @@ private:
   void Form_QueryUnload();
   void LoadSteps();
   void ConnectWindowHandlers();
-  QString KindCaption() const;
+  QString KindTitleText() const;
 
   AppServices services_;
   std::function<void()> endProgram_;

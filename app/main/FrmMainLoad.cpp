@@ -27,7 +27,7 @@ bool FrmMain::Form_Load() {
       case config::StartupErrorAction::ContinueWithoutPersistence:
         return true;
       case config::StartupErrorAction::RemoveFileThenEnd:
-        services_.ini->RemoveFile();
+        services_.config->RemoveFile();
         return false;
       case config::StartupErrorAction::EndProgram:
         return false;
@@ -37,7 +37,7 @@ bool FrmMain::Form_Load() {
 }
 
 void FrmMain::LoadSteps() {
-  config::RWini& ini = *services_.ini;
+  config::RWini& ini = *services_.config;
   kinds_->AddKinds();
 
   const QDateTime now = services_.clock->now();
@@ -45,8 +45,10 @@ void FrmMain::LoadSteps() {
                                          tools::DefaultShutdownTime(now.date()));
   m_.MnuDSGJ->setChecked(tools::ShutdownPendingToday(shutdownAt, now));
 
-  state_.StandardCode = ini.GetIniS(QStringLiteral("标准代号"), QStringLiteral("地脚螺栓"),
-                                    QStringLiteral("GB/T 799-2020"));
+  state_.Catalogue.standardCode =
+      ini.GetIniS(QStringLiteral("标准代号"), QStringLiteral("地脚螺栓"),
+                  QStringLiteral("GB/T 799-2020"))
+          .toStdU16String();
   // Read only so that the key exists for the trigonometry help countdown.
   ini.GetIniN(QStringLiteral("计算式"), QStringLiteral("说明"), 0);
   expression_->MSBDSSL_Click(ini.GetIniN(QStringLiteral("计算式"), QStringLiteral("记录"), 1));
@@ -60,16 +62,14 @@ void FrmMain::LoadSteps() {
   state_.NoticeFlags = expr::NoticeFlags{};
   state_.ToHDu = m_.MSjddw[0]->isChecked() ? expr::kDegreeFactor : expr::kRadianFactor;
 
-  state_.DensityFactor = 1.0f;
-  state_.CustomDensity = 7.85f;
+  state_.Material = material::MaterialChoice{};
   // Any kind other than 0, so that selecting 0 builds the expression layout.
   state_.CurrentKind = 1;
   kinds_->MnuJS_Click(0);
 
   if (m_.MnuS_Top->isChecked()) {
     services_.top->setTopMost(this, true);
-    setWindowTitle(MainTitle(KindCaption() + QStringLiteral(" _"), state_.VersionText, true,
-                             true));
+    setWindowTitle(StartUpTitle(KindTitleText(), state_.VersionText));
   }
   ini.MakeHidden();
 }

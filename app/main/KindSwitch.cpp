@@ -12,12 +12,13 @@
 #include "app/main/MainControls.h"
 #include "app/main/MainMenus.h"
 #include "app/main/MainState.h"
+#include "core/material/CalcKind.h"
+#include "core/material/KindLayout.h"
 
 namespace mevrik::app {
 namespace {
 
-const QString kKindList = QStringLiteral(
-    "计算式；地脚螺栓；六角螺栓；六角螺母；垫圈；弹簧垫圈；方斜垫；工字钢；槽钢；角钢；圆钢；钢管；钢板");
+QString Q(const std::u16string& text) { return QString::fromStdU16String(text); }
 
 }  // namespace
 
@@ -32,7 +33,12 @@ KindSwitch::KindSwitch(MainControls& controls, MainMenus& menus, MainState& stat
   });
 }
 
-QStringList KindSwitch::KindCaptions() { return kKindList.split(QStringLiteral("；")); }
+QStringList KindSwitch::KindCaptions() {
+  QStringList captions;
+  for (int i = 0; i < material::kKindCount; ++i)
+    captions << Q(material::KindCaption(static_cast<material::CalcKind>(i)));
+  return captions;
+}
 
 void KindSwitch::AddKinds() {
   const QStringList captions = KindCaptions();
@@ -68,7 +74,7 @@ void KindSwitch::MnuJS_Click(int index) {
   state_.CurrentKind = index;
 
   const QString caption = m_.MnuJS[index]->text();
-  setTitle_(caption + QStringLiteral(" _"));
+  setTitle_(Q(material::KindTitleText(static_cast<material::CalcKind>(index))));
   c_.LabStB[2]->setText(caption);
 
   for (int i = 0; i < c_.CombSR.size(); ++i) {
@@ -93,8 +99,8 @@ void KindSwitch::MnuJS_Click(int index) {
     if (weight_) weight_->SetUpKind(index);
   }
 
-  QComboBox* sizeBox = c_.CombSR[state_.SizeComboIndex];
-  sizeBox->setToolTip(state_.StandardCode);
+  QComboBox* sizeBox = c_.CombSR[state_.Catalogue.sizeComboIndex];
+  sizeBox->setToolTip(Q(state_.Catalogue.standardCode));
   if (index != 0) sizeBox->setFocus();
 }
 
@@ -121,11 +127,11 @@ void KindSwitch::ShowWeightLayout() {
   c_.LabDanZhong->clear();
   c_.CmdOK->setEnabled(true);
   QLabel* material = c_.LabStB[1];
-  material->setToolTip(QStringLiteral("材质密度"));
-  material->setVisible(!m_.MSCaiZhi[0]->isChecked());
-  if (m_.MSCaiZhi[1]->isChecked()) material->setText(QStringLiteral("铜 8.92"));
-  if (m_.MSCaiZhi[2]->isChecked()) material->setText(QStringLiteral("铝 2.70"));
-  if (m_.MSCaiZhi[3]->isChecked()) material->setText(m_.MSCaiZhi[3]->text());
+  material->setToolTip(QString::fromUtf16(material::kMaterialIndicatorTooltip.data(),
+                                          material::kMaterialIndicatorTooltip.size()));
+  material->setVisible(state_.Material.index != 0);
+  if (state_.Material.index != 0)
+    material->setText(Q(material::KindSwitchMaterialIndicator(state_.Material)));
 }
 
 }  // namespace mevrik::app

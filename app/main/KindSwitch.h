@@ -17,8 +17,8 @@ class WeightKinds {
 public:
   virtual ~WeightKinds() = default;
   // The kind's own set-up, after the switch has hidden every parameter box and shown the weight
-  // layout: lists, captions, defaults, MainState's StandardCode and SizeComboIndex, the default
-  // size (which starts a calculation).
+  // layout: lists, captions, defaults, MainState's Catalogue, the default size (which starts a
+  // calculation).
   virtual void SetUpKind(int kind) = 0;
   // The calculate action for kinds 1-12, its parameter check included.
   virtual void Calculate() = 0;
@@ -27,11 +27,11 @@ public:
 class KindSwitch : public QObject {
   Q_OBJECT
 public:
-  // `setTitle` receives the middle of the window title ("计算式 _"), see MainTitle.
+  // `setTitle` receives the middle of the window title ("计算式 _", see FrmMain::SetTitle).
   KindSwitch(MainControls& controls, MainMenus& menus, MainState& state,
              std::function<void(const QString&)> setTitle, QObject* parent = nullptr);
 
-  // The captions of kinds 0-12, split from the program's kind list.
+  // The captions of kinds 0-12.
   static QStringList KindCaptions();
 
   // Start-up: creates MnuJS(1..12), the drop-down items 1-12 and the toolbar tooltips.

@@ -5,6 +5,8 @@
 #include "core/expr/EvaluateExpr.h"
 #include "core/expr/JingDu.h"
 #include "core/expr/Prepare.h"
+#include "core/material/Catalogue.h"
+#include "core/material/Material.h"
 
 namespace mevrik::app {
 
@@ -16,11 +18,9 @@ struct MainState {
   expr::NoticeFlags NoticeFlags;
   // Expressions kept in the history: 0, 8, 16 or 24.
   int HistoryLimit = 8;
-  // Written by the kind switch of the weight kinds, read by their calculation.
-  QString StandardCode;
-  int SizeComboIndex = 0;
-  float DensityFactor = 1.0f;
-  float CustomDensity = 7.85f;
+  // Written by the kind and variant switches, read by the weight calculation.
+  material::CatalogueState Catalogue;
+  material::MaterialChoice Material;
   QString VersionText;
 };
 
