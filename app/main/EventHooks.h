@@ -12,13 +12,17 @@ public:
   // Calls `handler` whenever `watched` receives an event of `type`; the event then goes on to
   // the widget as usual.
   static void On(QObject* watched, QEvent::Type type, std::function<void()> handler);
+  // Calls `handler` for the Enter and Return keys and keeps the key from the widget, whose own
+  // handling would interfere (a combo box selects the matching list item on Enter).
+  static void OnEnterKey(QObject* watched, std::function<void()> handler);
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-  EventHook(QObject* watched, QEvent::Type type, std::function<void()> handler);
+  EventHook(QObject* watched, QEvent::Type type, std::function<void()> handler, bool enterOnly);
   QEvent::Type type_;
+  bool enterOnly_;
   std::function<void()> handler_;
 };
 

@@ -84,8 +84,8 @@ ExpressionPanel::~ExpressionPanel() = default;
 void ExpressionPanel::Connect() {
   connect(c_.CombBDS, &QComboBox::editTextChanged, this, [this] { CombBDS_Change(); });
   connect(c_.CombBDS, &QComboBox::activated, this, [this] { CombBDS_Click(); });
-  connect(c_.CombBDS->lineEdit(), &QLineEdit::returnPressed, this,
-          [this] { CombBDS_KeyPressEnter(); });
+  EventHook::OnEnterKey(c_.CombBDS, [this] { CombBDS_KeyPressEnter(); });
+  EventHook::OnEnterKey(c_.CombBDS->lineEdit(), [this] { CombBDS_KeyPressEnter(); });
   OnFocusOut(c_.CombBDS, [this] { CombBDS_LostFocus(); });
   for (int i = 0; i < c_.CmdHanShu.size(); ++i)
     connect(c_.CmdHanShu[i], &QPushButton::clicked, this, [this, i] { CmdHanShu_Click(i); });

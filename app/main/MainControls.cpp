@@ -173,8 +173,8 @@ void BuildStatistics(MainControls& c, QWidget* central) {
 void BuildStatusBar(MainControls& c, QWidget* central) {
   c.PicStatBar = Make<QWidget>(central, QStringLiteral("PicStatBar"),
                                {0, Tw(2800 - 1060), Tw(8320), kStatusBarHeight});
-  const QList<QRect> places = {{2, 1, 262, 18}, {266, 1, 62, 18}, {330, 1, 70, 18},
-                               {402, 1, 40, 18}, {444, 1, 110, 18}};
+  const QList<QRect> places = {{2, 2, 232, 18}, {236, 2, 58, 18}, {296, 2, 64, 18},
+                               {362, 2, 42, 18}, {406, 2, 148, 18}};
   const QStringList texts = {QString(), QStringLiteral("22:33"), QStringLiteral("地脚螺栓"),
                              QStringLiteral("22:33"), QStringLiteral("2020/12/25 星期五")};
   const QStringList names = {QStringLiteral("状态信息"), QStringLiteral("角度单位"),

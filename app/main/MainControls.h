@@ -52,7 +52,7 @@ struct MainControls {
 };
 
 // Height of the status bar panel in pixels.
-constexpr int kStatusBarHeight = 20;
+constexpr int kStatusBarHeight = 22;
 
 // Creates every control as a child of `central`.
 MainControls BuildMainControls(QWidget* central);
