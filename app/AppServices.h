@@ -5,6 +5,8 @@ namespace mevrik::platform {
 class MessageBoxes;
 class Clock;
 class Shell;
+class Clipboard;
+class AlwaysOnTop;
 }  // namespace mevrik::platform
 namespace mevrik::config {
 class RWini;
@@ -17,8 +19,9 @@ struct AppServices {
   platform::Clock* clock = nullptr;
   platform::Shell* shell = nullptr;
   config::RWini* config = nullptr;  // the one configuration file of the run
-  // Further services (clipboard, file dialog, shutdown, always-on-top, ...) are added here by
-  // the windows that need them.
+  platform::Clipboard* clipboard = nullptr;
+  platform::AlwaysOnTop* top = nullptr;
+  // Further services (file dialog, shutdown, ...) are added here by the windows that need them.
 };
 
 }  // namespace mevrik::app
