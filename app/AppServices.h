@@ -5,6 +5,7 @@ namespace mevrik::platform {
 class MessageBoxes;
 class Clock;
 class Shell;
+class Shutdown;
 }  // namespace mevrik::platform
 
 namespace mevrik::app {
@@ -13,6 +14,7 @@ struct AppServices {
   platform::MessageBoxes* boxes = nullptr;
   platform::Clock* clock = nullptr;
   platform::Shell* shell = nullptr;
+  platform::Shutdown* shutdown = nullptr;
   // Further services (clipboard, file dialog, shutdown, always-on-top, ...) are added here by
   // the windows that need them.
 };
