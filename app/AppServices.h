@@ -7,6 +7,9 @@ class Clock;
 class Shell;
 class Shutdown;
 }  // namespace mevrik::platform
+namespace mevrik::config {
+class RWini;
+}
 
 namespace mevrik::app {
 
@@ -15,6 +18,7 @@ struct AppServices {
   platform::Clock* clock = nullptr;
   platform::Shell* shell = nullptr;
   platform::Shutdown* shutdown = nullptr;
+  config::RWini* config = nullptr;  // the one configuration file of the run
   // Further services (clipboard, file dialog, shutdown, always-on-top, ...) are added here by
   // the windows that need them.
 };
