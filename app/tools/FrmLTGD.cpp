@@ -8,8 +8,8 @@
 #include <QListWidget>
 #include <QTimer>
 
+#include "app/config/RWini.h"
 #include "app/tools/ClickLabel.h"
-#include "app/tools/IniAccess.h"
 #include "app/tools/KeyPressFilter.h"
 #include "app/tools/Named.h"
 #include "app/tools/PipeTexts.h"
@@ -41,7 +41,7 @@ void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) 
 
 }  // namespace
 
-FrmLTGD::FrmLTGD(IniAccess& ini, platform::MessageBoxes& boxes, QWidget* parent)
+FrmLTGD::FrmLTGD(config::RWini& ini, platform::MessageBoxes& boxes, QWidget* parent)
     : QWidget(parent, Qt::Window), ini_(ini), boxes_(boxes) {
   setObjectName(QStringLiteral("FrmLTGD"));
   setAttribute(Qt::WA_DeleteOnClose);
@@ -68,7 +68,10 @@ QWidget* FrmLTGD::buildWallThickness() {
     auto* label = Named(new QLabel(kWallLabels[i], panel), "LabGLBH", i);
     if (i == 2) label->setToolTip(kStressTip);
     grid->addWidget(label, i + 1, 0);
-    if (i < 6) grid->addWidget(Named(new QLabel(kWallUnits[i], panel), "Labdanwei", i), i + 1, 2);
+  }
+  for (int i = 0; i < 6; ++i) {  // every quantity but ψ has a unit
+    grid->addWidget(Named(new QLabel(kWallUnits[i], panel), "Labdanwei", i), i < 3 ? i + 1 : i + 2,
+                    2);
   }
 
   for (int i = 0; i < 4; ++i) {

@@ -15,15 +15,16 @@ class QGridLayout;
 namespace mevrik::platform {
 class MessageBoxes;
 }
+namespace mevrik::config {
+class RWini;
+}
 
 namespace mevrik::tools {
-
-class IniAccess;
 
 class FrmLTGD : public QWidget {
   Q_OBJECT
 public:
-  FrmLTGD(IniAccess& ini, platform::MessageBoxes& boxes, QWidget* parent = nullptr);
+  FrmLTGD(config::RWini& ini, platform::MessageBoxes& boxes, QWidget* parent = nullptr);
 
 protected:
   void closeEvent(QCloseEvent* event) override;
@@ -46,7 +47,7 @@ private:
   void writeFlowResult(pipe::FlowQuantity target, const std::u16string& text);
   void colourFlowBox(int index, const QColor& background, const QColor& labelText);
 
-  IniAccess& ini_;
+  config::RWini& ini_;
   platform::MessageBoxes& boxes_;
   std::array<QComboBox*, 4> combGLBH_{};
   std::array<QLineEdit*, 3> txtJG_{};

@@ -21,7 +21,7 @@ const QColor kWhite(255, 255, 255), kBlack(0, 0, 0), kYellow(255, 255, 0), kBlue
 
 class FrmLTGDTest : public ::testing::Test {
 protected:
-  void open() { window = new FrmLTGD(ini, boxes); }
+  void open() { window = new FrmLTGD(config.ini, boxes); }
   void TearDown() override { delete window.data(); }
 
   template <class W>
@@ -47,8 +47,8 @@ protected:
   QColor labelColour(int i) const { return flowLabel(i)->palette().color(QPalette::WindowText); }
   void click(QWidget* label) { QTest::mouseClick(label, Qt::LeftButton); }
 
-  FakeIni ini;
-  FakeBoxes boxes;
+  TempConfig config;
+  RecordingBoxes boxes;
   QPointer<FrmLTGD> window;
 };
 
@@ -56,8 +56,8 @@ TEST_F(FrmLTGDTest, DefaultsGiveTheKnownWallThickness) {
   open();
   EXPECT_EQ(results(), (QStringList{"6.23", "2.43", "8.66"}));
   EXPECT_EQ(comb(1)->currentText(), "219");
-  EXPECT_EQ(ini.value("壁厚流量", "壁厚"), "6.3，219，100，1");
-  EXPECT_EQ(ini.value("壁厚流量", "流量"), "60，2.12，100");
+  EXPECT_EQ(config.stored("壁厚流量", "壁厚"), "6.3，219，100，1");
+  EXPECT_EQ(config.stored("壁厚流量", "流量"), "60，2.12，100");
   // The flow boxes are filled but nothing is computed before the user types.
   EXPECT_EQ(flow(0)->text(), "60");
   EXPECT_EQ(boxColour(0), kWhite);
@@ -69,7 +69,7 @@ TEST_F(FrmLTGDTest, StressAndWeldCoefficientDecideWhetherThereIsAResult) {
     const char* stress;
     const char* weld;
     QStringList shown;
-    size_t warnings;
+    int warnings;
   } cases[] = {
       {"85 -10钢", "0.7", {"10.74", "3.11", "13.85"}, 0},  // 59.5 lies above 6.4
       {"5", "1", {"", "", ""}, 0},                         // 5 lies below: nothing
@@ -174,8 +174,8 @@ TEST_F(FrmLTGDTest, InputsAreStoredOnClosingAndRestoredOnOpening) {
   window->close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(window, nullptr);  // closing unloads the window
-  EXPECT_EQ(ini.value("壁厚流量", "壁厚"), "2.5，219，100，0.7");
-  EXPECT_EQ(ini.value("壁厚流量", "流量"), "60，3，100");
+  EXPECT_EQ(config.stored("壁厚流量", "壁厚"), "2.5，219，100，0.7");
+  EXPECT_EQ(config.stored("壁厚流量", "流量"), "60，3，100");
 
   open();
   EXPECT_EQ(comb(0)->currentText(), "2.5");
@@ -184,8 +184,8 @@ TEST_F(FrmLTGDTest, InputsAreStoredOnClosingAndRestoredOnOpening) {
 }
 
 TEST_F(FrmLTGDTest, FewerStoredFieldsLeaveTheOtherBoxesAsDesigned) {
-  ini.values["壁厚流量/壁厚"] = "2.5，159";
-  ini.values["壁厚流量/流量"] = "5";
+  config.store("壁厚流量", "壁厚", "2.5，159");
+  config.store("壁厚流量", "流量", "5");
   open();
   QStringList combos;
   for (int i = 0; i < 4; ++i) combos << comb(i)->currentText();
@@ -199,7 +199,7 @@ TEST_F(FrmLTGDTest, HelpLabelsOpenTheirNotes) {
   open();
   click(find<QLabel>("LabWZ_1"));
   click(find<QLabel>("LabWZ_0"));
-  ASSERT_EQ(boxes.shown.size(), 2u);
+  ASSERT_EQ(boxes.shown.size(), 2);
   EXPECT_EQ(boxes.shown[0].title, "流量/流速/管径计算 说明：");
   EXPECT_EQ(boxes.shown[1].title, "钢管壁厚计算 说明：");
   EXPECT_EQ(boxes.shown[1].text.count("\r\n"), 14);

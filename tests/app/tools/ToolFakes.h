@@ -1,15 +1,15 @@
 #pragma once
-// Fakes of what the tool windows talk to: the configuration file, message boxes, the clock and
-// the shutdown service. Each records what the window did so the tests can assert on it.
+// What the tool windows talk to, for the tests: a configuration file in a temporary folder, and
+// fakes of the clock and the shutdown service that record what the window did.
 #include <QDateTime>
-#include <QMap>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <ostream>
-#include <vector>
 
-#include "app/tools/IniAccess.h"
+#include "app/config/RWini.h"
+#include "app/config/RecordingBoxes.h"
 #include "platform/Clock.h"
-#include "platform/MessageBoxes.h"
+#include "platform/ProfileFile.h"
 #include "platform/Shutdown.h"
 
 // Readable failure messages for Qt texts.
@@ -20,47 +20,22 @@ inline void PrintTo(const QStringList& texts, std::ostream* os) {
 
 namespace mevrik::tools::testing {
 
-// An ini file in memory, with the reads' habit of writing their default back.
-class FakeIni final : public IniAccess {
-public:
-  QString GetIniS(const QString& section, const QString& key, const QString& fallback) override {
-    const QString stored = values.value(section + '/' + key).trimmed();
-    if (!stored.isEmpty()) return stored;
-    values[section + '/' + key] = fallback;
-    return fallback;
+using fakes::RecordingBoxes;
+
+// The configuration file of one test, with the real module on it.
+struct TempConfig {
+  QString stored(const QString& section, const QString& key) const {
+    return platform::ProfileFile(path).read(section, key);
   }
-  int GetIniN(const QString& section, const QString& key, int fallback) override {
-    const QString id = section + '/' + key;
-    const int read = values.contains(id) ? values[id].trimmed().toInt() : fallback;
-    if (read == fallback) values[id] = QString::number(fallback);
-    return read;
-  }
-  void SetIniS(const QString& section, const QString& key, const QString& value) override {
-    values[section + '/' + key] = value;
-    writes << key;
-  }
-  void SetIniN(const QString& section, const QString& key, int value) override {
-    SetIniS(section, key, (value >= 0 ? " " : "") + QString::number(value));
-  }
-  QString value(const QString& section, const QString& key) const {
-    return values.value(section + '/' + key);
+  void store(const QString& section, const QString& key, const QString& value) const {
+    platform::ProfileFile(path).write(section, key, value);
   }
 
-  QMap<QString, QString> values;  // "section/key" -> value as written
-  QStringList writes;             // keys in the order they were written
-};
-
-class FakeBoxes final : public platform::MessageBoxes {
-public:
-  platform::BoxAnswer show(const platform::BoxRequest& request) override {
-    shown.push_back(request);
-    return platform::BoxAnswer::Ok;
-  }
-  std::optional<QString> input(const QString&, const QString&, const QString&,
-                               QWidget*) override {
-    return std::nullopt;
-  }
-  std::vector<platform::BoxRequest> shown;
+  QTemporaryDir dir;
+  QString path = dir.filePath("VEXTAL_Config.ini");
+  RecordingBoxes errorBoxes;
+  bool ended = false;  // the module ends the program after a failed write
+  config::RWini ini{path, errorBoxes, [this] { ended = true; }};
 };
 
 class FakeClock final : public platform::Clock {
