@@ -7,6 +7,7 @@ class Clock;
 class Shell;
 class Clipboard;
 class AlwaysOnTop;
+class Shutdown;
 }  // namespace mevrik::platform
 namespace mevrik::config {
 class RWini;
@@ -18,10 +19,11 @@ struct AppServices {
   platform::MessageBoxes* boxes = nullptr;
   platform::Clock* clock = nullptr;
   platform::Shell* shell = nullptr;
+  platform::Shutdown* shutdown = nullptr;
   config::RWini* config = nullptr;  // the one configuration file of the run
   platform::Clipboard* clipboard = nullptr;
   platform::AlwaysOnTop* top = nullptr;
-  // Further services (file dialog, shutdown, ...) are added here by the windows that need them.
+  // Further services (file dialog, ...) are added here by the windows that need them.
 };
 
 }  // namespace mevrik::app
