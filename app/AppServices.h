@@ -5,6 +5,8 @@ namespace mevrik::platform {
 class MessageBoxes;
 class Clock;
 class Shell;
+class FileDialogs;
+class FixedLinks;
 }  // namespace mevrik::platform
 
 namespace mevrik::app {
@@ -13,6 +15,8 @@ struct AppServices {
   platform::MessageBoxes* boxes = nullptr;
   platform::Clock* clock = nullptr;
   platform::Shell* shell = nullptr;
+  platform::FileDialogs* fileDialogs = nullptr;
+  const platform::FixedLinks* fixedLinks = nullptr;  // the link menu's three fixed items
   // Further services (clipboard, file dialog, shutdown, always-on-top, ...) are added here by
   // the windows that need them.
 };
