@@ -8,6 +8,9 @@ class Shell;
 class FileDialogs;
 class FixedLinks;
 }  // namespace mevrik::platform
+namespace mevrik::config {
+class RWini;
+}
 
 namespace mevrik::app {
 
@@ -15,6 +18,7 @@ struct AppServices {
   platform::MessageBoxes* boxes = nullptr;
   platform::Clock* clock = nullptr;
   platform::Shell* shell = nullptr;
+  config::RWini* config = nullptr;  // the one configuration file of the run
   platform::FileDialogs* fileDialogs = nullptr;
   const platform::FixedLinks* fixedLinks = nullptr;  // the link menu's three fixed items
   // Further services (clipboard, file dialog, shutdown, always-on-top, ...) are added here by

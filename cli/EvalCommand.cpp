@@ -1,13 +1,109 @@
-// mevrik-cli eval: being built.
+// mevrik-cli eval: the expression box and its calculate action from a terminal. Results go to
+// stdout, the boxes the calculation shows go to stderr as "[TITLE]", the text and an empty line.
 #include <iostream>
+#include <optional>
+#include <string>
 
 #include "cli/Commands.h"
+#include "core/expr/EvaluateExpr.h"
+#include "core/expr/JingDu.h"
+#include "core/expr/Prepare.h"
+#include "core/expr/TypedText.h"
+#include "core/text/Utf16.h"
 
 namespace mevrik::cli {
+namespace {
 
-int RunEval(const std::vector<std::string>&) {
-  std::cerr << "mevrik-cli eval: not available in this build\n";
-  return 2;
+using expr::PrecisionMode;
+
+struct EvalOptions {
+  PrecisionMode precision = PrecisionMode::SmartLow;
+  bool radians = false;
+  std::string expression;  // "-" reads one expression per line from stdin
+};
+
+class StderrNotices : public expr::Notices {
+public:
+  void show(expr::BoxKind, std::u16string_view title, std::u16string_view text) override {
+    std::string body;
+    for (char c : text::ToUtf8(text)) {
+      if (c != '\r') body += c;  // the boxes break lines with CR LF
+    }
+    std::cerr << '[' << text::ToUtf8(title) << "]\n" << body << "\n\n";
+  }
+};
+
+std::optional<EvalOptions> ParseOptions(const std::vector<std::string>& args) {
+  EvalOptions options;
+  bool haveExpression = false;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg == "--radians") {
+      options.radians = true;
+    } else if (arg == "--precision" && i + 1 < args.size() && args[i + 1].size() == 1 &&
+               args[i + 1][0] >= '0' && args[i + 1][0] <= '4') {
+      options.precision = static_cast<PrecisionMode>(args[++i][0] - '0');
+    } else if (arg.rfind("--", 0) == 0 || haveExpression) {
+      return std::nullopt;
+    } else {
+      options.expression = arg;
+      haveExpression = true;
+    }
+  }
+  if (!haveExpression) return std::nullopt;
+  return options;
+}
+
+// The state the window keeps for a run; the trigonometry help is never shown here.
+class Session {
+public:
+  explicit Session(const EvalOptions& options)
+      : precision_(options.precision),
+        toHDu_(options.radians ? expr::kRadianFactor : expr::kDegreeFactor),
+        context_{.notices = notices_, .toHDu = toHDu_, .flags = flags_, .radians = options.radians} {}
+
+  // What the result box shows after typing the line and calculating it; nullopt for no result.
+  std::optional<std::u16string> Calculate(std::string_view line) {
+    const std::u16string typed = expr::ReplaceDu(text::FromUtf8(line), 0).text;
+    const std::u16string text = expr::RemoveSpaces(typed);
+    if (text.empty()) return std::nullopt;
+    const std::u16string value = expr::BDSJS(text, context_);
+    if (value.empty()) return std::nullopt;
+    return expr::ResultText(precision_, value);
+  }
+
+private:
+  StderrNotices notices_;
+  expr::NoticeFlags flags_;
+  PrecisionMode precision_;
+  float toHDu_;
+  expr::ExprContext context_;
+};
+
+// Prints the result line; true when there was a result.
+bool CalculateLine(Session& session, std::string_view line) {
+  const std::optional<std::u16string> result = session.Calculate(line);
+  std::cout << (result ? text::ToUtf8(*result) : std::string()) << '\n' << std::flush;
+  return result.has_value();
+}
+
+}  // namespace
+
+int RunEval(const std::vector<std::string>& args) {
+  const std::optional<EvalOptions> options = ParseOptions(args);
+  if (!options) {
+    std::cerr << "用法 / Usage: mevrik-cli eval [--precision N] [--radians] EXPRESSION|-\n"
+                 "  (mevrik-cli --help)\n";
+    return 2;
+  }
+  Session session(*options);
+  if (options->expression != "-") return CalculateLine(session, options->expression) ? 0 : 1;
+  bool all = true;
+  for (std::string line; std::getline(std::cin, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    all = CalculateLine(session, line) && all;
+  }
+  return all ? 0 : 1;
 }
 
 }  // namespace mevrik::cli

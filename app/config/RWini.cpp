@@ -1,0 +1,73 @@
+#include "app/config/RWini.h"
+
+#include "app/config/ConfigErrorDialogs.h"
+#include "platform/FileAttributes.h"
+#include "platform/RuntimeError.h"
+
+namespace mevrik::config {
+
+namespace {
+
+constexpr int kLargestInteger = 32767;  // the callers keep the number in 16 bits
+
+bool IsDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+// The private-profile integer: the leading decimal digits after any blanks, 0 when there are
+// none and for a negative value. A number beyond 16 bits overflows as it would on assignment.
+int StoredInteger(const QString& text) {
+  qsizetype i = 0;
+  while (i < text.size() && (text[i] == u' ' || text[i] == u'\t')) ++i;
+  int value = 0;
+  for (; i < text.size() && IsDigit(text[i]); ++i) {
+    value = value * 10 + (text[i].unicode() - u'0');
+    if (value > kLargestInteger) throw platform::RuntimeError(platform::Overflow);
+  }
+  return value;
+}
+
+}  // namespace
+
+RWini::RWini(QString configPath, platform::MessageBoxes& boxes, std::function<void()> endProgram)
+    : file_(std::move(configPath)), boxes_(boxes), endProgram_(std::move(endProgram)) {}
+
+QString RWini::GetIniS(const QString& section, const QString& key, const QString& defaultValue) {
+  const QString value = file_.read(section, key);
+  if (value.isEmpty()) {
+    file_.write(section, key, defaultValue);
+    return defaultValue;
+  }
+  const qsizetype nul = value.indexOf(QChar());
+  return nul < 0 ? value : value.first(nul);
+}
+
+int RWini::GetIniN(const QString& section, const QString& key, int defaultValue) {
+  const QString stored = file_.read(section, key);
+  const int value = stored.isEmpty() ? defaultValue : StoredInteger(stored);
+  if (value == defaultValue) file_.write(section, key, QString::number(defaultValue));
+  return value;
+}
+
+void RWini::SetIniS(const QString& section, const QString& key, const QString& value) {
+  Write(u"SetIniS", section, key, value);
+}
+
+void RWini::SetIniN(const QString& section, const QString& key, int value) {
+  const QString text = QString::number(value);
+  Write(u"SetIniN", section, key, value >= 0 ? u' ' + text : text);
+}
+
+void RWini::Write(const char16_t* procedure, const QString& section, const QString& key,
+                  const QString& value) {
+  try {
+    file_.write(section, key, value);
+  } catch (const platform::RuntimeError& error) {
+    ShowWriteError(QString::fromUtf16(procedure), error, boxes_);
+    endProgram_();
+  }
+}
+
+void RWini::MakeHidden() const { platform::MakeHidden(file_.path()); }
+
+bool RWini::RemoveFile() const { return platform::RemoveWithAttributesCleared(file_.path()); }
+
+}  // namespace mevrik::config

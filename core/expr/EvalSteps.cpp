@@ -1,0 +1,226 @@
+#include "core/expr/EvalSteps.h"
+
+#include <charconv>
+#include <cmath>
+#include <string>
+
+#include "core/expr/EvaluateExpr.h"
+#include "core/expr/ExprError.h"
+
+namespace mevrik::expr::steps {
+namespace {
+
+// The runtime's own short descriptions of its arithmetic faults.
+constexpr std::u16string_view kOverflowText = u"溢出";
+constexpr std::u16string_view kDivisionByZeroText = u"除数为零";
+constexpr std::u16string_view kInvalidCallText = u"无效的过程调用或参数";
+
+[[noreturn]] void Throw(std::int32_t code, std::u16string_view description) {
+  throw ExprError(code, std::u16string(description));
+}
+
+double Checked(double result) {
+  if (std::isinf(result)) Throw(error_code::kOverflow, kOverflowText);
+  if (std::isnan(result)) Throw(error_code::kInvalidCall, kInvalidCallText);
+  return result;
+}
+
+// Rounds to a 32-bit integer, ties to even, as the integer operators do.
+std::int64_t ToInt32(double value) {
+  const double rounded = std::nearbyint(value);
+  if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) {
+    Throw(error_code::kOverflow, kOverflowText);
+  }
+  return static_cast<std::int64_t>(rounded);
+}
+
+double IntegerOperation(char16_t op, double a, double b) {
+  const std::int64_t x = ToInt32(a);
+  const std::int64_t y = ToInt32(b);
+  if (y == 0) Throw(error_code::kDivisionByZero, kDivisionByZeroText);
+  if (op == u'%') return static_cast<double>(x % y);
+  const std::int64_t quotient = x / y;
+  if (quotient > 2147483647) Throw(error_code::kOverflow, kOverflowText);  // -2^31 \ -1
+  return static_cast<double>(quotient);
+}
+
+double Power(double a, double b) {
+  if (a == 0 && b < 0) Throw(error_code::kDivisionByZero, kDivisionByZeroText);
+  if (a < 0 && b != std::trunc(b)) Throw(error_code::kInvalidCall, kInvalidCallText);
+  return Checked(std::pow(a, b));
+}
+
+double Divide(double a, double b) {
+  if (b == 0) {
+    if (a == 0) Throw(error_code::kOverflow, kOverflowText);  // 0/0
+    Throw(error_code::kDivisionByZero, kDivisionByZeroText);
+  }
+  return Checked(a / b);
+}
+
+bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+
+[[noreturn]] void ThrowNotANumber(std::int32_t code, std::u16string_view trimmed) {
+  std::u16string text =
+      u"计算式无法进行计算。\r\n  这可能是由于计算式中缺少运算符、数据或含有无效的字符引起的，"
+      u"请检查(程序转换后的)计算式：\r\n";
+  text += trimmed;
+  throw ExprError(code, std::move(text));
+}
+
+// Decimal exponent of the leading digit of a numeral whose conversion ran out of range: positive
+// for an overflow, negative for an underflow (which reads as 0).
+long long MagnitudeOf(const std::string& ascii) {
+  const size_t mark = ascii.find('e');
+  const std::string mantissa = ascii.substr(0, mark);
+  const size_t point = std::min(mantissa.find('.'), mantissa.size());
+  const size_t first = mantissa.find_first_not_of("0.");
+  long long exponent = 0;
+  if (mark != std::string::npos) {
+    const char* p = ascii.data() + mark + 1;
+    const bool negative = *p == '-';
+    if (negative) ++p;
+    for (; p != ascii.data() + ascii.size(); ++p) {
+      exponent = std::min(exponent * 10 + (*p - '0'), 1000000000LL);  // saturates
+    }
+    if (negative) exponent = -exponent;
+  }
+  const long long leading = first < point ? static_cast<long long>(point - first) - 1
+                                          : static_cast<long long>(point) -
+                                                static_cast<long long>(first);
+  return leading + exponent;
+}
+
+// The numeral in ASCII for from_chars ("D" exponents as "e"); empty when it is not a numeral.
+std::string NumeralAscii(std::u16string_view s) {
+  std::string out;
+  out.reserve(s.size() + 1);
+  out += '0';  // from_chars wants a digit before a leading point
+  size_t i = 0, digits = 0;
+  for (; i < s.size() && IsDigit(s[i]); ++i, ++digits) out += static_cast<char>(s[i]);
+  if (i < s.size() && s[i] == u'.') {
+    out += '.';
+    for (++i; i < s.size() && IsDigit(s[i]); ++i, ++digits) out += static_cast<char>(s[i]);
+  }
+  if (digits == 0) return {};
+  if (i < s.size() && (s[i] == u'E' || s[i] == u'e' || s[i] == u'D' || s[i] == u'd')) {
+    out += 'e';
+    ++i;
+    if (i < s.size() && (s[i] == u'+' || s[i] == u'-')) out += static_cast<char>(s[i++]);
+    size_t exponentDigits = 0;
+    for (; i < s.size() && IsDigit(s[i]); ++i, ++exponentDigits) out += static_cast<char>(s[i]);
+    if (exponentDigits == 0) return {};
+  }
+  if (i != s.size()) return {};
+  return out;
+}
+
+}  // namespace
+
+int OperatorLevel(char16_t c) {
+  switch (c) {
+    case u'^': return 9;
+    case u'*': case u'/': return 8;
+    case u'\\': return 6;
+    case u'%': return 5;
+    case u'+': case u'-': return 4;
+    default: return 0;
+  }
+}
+
+bool LeftFirst(char16_t op) { return op == u'\\' || op == u'%'; }
+
+std::u16string_view TrimSpaces(std::u16string_view text) {
+  const size_t begin = text.find_first_not_of(u' ');
+  if (begin == std::u16string_view::npos) return {};
+  return text.substr(begin, text.find_last_not_of(u' ') - begin + 1);
+}
+
+void CheckLength(std::u16string_view trimmed) {
+  if (trimmed.size() > kMaxExprLength) Throw(error_code::kOverflow, kOverflowText);
+}
+
+void ThrowExtraCloseBracket(std::u16string_view trimmed) {
+  std::u16string text = u"在计算式中有多余的 “)” ，请检查：\r\n";
+  text += trimmed;
+  throw ExprError(error_code::kExtraCloseBracket, std::move(text));
+}
+
+void ThrowMissingCloseBracket(std::u16string_view trimmed) {
+  std::u16string text = u"计算式中缺少 “)” ，请检查：\r\n";
+  text += trimmed;
+  throw ExprError(error_code::kMissingCloseBracket, std::move(text));
+}
+
+void WarnMissingOperand(Notices& notices, std::u16string_view a, char16_t op,
+                        std::u16string_view b) {
+  std::u16string text = u"  检测到计算式计算中含有运算数据缺失的运算：";
+  text += a.empty() ? u"□" : a;
+  text += op;
+  text += b.empty() ? u"□" : b;
+  text +=
+      u"\r\n\r\n这可能是由于运算符 前/后 缺失运算数据引起的，\r\n"
+      u"计算时缺失的运算数据会被认为0，这可能会导致错误的计算结果。";
+  notices.show(BoxKind::Warning, u"注意", text);
+}
+
+double Combine(char16_t op, double a, double b) {
+  switch (op) {
+    case u'^': return Power(a, b);
+    case u'*': return Checked(a * b);
+    case u'/': return Divide(a, b);
+    case u'+': return Checked(a + b);
+    case u'-': return Checked(a - b);
+    default: return IntegerOperation(op, a, b);
+  }
+}
+
+Function FunctionOf(std::u16string_view trimmed) {
+  if (trimmed.size() < 4 || trimmed[3] != u'(') return Function::None;
+  std::string name;
+  for (size_t i = 0; i < 3; ++i) {
+    const char16_t c = trimmed[i];
+    name += static_cast<char>(c >= u'A' && c <= u'Z' ? c - u'A' + u'a' : (c < 0x80 ? c : u'?'));
+  }
+  if (name == "sin") return Function::Sin;
+  if (name == "cos") return Function::Cos;
+  if (name == "tan") return Function::Tan;
+  if (name == "atn") return Function::Atn;
+  return Function::None;
+}
+
+void EnsureAngleFactor(float& toHDu, Notices& notices) {
+  if (toHDu != 0) return;
+  notices.show(BoxKind::Information, u"注意",
+               u"检测到角度转换参数 ToHDu=0，请为其赋值，否则默认为1。\r\n\r\n"
+               u"    说明：三角函数内部是以弧度进行计算，若角度单位为度，需在计算前进行转换；\r\n"
+               u"度转弧度参数ToHDu=π/180=0.0174532925，弧度=度×ToHDu；\r\n"
+               u"当ToHDu=1时不进行角度转换，此时角度单位为弧度。");
+  toHDu = 1;
+}
+
+double ApplyFunction(Function f, double argument, float toHDu) {
+  if (f == Function::Atn) return Checked(std::atan(argument) / static_cast<double>(toHDu));
+  // The product is formed in extended precision and rounded once to double.
+  const auto radians =
+      static_cast<double>(static_cast<long double>(toHDu) * static_cast<long double>(argument));
+  switch (f) {
+    case Function::Sin: return Checked(std::sin(radians));
+    case Function::Cos: return Checked(std::cos(radians));
+    default: return Checked(std::tan(radians));
+  }
+}
+
+double LeafValue(std::u16string_view trimmed) {
+  const std::string ascii = NumeralAscii(trimmed);
+  if (ascii.empty()) ThrowNotANumber(error_code::kTypeMismatch, trimmed);
+  double value = 0;
+  const auto result = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+  if (result.ec == std::errc::result_out_of_range) {
+    if (MagnitudeOf(ascii) > 0) ThrowNotANumber(error_code::kOverflow, trimmed);
+    return 0;
+  }
+  return value;
+}
+
+}  // namespace mevrik::expr::steps

@@ -1,0 +1,188 @@
+// BDSJS: the checks, mappings and boxes between the typed text and the evaluator.
+#include "core/expr/Prepare.h"
+
+#include <array>
+#include <utility>
+
+#include "core/expr/EvalSteps.h"
+#include "core/expr/EvaluateExpr.h"
+#include "core/expr/ExprError.h"
+#include "core/text/NumberWriters.h"
+
+namespace mevrik::expr {
+namespace {
+
+// Full-width punctuation, paper operators and bracket shapes, replaced in this order.
+constexpr std::array<std::pair<std::u16string_view, std::u16string_view>, 17> kMapping = {{
+    {u" ", u""},   {u"＋", u"+"}, {u"－", u"-"}, {u"×", u"*"}, {u"·", u"*"}, {u"÷", u"/"},
+    {u"（", u"("}, {u"[", u"("},  {u"〔", u"("}, {u"{", u"("}, {u"｛", u"("}, {u"）", u")"},
+    {u"]", u")"},  {u"〕", u")"}, {u"}", u")"},  {u"｝", u")"}, {u"π", u"3.14159"},
+}};
+
+bool Contains(std::u16string_view text, std::u16string_view part) {
+  return text.find(part) != std::u16string_view::npos;
+}
+
+bool ContainsAny(std::u16string_view text, std::initializer_list<std::u16string_view> parts) {
+  for (std::u16string_view part : parts) {
+    if (Contains(text, part)) return true;
+  }
+  return false;
+}
+
+char16_t Lower(char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c; }
+
+bool ContainsIgnoringCase(std::u16string_view text, std::u16string_view lowerPart) {
+  for (size_t i = 0; i + lowerPart.size() <= text.size(); ++i) {
+    size_t k = 0;
+    while (k < lowerPart.size() && Lower(text[i + k]) == lowerPart[k]) ++k;
+    if (k == lowerPart.size()) return true;
+  }
+  return false;
+}
+
+// Replaces every occurrence, scanning left to right once.
+std::u16string ReplaceAll(std::u16string_view text, std::u16string_view from,
+                          std::u16string_view to) {
+  std::u16string out;
+  out.reserve(text.size());
+  size_t start = 0;
+  for (size_t found; (found = text.find(from, start)) != std::u16string_view::npos;
+       start = found + from.size()) {
+    out.append(text.substr(start, found - start));
+    out.append(to);
+  }
+  out.append(text.substr(start));
+  return out;
+}
+
+std::u16string MapCharacters(std::u16string_view text) {
+  std::u16string out(text);
+  for (const auto& [from, to] : kMapping) {
+    if (Contains(out, from)) out = ReplaceAll(out, from, to);
+  }
+  return out;
+}
+
+// "°°°" -> "°", after a box saying so.
+void CollapseDegreeSigns(std::u16string& text, Notices& notices) {
+  if (!Contains(text, u"°°")) return;
+  notices.show(BoxKind::Information, u"注意",
+               u"      计算式中出现连续的“°”，程序会去除重复的“°”后继续计算。\r\n"
+               u"请注意检查计算式、计算结果是否正确。");
+  while (Contains(text, u"°°")) text = ReplaceAll(text, u"°°", u"°");
+}
+
+std::u16string_view StripEquals(std::u16string_view text) {
+  while (!text.empty() && text.front() == u'=') text.remove_prefix(1);
+  while (!text.empty() && text.back() == u'=') text.remove_suffix(1);
+  return text;
+}
+
+// The warnings about doubtful operator pairs; false when the text is refused.
+bool CheckOperators(std::u16string_view text, Notices& notices) {
+  if (ContainsAny(text, {u"**", u"*/", u"//", u"/*"})) {
+    notices.show(BoxKind::Critical, u"注意！",
+                 u"    计算式中含有连续运算（**、*/、//、/*），\r\n"
+                 u"连续乘除运算会出错，请检查、修正。 ");
+    return false;
+  }
+  if (Contains(text, u"\\")) {
+    notices.show(BoxKind::Warning, u"注意！",
+                 u"    检测到计算式中含有整除运算（\\），\r\n"
+                 u"请确认是否需要整除运算（5\\2=2）。 ");
+  }
+  if (ContainsAny(text, {u"+-", u"--", u"*-", u"/-", u"++", u"-+", u"*+", u"/+"})) {
+    notices.show(BoxKind::Warning, u"注意！",
+                 u"    计算式中含有连续运算（+-、--、*-、/-、++、-+、*+、/+），\r\n"
+                 u"注意检查是否正确。 ");
+  }
+  return true;
+}
+
+constexpr std::u16string_view kTrigHelp =
+    u"    检测到计算式中有三角函数，使用三角函数请注意以下几点：\r\n"
+    u"\r\n"
+    u"    ①、本程序计算式计算仅支持正弦Sin()、余弦Cos()、正切Tan() \r\n"
+    u"反正切Atn()等4个三角函数，函数不分大小写，函数后接无符号数字时可省略括号，否则必须加括号；"
+    u"函数支持嵌套，嵌套算式必须放入括号内，即写成Sin(Cos#)、Tan（aX+bY），否则会出错。\r\n"
+    u"    ②、可以在【设置】-【角度单位】中设置角度的单位，程序每次启动均默认为°；"
+    u"无论选择何种角度单位，在角度值后输入°符号或du，\r\n"
+    u"程序都会以度为单位进行计算，即Sin(30°)=sin(π/6)=1/2。 \r\n"
+    u"    ③、程序自动以3.1416替换π、以°替换“du”，由于数据转换精度的原因某些角度计算会有问题，"
+    u"例如Tan(90°)=82183014。\r\n"
+    u"    ④、计算式中出现角度时程序以纯数字进行计算，即：Sin（30°）+Atn（1）=45.5、5°+3=8。\r\n"
+    u"    ⑤、程序会自动去掉计算式中的空格、前后等号，自动处理运算符、[ ]、｛｝等，"
+    u"无法识别的运算会予以提示（提示不一定准确），鼠标放在输入框前的“★计算式”上会显示转换后的计算式。\r\n"
+    u"    ⑥、本说明程序每隔三次运行显示一次。";
+
+// Considered once per run, at the first text that gets this far; shown at one run in four of
+// those whose first text has a function.
+void TrigonometryHelp(std::u16string_view text, ExprContext& context) {
+  if (!context.flags.trigHelp) return;
+  context.flags.trigHelp = false;
+  if (context.helpCountdown == nullptr) return;
+  const bool hasFunction = ContainsIgnoringCase(text, u"cos") ||
+                           ContainsIgnoringCase(text, u"sin") ||
+                           ContainsIgnoringCase(text, u"tan") || ContainsIgnoringCase(text, u"atn");
+  // Read even without a function: the configuration read writes its default back.
+  const int countdown = context.helpCountdown->get();
+  if (!hasFunction) return;
+  if (countdown == 0) context.notices.show(BoxKind::Information, u"注意！", kTrigHelp);
+  context.helpCountdown->set(countdown - 1 < 0 ? 3 : countdown - 1);
+}
+
+void ShowError(const ExprError& error, ExprContext& context) {
+  const std::int32_t code = error.code();
+  const std::u16string number = text::ValueText(code);
+  std::u16string message;
+  if (code == error_code::kDivisionByZero) {
+    message = u"  错误：" + number + u"——" + error.description() + u"\r\n\r\n请检查运算符！";
+  } else if (code == error_code::kTypeMismatch || code == error_code::kExtraCloseBracket ||
+             code == error_code::kMissingCloseBracket) {
+    message = u"  错误！" + error.description();
+  } else {
+    message = u"  错误：" + number + u"——" + error.description() +
+              u"\r\n\r\n  这可能是由于计算式内含有非运算或函数符号引起的，\r\n\r\n请重新检查计算式！";
+  }
+  context.notices.show(BoxKind::CriticalSystemModal, u"错误！", message);
+  // These mean the typed text itself is wrong, so it should not stay in the history.
+  const bool typingError = code == error_code::kDivisionByZero || code == error_code::kTypeMismatch ||
+                           code == error_code::kExtraCloseBracket ||
+                           code == error_code::kMissingCloseBracket;
+  if (typingError && context.removeHistoryHead) context.removeHistoryHead();
+}
+
+}  // namespace
+
+std::u16string BDSJS(std::u16string_view input, ExprContext& context) {
+  Notices& notices = context.notices;
+  if (ContainsAny(input, {u"d", u"D", u"e", u"E"})) {
+    notices.show(BoxKind::Information, u"注意！",
+                 u"      计算式中出现字母“e”、“d”，计算机用其作为科学计数法字符，"
+                 u"请注意检查计算结果是否准确。");
+  }
+  std::u16string mapped = MapCharacters(input);
+  CollapseDegreeSigns(mapped, notices);
+  if (steps::TrimSpaces(mapped).empty()) {
+    notices.show(BoxKind::Warning, u"无计算式！", u"无有效计算式!\r\n请检查计算式是否正确。");
+    return {};
+  }
+  const std::u16string_view text = StripEquals(mapped);
+  if (text.empty()) return {};
+  if (!CheckOperators(text, notices)) return {};
+  TrigonometryHelp(text, context);
+  // Longer texts overflow the 16-bit positions of the rewriting, which gives up silently.
+  if (text.size() > kMaxExprLength) return {};
+  std::u16string converted = ZFCCL(text, context.flags, notices);
+  converted = ReplaceAll(converted, u"°", context.radians ? u"*0.0174532925" : u"");
+  if (context.convertedTooltip) context.convertedTooltip(u"整理后：" + converted);
+  try {
+    return text::ValueText(EvaluateExpr(converted, context.toHDu, notices));
+  } catch (const ExprError& error) {
+    ShowError(error, context);
+    return {};
+  }
+}
+
+}  // namespace mevrik::expr

@@ -1,0 +1,217 @@
+#include "core/material/KindLayout.h"
+
+#include "core/material/Catalogue.h"
+#include "core/material/CatalogueData.h"
+
+namespace mevrik::material {
+namespace {
+
+using detail::SplitAt;
+
+constexpr std::u16string_view kProductTooltip = u"可进行乘法运算";
+constexpr std::u16string_view kVariantTooltip = u"点击选择标准";
+constexpr std::u16string_view kHolesTooltip = u"螺栓连接孔规格";
+constexpr std::u16string_view kSectionTooltip = u"规格：h*b*d*t (高度*腿宽*腰厚*平均腿厚)";
+
+BoxLayout Shown(std::u16string_view caption, std::u16string_view tooltip = {}) {
+  return {true, std::u16string(caption), std::u16string(tooltip)};
+}
+
+KindLayout Fastener(BoxLayout length, std::u16string_view detailTooltip) {
+  KindLayout layout;
+  layout.boxes = {Shown(u"选择规格:"), BoxLayout{}, std::move(length), Shown(u"数量:")};
+  layout.detailTooltip = detailTooltip;
+  return layout;
+}
+
+KindLayout Washer(std::u16string_view detailTooltip) {
+  KindLayout layout = Fastener({}, detailTooltip);
+  layout.pickerShown = true;
+  layout.pickerTooltip = kVariantTooltip;
+  layout.variantMenuEnabled = true;
+  return layout;
+}
+
+KindLayout Section() {
+  KindLayout layout = Fastener(Shown(u"长度(mm):"), kSectionTooltip);
+  layout.boxes[0].caption = u"选择型号:";
+  layout.pickerShown = true;
+  layout.pickerTooltip = kHolesTooltip;
+  return layout;
+}
+
+KindLayout ByMeasure(BoxLayout one, BoxLayout two, BoxLayout three) {
+  KindLayout layout;
+  layout.boxes = {BoxLayout{}, std::move(one), std::move(two), std::move(three)};
+  layout.sizeBox = 1;
+  return layout;
+}
+
+KindLayout MakeLayout(CalcKind kind) {
+  switch (kind) {
+    case CalcKind::AnchorBolt:
+    case CalcKind::HexBolt: return Fastener(Shown(u"长度(mm):"), {});
+    case CalcKind::HexNut: return Fastener({}, {});
+    case CalcKind::FlatWasher: return Fastener({}, u"规格：d*D*h(内径*外径*厚)");
+    case CalcKind::SpringWasher: return Washer({});
+    case CalcKind::SquareBevelWasher: return Washer(u"规格：φD*□B*H-H1 (孔径*边长*薄-厚)");
+    case CalcKind::IBeam:
+    case CalcKind::Channel: return Section();
+    case CalcKind::Angle: {
+      KindLayout layout = ByMeasure(Shown(u"边宽(mm):"), Shown(u"边厚(mm):"),
+                                    Shown(u"长度(mm):", kProductTooltip));
+      layout.pickerShown = true;
+      layout.pickerTooltip = kHolesTooltip;
+      return layout;
+    }
+    case CalcKind::RoundBar:
+      return ByMeasure(Shown(u"直径(mm):"), Shown(u"长度(mm):"), Shown(u"数量:"));
+    case CalcKind::SteelPipe:
+      return ByMeasure(Shown(u"外径(mm):"), Shown(u"壁厚(mm):"),
+                       Shown(u"长度(mm):", kProductTooltip));
+    case CalcKind::SteelPlate:
+      return ByMeasure(Shown(u"厚度(mm):"), Shown(u"面积(mm^2):", kProductTooltip),
+                       Shown(u"数量:"));
+    default: return {};
+  }
+}
+
+BoxStep SetText(int box, std::u16string_view text) {
+  return {BoxOp::SetText, box, std::u16string(text), {}, {}, -1};
+}
+BoxStep ClearList(int box) { return {BoxOp::ClearList, box, {}, {}, {}, -1}; }
+BoxStep AddItems(int box, std::vector<std::u16string> items, std::u16string_view loadingText) {
+  return {BoxOp::AddItems, box, {}, std::move(items), std::u16string(loadingText), -1};
+}
+BoxStep Select(int box, int index) { return {BoxOp::Select, box, {}, {}, {}, index}; }
+
+// The size list as the box shows it: I-beams as "Ⅰ20a", channels as "[14a".
+std::vector<std::u16string> DisplayedSizes(CalcKind kind, std::u16string_view sizes) {
+  auto items = SplitAt(sizes, u";");
+  const std::u16string_view prefix =
+      kind == CalcKind::IBeam ? u"Ⅰ" : kind == CalcKind::Channel ? u"[" : u"";
+  for (auto& item : items) item.insert(0, prefix);
+  return items;
+}
+
+std::vector<std::u16string> Numbers(int from, int to, int step) {
+  std::vector<std::u16string> items;
+  for (int n = from; n <= to; n += step) {
+    const auto digits = std::to_string(n);
+    items.emplace_back(digits.begin(), digits.end());
+  }
+  return items;
+}
+
+// Box 0 lists a table's sizes: the default texts, then the rows, then the selection.
+std::vector<BoxStep> SizeListSteps(CalcKind kind, std::vector<BoxStep> defaults,
+                                   std::u16string_view loadingText, int selected) {
+  std::vector<BoxStep> steps{ClearList(0)};
+  for (auto& step : defaults) steps.push_back(std::move(step));
+  steps.push_back(AddItems(0, DisplayedSizes(kind, detail::KindLists(kind).sizes), loadingText));
+  steps.push_back(Select(0, selected));
+  return steps;
+}
+
+std::vector<BoxStep> KindSteps(CalcKind kind) {
+  switch (kind) {
+    case CalcKind::AnchorBolt:
+      return {ClearList(0),
+              AddItems(0, DisplayedSizes(kind, detail::KindLists(kind).sizes), u"正在载入 地脚螺栓 数据:"),
+              ClearList(2), AddItems(2, SplitAt(detail::kAnchorBoltLengths, u";"), {}),
+              SetText(2, u"400"), SetText(3, u"1"), Select(0, 4)};
+    case CalcKind::HexBolt:
+      return SizeListSteps(kind, {SetText(2, u"60"), SetText(3, u"1")}, u"正在载入 螺栓 数据:", 8);
+    case CalcKind::HexNut:
+      return SizeListSteps(kind, {SetText(3, u"1")}, u"正在载入 螺母 数据:", 11);
+    case CalcKind::FlatWasher:
+      return SizeListSteps(kind, {SetText(3, u"1")}, u"正在载入 垫片 数据:", 10);
+    case CalcKind::IBeam:
+      return SizeListSteps(kind, {SetText(2, u"1000"), SetText(3, u"1")}, u"正在载入 工字钢 数据:", 4);
+    case CalcKind::Channel:
+      return SizeListSteps(kind, {SetText(2, u"1000"), SetText(3, u"1")}, u"正在载入 槽钢 数据:", 4);
+    case CalcKind::Angle:
+      return {ClearList(1), SetText(1, u"50"), SetText(2, u"5"), SetText(3, u"1000"),
+              AddItems(1, SplitAt(detail::KindLists(kind).sizes, u";"), u"正在载入 角钢 数据:"),
+              ClearList(2), AddItems(2, SplitAt(detail::kAngleThicknesses, u";"), {}),
+              Select(1, 6)};
+    case CalcKind::RoundBar: {
+      std::vector<std::u16string> small{u"5.5", u"6", u"6.5"};
+      for (auto& n : Numbers(7, 36, 1)) small.push_back(std::move(n));
+      return {ClearList(1), SetText(2, u"1000"), SetText(3, u"1"), AddItems(1, small, {}),
+              AddItems(1, SplitAt(detail::kRoundBarSizes, u";"), u"正在载入 圆钢 数据:"),
+              AddItems(1, Numbers(170, 380, 10), {}), Select(1, 12)};
+    }
+    case CalcKind::SteelPipe:
+      return {ClearList(1), SetText(1, u"159"), SetText(2, u"5"), SetText(3, u"1000"),
+              AddItems(1, SplitAt(detail::KindLists(kind).sizes, u";"), u"正在载入 钢管 数据:"),
+              Select(1, 10)};
+    case CalcKind::SteelPlate:
+      return {ClearList(1), SetText(1, u"10"), SetText(2, u"1000000"), SetText(3, u"1"),
+              AddItems(1, SplitAt(detail::kSteelPlateThinSizes, u";"), u"正在载入 钢板 数据:"),
+              AddItems(1, SplitAt(detail::kSteelPlateThickSizes, u";"), u"正在载入 钢板 数据:"),
+              Select(1, 31)};
+    default: return {};
+  }
+}
+
+}  // namespace
+
+const KindLayout& LayoutOf(CalcKind kind) {
+  static const auto layouts = [] {
+    std::array<KindLayout, kKindCount> all;
+    for (int k = 0; k < kKindCount; ++k) all[k] = MakeLayout(static_cast<CalcKind>(k));
+    return all;
+  }();
+  const auto index = static_cast<std::size_t>(kind);
+  return layouts[index < layouts.size() ? index : 0];
+}
+
+std::vector<BoxStep> KindFillSteps(CalcKind kind) {
+  std::vector<BoxStep> steps{SetText(1, u"1"), SetText(2, u"1"), SetText(3, u"1")};
+  for (auto& step : KindSteps(kind)) steps.push_back(std::move(step));
+  return steps;
+}
+
+std::vector<BoxStep> VariantFillSteps(CalcKind kind, int variant) {
+  const auto sizes = SplitAt(detail::VariantLists(kind, variant).sizes, u";");
+  if (VariantCount(kind) == 0 || sizes.size() < 2) return {};
+  int selected = 0;
+  while (sizes[static_cast<std::size_t>(selected)] != u"16") ++selected;
+  return {ClearList(0), SetText(3, u"1"),
+          AddItems(0, sizes,
+                   kind == CalcKind::SpringWasher ? u"正在载入 弹簧垫圈 数据:" : u"正在载入 方斜垫 数据:"),
+          Select(0, selected)};
+}
+
+std::u16string LoadingStatus(std::u16string_view loadingText, std::size_t row,
+                             std::size_t lastIndex) {
+  const auto numbers = std::to_string(row) + "/" + std::to_string(lastIndex);
+  return std::u16string(loadingText) + std::u16string(numbers.begin(), numbers.end());
+}
+
+std::u16string KindTitleText(CalcKind kind) { return KindCaption(kind) + u" _"; }
+
+std::u16string VariantTitleText(CalcKind kind, int variant) {
+  if (variant < 0 || variant >= VariantCount(kind)) return {};
+  if (kind == CalcKind::SpringWasher) return u"弹簧垫圈 (" + VariantCaption(kind, variant) + u") _";
+  return variant == 0 ? u"方斜垫 (工字钢 用) _" : u"方斜垫 (槽钢 用) _";
+}
+
+std::u16string WindowTitle(std::u16string_view titleText, std::u16string_view version,
+                           bool alwaysOnTop) {
+  std::u16string title = u"Mevrik →";
+  title += titleText;
+  title += version;
+  if (alwaysOnTop) title += u"-[置顶]";
+  return title;
+}
+
+std::optional<std::u16string> VariantSizeTooltip(CalcKind kind, int variant) {
+  if (kind != CalcKind::SquareBevelWasher) return std::nullopt;
+  if (variant == 0) return u"GB/T 852-1988 (工字钢用)";
+  if (variant == 1) return u"GB/T 853-1988 (槽钢用)";
+  return std::nullopt;
+}
+
+}  // namespace mevrik::material

@@ -1,0 +1,71 @@
+#include "core/material/Material.h"
+
+#include "core/text/NumberReaders.h"
+#include "core/text/NumberWriters.h"
+
+namespace mevrik::material {
+namespace {
+
+// Density ratios to steel as the program has always used them (8.92/7.85 and 2.70/7.85,
+// rounded).
+constexpr float kFactors[] = {1.0f, 1.1363f, 0.34395f};
+constexpr std::u16string_view kCaptions[] = {u"钢  7.85g/cm3", u"铜  8.92g/cm3", u"铝  2.70g/cm3"};
+constexpr std::u16string_view kIndicators[] = {u"钢 7.85", u"铜 8.92", u"铝 2.70"};
+
+std::u16string Trimmed(std::u16string_view text) {
+  const auto first = text.find_first_not_of(u' ');
+  if (first == std::u16string_view::npos) return {};
+  return std::u16string(text.substr(first, text.find_last_not_of(u' ') - first + 1));
+}
+
+bool IsListed(int index) { return index >= 0 && index < 3; }
+
+}  // namespace
+
+void SelectMaterial(MaterialChoice& choice, int index) {
+  if (!IsListed(index)) return;
+  choice.index = index;
+  choice.densityFactor = kFactors[index];
+}
+
+std::u16string ProposedDensity(const MaterialChoice& choice) {
+  return text::ShortText(choice.customDensity);
+}
+
+bool AcceptCustomDensity(MaterialChoice& choice, const std::optional<std::u16string>& answer) {
+  choice.customAsked = true;
+  const std::u16string density = answer ? Trimmed(*answer) : std::u16string();
+  if (!density.empty() && text::LeadingNumber(density) > 0) {
+    choice.index = 3;
+    choice.customDensity = static_cast<float>(text::LeadingNumber(density));
+    choice.densityFactor =
+        static_cast<float>(static_cast<double>(choice.customDensity) / 7.85);
+    return true;
+  }
+  choice.index = 0;
+  choice.customDensity = kSteelDensity;
+  choice.densityFactor = 1;
+  return false;
+}
+
+std::u16string MaterialMenuCaption(const MaterialChoice& choice, int index) {
+  if (IsListed(index)) return std::u16string(kCaptions[index]);
+  if (!choice.customAsked) return u"自定义";
+  return u"自定义 " + text::ShortText(choice.customDensity) + u"g/cm3";
+}
+
+std::u16string MaterialIndicator(const MaterialChoice& choice) {
+  if (IsListed(choice.index)) return std::u16string(kIndicators[choice.index]);
+  return u"自定义 " + text::ShortText(choice.customDensity);
+}
+
+std::u16string KindSwitchMaterialIndicator(const MaterialChoice& choice) {
+  if (IsListed(choice.index)) return MaterialIndicator(choice);
+  return MaterialMenuCaption(choice, choice.index);
+}
+
+std::u16string MaterialStatus(const MaterialChoice& choice) {
+  return u"材质密度：" + MaterialMenuCaption(choice, choice.index);
+}
+
+}  // namespace mevrik::material

@@ -1,0 +1,58 @@
+#pragma once
+// The pieces of the parameter boxes' change and key handlers that do not touch a widget: the
+// check of a changed value, the thickness that follows a picked angle width, the text colours
+// and tooltips, and the key filter. The window's handler, for a change of CombSR(index):
+//   1. RefuseParameter -> when set: detail red, status text, CmdOK disabled, result empty; end.
+//   2. status = the box text.
+//   3. ThicknessForWidth -> when set: CombSR(2) text and tooltip (runs the handler for box 2).
+//   4. index 0: SizeTextColour, SizeTooltip (when set). index 1: ListedValueColour (when set).
+//   5. ParametersReady -> detail blue, CmdOK enabled, Calculate; otherwise CmdOK disabled.
+//   6. status = the box text again.
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/material/CalcKind.h"
+#include "core/material/Catalogue.h"
+#include "core/material/WeightCalc.h"
+
+namespace mevrik::material {
+
+struct ParameterRefusal {
+  std::u16string detail;  // kParameterCheckDetail, red
+  std::u16string status;  // "「长度(mm)」参数 必须大于0！"
+};
+// A value of box 1-3 that is not greater than 0; `caption` is the box's LabSM caption.
+std::optional<ParameterRefusal> RefuseParameter(int index, std::u16string_view text,
+                                                std::u16string_view caption);
+
+struct ThicknessFill {
+  std::u16string text;     // the smallest listed thickness: "3～4" gives "3"
+  std::u16string tooltip;  // "范围:3～4"
+};
+// For the angle, when box 1 changed and one of its list entries is picked.
+std::optional<ThicknessFill> ThicknessForWidth(const CatalogueState& catalogue, CalcKind kind,
+                                               int index, int listIndex);
+
+// Box 0: red when the size carries the "*" mark of sizes to avoid, black otherwise.
+TextColour SizeTextColour(std::u16string_view sizeText);
+// Box 0 of the I-beam: the mining code for a mining size ("矿"), the other code otherwise.
+std::optional<std::u16string> SizeTooltip(CalcKind kind, std::u16string_view standardCode,
+                                          std::u16string_view sizeText);
+// Box 1: black when the value is a listed one, red when not, nullopt (keep) for an empty list.
+std::optional<TextColour> ListedValueColour(const std::vector<std::u16string>& items,
+                                            std::u16string_view text);
+
+// Boxes 1-3 all hold a value greater than 0 and the kind is a weight kind.
+bool ParametersReady(CalcKind kind, const std::array<std::u16string, 4>& texts);
+
+struct KeyResult {
+  bool accepted = false;
+  std::optional<int> focusBox;  // move the focus there (only ever a box the kind shows)
+};
+// The key filter of CombSR(index) for a typed character (Enter is u'\r', Backspace u'\b').
+KeyResult FilterKey(CalcKind kind, int index, char16_t key);
+
+}  // namespace mevrik::material

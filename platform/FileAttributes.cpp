@@ -1,0 +1,52 @@
+#include "platform/FileAttributes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+#include "platform/RuntimeError.h"
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+namespace mevrik::platform {
+
+namespace {
+
+// Every write replaces the file through a temporary file beside it, so the folder must take a
+// new file too. Asking the system is the only reliable test: permission bits say nothing about
+// read-only media or an administrator's rights.
+bool FolderTakesNewFiles(const QFileInfo& file) {
+  QTemporaryFile probe(file.absoluteDir().filePath(file.fileName() + QStringLiteral(".XXXXXX")));
+  return probe.open();
+}
+
+#ifdef Q_OS_WIN
+bool SetAttributes(const QString& path, DWORD attributes) {
+  return SetFileAttributesW(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(path).utf16()),
+                            attributes) != 0;
+}
+#endif
+
+}  // namespace
+
+void MakeHidden(const QString& path) {
+  const QFileInfo file(path);
+  if (!file.exists()) throw RuntimeError(FileNotFound);
+  if (file.isDir()) throw RuntimeError(FileAlreadyExists);
+  if (!file.isWritable() || !FolderTakesNewFiles(file)) throw RuntimeError(PathFileAccess);
+#ifdef Q_OS_WIN
+  if (!SetAttributes(path, FILE_ATTRIBUTE_HIDDEN)) throw RuntimeError(PathFileAccess);
+#endif
+}
+
+bool RemoveWithAttributesCleared(const QString& path) {
+#ifdef Q_OS_WIN
+  SetAttributes(path, FILE_ATTRIBUTE_NORMAL);
+#endif
+  return QFile::remove(path);
+}
+
+}  // namespace mevrik::platform

@@ -1,0 +1,32 @@
+#pragma once
+// A private-profile (ini) file read and written the way Windows does it: sections and keys
+// matched without regard to ASCII letter case, values without surrounding blanks, the first match
+// wins, a new key goes to the end of its section and a new section to the end of the file. Every
+// line we do not write stays byte for byte as it was, in the file's own encoding and line breaks.
+// The file is read afresh on every call, so edits made by hand in between are seen.
+#include <QString>
+
+namespace mevrik::platform {
+
+class ProfileFile {
+public:
+  explicit ProfileFile(QString path);
+
+  const QString& path() const { return path_; }
+
+  // The key's value without surrounding blanks or enclosing quotes; empty text when the file,
+  // the section or the key is missing, or the value is empty.
+  QString read(const QString& section, const QString& key) const;
+
+  // Writes the key, replacing the whole file atomically (a temporary file in the same folder,
+  // then a rename), so a crash or a full disk leaves the old file intact. A value is one line:
+  // it is stored up to its first line break. False when the system refused (read-only folder or
+  // file, a file that exists but cannot be read). Raises RuntimeError 5 for a section or key that
+  // cannot be stored as one (empty, a line break, "]" in a section, "=" in a key).
+  bool write(const QString& section, const QString& key, const QString& value) const;
+
+private:
+  QString path_;
+};
+
+}  // namespace mevrik::platform

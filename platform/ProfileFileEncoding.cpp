@@ -1,0 +1,93 @@
+#include "platform/ProfileFileEncoding.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
+#include <iconv.h>
+
+#include <cerrno>
+#include <memory>
+#endif
+
+namespace mevrik::platform {
+
+namespace {
+
+#ifdef Q_OS_WIN
+constexpr UINT kGb18030CodePage = 54936;
+
+std::optional<QString> FromGb18030(const QByteArray& bytes) {
+  if (bytes.isEmpty()) return QString();
+  const int size = MultiByteToWideChar(kGb18030CodePage, MB_ERR_INVALID_CHARS, bytes.constData(),
+                                       int(bytes.size()), nullptr, 0);
+  if (size <= 0) return std::nullopt;
+  QString text(size, Qt::Uninitialized);
+  MultiByteToWideChar(kGb18030CodePage, MB_ERR_INVALID_CHARS, bytes.constData(), int(bytes.size()),
+                      reinterpret_cast<wchar_t*>(text.data()), size);
+  return text;
+}
+
+std::optional<QByteArray> ToGb18030(const QString& text) {
+  if (text.isEmpty()) return QByteArray();
+  const auto* wide = reinterpret_cast<const wchar_t*>(text.utf16());
+  const int size = WideCharToMultiByte(kGb18030CodePage, 0, wide, int(text.size()), nullptr, 0,
+                                       nullptr, nullptr);
+  if (size <= 0) return std::nullopt;
+  QByteArray bytes(size, Qt::Uninitialized);
+  WideCharToMultiByte(kGb18030CodePage, 0, wide, int(text.size()), bytes.data(), size, nullptr,
+                      nullptr);
+  return bytes;
+}
+#else
+// One conversion through glibc's iconv; nullopt on an invalid or unconvertible sequence.
+std::optional<QByteArray> Iconv(const char* to, const char* from, const QByteArray& input) {
+  iconv_t cd = iconv_open(to, from);
+  if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
+  const std::unique_ptr<void, int (*)(iconv_t)> closer(cd, iconv_close);
+  QByteArray output(input.size() * 4 + 16, Qt::Uninitialized);
+  char* in = const_cast<char*>(input.constData());
+  size_t inLeft = size_t(input.size());
+  char* out = output.data();
+  size_t outLeft = size_t(output.size());
+  if (iconv(cd, &in, &inLeft, &out, &outLeft) == size_t(-1)) return std::nullopt;
+  if (iconv(cd, nullptr, nullptr, &out, &outLeft) == size_t(-1)) return std::nullopt;
+  output.truncate(output.size() - qsizetype(outLeft));
+  return output;
+}
+
+std::optional<QString> FromGb18030(const QByteArray& bytes) {
+  const auto utf16 = Iconv("UTF-16LE", "GB18030", bytes);
+  if (!utf16) return std::nullopt;
+  return QString(reinterpret_cast<const QChar*>(utf16->constData()), utf16->size() / 2);
+}
+
+std::optional<QByteArray> ToGb18030(const QString& text) {
+  return Iconv("GB18030", "UTF-16LE",
+               QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2));
+}
+#endif
+
+}  // namespace
+
+ProfileEncoding DetectProfileEncoding(const QByteArray& bytes) {
+  return DecodeProfileText(bytes, ProfileEncoding::Utf8) ? ProfileEncoding::Utf8
+                                                         : ProfileEncoding::Gb18030;
+}
+
+std::optional<QString> DecodeProfileText(const QByteArray& bytes, ProfileEncoding encoding) {
+  if (encoding == ProfileEncoding::Gb18030) return FromGb18030(bytes);
+  QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+  QString text = decoder.decode(bytes);
+  if (decoder.hasError()) return std::nullopt;
+  return text;
+}
+
+std::optional<QByteArray> EncodeProfileText(const QString& text, ProfileEncoding encoding) {
+  if (encoding == ProfileEncoding::Gb18030) return ToGb18030(text);
+  return text.toUtf8();
+}
+
+}  // namespace mevrik::platform

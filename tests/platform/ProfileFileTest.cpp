@@ -1,0 +1,192 @@
+#include "platform/ProfileFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/RuntimeError.h"
+#include "platform/ProfileFileFixture.h"
+
+using namespace mevrik::platform;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class ProfileFileTest : public mevrik::fakes::ProfileFileFixture {};
+
+TEST_F(ProfileFileTest, ReadsLikeTheWindowsProfileFunctions) {
+  SetFileBytes("; 用户的注释\r\n"
+               "orphan=before any section\r\n"
+               "[计算式]\r\n"
+               "  记录  =   2  \r\n"
+               "说明=\r\n"
+               "公式=a=b\r\n"
+               "Quoted=\"  in quotes  \"\r\n"
+               "Half=\"open\r\n"
+               "Dup=first\r\n"
+               "dup=second\r\n"
+               "[ Links ]\r\n"
+               "NAME=Ａ\r\n"
+               "[计算式]\r\n"
+               "后来=only in the second section\r\n");
+  const struct {
+    QString section, key, value;
+  } cases[] = {
+      {u"计算式"_s, u"记录"_s, u"2"_s},                    // blanks around key and value
+      {u"计算式"_s, u"说明"_s, u""_s},                     // empty value reads as nothing
+      {u"计算式"_s, u"公式"_s, u"a=b"_s},                  // the first "=" ends the key
+      {u"计算式"_s, u"quoted"_s, u"  in quotes  "_s},      // enclosing quotes dropped
+      {u"计算式"_s, u"Half"_s, u"\"open"_s},               // a lone quote stays
+      {u"计算式"_s, u"DUP"_s, u"first"_s},                 // the first match wins
+      {u"links"_s, u"name"_s, u"Ａ"_s},                    // ASCII case folds
+      {u"计算式"_s, u"后来"_s, u""_s},                     // a repeated section is not searched
+      {u"计算式"_s, u"orphan"_s, u""_s},
+      {u"计算式"_s, u"; 用户的注释"_s, u""_s},
+      {u"链接"_s, u"数量"_s, u""_s},
+  };
+  for (const auto& c : cases) EXPECT_EQ(profile.read(c.section, c.key), c.value) << c.key.toStdString();
+}
+
+TEST_F(ProfileFileTest, FullWidthLettersDoNotFoldLikeAscii) {
+  SetFileBytes("[S]\r\nＫＥＹ=1\r\n");
+  EXPECT_EQ(profile.read(u"S"_s, u"ｋｅｙ"_s), u""_s);
+  EXPECT_EQ(profile.read(u"s"_s, u"ＫＥＹ"_s), u"1"_s);
+}
+
+TEST_F(ProfileFileTest, MissingFileReadsAsNothingAndIsCreatedInUtf8) {
+  EXPECT_EQ(profile.read(u"计算式"_s, u"记录"_s), u""_s);
+  EXPECT_TRUE(profile.write(u"计算式"_s, u"记录"_s, u"1"_s));
+  EXPECT_EQ(FileBytes(), QByteArray("[计算式]\r\n记录=1\r\n"));
+}
+
+// Each write changes exactly one line or adds lines in exactly one place.
+TEST_F(ProfileFileTest, WritesTouchOnlyTheirOwnLines) {
+  const QByteArray user = "; keep me\r\n[A]\r\nx = 1 ; note\r\nY=2\r\n\r\n[B]\r\nz=3\r\n\r\n";
+  const struct {
+    const char* what;
+    QByteArray before;
+    QString section, key, value;
+    QByteArray after;
+  } cases[] = {
+      {"replace keeps the file's spelling of the key", user, u"a"_s, u"y"_s, u"9"_s,
+       "; keep me\r\n[A]\r\nx = 1 ; note\r\nY=9\r\n\r\n[B]\r\nz=3\r\n\r\n"},
+      {"new key after the section's last line, before the blank", user, u"A"_s, u"新"_s, u" 5"_s,
+       "; keep me\r\n[A]\r\nx = 1 ; note\r\nY=2\r\n新= 5\r\n\r\n[B]\r\nz=3\r\n\r\n"},
+      {"new section at the end", user, u"C"_s, u"k"_s, u""_s,
+       "; keep me\r\n[A]\r\nx = 1 ; note\r\nY=2\r\n\r\n[B]\r\nz=3\r\n\r\n[C]\r\nk=\r\n"},
+      {"a last line without a break gets one", "[A]\r\nx=1", u"A"_s, u"y"_s, u"2"_s,
+       "[A]\r\nx=1\r\ny=2\r\n"},
+      {"line feeds stay line feeds", "[A]\nx=1\n", u"B"_s, u"y"_s, u"2"_s, "[A]\nx=1\n[B]\ny=2\n"},
+      {"an empty section gets the key under its header", "[A]\r\n[B]\r\n", u"A"_s, u"k"_s,
+       u"v"_s, "[A]\r\nk=v\r\n[B]\r\n"},
+      {"a value is one line", "", u"A"_s, u"k"_s, u"first\r\n[B]\r\nx=1"_s, "[A]\r\nk=first\r\n"},
+      {"the first of two equal keys is written", "[A]\r\nk=1\r\nK=2\r\n", u"a"_s, u"k"_s, u"3"_s,
+       "[A]\r\nk=3\r\nK=2\r\n"},
+  };
+  for (const auto& c : cases) {
+    SetFileBytes(c.before);
+    EXPECT_TRUE(profile.write(c.section, c.key, c.value)) << c.what;
+    EXPECT_EQ(FileBytes(), c.after) << c.what;
+  }
+}
+
+TEST_F(ProfileFileTest, GbkFileStaysGbkAndKeepsItsOtherLines) {
+  const QByteArray untouched = Gbk(u"; 由中文 Windows 写的文件\r\n[链接]\r\n数量=1\r\n链接0名称=图纸\r\n"_s);
+  const QByteArray tail = Gbk(u"[标准代号]\r\n地脚螺栓=GB/T 799-1988\r\n"_s);
+  SetFileBytes(untouched + tail);
+
+  EXPECT_EQ(profile.read(u"链接"_s, u"链接0名称"_s), u"图纸"_s);
+  EXPECT_TRUE(profile.write(u"链接"_s, u"链接0地址"_s, u"D:\\图纸\\总图.dwg"_s));
+  EXPECT_EQ(FileBytes(), untouched + Gbk(u"链接0地址=D:\\图纸\\总图.dwg\r\n"_s) + tail);
+  EXPECT_EQ(profile.read(u"链接"_s, u"链接0地址"_s), u"D:\\图纸\\总图.dwg"_s);
+}
+
+TEST_F(ProfileFileTest, GbkFileKeepsACharacterGbkLacks) {
+  SetFileBytes(Gbk(u"[链接]\r\n数量=1\r\n"_s));
+  EXPECT_TRUE(profile.write(u"链接"_s, u"链接0名称"_s, u"€ 😀"_s));
+  EXPECT_EQ(profile.read(u"链接"_s, u"链接0名称"_s), u"€ 😀"_s);
+  EXPECT_TRUE(FileBytes().startsWith(Gbk(u"[链接]\r\n数量=1\r\n"_s)));
+}
+
+// GBK trail bytes include "[", "]" and "\\": names are matched on the decoded text.
+TEST_F(ProfileFileTest, GbkTrailBytesAreNotSyntax) {
+  ASSERT_EQ(Gbk(u"乕乚乗"_s), QByteArray("\x81[\x81]\x81\\"));
+  SetFileBytes(Gbk(u"[乚]\r\n乕乚=乗\r\n"_s));
+  EXPECT_EQ(profile.read(u"乚"_s, u"乕乚"_s), u"乗"_s);
+  EXPECT_TRUE(profile.write(u"乚"_s, u"乕"_s, u"乚"_s));
+  EXPECT_EQ(FileBytes(), Gbk(u"[乚]\r\n乕乚=乗\r\n乕=乚\r\n"_s));
+}
+
+TEST_F(ProfileFileTest, NamesThatCannotBeStoredAreRefused) {
+  const struct {
+    QString section, key;
+  } cases[] = {
+      {u""_s, u"k"_s},    {u"  "_s, u"k"_s},  {u"A]B"_s, u"k"_s}, {u"A\r\n"_s, u"k"_s},
+      {u"A"_s, u""_s},    {u"A"_s, u"k=v"_s}, {u"A"_s, u"[B]"_s}, {u"A"_s, u"k\nj"_s},
+  };
+  for (const auto& c : cases) {
+    try {
+      profile.write(c.section, c.key, u"v"_s);
+      ADD_FAILURE() << c.section.toStdString() << " / " << c.key.toStdString();
+    } catch (const RuntimeError& error) {
+      EXPECT_EQ(error.number(), 5);
+    }
+  }
+  EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST_F(ProfileFileTest, WriteReplacesTheFileAtomicallyAndKeepsItsPermissions) {
+  SetFileBytes("[A]\r\nx=1\r\n");
+  const auto permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+  ASSERT_TRUE(QFile::setPermissions(path, permissions));
+  EXPECT_TRUE(profile.write(u"A"_s, u"x"_s, u"2"_s));
+  const auto unixBits = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
+                        QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther |
+                        QFile::WriteOther | QFile::ExeOther;
+  EXPECT_EQ(QFile::permissions(path) & unixBits, permissions);
+  EXPECT_EQ(FileBytes(), "[A]\r\nx=2\r\n");
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+            QStringList{path.section(u'/', -1)});
+}
+
+TEST_F(ProfileFileTest, StoringTheValueAlreadyThereLeavesTheFileAlone) {
+  SetFileBytes("[A]\r\nx=1\r\n");
+  const ino_t before = Inode();
+  EXPECT_TRUE(profile.write(u"a"_s, u"X"_s, u"1"_s));
+  EXPECT_EQ(Inode(), before);
+  EXPECT_TRUE(profile.write(u"a"_s, u"X"_s, u"2"_s));
+  EXPECT_NE(Inode(), before);
+}
+
+// Root may write anywhere, so the refused cases use places no one can write to.
+TEST_F(ProfileFileTest, RefusedWritesReportFailureAndLoseNothing) {
+  SetFileBytes("not a folder");
+  const ProfileFile underFile(path + u"/VEXTAL_Config.ini"_s);
+  EXPECT_EQ(underFile.read(u"A"_s, u"x"_s), u""_s);
+  EXPECT_FALSE(underFile.write(u"A"_s, u"x"_s, u"1"_s));
+
+  const ProfileFile inMissingFolder(folder.filePath(u"missing/VEXTAL_Config.ini"_s));
+  EXPECT_FALSE(inMissingFolder.write(u"A"_s, u"x"_s, u"1"_s));
+
+  const QString folderPath = folder.filePath(u"a folder"_s);
+  ASSERT_TRUE(QDir().mkdir(folderPath));
+  EXPECT_FALSE(ProfileFile(folderPath).write(u"A"_s, u"x"_s, u"1"_s));
+  EXPECT_TRUE(QFileInfo(folderPath).isDir());
+  EXPECT_EQ(FileBytes(), "not a folder");
+}
+
+TEST_F(ProfileFileTest, ReadOnlyFolderRefusesWrites) {
+  if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+  SetFileBytes("[A]\r\nx=1\r\n");
+  ASSERT_TRUE(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
+  EXPECT_EQ(profile.read(u"A"_s, u"x"_s), u"1"_s);
+  EXPECT_FALSE(profile.write(u"A"_s, u"x"_s, u"2"_s));
+  EXPECT_FALSE(profile.write(u"A"_s, u"new"_s, u"2"_s));
+  QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  EXPECT_EQ(FileBytes(), "[A]\r\nx=1\r\n");
+}
+
+}  // namespace
