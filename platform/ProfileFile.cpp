@@ -108,9 +108,9 @@ bool SameName(QStringView a, QStringView b) {
 std::optional<QStringView> SectionName(QStringView line) {
   line = TrimBlanks(line);
   if (!line.startsWith(u'[')) return std::nullopt;
-  line = line.sliced(1);
   const qsizetype close = line.indexOf(u']');
-  return TrimBlanks(close < 0 ? line : line.first(close));
+  if (close < 0) return std::nullopt;
+  return TrimBlanks(line.sliced(1, close - 1));
 }
 
 struct Entry {
@@ -223,7 +223,7 @@ QString ProfileFile::read(const QString& section, const QString& key) const {
 bool ProfileFile::write(const QString& section, const QString& key, const QString& value) const {
   RequireStorableName(section, u']');
   RequireStorableName(key, u'=');
-  if (key.startsWith(u'[')) throw RuntimeError(InvalidCall);
+  if (TrimBlanks(key).startsWith(u'[')) throw RuntimeError(InvalidCall);
   auto document = Load(path_);
   if (!document) return false;
   if (document->exists && !QFileInfo(path_).isWritable()) return false;

@@ -83,6 +83,10 @@ TEST_F(ProfileFileTest, WritesTouchOnlyTheirOwnLines) {
       {"an empty section gets the key under its header", "[A]\r\n[B]\r\n", u"A"_s, u"k"_s,
        u"v"_s, "[A]\r\nk=v\r\n[B]\r\n"},
       {"a value is one line", "", u"A"_s, u"k"_s, u"first\r\n[B]\r\nx=1"_s, "[A]\r\nk=first\r\n"},
+      {"a byte order mark stays", "\xEF\xBB\xBF[A]\r\nx=1\r\n", u"a"_s, u"y"_s, u"2"_s,
+       "\xEF\xBB\xBF[A]\r\nx=1\r\ny=2\r\n"},
+      {"an unclosed bracket is no section", "[A]\r\n[B\r\nx=1\r\n", u"A"_s, u"x"_s, u"2"_s,
+       "[A]\r\n[B\r\nx=2\r\n"},
       {"the first of two equal keys is written", "[A]\r\nk=1\r\nK=2\r\n", u"a"_s, u"k"_s, u"3"_s,
        "[A]\r\nk=3\r\nK=2\r\n"},
   };
@@ -125,7 +129,7 @@ TEST_F(ProfileFileTest, NamesThatCannotBeStoredAreRefused) {
     QString section, key;
   } cases[] = {
       {u""_s, u"k"_s},    {u"  "_s, u"k"_s},  {u"A]B"_s, u"k"_s}, {u"A\r\n"_s, u"k"_s},
-      {u"A"_s, u""_s},    {u"A"_s, u"k=v"_s}, {u"A"_s, u"[B]"_s}, {u"A"_s, u"k\nj"_s},
+      {u"A"_s, u""_s},    {u"A"_s, u"k=v"_s}, {u"A"_s, u" [B"_s},  {u"A"_s, u"k\nj"_s},
   };
   for (const auto& c : cases) {
     try {
