@@ -6,13 +6,13 @@
 
 namespace mevrik::platform {
 
-RunError StartFailure(const QString& program) {
+RuntimeError StartFailure(const QString& program) {
   const bool bareName = !program.contains('/') && !program.contains('\\');
   const bool found = bareName ? !QStandardPaths::findExecutable(program).isEmpty()
                               : QFileInfo::exists(program);
-  if (found) return {5, QStringLiteral("无效的过程调用或参数")};
-  if (!bareName && !QFileInfo(program).dir().exists()) return {76, QStringLiteral("路径未找到")};
-  return {53, QStringLiteral("文件未找到")};
+  if (found) return RuntimeError(InvalidCall);
+  if (!bareName && !QFileInfo(program).dir().exists()) return RuntimeError(PathNotFound);
+  return RuntimeError(FileNotFound);
 }
 
 }  // namespace mevrik::platform

@@ -1,16 +1,13 @@
 #pragma once
-// Why a program could not be started, numbered the way the program's error dialogs number run
-// errors (53 file not found, 76 path not found, 5 a file that is there but cannot be run).
+// Why a program could not be started, as the run-time error the error dialogs explain:
+// 53 file not found, 76 path not found, 5 a file that is there but cannot be run.
 #include <QString>
+
+#include "platform/RuntimeError.h"
 
 namespace mevrik::platform {
 
-struct RunError {
-  int number = 0;
-  QString description;
-};
-
 // Looks at the program file of a command line that failed to start.
-RunError StartFailure(const QString& program);
+RuntimeError StartFailure(const QString& program);
 
 }  // namespace mevrik::platform

@@ -13,6 +13,7 @@
 #include "core/text/BaseName.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
+#include "platform/RuntimeError.h"
 
 namespace mevrik::app {
 namespace {
@@ -98,7 +99,13 @@ QString LinkEditor::LinkSection() const {
 }
 
 void LinkEditor::MnuZDYLJ_Click() {
-  Reload();
+  try {
+    Reload();
+  } catch (const platform::RuntimeError& error) {
+    // A count edited by hand beyond what the list can hold: say so instead of ending the program.
+    ShowLinkError(*s_.boxes, s_.owner, LinkStartErrorText(error, QString()));
+    return;
+  }
   w_.MnuSet->menuAction()->setEnabled(false);
   w_.MnuF->menuAction()->setEnabled(false);
   EnableLinkMenus();
@@ -221,7 +228,8 @@ void LinkEditor::SaveLinks() {
 void LinkEditor::CloseEditor() {
   w_.PicSet->hide();
   w_.PicMain->show();
-  for (QMenu* menu : {w_.MnuSet, w_.MnuLJ, w_.MnuF, w_.MnuQTT}) menu->menuAction()->setEnabled(true);
+  for (QMenu* menu : {w_.MnuSet, w_.MnuLJ, w_.MnuF, w_.MnuQTT})
+    menu->menuAction()->setEnabled(true);
 }
 
 QString LinkEditor::ChooseFile() {

@@ -8,6 +8,7 @@
 #include "platform/FixedLinks.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Shell.h"
+#include "platform/StartFailure.h"
 
 namespace mevrik::app {
 namespace {
@@ -28,10 +29,10 @@ constexpr FixedItemFailure kFixedFailures[] = {
 
 }  // namespace
 
-QString LinkStartErrorText(const platform::RunError& error, const QString& target) {
-  const QString n = QString::number(error.number);
-  const QString& d = error.description;
-  switch (error.number) {
+QString LinkStartErrorText(const platform::RuntimeError& error, const QString& target) {
+  const QString n = QString::number(error.number());
+  const QString& d = error.description();
+  switch (error.number()) {
     case 5:
       return "  错误：" + n + "—" + d + kBreak + kBreak +
              "可能是由于系统安全设置引起的，请以管理员身份运行本程序试试。";
@@ -110,8 +111,9 @@ void LinkMenus::MnuLJ_LJie_Click(int index) {
   }
   if (done) return;
   const FixedItemFailure& failure = kFixedFailures[index];
-  ShowError("  未能打开“" + QString::fromUtf8(failure.caption) + "”。" + kBreak + kBreak +
-            QString::fromUtf8(failure.advice));
+  ShowLinkError(*s_.boxes, s_.owner,
+                "  未能打开“" + QString::fromUtf8(failure.caption) + "”。" + kBreak + kBreak +
+                    QString::fromUtf8(failure.advice));
 }
 
 void LinkMenus::MnuLJ_ZDY_Click(int index) { OpenLink(kLinksSection, index); }
@@ -125,7 +127,8 @@ void LinkMenus::OpenLink(const QString& section, int index) {
     return;
   }
   if (!s_.shell->open(target)) {
-    ShowError("  未能成功打开链接。" + kBreak + kBreak + "可能是由错误的路径引起的，请重新设置路径！");
+    ShowLinkError(*s_.boxes, s_.owner,
+                  "  未能成功打开链接。" + kBreak + kBreak + "可能是由错误的路径引起的，请重新设置路径！");
   }
 }
 
@@ -133,18 +136,20 @@ void LinkMenus::StartProgram(const QString& target) {
   // The target is a program path with no arguments; quoted, a path with blanks stays one word.
   const QString commandLine =
       target.contains(' ') && !target.startsWith('"') ? '"' + target + '"' : target;
-  if (!s_.shell->start(commandLine)) ShowError(LinkStartErrorText(platform::StartFailure(target), target));
+  if (!s_.shell->start(commandLine)) {
+    ShowLinkError(*s_.boxes, s_.owner, LinkStartErrorText(platform::StartFailure(target), target));
+  }
 }
 
-void LinkMenus::ShowError(const QString& text) {
+void ShowLinkError(platform::MessageBoxes& boxes, QWidget* owner, const QString& text) {
   platform::BoxRequest request;
   request.icon = platform::BoxIcon::Critical;
   request.buttons = platform::BoxButtons::Ok;
   request.title = "错误！";
   request.text = text;
   request.systemModal = true;
-  request.parent = s_.owner;
-  s_.boxes->show(request);
+  request.parent = owner;
+  boxes.show(request);
 }
 
 }  // namespace mevrik::app

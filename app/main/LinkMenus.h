@@ -9,7 +9,7 @@
 #include <QStringList>
 #include <array>
 
-#include "platform/StartFailure.h"
+#include "platform/RuntimeError.h"
 
 class QAction;
 class QMenu;
@@ -43,7 +43,10 @@ struct LinkServices {
 };
 
 // The text of the error box when a link's program could not be started.
-QString LinkStartErrorText(const platform::RunError& error, const QString& target);
+QString LinkStartErrorText(const platform::RuntimeError& error, const QString& target);
+
+// The links' error box: title "错误！", the error icon, OK, modal to the whole system.
+void ShowLinkError(platform::MessageBoxes& boxes, QWidget* owner, const QString& text);
 
 class LinkMenus final : public QObject {
   Q_OBJECT
@@ -74,7 +77,6 @@ private:
   UserLinks& LinksOf(const QString& section);
   QAction* AddItem(UserLinks& links);
   void StartProgram(const QString& target);
-  void ShowError(const QString& text);
 
   LinkServices s_;
   std::array<QAction*, 3> fixed_;

@@ -62,12 +62,12 @@ TEST(StartFailure, TellsAMissingFileFromAMissingFolderFromAFileThatWillNotRun) {
   QFile file(present);
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   file.close();
-  EXPECT_EQ(StartFailure(present).number, 5);
-  EXPECT_EQ(StartFailure(present).description, "无效的过程调用或参数");
-  EXPECT_EQ(StartFailure(folder.filePath("gone.exe")).number, 53);
-  EXPECT_EQ(StartFailure(folder.filePath("gone.exe")).description, "文件未找到");
-  EXPECT_EQ(StartFailure(folder.filePath("no/such/dir/x.exe")).number, 76);
-  EXPECT_EQ(StartFailure("no-such-program-anywhere.exe").number, 53);
+  EXPECT_EQ(StartFailure(present).number(), 5);
+  EXPECT_EQ(StartFailure(present).description(), "无效的过程调用或参数");
+  EXPECT_EQ(StartFailure(folder.filePath("gone.exe")).number(), 53);
+  EXPECT_EQ(StartFailure(folder.filePath("gone.exe")).description(), "文件未找到");
+  EXPECT_EQ(StartFailure(folder.filePath("no/such/dir/x.exe")).number(), 76);
+  EXPECT_EQ(StartFailure("no-such-program-anywhere.exe").number(), 53);
 }
 
 }  // namespace

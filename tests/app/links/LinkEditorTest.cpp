@@ -20,13 +20,13 @@ protected:
     MnuF.setObjectName("MnuF");
     CreateMenus();
     editor = std::make_unique<app::LinkEditor>(
-        app::LinkEditorWindow{&PicMain, &PicSet, &MnuSet, &MnuF, &MnuLJ, &MnuQTT},
+        app::LinkEditorWindow{PicMain, PicSet, &MnuSet, &MnuF, &MnuLJ, &MnuQTT},
         app::LinkEditorServices{&ini, menus.get(), &boxes, &files, nullptr});
   }
 
   template <typename T>
   T* Find(const QString& name) {
-    T* widget = PicSet.findChild<T*>(name);
+    T* widget = PicSet->findChild<T*>(name);
     EXPECT_NE(widget, nullptr) << name.toStdString();
     return widget;
   }
@@ -55,8 +55,9 @@ protected:
     editor->MnuZDYLJ_Click();
   }
 
-  QWidget PicMain;
-  QWidget PicSet;
+  QWidget window;  // never shown: a child counts as visible until the editor hides it
+  QWidget* PicMain = new QWidget(&window);
+  QWidget* PicSet = new QWidget(&window);
   QMenu MnuSet;
   QMenu MnuF;
   fakes::ScriptedFileDialogs files;
@@ -64,16 +65,20 @@ protected:
 };
 
 const QList<app::LinkRecord> kFour = {
-    {"图纸", "D:\\图纸"}, {"手册", "D:\\手册.pdf"}, {"百度", "https://www.baidu.com/"}, {"画图", "mspaint.exe"}};
+    {"图纸", "D:\\图纸"},
+    {"手册", "D:\\手册.pdf"},
+    {"百度", "https://www.baidu.com/"},
+    {"画图", "mspaint.exe"}};
 
 TEST_F(LinkEditorTest, OpeningShowsTheSavedLinksInPlaceOfTheCalculator) {
   OpenWith(kFour);
   EXPECT_EQ(Rows(), (QStringList{"图纸" + kGap + "D:\\图纸", "手册" + kGap + "D:\\手册.pdf",
-                                 "百度" + kGap + "https://www.baidu.com/", "画图" + kGap + "mspaint.exe"}));
+                                 "百度" + kGap + "https://www.baidu.com/",
+                                 "画图" + kGap + "mspaint.exe"}));
   EXPECT_EQ(Find<QLabel>("LabLJNum")->text(), "共有 4 个链接");
   EXPECT_TRUE(Find<QLabel>("Labljsm")->isHidden());
-  EXPECT_TRUE(PicMain.isHidden());
-  EXPECT_FALSE(PicSet.isHidden());
+  EXPECT_TRUE(PicMain->isHidden());
+  EXPECT_FALSE(PicSet->isHidden());
   EXPECT_FALSE(MnuSet.menuAction()->isEnabled());
   EXPECT_FALSE(MnuF.menuAction()->isEnabled());
   EXPECT_TRUE(MnuLJ.menuAction()->isEnabled());
@@ -107,7 +112,8 @@ TEST_F(LinkEditorTest, DeletingSelectsTheRowAboveOrNone) {
   EXPECT_FALSE(Find<QLabel>("Labljsm")->isHidden());
   List()->setCurrentRow(0);
   Press(app::LinkEditor::Delete);
-  EXPECT_EQ(Rows(), (QStringList{"手册" + kGap + "D:\\手册.pdf", "百度" + kGap + "https://www.baidu.com/"}));
+  EXPECT_EQ(Rows(),
+            (QStringList{"手册" + kGap + "D:\\手册.pdf", "百度" + kGap + "https://www.baidu.com/"}));
   EXPECT_EQ(Selected(), -1);
   EXPECT_EQ(States(), "01000011");
 }
@@ -138,7 +144,8 @@ TEST_F(LinkEditorTest, AddingTakesTheFileAndOffersItsBaseNameAsTheName) {
   Press(app::LinkEditor::Add);
   Press(app::LinkEditor::Add);
   EXPECT_EQ(Rows(), (QStringList{"Plan" + kGap + "D:\\Docs\\Plan.xlsx",
-                                 "年度报告" + kGap + "/home/li/报告.doc", "a.b" + kGap + "/home/li/a.b.txt"}));
+                                 "年度报告" + kGap + "/home/li/报告.doc",
+                                 "a.b" + kGap + "/home/li/a.b.txt"}));
   ASSERT_EQ(boxes.asked.size(), 3);
   EXPECT_EQ(boxes.asked[0].title, "菜单名称");
   EXPECT_EQ(boxes.asked[0].prompt, "请输入菜单名称：");
@@ -246,9 +253,19 @@ TEST_F(LinkEditorTest, SwitchingMenusDiscardsUnsavedEdits) {
 TEST_F(LinkEditorTest, ClosingBringsBackTheCalculatorAndEveryMenu) {
   OpenWith(kFour);
   Press(app::LinkEditor::Close);
-  EXPECT_FALSE(PicMain.isHidden());
-  EXPECT_TRUE(PicSet.isHidden());
-  for (QMenu* menu : {&MnuSet, &MnuF, &MnuLJ, &MnuQTT}) EXPECT_TRUE(menu->menuAction()->isEnabled());
+  EXPECT_FALSE(PicMain->isHidden());
+  EXPECT_TRUE(PicSet->isHidden());
+  for (QMenu* menu : {&MnuSet, &MnuF, &MnuLJ, &MnuQTT})
+    EXPECT_TRUE(menu->menuAction()->isEnabled());
+}
+
+TEST_F(LinkEditorTest, ACountBeyondWhatTheListHoldsIsReportedAndTheEditorStaysClosed) {
+  ini.SetIniS("链接", "数量", "40000");
+  editor->MnuZDYLJ_Click();
+  ASSERT_EQ(boxes.shown.size(), 1);
+  EXPECT_EQ(boxes.shown[0].text, "  未知错误：6——溢出\r\n\r\n请重新设置合法参数！");
+  EXPECT_FALSE(PicMain->isHidden());
+  EXPECT_TRUE(MnuSet.menuAction()->isEnabled());
 }
 
 TEST_F(LinkEditorTest, ControlsCarryTheirNamesAndCaptions) {
@@ -259,7 +276,7 @@ TEST_F(LinkEditorTest, ControlsCarryTheirNamesAndCaptions) {
   EXPECT_EQ(Find<QRadioButton>("OptLJWZ_1")->text(), "【其它】菜单");
   EXPECT_EQ(Find<QLabel>("Labljsm")->text(), "★ 只有 保存 修改才会生效 ★");
   EXPECT_EQ(Find<QLabel>("Label1")->text(), "↓位置↓");
-  EXPECT_TRUE(PicSet.isHidden());
+  EXPECT_TRUE(PicSet->isHidden());
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "app/config/ConfigLocation.h"
 #include "app/config/RWini.h"
 #include "app/main/LinkMenus.h"
+#include "app/main/LinkRecord.h"
 #include "platform/FixedLinks.h"
 
 namespace mevrik::fakes {
@@ -45,9 +46,11 @@ protected:
     }
   }
 
+  // The configuration file's text with "\n" line ends.
   QString FileText() const {
     QFile file(ini.ConfigPath());
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(file.readAll()).remove(u'\r');
   }
 
   // The user's items of a menu, in order: "MnuLJ_ZDY" or "MnuQT_ZDY".
