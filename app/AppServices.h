@@ -8,6 +8,8 @@ class Shell;
 class Clipboard;
 class AlwaysOnTop;
 class Shutdown;
+class FileDialogs;
+class FixedLinks;
 }  // namespace mevrik::platform
 namespace mevrik::config {
 class RWini;
@@ -23,7 +25,8 @@ struct AppServices {
   config::RWini* config = nullptr;  // the one configuration file of the run
   platform::Clipboard* clipboard = nullptr;
   platform::AlwaysOnTop* top = nullptr;
-  // Further services (file dialog, ...) are added here by the windows that need them.
+  platform::FileDialogs* fileDialogs = nullptr;
+  const platform::FixedLinks* fixedLinks = nullptr;  // the link menu's three fixed items
 };
 
 }  // namespace mevrik::app
