@@ -11,6 +11,9 @@
 #include "app/main/KindSwitch.h"
 #include "app/main/StatusClock.h"
 #include "app/main/Twips.h"
+#include "app/main/WeightMainWindow.h"
+#include "app/main/WeightPanel.h"
+#include "app/tools/ConnectionHoleOpener.h"
 #include "core/material/KindLayout.h"
 #include "platform/AlwaysOnTop.h"
 
@@ -29,6 +32,9 @@ FrmMain::FrmMain(const AppServices& services, std::function<void()> endProgram, 
                                                   [this] { CmdOK_Click(); });
   kinds_ = std::make_unique<KindSwitch>(c_, m_, state_,
                                         [this](const QString& middle) { SetTitle(middle); });
+  holes_ = std::make_unique<tools::ConnectionHoleOpener>(*services_.boxes, this);
+  weight_ = MakeMainWeightPanel(*this, *holes_);
+  kinds_->SetWeightKinds(weight_.get());
   ConnectWindowHandlers();
   SetFormWidthTwips(8340);
 }

@@ -11,9 +11,14 @@
 #include "app/main/MainMenus.h"
 #include "app/main/MainState.h"
 
+namespace mevrik::tools {
+class ConnectionHoleOpener;
+}
+
 namespace mevrik::app {
 
 class ExpressionPanel;
+class WeightPanel;
 class KindSwitch;
 class StatusClock;
 
@@ -51,6 +56,10 @@ public:
   const AppServices& Services() const { return services_; }
   ExpressionPanel& Expression() { return *expression_; }
   KindSwitch& Kinds() { return *kinds_; }
+  // The weight kinds 1-12, and the connection-hole window that their "▼" and the menu
+  // "型钢连接孔" share, so both remember one selected section kind.
+  WeightPanel& Weight() { return *weight_; }
+  tools::ConnectionHoleOpener& ConnectionHoles() { return *holes_; }
 
 protected:
   void changeEvent(QEvent* event) override;
@@ -71,6 +80,8 @@ private:
   StatusClock* clock_ = nullptr;
   std::unique_ptr<ExpressionPanel> expression_;
   std::unique_ptr<KindSwitch> kinds_;
+  std::unique_ptr<tools::ConnectionHoleOpener> holes_;
+  std::unique_ptr<WeightPanel> weight_;
 };
 
 }  // namespace mevrik::app

@@ -13,6 +13,7 @@
 #include "app/config/RWini.h"
 #include "app/main/WeightBoxes.h"
 #include "app/main/WeightRowLayout.h"
+#include "core/material/ExpressionBinding.h"
 #include "core/material/KindLayout.h"
 #include "core/material/ParameterInput.h"
 #include "platform/MessageBoxes.h"
@@ -38,31 +39,13 @@ void SetTextColour(QWidget* widget, const QColor& colour) {
   widget->setPalette(palette);
 }
 
-// The length and area expressions are evaluated like the expression box's text, and every
-// total is formatted at the precision the user chose.
-class BoundExpression final : public material::ExpressionSide {
-public:
-  BoundExpression(expr::PrecisionMode mode, expr::ExprContext context)
-      : mode_(mode), context_(std::move(context)) {}
-  std::optional<std::u16string> Format(std::u16string_view valueText) override {
-    return expr::JingDu(mode_, valueText);
-  }
-  std::u16string Evaluate(std::u16string_view expression) override {
-    return expr::BDSJS(expression, context_);
-  }
-
-private:
-  expr::PrecisionMode mode_;
-  expr::ExprContext context_;
-};
-
 const QString kCodeSection = QStringLiteral("标准代号");
 
 }  // namespace
 
 WeightPanel::WeightPanel(QWidget* window, WeightState state, platform::MessageBoxes& boxes,
                          config::RWini& config, WeightHooks hooks)
-    : QObject(window), window_(window), w_(FindWeightWidgets(window)), state_(state),
+    : window_(window), w_(FindWeightWidgets(window)), state_(state),
       boxes_(boxes), config_(config), hooks_(std::move(hooks)) {
   params_ = new WeightBoxes(
       w_.CombSR, [this](int index) { CombSR_Change(index); },
@@ -159,9 +142,9 @@ void WeightPanel::LabPM_Click() {
 }
 
 void WeightPanel::ToggleLabPMColour() {
-  const QColor blue = ColourOf(TextColour::Blue);
-  const bool isBlue = w_.LabPM->palette().color(QPalette::WindowText) == blue;
-  SetTextColour(w_.LabPM, isBlue ? ColourOf(TextColour::Red) : blue);
+  const bool blue = w_.LabPM->palette().color(QPalette::WindowText) == ColourOf(TextColour::Blue);
+  const TextColour now = blue ? TextColour::Blue : TextColour::Black;
+  SetTextColour(w_.LabPM, ColourOf(material::ToggledPickerColour(now)));
 }
 
 void WeightPanel::LabSM_DblClick(int index) {
@@ -220,7 +203,10 @@ void WeightPanel::Calculate() {
   if (!material::IsWeightKind(kind)) return;
   material::WeightInputs inputs{kind, params_->Texts(),
                                 params_->ListIndex(state_.catalogue.sizeComboIndex)};
-  BoundExpression expression(state_.precision, hooks_.exprContext());
+  // Length and area expressions are evaluated like the expression box's text, and every total
+  // is formatted at the precision the user chose.
+  expr::ExprContext context = hooks_.exprContext();
+  material::ExpressionBinding expression(state_.precision, context);
   const material::WeightOutcome outcome = material::CalculateWeight(
       state_.catalogue, inputs, state_.material.densityFactor, unitWeight_, expression);
   if (outcome.detail) w_.LabDanZhong->setText(Q(*outcome.detail));

@@ -7,6 +7,7 @@
 #include <QString>
 #include <functional>
 
+#include "app/main/KindSwitch.h"
 #include "app/main/WeightWidgets.h"
 #include "core/expr/JingDu.h"
 #include "core/expr/Prepare.h"
@@ -51,7 +52,7 @@ struct WeightHooks {
   std::function<void(int)> openSectionHoles;
 };
 
-class WeightPanel : public QObject {
+class WeightPanel : public QObject, public WeightKinds {
 public:
   // `window` holds the controls (found by name) and parents the message boxes.
   WeightPanel(QWidget* window, WeightState state, platform::MessageBoxes& boxes,
@@ -60,9 +61,9 @@ public:
 
   // The kind switch's set-up of kind 1-12, after it has hidden every box and shown the weight
   // layout: lists, captions, defaults and the default size, which starts a calculation.
-  void SetUpKind(int kind);
+  void SetUpKind(int kind) override;
   // The calculate action of kinds 1-12.
-  void Calculate();
+  void Calculate() override;
 
   void MnuLB_Click(int index);
   void LabPM_Click();

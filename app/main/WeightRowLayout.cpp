@@ -9,42 +9,81 @@ namespace mevrik::app {
 namespace {
 
 constexpr int kLeft = 4;
-constexpr int kGap = 6;
-constexpr int kPickerWidth = 14;
+constexpr int kGap = 4;
+constexpr int kPickerWidth = 13;
 // Frame, margins and the drop-down arrow of a combo box, beside its text.
-constexpr int kBoxChrome = 30;
-// Room for a typed value beyond the listed ones ("1000000" square millimetres).
-constexpr int kMinimumBox = 52;
+constexpr int kBoxChrome = 26;
+constexpr int kMinimumBox = 44;
+// A box that takes a product (a length of several pieces, a plate's width times height) shows
+// at least this much of it.
+const QString kProductSample = QStringLiteral("2*3000");
+// What an editable box may grow beyond its entries when the row has room: typed products such
+// as "2*3000" are longer than any listed value.
+constexpr int kMostGrowth = 36;
+// The longest detail text: unit weight, standard, and a size or a hint.
+constexpr int kDetailLines = 3;
 
 int TextWidth(const QWidget* widget, const QString& text) {
   return widget->fontMetrics().horizontalAdvance(text);
 }
 
-int NaturalBoxWidth(const QComboBox* box) {
-  int widest = TextWidth(box, box->currentText());
+int NaturalBoxWidth(const QComboBox* box, bool product) {
+  int widest = TextWidth(box, product ? kProductSample : box->currentText());
+  widest = std::max(widest, TextWidth(box, box->currentText()));
   for (int i = 0; i < box->count(); ++i) widest = std::max(widest, TextWidth(box, box->itemText(i)));
   return std::max(kMinimumBox, widest + kBoxChrome);
+}
+
+// Widths of the shown boxes: their entries' width, all of them narrower when the row is too
+// long for its place, the editable ones wider when there is room to spare.
+std::array<int, 4> BoxWidths(const WeightWidgets& w, const material::KindLayout& layout,
+                             int room) {
+  std::array<int, 4> widths{};
+  int editable = 0;
+  for (std::size_t i = 0; i < 4; ++i) {
+    if (!layout.boxes[i].shown) continue;
+    const int k = static_cast<int>(i);
+    widths[i] = NaturalBoxWidth(w.CombSR[k], !layout.boxes[i].tooltip.empty());
+    room -= widths[i];
+    if (w.CombSR[k]->isEditable()) ++editable;
+  }
+  const int total = std::max(1, widths[0] + widths[1] + widths[2] + widths[3]);
+  const int growth = room < 0 || editable == 0 ? 0 : std::min(kMostGrowth, room / editable);
+  for (std::size_t i = 0; i < 4; ++i) {
+    if (widths[i] == 0) continue;
+    if (room < 0) widths[i] += room * widths[i] / total;
+    else if (w.CombSR[static_cast<int>(i)]->isEditable()) widths[i] += growth;
+  }
+  return widths;
+}
+
+// The detail label takes the room below the row; where the font's lines are too tall for three
+// of them there, its font is made smaller.
+void PlaceDetail(QLabel* detail, int top) {
+  const int height = detail->parentWidget()->height() - top;
+  detail->setGeometry(detail->x(), top, detail->width(), height);
+  QFont font = detail->parentWidget()->font();
+  while (QFontMetrics(font).lineSpacing() * kDetailLines > height && font.pointSizeF() > 6)
+    font.setPointSizeF(font.pointSizeF() - 0.5);
+  detail->setFont(font);
 }
 
 }  // namespace
 
 void PlaceParameterRow(const WeightWidgets& w, const material::KindLayout& layout) {
-  std::array<int, 4> labelWidths{}, boxWidths{};
-  int total = kLeft;
+  std::array<int, 4> labelWidths{};
+  int room = w.LabJieGuo->x() - kGap - kLeft;
   for (std::size_t i = 0; i < 4; ++i) {
     if (!layout.boxes[i].shown) continue;
     const int k = static_cast<int>(i);
-    labelWidths[i] = TextWidth(w.LabSM[k], w.LabSM[k]->text()) + 2;
-    boxWidths[i] = NaturalBoxWidth(w.CombSR[k]);
-    total += labelWidths[i] + boxWidths[i] + kGap;
+    labelWidths[i] = TextWidth(w.LabSM[k], w.LabSM[k]->text()) + 1;
+    room -= labelWidths[i] + kGap;
   }
-  if (layout.pickerShown) total += kPickerWidth;
-  // A row too wide for its place gives up the same share of every box.
-  const int room = w.LabJieGuo->x() - kGap;
-  const int excess = std::max(0, total - room);
-  const int boxesTotal = std::max(1, boxWidths[0] + boxWidths[1] + boxWidths[2] + boxWidths[3]);
+  if (layout.pickerShown) room -= kPickerWidth;
+  const std::array<int, 4> boxWidths = BoxWidths(w, layout, room);
 
   int x = kLeft;
+  int bottom = 0;
   for (std::size_t i = 0; i < 4; ++i) {
     if (!layout.boxes[i].shown) continue;
     const int k = static_cast<int>(i);
@@ -52,15 +91,16 @@ void PlaceParameterRow(const WeightWidgets& w, const material::KindLayout& layou
     QComboBox* box = w.CombSR[k];
     label->setGeometry(x, label->y(), labelWidths[i], label->height());
     x += labelWidths[i];
-    const int width = boxWidths[i] - excess * boxWidths[i] / boxesTotal;
-    box->setGeometry(x, box->y(), width, box->height());
-    x += width;
+    box->setGeometry(x, box->y(), boxWidths[i], box->height());
+    x += boxWidths[i];
+    bottom = std::max(bottom, box->geometry().bottom());
     if (layout.pickerShown && k == layout.sizeBox) {
       w.LabPM->setGeometry(x + 1, w.LabPM->y(), kPickerWidth - 2, w.LabPM->height());
       x += kPickerWidth;
     }
     x += kGap;
   }
+  PlaceDetail(w.LabDanZhong, bottom + 3);
 }
 
 }  // namespace mevrik::app

@@ -8,7 +8,7 @@ namespace {
 using WeightCalculationTest = WeightWindowTest;
 
 TEST_F(WeightCalculationTest, AnchorBoltM20OfLength400) {
-  w.SelectKind(1);
+  SelectKind(1);
   Box(0)->setCurrentIndex(3);
   Type(3, "4");
   EXPECT_EQ(Detail()->text(), "※ 单重: 1.060 kg/个；\r\n※ 标准: GB/T 799-2020\r\n※ 预留孔尺寸: 120×120");
@@ -16,18 +16,19 @@ TEST_F(WeightCalculationTest, AnchorBoltM20OfLength400) {
 }
 
 TEST_F(WeightCalculationTest, AngleWithAProductAsLength) {
-  w.SelectKind(9);
+  SelectKind(9);
   Type(2, "5");
-  const int copies = w.copies;
+  const qsizetype copies = clipboard.calls.size();
   Type(3, "2*3000");
   EXPECT_EQ(Detail()->text(),
             "※ 单重: 3.776 kg/m\r\n※ 标准: GB/T 706-2016\r\n※ [边厚]:3～6；[长度]可进行乘法运算");
   EXPECT_EQ(Result()->text(), "22.66");
-  EXPECT_GT(w.copies, copies);
+  EXPECT_GT(clipboard.calls.size(), copies);
+  EXPECT_EQ(clipboard.content, "22.66");
 }
 
 TEST_F(WeightCalculationTest, AngleWidthNotAboveThicknessIsRefused) {
-  w.SelectKind(9);
+  SelectKind(9);
   Type(2, "5");
   Type(1, "5");
   EXPECT_EQ(Detail()->text(), "◆ 边宽 > 边厚 ◆\r\n");
@@ -36,18 +37,18 @@ TEST_F(WeightCalculationTest, AngleWidthNotAboveThicknessIsRefused) {
 }
 
 TEST_F(WeightCalculationTest, LengthEndingInAStarEmptiesTheResultWithoutCopying) {
-  w.SelectKind(11);
+  SelectKind(11);
   Type(3, "3000");
   ASSERT_EQ(Result()->text(), "56.97") << "159 × 5: 18.989 kg/m";
-  const int copies = w.copies;
+  const qsizetype copies = clipboard.calls.size();
   QTest::keyClicks(Box(3), "*");
   EXPECT_EQ(Result()->text(), "");
-  EXPECT_EQ(w.copies, copies);
-  EXPECT_TRUE(w.notices.texts.isEmpty());
+  EXPECT_EQ(clipboard.calls.size(), copies);
+  EXPECT_TRUE(boxes.shown.isEmpty());
 }
 
 TEST_F(WeightCalculationTest, PipeWallTooThickForItsDiameter) {
-  w.SelectKind(11);
+  SelectKind(11);
   Type(1, "10");
   EXPECT_EQ(Detail()->text(), "◆ 外径 > 2×壁厚 ◆\r\n");
   EXPECT_EQ(Result()->text(), "外径 > 2×壁厚");
@@ -67,18 +68,20 @@ TEST_F(WeightCalculationTest, RoundBarIBeamAndPlateAtTheirDefaultsAndAfterAChang
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.kind);
-    w.SelectKind(row.kind);
+    SelectKind(row.kind);
     Type(row.box, row.typed);
     EXPECT_TRUE(Detail()->text().startsWith(row.detailStart)) << Detail()->text().toStdString();
     EXPECT_EQ(Result()->text(), row.result);
   }
 }
 
-TEST_F(WeightCalculationTest, OkRepeatsTheCalculationAtTheCurrentPrecision) {
-  w.SelectKind(9);
+TEST_F(WeightCalculationTest, PrecisionChoiceAndOkRecalculate) {
+  SelectKind(9);
   ASSERT_EQ(Result()->text(), "2.332");
-  w.precision = expr::PrecisionMode::SmartHigh;
-  w.panel->Calculate();
+  Trigger("MSJingDu_1");
+  EXPECT_EQ(Result()->text(), "2.3320");
+  Box(3)->setFocus();
+  QTest::mouseClick(Ok(), Qt::LeftButton);
   EXPECT_EQ(Result()->text(), "2.3320");
 }
 

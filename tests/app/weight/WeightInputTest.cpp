@@ -11,16 +11,16 @@ namespace {
 using WeightInputTest = WeightWindowTest;
 
 TEST_F(WeightInputTest, ZeroQuantityIsRefusedWithTheCaptionInTheStatusLine) {
-  w.SelectKind(3);
+  SelectKind(3);
   ASSERT_FALSE(Result()->text().isEmpty());
-  const int copies = w.copies;
+  const qsizetype copies = clipboard.calls.size();
   Type(3, "0");
   EXPECT_EQ(Detail()->text(), "◆ 「参数」 必须大于0 ◆\r\n");
   EXPECT_EQ(TextColour(Detail()), kRed);
   EXPECT_EQ(Cell(0)->text(), "「数量」参数 必须大于0！");
   EXPECT_EQ(Result()->text(), "");
   EXPECT_FALSE(Ok()->isEnabled());
-  EXPECT_EQ(w.copies, copies);
+  EXPECT_EQ(clipboard.calls.size(), copies);
 
   Type(3, "3");
   EXPECT_EQ(TextColour(Detail()), kBlue);
@@ -30,7 +30,7 @@ TEST_F(WeightInputTest, ZeroQuantityIsRefusedWithTheCaptionInTheStatusLine) {
 }
 
 TEST_F(WeightInputTest, PickedAngleWidthFillsTheSmallestThicknessATypedOneDoesNot) {
-  w.SelectKind(9);
+  SelectKind(9);
   EXPECT_EQ(Box(2)->currentText(), "3") << "width 50 lists 3～6";
   EXPECT_EQ(Box(2)->toolTip(), "范围:3～6");
   Type(2, "5");
@@ -52,7 +52,7 @@ TEST_F(WeightInputTest, PickedAngleWidthFillsTheSmallestThicknessATypedOneDoesNo
 }
 
 TEST_F(WeightInputTest, StarInTheWidthMovesToTheThicknessSoFiftyStarFiveFillsBoth) {
-  w.SelectKind(9);
+  SelectKind(9);
   Type(1, "50*");
   EXPECT_EQ(Box(1)->currentText(), "50");
   QWidget* focused = QApplication::focusWidget();
@@ -79,14 +79,14 @@ TEST_F(WeightInputTest, KeyFilterKeepsDigitsPointAndTheStarWhereAProductIsAllowe
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.keys.toStdString());
-    w.SelectKind(row.kind);
+    SelectKind(row.kind);
     Type(row.box, row.keys);
     EXPECT_EQ(Box(row.box)->currentText(), row.text);
   }
 }
 
 TEST_F(WeightInputTest, ControlCharactersAreDroppedSoNothingIsPasted) {
-  w.SelectKind(10);
+  SelectKind(10);
   QApplication::clipboard()->setText("abc");
   Type(2, "25");
   QTest::keyClick(Box(2), Qt::Key_V, Qt::ControlModifier);
@@ -101,7 +101,7 @@ TEST_F(WeightInputTest, EnterMovesTheFocusThroughTheShownBoxesAndBackToTheSizeBo
   const Row rows[] = {{9, 1, 2}, {9, 2, 3}, {9, 3, 1}, {3, 3, 0}, {1, 0, 0}, {1, 2, 3}};
   for (const Row& row : rows) {
     SCOPED_TRACE(row.kind * 10 + row.from);
-    w.SelectKind(row.kind);
+    SelectKind(row.kind);
     Box(row.from)->setFocus();
     QTest::keyClick(Box(row.from), Qt::Key_Return);
     EXPECT_EQ(QApplication::focusWidget(), Box(row.to));
@@ -109,7 +109,7 @@ TEST_F(WeightInputTest, EnterMovesTheFocusThroughTheShownBoxesAndBackToTheSizeBo
 }
 
 TEST_F(WeightInputTest, ChineseTextFromAnInputMethodIsDropped) {
-  w.SelectKind(9);
+  SelectKind(9);
   Type(3, "200");
   QInputMethodEvent commit;
   commit.setCommitString(QStringLiteral("×３"));
@@ -118,13 +118,13 @@ TEST_F(WeightInputTest, ChineseTextFromAnInputMethodIsDropped) {
 }
 
 TEST_F(WeightInputTest, SizeMarkedWithStarIsRedAndMiningIBeamShowsTheMiningCode) {
-  w.SelectKind(2);
+  SelectKind(2);
   Box(0)->setCurrentIndex(5);  // M14*
   EXPECT_EQ(BoxColour(Box(0)), kRed);
   Box(0)->setCurrentIndex(6);
   EXPECT_EQ(BoxColour(Box(0)), kBlack);
 
-  w.SelectKind(7);
+  SelectKind(7);
   Box(0)->setCurrentIndex(1);
   EXPECT_EQ(Box(0)->toolTip(), "YB/T 5047-2000(矿用工字钢)");
   EXPECT_TRUE(Detail()->text().contains("● 标准: YB/T 5047-2000(矿用工字钢)"));
@@ -134,12 +134,12 @@ TEST_F(WeightInputTest, SizeMarkedWithStarIsRedAndMiningIBeamShowsTheMiningCode)
 }
 
 TEST_F(WeightInputTest, CustomDensityAcceptedScalesTheWeightAndNamesTheMaterial) {
-  w.SelectKind(12);
+  SelectKind(12);
   ASSERT_EQ(Result()->text(), "78.50");
-  w.boxes.inputAnswers = {QStringLiteral(" 8.9 ")};
+  boxes.inputAnswers = {QStringLiteral(" 8.9 ")};
   Material(3)->trigger();
-  ASSERT_EQ(w.boxes.inputs.size(), 1);
-  EXPECT_EQ(w.boxes.inputs[0], (QStringList{"自定义材质", "请输入材质密度：\r\n\r\n单位：g/cm3", "7.85"}));
+  ASSERT_EQ(boxes.inputs.size(), 1);
+  EXPECT_EQ(boxes.inputs[0], (QStringList{"自定义材质", "请输入材质密度：\r\n\r\n单位：g/cm3", "7.85"}));
   EXPECT_TRUE(Material(3)->isChecked());
   EXPECT_FALSE(Material(0)->isChecked());
   EXPECT_EQ(Material(3)->text(), "自定义 8.9g/cm3");
@@ -148,35 +148,35 @@ TEST_F(WeightInputTest, CustomDensityAcceptedScalesTheWeightAndNamesTheMaterial)
   EXPECT_EQ(Cell(0)->text(), "材质密度：自定义 8.9g/cm3");
   EXPECT_TRUE(Detail()->text().startsWith("※ 单重: 89.000 kg/m^2；89.00 kg/块"));
   EXPECT_EQ(Result()->text(), "89.00");
-  EXPECT_TRUE(w.boxes.shown.isEmpty());
+  EXPECT_TRUE(boxes.shown.isEmpty());
 
   Material(3)->trigger();
-  EXPECT_EQ(w.boxes.inputs[1][2], "8.9") << "the last density is proposed";
+  EXPECT_EQ(boxes.inputs[1][2], "8.9") << "the last density is proposed";
 }
 
 TEST_F(WeightInputTest, CustomDensityCancelledRestoresSteel) {
-  w.SelectKind(12);
+  SelectKind(12);
   Material(1)->trigger();
   EXPECT_EQ(Result()->text(), "89.20");
   EXPECT_EQ(Cell(1)->text(), "铜 8.92");
   Material(3)->trigger();  // no answer scripted: cancelled
-  ASSERT_EQ(w.boxes.shown.size(), 1);
-  EXPECT_EQ(w.boxes.shown[0].title, "注意");
-  EXPECT_EQ(w.boxes.shown[0].text, "  密度值不正确 或 取消自定义，\r\n材质恢复为默认（钢）。");
-  EXPECT_EQ(w.boxes.shown[0].icon, platform::BoxIcon::Information);
+  ASSERT_EQ(boxes.shown.size(), 1);
+  EXPECT_EQ(boxes.shown[0].title, "注意");
+  EXPECT_EQ(boxes.shown[0].text, "  密度值不正确 或 取消自定义，\r\n材质恢复为默认（钢）。");
+  EXPECT_EQ(boxes.shown[0].icon, platform::BoxIcon::Information);
   EXPECT_TRUE(Material(0)->isChecked());
   EXPECT_FALSE(Material(1)->isChecked());
   EXPECT_FALSE(Material(3)->isChecked());
   EXPECT_EQ(Material(3)->text(), "自定义 7.85g/cm3");
   EXPECT_TRUE(Cell(1)->isHidden());
-  EXPECT_EQ(w.material.densityFactor, 1.0f);
+  EXPECT_EQ(State().Material.densityFactor, 1.0f);
   EXPECT_EQ(Result()->text(), "78.50");
 }
 
 TEST_F(WeightInputTest, MaterialIsKeptAcrossKinds) {
-  w.SelectKind(10);
+  SelectKind(10);
   Material(2)->trigger();
-  w.SelectKind(12);
+  SelectKind(12);
   EXPECT_TRUE(Detail()->text().startsWith("※ 单重: 27.000 kg/m^2；")) << "10 × 0.34395 × 7.85";
 }
 

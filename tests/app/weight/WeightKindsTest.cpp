@@ -1,8 +1,10 @@
 // The weight kinds' set-up in the window: lists, captions, standard codes from the configuration
 // file, the variants of washers with their popup and titles, the notes and the picker label.
-#include <QFile>
+#include <QAbstractButton>
+#include <functional>
 
 #include "WeightFixture.h"
+#include "app/tools/ConnectionHoleOpener.h"
 
 namespace mevrik::testing {
 namespace {
@@ -40,7 +42,7 @@ TEST_F(WeightKindsTest, EachKindShowsItsBoxesCaptionsAndDefaultSize) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.kind);
-    w.SelectKind(row.kind);
+    SelectKind(row.kind);
     for (int i = 0; i < 4; ++i) {
       EXPECT_EQ(Box(i)->isVisible(), !row.captions[i].isEmpty()) << i;
       if (!row.captions[i].isEmpty()) {
@@ -58,53 +60,53 @@ TEST_F(WeightKindsTest, EachKindShowsItsBoxesCaptionsAndDefaultSize) {
 }
 
 TEST_F(WeightKindsTest, AnchorBoltRebuildsTheLengthListThatHexBoltsThenOffer) {
-  w.SelectKind(1);
+  SelectKind(1);
   EXPECT_EQ(Items(Box(2)).join(';'), "80;120;160;220;300;400;500;630;800;1000;1250;1500");
   EXPECT_EQ(Box(2)->currentText(), "400");
-  w.SelectKind(2);
+  SelectKind(2);
   EXPECT_EQ(Box(2)->count(), 12) << "the hex bolt leaves the length list alone";
   EXPECT_EQ(Box(2)->currentText(), "60");
 }
 
 TEST_F(WeightKindsTest, StandardCodeIsWrittenOnFirstSelectionAndAnEditTakesEffectAtTheNextSwitch) {
-  w.SelectKind(1);
+  SelectKind(1);
   EXPECT_EQ(Box(0)->toolTip(), "GB/T 799-2020");
-  EXPECT_EQ(w.ini->GetIniS("标准代号", "地脚螺栓", "missing"), "GB/T 799-2020");
+  EXPECT_EQ(ini->GetIniS("标准代号", "地脚螺栓", "missing"), "GB/T 799-2020");
 
-  w.ini->SetIniS("标准代号", "地脚螺栓", "GB/T 799-1988");
-  w.ini->SetIniS("标准代号", "六角螺栓", "edited bolt code");
-  w.SelectKind(2);
+  ini->SetIniS("标准代号", "地脚螺栓", "GB/T 799-1988");
+  ini->SetIniS("标准代号", "六角螺栓", "edited bolt code");
+  SelectKind(2);
   EXPECT_EQ(Box(0)->toolTip(), "edited bolt code");
-  w.SelectKind(1);
+  SelectKind(1);
   EXPECT_EQ(Box(0)->toolTip(), "GB/T 799-1988");
   EXPECT_TRUE(Detail()->text().contains("※ 标准: GB/T 799-1988"));
   QTest::mouseDClick(Caption(0), Qt::LeftButton);
-  ASSERT_EQ(w.boxes.shown.size(), 1);
-  EXPECT_TRUE(w.boxes.shown[0].text.startsWith("  ① 地脚螺栓,代号：GB/T 799-1988\r\n\r\n  ② "));
+  ASSERT_EQ(boxes.shown.size(), 1);
+  EXPECT_TRUE(boxes.shown[0].text.startsWith("  ① 地脚螺栓,代号：GB/T 799-1988\r\n\r\n  ② "));
 }
 
 TEST_F(WeightKindsTest, SizeCaptionsAndDetailShowTheNotesTheOtherCaptionsDoNot) {
-  w.SelectKind(9);
+  SelectKind(9);
   QTest::mouseDClick(Caption(2), Qt::LeftButton);
   QTest::mouseDClick(Caption(3), Qt::LeftButton);
-  EXPECT_TRUE(w.boxes.shown.isEmpty());
+  EXPECT_TRUE(boxes.shown.isEmpty());
   QTest::mouseDClick(Caption(1), Qt::LeftButton);
   QTest::mouseDClick(Detail(), Qt::LeftButton);
-  ASSERT_EQ(w.boxes.shown.size(), 2);
-  const platform::BoxRequest& notes = w.boxes.shown[0];
+  ASSERT_EQ(boxes.shown.size(), 2);
+  const platform::BoxRequest& notes = boxes.shown[0];
   EXPECT_EQ(notes.title, "说明");
   EXPECT_EQ(notes.icon, platform::BoxIcon::Information);
   EXPECT_EQ(notes.text,
             "  ① 摘自《热轧型钢》,代号：GB/T 706-2016\r\n\r\n"
             "  ② [边厚]参数仅提供了标准中的取值范围。\r\n\r\n"
             "  ③ 具体参数请查阅相关规范、手册。");
-  EXPECT_EQ(w.boxes.shown[1].text, notes.text);
+  EXPECT_EQ(boxes.shown[1].text, notes.text);
 }
 
 TEST_F(WeightKindsTest, SpringWasherStartsWithTheStandardVariantAndItsPopupSwitchesToHeavy) {
-  w.SelectKind(5);
-  EXPECT_EQ(w.titles.last(), "弹簧垫圈 (标准) _");
-  EXPECT_TRUE(w.Find<QMenu>("MnuLeiBie")->isEnabled());
+  SelectKind(5);
+  EXPECT_EQ(window->windowTitle(), Title("弹簧垫圈 (标准) _"));
+  EXPECT_TRUE(Find<QMenu>("MnuLeiBie")->isEnabled());
   EXPECT_EQ(Variant(0)->text(), "GB/T 859-1987 (轻型)");
   EXPECT_EQ(Variant(1)->text(), "GB/T 93-1987 (标准)");
   EXPECT_EQ(Variant(2)->text(), "GB/T 7244-1987 (重型)");
@@ -116,11 +118,11 @@ TEST_F(WeightKindsTest, SpringWasherStartsWithTheStandardVariantAndItsPopupSwitc
   EXPECT_EQ(Detail()->text(), "※ 单重: 0.008 kg/个\r\n※ 标准: GB/T 93-1987 (标准)");
 
   QTest::mouseClick(Picker(), Qt::LeftButton);
-  QMenu* popup = w.Find<QMenu>("MnuLeiBie");
+  QMenu* popup = Find<QMenu>("MnuLeiBie");
   EXPECT_TRUE(popup->isVisible());
   popup->hide();
   Variant(2)->trigger();
-  EXPECT_EQ(w.titles.last(), "弹簧垫圈 (重型) _");
+  EXPECT_EQ(window->windowTitle(), Title("弹簧垫圈 (重型) _"));
   EXPECT_EQ(Box(0)->count(), 14);
   EXPECT_EQ(Box(0)->currentText(), "16");
   EXPECT_EQ(Box(0)->toolTip(), "GB/T 93-1987 (标准)") << "the variant switch keeps the tooltip";
@@ -131,13 +133,13 @@ TEST_F(WeightKindsTest, SpringWasherStartsWithTheStandardVariantAndItsPopupSwitc
 }
 
 TEST_F(WeightKindsTest, SquareBevelWasherHasTwoVariantsAndTheChannelOneHasItsOwnTooltip) {
-  w.SelectKind(6);
+  SelectKind(6);
   EXPECT_FALSE(Variant(2)->isVisible());
-  EXPECT_EQ(w.titles.last(), "方斜垫 (工字钢 用) _");
+  EXPECT_EQ(window->windowTitle(), Title("方斜垫 (工字钢 用) _"));
   EXPECT_EQ(Box(0)->toolTip(), "GB/T 852-1988 (工字钢 用)");
   EXPECT_EQ(Detail()->toolTip(), "规格：φD*□B*H-H1 (孔径*边长*薄-厚)");
   Variant(1)->trigger();
-  EXPECT_EQ(w.titles.last(), "方斜垫 (槽钢 用) _");
+  EXPECT_EQ(window->windowTitle(), Title("方斜垫 (槽钢 用) _"));
   EXPECT_EQ(Box(0)->toolTip(), "GB/T 853-1988 (槽钢用)");
   EXPECT_EQ(Box(0)->currentText(), "16");
   EXPECT_EQ(Detail()->text(),
@@ -146,27 +148,31 @@ TEST_F(WeightKindsTest, SquareBevelWasherHasTwoVariantsAndTheChannelOneHasItsOwn
 
 TEST_F(WeightKindsTest, PickerOpensTheConnectionHoleWindowForSectionsAndAlternatesItsColour) {
   QList<QColor> colours;
+  QList<int> sections;
   for (int kind : {7, 8, 9}) {
-    w.SelectKind(kind);
+    SelectKind(kind);
     QTest::mouseClick(Picker(), Qt::LeftButton);
     colours << TextColour(Picker());
+    sections << window->ConnectionHoles().selectedKind();
+    ASSERT_NE(window->ConnectionHoles().window(), nullptr);
+    EXPECT_TRUE(window->ConnectionHoles().window()->isVisible());
   }
-  EXPECT_EQ(w.holeWindows, (QList<int>{0, 1, 2}));
+  EXPECT_EQ(sections, (QList<int>{0, 1, 2}));
   EXPECT_EQ(colours, (QList<QColor>{kRed, kBlue, kRed}));
 }
 
 TEST_F(WeightKindsTest, SwitchingToAWasherTogglesThePickerColour) {
-  w.SelectKind(5);
+  SelectKind(5);
   EXPECT_EQ(TextColour(Picker()), kRed);
-  w.SelectKind(6);
+  SelectKind(6);
   EXPECT_EQ(TextColour(Picker()), kBlue);
 }
 
 TEST_F(WeightKindsTest, ParameterRowFitsLeftOfTheResultForEveryKind) {
-  const int resultLeft = w.Find<QLabel>("LabJieGuo")->x();
+  const int resultLeft = Find<QLabel>("LabJieGuo")->x();
   for (int kind = 1; kind <= 12; ++kind) {
     SCOPED_TRACE(kind);
-    w.SelectKind(kind);
+    SelectKind(kind);
     int right = 0;
     for (int i = 0; i < 4; ++i) {
       if (!Box(i)->isVisible()) continue;
@@ -174,13 +180,61 @@ TEST_F(WeightKindsTest, ParameterRowFitsLeftOfTheResultForEveryKind) {
       EXPECT_GE(Caption(i)->width(), Caption(i)->fontMetrics().horizontalAdvance(Caption(i)->text()));
       EXPECT_GE(Box(i)->x(), Caption(i)->geometry().right());
       right = Box(i)->geometry().right();
-      if (Picker()->isVisible() && i == w.catalogue.sizeComboIndex) {
+      if (Picker()->isVisible() && i == State().Catalogue.sizeComboIndex) {
         EXPECT_GT(Picker()->x(), right);
         right = Picker()->geometry().right();
       }
     }
     EXPECT_LT(right, resultLeft);
   }
+}
+
+TEST_F(WeightKindsTest, MenuDropDownAndToolbarGiveTheSameStateWithOneSwitchEach) {
+  // What the window shows of the kind, to compare the selections.
+  const auto shown = [this] {
+    QStringList texts{Detail()->text(), Result()->text(), Cell(2)->text(), Cell(2)->toolTip()};
+    for (int i = 0; i < 4; ++i) texts << Box(i)->currentText() << QString::number(Box(i)->count());
+    return texts;
+  };
+  auto* dropDown = Find<QComboBox>("CombJS");
+  auto* toolbar = Find<QAbstractButton>("OptT_9");
+  QList<QStringList> states;
+  QList<qsizetype> copies;
+  const std::function<void()> selectors[] = {[this] { SelectKind(9); },
+                                             [dropDown] { dropDown->setCurrentIndex(9); },
+                                             [toolbar] { QTest::mouseClick(toolbar, Qt::LeftButton); }};
+  for (const auto& select : selectors) {
+    SelectKind(0);
+    const qsizetype before = clipboard.calls.size();
+    select();
+    copies << clipboard.calls.size() - before;
+    states << shown();
+    EXPECT_TRUE(Find<QAction>("MnuJS_9")->isChecked());
+    EXPECT_EQ(dropDown->currentIndex(), 9);
+    EXPECT_TRUE(toolbar->isChecked());
+    EXPECT_EQ(window->windowTitle(), Title("角钢 _"));
+  }
+  EXPECT_EQ(states[0][2], "角钢");
+  EXPECT_EQ(states[0][3], "角钢");
+  EXPECT_EQ(states[1], states[0]);
+  EXPECT_EQ(states[2], states[0]);
+  EXPECT_EQ(copies[1], copies[0]) << "the drop-down switches as often as the menu";
+  EXPECT_EQ(copies[2], copies[0]) << "the toolbar switches as often as the menu";
+}
+
+TEST_F(WeightKindsTest, ReselectingTheKindKeepsTypedParameters) {
+  SelectKind(9);
+  Type(1, "63");
+  Type(2, "7");
+  Type(3, "2*3000");
+  const QString result = Result()->text();
+  SelectKind(9);
+  Find<QComboBox>("CombJS")->setCurrentIndex(9);
+  QTest::mouseClick(Find<QAbstractButton>("OptT_9"), Qt::LeftButton);
+  EXPECT_EQ(Box(1)->currentText(), "63");
+  EXPECT_EQ(Box(2)->currentText(), "7");
+  EXPECT_EQ(Box(3)->currentText(), "2*3000");
+  EXPECT_EQ(Result()->text(), result);
 }
 
 }  // namespace

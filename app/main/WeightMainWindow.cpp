@@ -1,0 +1,25 @@
+#include "app/main/WeightMainWindow.h"
+
+#include "app/main/ExpressionPanel.h"
+#include "app/main/FrmMain.h"
+#include "app/main/WeightPanel.h"
+#include "app/tools/ConnectionHoleOpener.h"
+
+namespace mevrik::app {
+
+std::unique_ptr<WeightPanel> MakeMainWeightPanel(FrmMain& window,
+                                                 tools::ConnectionHoleOpener& holes) {
+  MainState& state = window.State();
+  WeightHooks hooks;
+  hooks.exprContext = [&window] { return window.Expression().Context(false); };
+  hooks.autoCopy = [&window] { window.Expression().AutoCopy(); };
+  hooks.calculate = [&window] { window.CmdOK_Click(); };
+  hooks.setTitle = [&window](const QString& middle) { window.SetTitle(middle); };
+  hooks.openSectionHoles = [&holes](int section) { holes.open(section); };
+  const AppServices& services = window.Services();
+  return std::make_unique<WeightPanel>(
+      &window, WeightState{state.CurrentKind, state.Catalogue, state.Material, state.Precision},
+      *services.boxes, *services.config, std::move(hooks));
+}
+
+}  // namespace mevrik::app

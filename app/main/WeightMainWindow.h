@@ -1,0 +1,18 @@
+#pragma once
+// The weight panel wired into the main window: the window's calculation state, its expression
+// side for lengths, areas, precision and auto-copy, its title, and the connection-hole window.
+#include <memory>
+
+namespace mevrik::tools {
+class ConnectionHoleOpener;
+}
+
+namespace mevrik::app {
+
+class FrmMain;
+class WeightPanel;
+
+std::unique_ptr<WeightPanel> MakeMainWeightPanel(FrmMain& window,
+                                                 tools::ConnectionHoleOpener& holes);
+
+}  // namespace mevrik::app

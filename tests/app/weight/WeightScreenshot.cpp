@@ -1,0 +1,51 @@
+// Saves a picture of the main window on an angle calculation (width 50, thickness 5, length
+// 2*3000) for a person to look at:
+//   QT_QPA_PLATFORM=offscreen weight_window_screenshot OUT.png
+// Everything runs against the fakes in a temporary configuration folder; nothing is started.
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QTemporaryDir>
+
+#include "ScriptedBoxes.h"
+#include "app/AppServices.h"
+#include "app/config/RWini.h"
+#include "app/main/ChineseLook.h"
+#include "app/main/FrmMain.h"
+#include "fakes/FakeAlwaysOnTop.h"
+#include "fakes/FakeClipboard.h"
+#include "fakes/FakeClock.h"
+#include "fakes/FakeShell.h"
+
+using namespace mevrik;
+
+int main(int argc, char** argv) {
+  qputenv("MEVRIK_DRY_RUN", "1");
+  QApplication app(argc, argv);
+  app::ApplyChineseLook(app);
+  const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("weight-angle.png");
+
+  QTemporaryDir folder;
+  fakes::ScriptedBoxes boxes;
+  fakes::FakeClock clock(QDateTime(QDate(2026, 12, 4), QTime(10, 30)));
+  fakes::FakeShell shell;
+  fakes::FakeClipboard clipboard;
+  fakes::FakeAlwaysOnTop top;
+  config::RWini ini(folder.filePath(QStringLiteral("VEXTAL_Config.ini")), boxes, [] {});
+  app::AppServices services;
+  services.boxes = &boxes;
+  services.clock = &clock;
+  services.shell = &shell;
+  services.config = &ini;
+  services.clipboard = &clipboard;
+  services.top = &top;
+
+  app::FrmMain window(services, [] {});
+  if (!window.Form_Load()) return 1;
+  window.show();
+  window.findChild<QAction*>(QStringLiteral("MnuJS_9"))->trigger();
+  window.findChild<QComboBox*>(QStringLiteral("CombSR_2"))->setEditText(QStringLiteral("5"));
+  window.findChild<QComboBox*>(QStringLiteral("CombSR_3"))->setEditText(QStringLiteral("2*3000"));
+  QApplication::processEvents();
+  return window.grab().save(out) ? 0 : 1;
+}
