@@ -47,7 +47,13 @@ int main(int argc, char** argv) {
   mevrik::platform::QtClipboard clipboard;
   mevrik::platform::QtAlwaysOnTop top;
   mevrik::config::RWini ini(mevrik::config::ConfigPathIn(folder), boxes, EndProgram);
-  mevrik::app::AppServices services{&boxes, &clock, &shell, &ini, &clipboard, &top};
+  mevrik::app::AppServices services;
+  services.boxes = &boxes;
+  services.clock = &clock;
+  services.shell = &shell;
+  services.config = &ini;
+  services.clipboard = &clipboard;
+  services.top = &top;
 
   mevrik::app::FrmMain main(services, [] { QCoreApplication::exit(0); });
   window = &main;
