@@ -194,7 +194,8 @@ void EnsureAngleFactor(float& toHDu, Notices& notices) {
 
 double ApplyFunction(Function f, double argument, float toHDu) {
   if (f == Function::Atn) return Checked(std::atan(argument) / static_cast<double>(toHDu));
-  // The product is formed in extended precision and rounded once to double.
+  // The product is formed in extended precision and then rounded to double. Where long double is
+  // only a double (MSVC) it is rounded once, which differs solely in rare double-rounding ties.
   const auto radians =
       static_cast<double>(static_cast<long double>(toHDu) * static_cast<long double>(argument));
   switch (f) {
