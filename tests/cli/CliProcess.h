@@ -1,16 +1,17 @@
 #pragma once
-// Runs the built mevrik-cli as a separate process, without a shell, and collects what it wrote.
+// Runs mevrik-cli as a separate process (argument list, no shell) with the given stdin and
+// returns what it wrote and its exit status.
 #include <string>
 #include <vector>
 
 namespace mevrik::testing {
 
-struct CliRun {
-  int status = -1;  // exit status; -1 when the program did not exit normally
+struct CliResult {
   std::string out;
   std::string err;
+  int status = -1;
 };
 
-CliRun RunCli(const std::vector<std::string>& args);
+CliResult RunCli(const std::vector<std::string>& args, const std::string& input = {});
 
 }  // namespace mevrik::testing

@@ -39,7 +39,7 @@ TEST(WeightCli, KindsAtTheirWindowDefaults) {
        "78.50\n※ 单重: 78.500 kg/m^2；78.50 kg/块\n※ 标准: GB/T 709-2019\n※ [面积] 可进行乘法运算\n"},
   };
   for (const Case& c : cases) {
-    const CliRun run = RunCli(c.args);
+    const CliResult run = RunCli(c.args);
     EXPECT_EQ(run.status, c.status) << c.args[1];
     EXPECT_EQ(run.out, c.out) << c.args[1];
     EXPECT_EQ(run.err, "") << c.args[1];
@@ -71,7 +71,7 @@ TEST(WeightCli, GivenParametersReplaceTheDefaults) {
        "471.0\n※ 单重: 39.250 kg/m^2；235.5 kg/块\n※ 标准: GB/T 709-2019\n※ [面积] 可进行乘法运算\n"},
   };
   for (const Case& c : cases) {
-    const CliRun run = RunCli(c.args);
+    const CliResult run = RunCli(c.args);
     EXPECT_EQ(run.status, c.status) << c.args[1];
     EXPECT_EQ(run.out, c.out) << c.args[1];
   }
@@ -85,7 +85,7 @@ TEST(WeightCli, MaterialsScaleTheSteelTables) {
       {{"weight", "steel-plate", "--material", "8.9"}, 0, "89.00\n"},
   };
   for (const Case& c : cases) {
-    const CliRun run = RunCli(c.args);
+    const CliResult run = RunCli(c.args);
     EXPECT_EQ(run.status, c.status) << c.args[3];
     EXPECT_EQ(run.out.substr(0, run.out.find('\n') + 1), c.out) << c.args[3];
   }
@@ -104,7 +104,7 @@ TEST(WeightCli, RefusedCalculationsPrintWhatTheWindowShows) {
        "0.00E00\n※ 单重: 0.0000 kg/个\n※ 标准: GB/T 5780-2016(C级半螺纹)\n          GB/T 5781-2016(全螺纹)\n"},
   };
   for (const Case& c : cases) {
-    const CliRun run = RunCli(c.args);
+    const CliResult run = RunCli(c.args);
     EXPECT_EQ(run.status, c.status) << c.args[1] << " " << c.args[3];
     EXPECT_EQ(run.out, c.out) << c.args[1] << " " << c.args[3];
   }
@@ -112,7 +112,7 @@ TEST(WeightCli, RefusedCalculationsPrintWhatTheWindowShows) {
 }
 
 TEST(WeightCli, ALengthExpressionShowsItsMessageBoxOnStderr) {
-  const CliRun run = RunCli({"weight", "angle", "--length", "2**3"});
+  const CliResult run = RunCli({"weight", "angle", "--length", "2**3"});
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.out.substr(0, 1), "\n");  // no total
   EXPECT_NE(run.err.find("[注意！]\n    计算式中含有连续运算"), std::string::npos) << run.err;
@@ -136,7 +136,7 @@ TEST(WeightCli, UsageErrors) {
       {"weight", "hex-nut", "--precision", "5"},
   };
   for (const auto& args : cases) {
-    const CliRun run = RunCli(args);
+    const CliResult run = RunCli(args);
     EXPECT_EQ(run.status, 2) << args.back();
     EXPECT_EQ(run.out, "") << args.back();
     EXPECT_NE(run.err.find("mevrik-cli weight"), std::string::npos) << args.back();
@@ -144,7 +144,7 @@ TEST(WeightCli, UsageErrors) {
 }
 
 TEST(WeightCli, AnUnknownSizeListsTheValidOnes) {
-  const CliRun run = RunCli({"weight", "i-beam", "--size", "99"});
+  const CliResult run = RunCli({"weight", "i-beam", "--size", "99"});
   EXPECT_EQ(run.status, 2);
   EXPECT_NE(run.err.find("9 -矿工钢, 11-矿工钢, 12-矿工钢, 10, 12,"), std::string::npos) << run.err;
   EXPECT_NE(run.err.find("63b, 63c\n"), std::string::npos) << run.err;
