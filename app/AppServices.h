@@ -7,6 +7,9 @@ class Clock;
 class Shell;
 class Clipboard;
 class AlwaysOnTop;
+class Shutdown;
+class FileDialogs;
+class FixedLinks;
 }  // namespace mevrik::platform
 namespace mevrik::config {
 class RWini;
@@ -18,10 +21,12 @@ struct AppServices {
   platform::MessageBoxes* boxes = nullptr;
   platform::Clock* clock = nullptr;
   platform::Shell* shell = nullptr;
+  platform::Shutdown* shutdown = nullptr;
   config::RWini* config = nullptr;  // the one configuration file of the run
   platform::Clipboard* clipboard = nullptr;
   platform::AlwaysOnTop* top = nullptr;
-  // Further services (file dialog, shutdown, ...) are added here by the windows that need them.
+  platform::FileDialogs* fileDialogs = nullptr;
+  const platform::FixedLinks* fixedLinks = nullptr;  // the link menu's three fixed items
 };
 
 }  // namespace mevrik::app
