@@ -169,7 +169,12 @@ TEST_F(FrmMainLifecycleTest, UnwritableFolderShowsTheDialogOnceAndRunsWithoutKee
   ini = nullptr;
   const QString path = dir.filePath(QStringLiteral("not-a-folder/VEXTAL_Config.ini"));
   ini = std::make_unique<config::RWini>(path, boxes, [this] { ++programEnds; });
-  app::AppServices services{&boxes, &clock, &shell, ini.get(), &clipboard, &top};
+  const app::AppServices services{.boxes = &boxes,
+                                  .clock = &clock,
+                                  .shell = &shell,
+                                  .config = ini.get(),
+                                  .clipboard = &clipboard,
+                                  .top = &top};
   window = std::make_unique<app::FrmMain>(services, [this] { ++windowEnds; });
   EXPECT_TRUE(window->Form_Load());
   ASSERT_EQ(boxes.shown.size(), 1);
