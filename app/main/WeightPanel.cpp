@@ -39,8 +39,6 @@ void SetTextColour(QWidget* widget, const QColor& colour) {
   widget->setPalette(palette);
 }
 
-const QString kCodeSection = QStringLiteral("标准代号");
-
 }  // namespace
 
 WeightPanel::WeightPanel(QWidget* window, WeightState state, platform::MessageBoxes& boxes,
@@ -74,7 +72,8 @@ void WeightPanel::ConnectMenus() {
 }
 
 std::u16string WeightPanel::ConfiguredCode(CalcKind kind, const std::u16string& fallback) {
-  return config_.GetIniS(kCodeSection, Q(material::KindCaption(kind)), Q(fallback))
+  return config_.GetIniS(Q(material::kStandardCodeSection), Q(material::KindCaption(kind)),
+                         Q(fallback))
       .toStdU16String();
 }
 
