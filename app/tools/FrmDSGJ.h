@@ -58,6 +58,7 @@ private:
   QAction* pendingMark_;
   Pause pause_;
   bool busy_ = false;  // between the two commands: the window must stay
+  QWidget* content_ = nullptr;
   std::array<QRadioButton*, 2> optDSGJ_{};
   std::array<QGroupBox*, 2> frame_{};
   std::array<QComboBox*, 2> combDS_{};

@@ -62,5 +62,7 @@ int main(int argc, char** argv) {
   services.config = &config.ini;
   FrmDSGJ shutdownWindow(services, &pending);
   Save(&shutdownWindow, dir, "FrmDSGJ");
+  shutdownWindow.resize(shutdownWindow.maximumSize());  // pulled taller: the notes show
+  Save(&shutdownWindow, dir, "FrmDSGJ_notes");
   return 0;
 }
