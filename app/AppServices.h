@@ -5,7 +5,11 @@ namespace mevrik::platform {
 class MessageBoxes;
 class Clock;
 class Shell;
+class Clipboard;
+class AlwaysOnTop;
 class Shutdown;
+class FileDialogs;
+class FixedLinks;
 }  // namespace mevrik::platform
 namespace mevrik::config {
 class RWini;
@@ -19,8 +23,10 @@ struct AppServices {
   platform::Shell* shell = nullptr;
   platform::Shutdown* shutdown = nullptr;
   config::RWini* config = nullptr;  // the one configuration file of the run
-  // Further services (clipboard, file dialog, shutdown, always-on-top, ...) are added here by
-  // the windows that need them.
+  platform::Clipboard* clipboard = nullptr;
+  platform::AlwaysOnTop* top = nullptr;
+  platform::FileDialogs* fileDialogs = nullptr;
+  const platform::FixedLinks* fixedLinks = nullptr;  // the link menu's three fixed items
 };
 
 }  // namespace mevrik::app

@@ -1,0 +1,94 @@
+#pragma once
+// The link editor: the panel PicSet that takes the calculator panel's place while the user
+// edits the links of one of the two link menus. The list is a working copy; the configuration
+// file and the menu change only when the user saves.
+#include <QObject>
+#include <QString>
+#include <array>
+
+#include "app/main/LinkRecord.h"
+
+class QButtonGroup;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+namespace mevrik::config {
+class RWini;
+}
+namespace mevrik::platform {
+class FileDialogs;
+class MessageBoxes;
+}  // namespace mevrik::platform
+
+namespace mevrik::app {
+
+class LinkMenus;
+
+// The parts of the main window that the editor switches while it is open.
+struct LinkEditorWindow {
+  QWidget* PicMain = nullptr;
+  QWidget* PicSet = nullptr;  // filled with the editor's controls; hidden until opened
+  QMenu* MnuSet = nullptr;
+  QMenu* MnuF = nullptr;
+  QMenu* MnuLJ = nullptr;
+  QMenu* MnuQTT = nullptr;
+};
+
+struct LinkEditorServices {
+  config::RWini* ini = nullptr;
+  LinkMenus* menus = nullptr;
+  platform::MessageBoxes* boxes = nullptr;
+  platform::FileDialogs* files = nullptr;
+  QWidget* owner = nullptr;  // the main window, owner of the dialogs
+};
+
+class LinkEditor final : public QObject {
+  Q_OBJECT
+public:
+  enum Button { Delete, Add, MoveUp, MoveDown, EditName, EditPath, Save, Close, ButtonCount };
+
+  LinkEditor(LinkEditorWindow window, LinkEditorServices services, QObject* parent = nullptr);
+
+  void MnuZDYLJ_Click();
+  void OptLJWZ_Click(int index);
+  void ListLJ_Click();
+  void CmdLianJie_Click(int index);
+  // The chosen file's path, or an empty text when the user cancelled.
+  QString ChooseFile();
+
+  QString LinkSection() const;
+
+private:
+  void BuildPanel();
+  void Reload();
+  void EnableLinkMenus();
+  int SelectedRow() const;
+  void SelectRow(int row);
+  LinkRecord RecordAt(int row) const;
+  void SetRecord(int row, const LinkRecord& link);
+  void AppendRecord(const LinkRecord& link);
+  void MoveRow(int from, int to);
+  void ShowCount();
+
+  bool AddLink();
+  void RenameLink(int row);
+  void RetargetLink(int row);
+  void SaveLinks();
+  void CloseEditor();
+
+  LinkEditorWindow w_;
+  LinkEditorServices s_;
+  std::array<QRadioButton*, 2> OptLJWZ_{};
+  QButtonGroup* optGroup_ = nullptr;
+  QListWidget* ListLJ_ = nullptr;
+  std::array<QPushButton*, ButtonCount> CmdLianJie_{};
+  QLabel* LabLJNum_ = nullptr;
+  QLabel* Labljsm_ = nullptr;
+  QLabel* Label1_ = nullptr;
+};
+
+}  // namespace mevrik::app

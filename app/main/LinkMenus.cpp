@@ -1,0 +1,155 @@
+#include "app/main/LinkMenus.h"
+
+#include <QAction>
+#include <QMenu>
+
+#include "app/config/RWini.h"
+#include "app/main/LinkRecord.h"
+#include "platform/FixedLinks.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Shell.h"
+#include "platform/StartFailure.h"
+
+namespace mevrik::app {
+namespace {
+
+const QString kBreak = QStringLiteral("\r\n");
+
+struct FixedItemFailure {
+  const char* caption;
+  const char* advice;
+};
+
+// What the user reads when a fixed item finds nothing on this system to do it with.
+constexpr FixedItemFailure kFixedFailures[] = {
+    {"我的电脑", "请确认系统中装有文件管理器。"},
+    {"计算器", "系统中没有找到计算器程序，请安装后重试。"},
+    {"百度一下", "请确认系统中设有默认的网页浏览器。"},
+};
+
+}  // namespace
+
+QString LinkStartErrorText(const platform::RuntimeError& error, const QString& target) {
+  const QString n = QString::number(error.number());
+  const QString& d = error.description();
+  switch (error.number()) {
+    case 5:
+      return "  错误：" + n + "—" + d + kBreak + kBreak +
+             "可能是由于系统安全设置引起的，请以管理员身份运行本程序试试。";
+    case 52:
+    case 53:
+    case 76:
+      return "  错误：" + n + "—" + d + kBreak + "可能是由错误的路径引起的，路径记录如下请核查：" +
+             kBreak + target;
+    case 58:
+      return "  错误：" + n + "——" + d + kBreak + kBreak + "目录内具有同名文件，请重新设置参数！";
+    case 75:
+      return "  错误：" + n + "——" + d + kBreak + kBreak + "请确认文件未被使用，稍候重试！";
+    default:
+      return "  未知错误：" + n + "——" + d + kBreak + kBreak + "请重新设置合法参数！";
+  }
+}
+
+LinkMenus::LinkMenus(LinkMenuWidgets widgets, LinkServices services, QObject* parent)
+    : QObject(parent), s_(services), fixed_(widgets.MnuLJ_LJie) {
+  links_ = {widgets.MnuLJ, widgets.glj, kLinksSection, "MnuLJ_ZDY", {}};
+  others_ = {widgets.MnuQTT, widgets.gqt, kOthersSection, "MnuQT_ZDY", {}};
+  for (int i = 0; i < static_cast<int>(fixed_.size()); ++i)
+    connect(fixed_[i], &QAction::triggered, this, [this, i] { MnuLJ_LJie_Click(i); });
+  for (UserLinks* links : {&links_, &others_}) {
+    links->separator->setVisible(false);
+    AddItem(*links)->setVisible(false);
+  }
+}
+
+QAction* LinkMenus::AddItem(UserLinks& links) {
+  const int index = static_cast<int>(links.items.size());
+  QAction* item = links.menu->addAction(QString());
+  item->setObjectName(links.itemName + "_" + QString::number(index));
+  const QString section = links.section;
+  connect(item, &QAction::triggered, this, [this, section, index] { OpenLink(section, index); });
+  links.items.append(item);
+  return item;
+}
+
+LinkMenus::UserLinks& LinkMenus::LinksOf(const QString& section) {
+  return section == kLinksSection ? links_ : others_;
+}
+
+QMenu* LinkMenus::MenuOf(const QString& section) const {
+  return section == kLinksSection ? links_.menu : others_.menu;
+}
+
+void LinkMenus::Load() {
+  for (const QString& section : {kLinksSection, kOthersSection}) {
+    const int n = s_.ini->GetIniN(section, kLinkCountKey, 0);
+    QStringList names;
+    for (int i = 0; i < n; ++i) names << s_.ini->GetIniS(section, LinkNameKey(i), kNoName);
+    ShowLinks(section, names);
+  }
+}
+
+void LinkMenus::ShowLinks(const QString& section, const QStringList& names) {
+  UserLinks& links = LinksOf(section);
+  while (links.items.size() > 1) delete links.items.takeLast();
+  links.separator->setVisible(!names.isEmpty());
+  links.items.first()->setVisible(!names.isEmpty());
+  for (int i = 0; i < names.size(); ++i) {
+    QAction* item = i == 0 ? links.items.first() : AddItem(links);
+    item->setText(names[i]);
+    // A link named "-" is the user's way of grouping the links with a line.
+    item->setSeparator(names[i] == QLatin1String("-"));
+  }
+}
+
+void LinkMenus::MnuLJ_LJie_Click(int index) {
+  const auto action = s_.fixedLinks->action(static_cast<platform::FixedLink>(index));
+  bool done = false;
+  if (action) {
+    done = action->way == platform::LinkAction::Way::Start ? s_.shell->start(action->text)
+                                                           : s_.shell->open(action->text);
+  }
+  if (done) return;
+  const FixedItemFailure& failure = kFixedFailures[index];
+  ShowLinkError(*s_.boxes, s_.owner,
+                "  未能打开“" + QString::fromUtf8(failure.caption) + "”。" + kBreak + kBreak +
+                    QString::fromUtf8(failure.advice));
+}
+
+void LinkMenus::MnuLJ_ZDY_Click(int index) { OpenLink(kLinksSection, index); }
+
+void LinkMenus::MnuQT_ZDY_Click(int index) { OpenLink(kOthersSection, index); }
+
+void LinkMenus::OpenLink(const QString& section, int index) {
+  const QString target = s_.ini->GetIniS(section, LinkTargetKey(index), kNoTarget).trimmed();
+  if (target.endsWith(QLatin1String("exe"), Qt::CaseSensitive)) {
+    StartProgram(target);
+    return;
+  }
+  if (!s_.shell->open(target)) {
+    ShowLinkError(*s_.boxes, s_.owner,
+                  "  未能成功打开链接。" + kBreak + kBreak + "可能是由错误的路径引起的，请重新设置路径！");
+  }
+}
+
+void LinkMenus::StartProgram(const QString& target) {
+  // The target is a program path with no arguments; quoted, a path with blanks stays one word.
+  const QString commandLine =
+      target.contains(' ') && !target.startsWith('"') ? '"' + target + '"' : target;
+  if (!s_.shell->start(commandLine)) {
+    ShowLinkError(*s_.boxes, s_.owner, LinkStartErrorText(platform::StartFailure(target), target));
+  }
+}
+
+void ShowLinkError(platform::MessageBoxes& boxes, QWidget* owner, const QString& text) {
+  platform::BoxRequest request;
+  request.icon = platform::BoxIcon::Critical;
+  request.buttons = platform::BoxButtons::Ok;
+  request.title = "错误！";
+  request.text = text;
+  request.systemModal = true;
+  request.parent = owner;
+  boxes.show(request);
+}
+
+}  // namespace mevrik::app

@@ -1,0 +1,87 @@
+#pragma once
+// The quick links of the menus "链接(&L)" and "其它(&Q)": the three fixed items of the first,
+// and in both the user's links, built from the configuration file at start-up and again after
+// the link editor saves. A click reads the link's target from the file at that moment, so a
+// hand edit of the file takes effect at once.
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <array>
+
+#include "platform/RuntimeError.h"
+
+class QAction;
+class QMenu;
+class QWidget;
+
+namespace mevrik::config {
+class RWini;
+}
+namespace mevrik::platform {
+class FixedLinks;
+class MessageBoxes;
+class Shell;
+}  // namespace mevrik::platform
+
+namespace mevrik::app {
+
+struct LinkMenuWidgets {
+  QMenu* MnuLJ = nullptr;
+  std::array<QAction*, 3> MnuLJ_LJie{};  // "我的电脑", "计算器", "百度一下"
+  QAction* glj = nullptr;                // separator before the user's links
+  QMenu* MnuQTT = nullptr;
+  QAction* gqt = nullptr;
+};
+
+struct LinkServices {
+  config::RWini* ini = nullptr;
+  platform::Shell* shell = nullptr;
+  platform::MessageBoxes* boxes = nullptr;
+  const platform::FixedLinks* fixedLinks = nullptr;
+  QWidget* owner = nullptr;  // the main window, owner of the error boxes
+};
+
+// The text of the error box when a link's program could not be started.
+QString LinkStartErrorText(const platform::RuntimeError& error, const QString& target);
+
+// The links' error box: title "错误！", the error icon, OK, modal to the whole system.
+void ShowLinkError(platform::MessageBoxes& boxes, QWidget* owner, const QString& text);
+
+class LinkMenus final : public QObject {
+  Q_OBJECT
+public:
+  LinkMenus(LinkMenuWidgets widgets, LinkServices services, QObject* parent = nullptr);
+
+  // Start-up: the user's links of both menus from the configuration file.
+  void Load();
+  // Captions of a section's user links, in order; an empty list hides the separator and item 0.
+  void ShowLinks(const QString& section, const QStringList& names);
+
+  void MnuLJ_LJie_Click(int index);
+  void MnuLJ_ZDY_Click(int index);
+  void MnuQT_ZDY_Click(int index);
+  void OpenLink(const QString& section, int index);
+
+  QMenu* MenuOf(const QString& section) const;
+
+private:
+  struct UserLinks {
+    QMenu* menu = nullptr;
+    QAction* separator = nullptr;
+    QString section;
+    QString itemName;        // objectName stem of the items: "MnuLJ_ZDY"
+    QList<QAction*> items;   // item 0 always exists; the others only while needed
+  };
+
+  UserLinks& LinksOf(const QString& section);
+  QAction* AddItem(UserLinks& links);
+  void StartProgram(const QString& target);
+
+  LinkServices s_;
+  std::array<QAction*, 3> fixed_;
+  UserLinks links_;
+  UserLinks others_;
+};
+
+}  // namespace mevrik::app

@@ -1,0 +1,105 @@
+#include "app/main/StatisticsList.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <utility>
+
+#include "core/text/NumberReaders.h"
+#include "core/text/NumberWriters.h"
+
+namespace mevrik::app {
+namespace {
+
+QString SumText(float sum) { return QString::fromStdU16String(text::ShortText(sum)); }
+
+}  // namespace
+
+StatisticsList::StatisticsList(StatisticsWidgets widgets, StatisticsHooks hooks, QObject* parent)
+    : QObject(parent), w_(widgets), hooks_(std::move(hooks)) {
+  w_.CmdTJ->setObjectName("CmdTJ");
+  w_.ListTJ->setObjectName("ListTJ");
+  w_.LabTJ->setObjectName("LabTJ");
+  w_.LabTJQK->setObjectName("LabTJQK");
+  w_.CmdTJ->setText("统计");
+  w_.ListTJ->setToolTip("双击剔除");
+  w_.LabTJ->setToolTip("点击复制");
+  w_.LabTJQK->setText("清空");
+  w_.LabTJQK->setToolTip("双击清空");
+  w_.ListTJ->setSelectionMode(QAbstractItemView::SingleSelection);
+  w_.CmdTJ->setEnabled(hooks_.copyEnabled());
+
+  connect(w_.CmdTJ, &QPushButton::clicked, this, &StatisticsList::CmdTJ_Click);
+  connect(w_.ListTJ, &QListWidget::itemSelectionChanged, this, [this] {
+    if (!w_.ListTJ->selectedItems().isEmpty()) ListTJ_Click();
+  });
+  w_.ListTJ->viewport()->installEventFilter(this);
+  w_.LabTJ->installEventFilter(this);
+  w_.LabTJQK->installEventFilter(this);
+}
+
+bool StatisticsList::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == w_.ListTJ->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+    ListTJ_DblClick();
+    return true;
+  }
+  if (watched == w_.LabTJ && event->type() == QEvent::MouseButtonRelease) LabTJ_Click();
+  if (watched == w_.LabTJQK && event->type() == QEvent::MouseButtonDblClick) LabTJQK_DblClick();
+  return QObject::eventFilter(watched, event);
+}
+
+void StatisticsList::ResultChanged() { w_.CmdTJ->setEnabled(hooks_.copyEnabled()); }
+
+void StatisticsList::CmdTJ_Click() {
+  if (w_.ListTJ->count() >= kMaxEntries) return;
+  hooks_.setWindowWidth(kWideTwips);
+  w_.ListTJ->addItem(hooks_.resultText());
+  ShowSummary();
+  hooks_.showMessage("计算结果加入统计");
+  w_.ListTJ->setCurrentRow(w_.ListTJ->count() - 1);
+  w_.CmdTJ->setEnabled(false);
+  if (hooks_.currentKind() != 0) hooks_.focusQuantity();
+}
+
+void StatisticsList::ListTJ_Click() { hooks_.showMessage("双击剔除记录"); }
+
+void StatisticsList::ListTJ_DblClick() {
+  const QList<QListWidgetItem*> selected = w_.ListTJ->selectedItems();
+  if (selected.isEmpty()) return;
+  {
+    // Removing an entry selects none, as the user expects; it is not a selection of its own.
+    const QSignalBlocker quiet(w_.ListTJ);
+    delete selected.constFirst();
+    w_.ListTJ->setCurrentRow(-1);
+    w_.ListTJ->clearSelection();
+  }
+  ShowSummary();
+}
+
+void StatisticsList::LabTJ_Click() {
+  hooks_.copyToClipboard(SumText(Sum()));
+  hooks_.showMessage("已将统计结果复制到剪贴板");
+}
+
+void StatisticsList::LabTJQK_DblClick() {
+  w_.ListTJ->clear();
+  w_.LabTJ->setText(QString());
+  hooks_.setWindowWidth(kNarrowTwips);
+}
+
+float StatisticsList::Sum() const {
+  float sum = 0;
+  for (int i = 0; i < w_.ListTJ->count(); ++i) {
+    const double entry = text::LeadingNumber(w_.ListTJ->item(i)->text().toStdU16String());
+    sum = static_cast<float>(static_cast<double>(sum) + entry);
+  }
+  return sum;
+}
+
+void StatisticsList::ShowSummary() {
+  w_.LabTJ->setText("共 " + QString::number(w_.ListTJ->count()) + " 项\r\n∑=" + SumText(Sum()));
+}
+
+}  // namespace mevrik::app

@@ -1,0 +1,63 @@
+#pragma once
+// The statistics list beside the result box: results collected one after another, their count
+// and their single-precision sum. Held only in the window; it starts empty at every start.
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace mevrik::app {
+
+// What the list needs from the main window around it.
+struct StatisticsHooks {
+  std::function<QString()> resultText;                // TxtJieGuo
+  std::function<bool()> copyEnabled;                  // CmdFZ, which CmdTJ follows
+  std::function<int()> currentKind;                   // 0 is the expression kind
+  std::function<void()> focusQuantity;                // CombSR(3)
+  std::function<void(int twips)> setWindowWidth;
+  std::function<void(const QString&)> showMessage;    // LabStB(0)
+  std::function<void(const QString&)> copyToClipboard;  // replaces the clipboard's text
+};
+
+struct StatisticsWidgets {
+  QPushButton* CmdTJ = nullptr;
+  QListWidget* ListTJ = nullptr;
+  QLabel* LabTJ = nullptr;
+  QLabel* LabTJQK = nullptr;
+};
+
+class StatisticsList final : public QObject {
+  Q_OBJECT
+public:
+  static constexpr int kWideTwips = 9600;    // statistics area in view
+  static constexpr int kNarrowTwips = 8340;  // the window's start-up width
+  static constexpr int kMaxEntries = 32767;
+
+  // Gives the widgets their names, texts and tooltips and connects their events.
+  StatisticsList(StatisticsWidgets widgets, StatisticsHooks hooks, QObject* parent = nullptr);
+
+  // The window calls this whenever the result text has changed, after setting CmdFZ.
+  void ResultChanged();
+
+  void CmdTJ_Click();
+  void ListTJ_Click();
+  void ListTJ_DblClick();
+  void LabTJ_Click();
+  void LabTJQK_DblClick();
+
+  float Sum() const;
+
+protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+  void ShowSummary();
+
+  StatisticsWidgets w_;
+  StatisticsHooks hooks_;
+};
+
+}  // namespace mevrik::app

@@ -1,0 +1,85 @@
+#pragma once
+// The two link menus as the main window has them, a configuration file in a temporary folder
+// and recording services, for the tests of the link menus and the link editor.
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "LinkFakes.h"
+#include "app/config/ConfigLocation.h"
+#include "app/config/RWini.h"
+#include "app/main/LinkMenus.h"
+#include "app/main/LinkRecord.h"
+#include "platform/FixedLinks.h"
+
+namespace mevrik::fakes {
+
+class LinkFixture : public ::testing::Test {
+protected:
+  LinkFixture() {
+    const char* const fixed[] = {"我的电脑", "计算器", "百度一下"};
+    for (int i = 0; i < 3; ++i) {
+      widgets.MnuLJ_LJie[i] = MnuLJ.addAction(QString::fromUtf8(fixed[i]));
+      widgets.MnuLJ_LJie[i]->setObjectName("MnuLJ_LJie_" + QString::number(i));
+    }
+    widgets.MnuLJ = &MnuLJ;
+    widgets.glj = MnuLJ.addSeparator();
+    widgets.MnuQTT = &MnuQTT;
+    MnuQTT.addAction("管路壁厚流量");
+    widgets.gqt = MnuQTT.addSeparator();
+  }
+
+  void CreateMenus() {
+    app::LinkServices services{&ini, &shell, &boxes, &fixedLinks, nullptr};
+    menus = std::make_unique<app::LinkMenus>(widgets, services);
+  }
+
+  // Stores links as the editor would have saved them.
+  void Store(const QString& section, const QList<app::LinkRecord>& links) {
+    ini.SetIniN(section, "数量", static_cast<int>(links.size()));
+    for (int i = 0; i < links.size(); ++i) {
+      ini.SetIniS(section, app::LinkNameKey(i), links[i].LinkName);
+      ini.SetIniS(section, app::LinkTargetKey(i), links[i].LinkTarget);
+    }
+  }
+
+  // The configuration file's text with "\n" line ends.
+  QString FileText() const {
+    QFile file(ini.ConfigPath());
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(file.readAll()).remove(u'\r');
+  }
+
+  // The user's items of a menu, in order: "MnuLJ_ZDY" or "MnuQT_ZDY".
+  QList<QAction*> UserItems(const QMenu& menu, const QString& stem) const {
+    QList<QAction*> items;
+    for (QAction* action : menu.actions())
+      if (action->objectName().startsWith(stem)) items << action;
+    return items;
+  }
+
+  QStringList VisibleCaptions(const QMenu& menu, const QString& stem) const {
+    QStringList captions;
+    for (QAction* action : UserItems(menu, stem))
+      if (action->isVisible()) captions << (action->isSeparator() ? "<line>" : action->text());
+    return captions;
+  }
+
+  QTemporaryDir folder;
+  ScriptedBoxes boxes;
+  config::RWini ini{config::ConfigPathIn(folder.path()), boxes, [] { FAIL() << "program ended"; }};
+  RecordingShell shell;
+  QStringList installed;
+  platform::FixedLinks fixedLinks{
+      [this](const QString& p) { return installed.contains(p) ? "/usr/bin/" + p : QString(); },
+      [](const QString&) { return false; }, "li"};
+  QMenu MnuLJ;
+  QMenu MnuQTT;
+  app::LinkMenuWidgets widgets;
+  std::unique_ptr<app::LinkMenus> menus;
+};
+
+}  // namespace mevrik::fakes

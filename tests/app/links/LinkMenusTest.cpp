@@ -1,0 +1,155 @@
+#include "app/main/LinkMenus.h"
+
+#include <QTemporaryDir>
+
+#include "LinkFixture.h"
+#include "app/main/LinkRecord.h"
+
+using namespace mevrik;
+
+namespace {
+
+using LinkMenusTest = fakes::LinkFixture;
+
+TEST_F(LinkMenusTest, StartUpBuildsBothMenusFromTheFile) {
+  Store("链接", {{"图纸", "D:\\图纸"}, {"-", ""}, {"手册", "D:\\手册.pdf"}});
+  CreateMenus();
+  menus->Load();
+  EXPECT_EQ(VisibleCaptions(MnuLJ, "MnuLJ_ZDY"), (QStringList{"图纸", "<line>", "手册"}));
+  EXPECT_TRUE(widgets.glj->isVisible());
+  EXPECT_EQ(UserItems(MnuLJ, "MnuLJ_ZDY")[2]->objectName(), "MnuLJ_ZDY_2");
+  // Nothing stored for the other menu: its separator and item 0 stay hidden, the count is
+  // written so the file documents itself.
+  EXPECT_TRUE(VisibleCaptions(MnuQTT, "MnuQT_ZDY").isEmpty());
+  EXPECT_EQ(UserItems(MnuQTT, "MnuQT_ZDY").size(), 1);
+  EXPECT_FALSE(widgets.gqt->isVisible());
+  EXPECT_TRUE(FileText().contains("[其它]\n数量=0"));
+}
+
+TEST_F(LinkMenusTest, AMissingNameShowsAndStoresTheNoNameCaption) {
+  ini.SetIniN("其它", "数量", 2);
+  ini.SetIniS("其它", "链接0名称", "计算书");
+  CreateMenus();
+  menus->Load();
+  EXPECT_EQ(VisibleCaptions(MnuQTT, "MnuQT_ZDY"), (QStringList{"计算书", "【无名】"}));
+  EXPECT_TRUE(FileText().contains("链接1名称=【无名】"));
+}
+
+TEST_F(LinkMenusTest, ShowingFewerLinksRemovesTheItemsNoLongerNeeded) {
+  CreateMenus();
+  menus->ShowLinks("链接", {"a", "b", "c"});
+  menus->ShowLinks("链接", {"x"});
+  EXPECT_EQ(UserItems(MnuLJ, "MnuLJ_ZDY").size(), 1);
+  EXPECT_EQ(VisibleCaptions(MnuLJ, "MnuLJ_ZDY"), QStringList{"x"});
+  menus->ShowLinks("链接", {});
+  EXPECT_TRUE(VisibleCaptions(MnuLJ, "MnuLJ_ZDY").isEmpty());
+  EXPECT_FALSE(widgets.glj->isVisible());
+}
+
+TEST_F(LinkMenusTest, ProgramsEndingInLowerCaseExeAreStartedEverythingElseOpened) {
+  const struct {
+    const char* stored;
+    const char* started;
+    const char* opened;
+  } cases[] = {
+      {"D:\\Tools\\calc2.exe", "D:\\Tools\\calc2.exe", nullptr},
+      {"  notepad.exe  ", "notepad.exe", nullptr},
+      {"C:\\Program Files\\Viewer\\view.exe", "\"C:\\Program Files\\Viewer\\view.exe\"", nullptr},
+      {"D:\\TOOLS\\CALC2.EXE", nullptr, "D:\\TOOLS\\CALC2.EXE"},
+      {"D:\\Docs\\Plan.xlsx", nullptr, "D:\\Docs\\Plan.xlsx"},
+      {" https://www.example.cn/exe ", "https://www.example.cn/exe", nullptr},
+      {"/home/li/图纸", nullptr, "/home/li/图纸"},
+  };
+  CreateMenus();
+  for (const auto& c : cases) {
+    shell.started.clear();
+    shell.opened.clear();
+    Store("其它", {{"x", QString::fromUtf8(c.stored)}});
+    menus->MnuQT_ZDY_Click(0);
+    EXPECT_EQ(shell.started, c.started ? QStringList{QString::fromUtf8(c.started)} : QStringList())
+        << c.stored;
+    EXPECT_EQ(shell.opened, c.opened ? QStringList{QString::fromUtf8(c.opened)} : QStringList())
+        << c.stored;
+  }
+  EXPECT_TRUE(boxes.shown.isEmpty());
+}
+
+TEST_F(LinkMenusTest, AClickReadsTheTargetFromTheFileAtThatMoment) {
+  Store("链接", {{"a", "D:\\a.txt"}, {"b", "D:\\b.txt"}});
+  CreateMenus();
+  menus->Load();
+  ini.SetIniS("链接", "链接1地址", "D:\\改过.txt");  // a hand edit after the start
+  UserItems(MnuLJ, "MnuLJ_ZDY")[1]->trigger();
+  EXPECT_EQ(shell.opened, QStringList{"D:\\改过.txt"});
+}
+
+TEST_F(LinkMenusTest, AFailedOpenSaysThePathMayBeWrong) {
+  shell.openSucceeds = false;
+  CreateMenus();
+  menus->MnuLJ_ZDY_Click(4);  // nothing stored: the error target is written and fails to open
+  EXPECT_EQ(shell.opened, QStringList{"【错误】"});
+  EXPECT_TRUE(FileText().contains("链接4地址=【错误】"));
+  ASSERT_EQ(boxes.shown.size(), 1);
+  const platform::BoxRequest& box = boxes.shown[0];
+  EXPECT_EQ(box.title, "错误！");
+  EXPECT_EQ(box.text, "  未能成功打开链接。\r\n\r\n可能是由错误的路径引起的，请重新设置路径！");
+  EXPECT_EQ(box.icon, platform::BoxIcon::Critical);
+  EXPECT_EQ(box.buttons, platform::BoxButtons::Ok);
+  EXPECT_TRUE(box.systemModal);
+}
+
+TEST_F(LinkMenusTest, AProgramThatCannotBeStartedIsExplainedByWhatIsOnDisk) {
+  QTemporaryDir programs;
+  QFile present(programs.filePath("tool.exe"));
+  ASSERT_TRUE(present.open(QIODevice::WriteOnly));
+  present.close();
+  const QString missing = programs.filePath("gone.exe");
+  shell.startSucceeds = false;
+  CreateMenus();
+
+  Store("链接", {{"gone", missing}, {"tool", present.fileName()}});
+  menus->MnuLJ_ZDY_Click(0);
+  menus->MnuLJ_ZDY_Click(1);
+  ASSERT_EQ(boxes.shown.size(), 2);
+  EXPECT_EQ(boxes.shown[0].text, "  错误：53—文件未找到\r\n可能是由错误的路径引起的，路径记录如下请核查：\r\n" + missing);
+  EXPECT_EQ(boxes.shown[1].text,
+            "  错误：5—无效的过程调用或参数\r\n\r\n可能是由于系统安全设置引起的，请以管理员身份运行本程序试试。");
+  EXPECT_EQ(boxes.shown[1].title, "错误！");
+}
+
+TEST(LinkStartErrorText, ChoosesTheAdviceByTheErrorNumber) {
+  const struct {
+    int number;
+    const char* description;
+    const char* text;
+  } cases[] = {
+      {52, "错误的文件名或号码", "  错误：52—错误的文件名或号码\r\n可能是由错误的路径引起的，路径记录如下请核查：\r\nD:\\x.exe"},
+      {76, "路径未找到", "  错误：76—路径未找到\r\n可能是由错误的路径引起的，路径记录如下请核查：\r\nD:\\x.exe"},
+      {58, "文件已存在", "  错误：58——文件已存在\r\n\r\n目录内具有同名文件，请重新设置参数！"},
+      {75, "路径/文件访问错误", "  错误：75——路径/文件访问错误\r\n\r\n请确认文件未被使用，稍候重试！"},
+      {6, "溢出", "  未知错误：6——溢出\r\n\r\n请重新设置合法参数！"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(app::LinkStartErrorText({c.number, QString::fromUtf8(c.description)}, "D:\\x.exe"),
+              QString::fromUtf8(c.text));
+  }
+}
+
+TEST_F(LinkMenusTest, FixedItemsUseWhatThisSystemHasAndSaySoWhenNothingWill) {
+  installed = {"dolphin"};
+  CreateMenus();
+  widgets.MnuLJ_LJie[0]->trigger();
+  widgets.MnuLJ_LJie[1]->trigger();  // no calculator installed
+  widgets.MnuLJ_LJie[2]->trigger();
+  EXPECT_EQ(shell.started, QStringList{"dolphin solid:/"});
+  EXPECT_EQ(shell.opened, QStringList{"https://www.baidu.com/"});
+  ASSERT_EQ(boxes.shown.size(), 1);
+  EXPECT_EQ(boxes.shown[0].text, "  未能打开“计算器”。\r\n\r\n系统中没有找到计算器程序，请安装后重试。");
+
+  shell.openSucceeds = false;
+  widgets.MnuLJ_LJie[2]->trigger();
+  ASSERT_EQ(boxes.shown.size(), 2);
+  EXPECT_EQ(boxes.shown[1].text, "  未能打开“百度一下”。\r\n\r\n请确认系统中设有默认的网页浏览器。");
+}
+
+}  // namespace

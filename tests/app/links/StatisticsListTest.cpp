@@ -1,0 +1,149 @@
+#include "app/main/StatisticsList.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace mevrik;
+
+namespace {
+
+// The statistics widgets with the window around them played by plain fields.
+class StatisticsListTest : public ::testing::Test {
+protected:
+  StatisticsListTest() {
+    app::StatisticsHooks hooks;
+    hooks.resultText = [this] { return result; };
+    hooks.copyEnabled = [this] { return result.trimmed().size() >= 2; };
+    hooks.currentKind = [this] { return kind; };
+    hooks.focusQuantity = [this] { ++focusMoves; };
+    hooks.setWindowWidth = [this](int twips) { widths << twips; };
+    hooks.showMessage = [this](const QString& text) { messages << text; };
+    hooks.copyToClipboard = [this](const QString& text) { clipboard << text; };
+    list = std::make_unique<app::StatisticsList>(
+        app::StatisticsWidgets{&cmdTJ, &listTJ, &labTJ, &labTJQK}, hooks);
+    listTJ.resize(200, 200);
+  }
+
+  void Add(const QString& text) {
+    result = text;
+    list->ResultChanged();
+    cmdTJ.click();
+  }
+
+  QPoint RowCentre(int row) { return listTJ.visualItemRect(listTJ.item(row)).center(); }
+
+  QPushButton cmdTJ;
+  QListWidget listTJ;
+  QLabel labTJ;
+  QLabel labTJQK;
+  QString result;
+  int kind = 0;
+  int focusMoves = 0;
+  QList<int> widths;
+  QStringList messages;
+  QStringList clipboard;
+  std::unique_ptr<app::StatisticsList> list;
+};
+
+TEST_F(StatisticsListTest, SumsInSinglePrecisionAndCopiesOnlyTheSum) {
+  const struct {
+    QStringList entries;
+    const char* summary;
+    const char* copied;
+  } cases[] = {
+      {{"22.66", "3.5"}, "共 2 项\r\n∑=26.16", "26.16"},
+      {{"12345.67", "1.234"}, "共 2 项\r\n∑=12346.9", "12346.9"},
+      {{"5.5", "边宽 > 边厚"}, "共 2 项\r\n∑=5.5", "5.5"},
+      {{"0.1", "0.2", "0.3"}, "共 3 项\r\n∑=0.6", "0.6"},
+      {{"1.5E+3", "-20钢"}, "共 2 项\r\n∑=1480", "1480"},
+  };
+  for (const auto& c : cases) {
+    list->LabTJQK_DblClick();
+    for (const QString& entry : c.entries) Add(entry);
+    EXPECT_EQ(labTJ.text(), QString::fromUtf8(c.summary));
+    QTest::mouseClick(&labTJ, Qt::LeftButton);
+    EXPECT_EQ(clipboard.last(), c.copied);
+    EXPECT_EQ(messages.last(), "已将统计结果复制到剪贴板");
+  }
+}
+
+TEST_F(StatisticsListTest, CopyingAnEmptyListCopiesZero) {
+  list->LabTJ_Click();
+  EXPECT_EQ(clipboard, QStringList{"0"});
+}
+
+TEST_F(StatisticsListTest, AddingWidensSelectsTheEntryAndWaitsForTheNextResult) {
+  Add("70.00");
+  EXPECT_EQ(widths, QList<int>{9600});
+  ASSERT_EQ(listTJ.count(), 1);
+  EXPECT_EQ(listTJ.item(0)->text(), "70.00");
+  EXPECT_TRUE(listTJ.item(0)->isSelected());
+  EXPECT_EQ(messages, (QStringList{"计算结果加入统计", "双击剔除记录"}));
+  EXPECT_FALSE(cmdTJ.isEnabled());
+
+  cmdTJ.click();  // disabled: the same result cannot go in twice
+  EXPECT_EQ(listTJ.count(), 1);
+
+  result = "5";  // one character: the copy button stays off, and so does this one
+  list->ResultChanged();
+  EXPECT_FALSE(cmdTJ.isEnabled());
+  result = "71.00";
+  list->ResultChanged();
+  EXPECT_TRUE(cmdTJ.isEnabled());
+}
+
+TEST_F(StatisticsListTest, WeightKindsMoveTheFocusToTheQuantity) {
+  Add("1.00");
+  EXPECT_EQ(focusMoves, 0);
+  kind = 9;
+  Add("2.00");
+  EXPECT_EQ(focusMoves, 1);
+}
+
+TEST_F(StatisticsListTest, DoubleClickRemovesTheSelectedEntryOnly) {
+  Add("1.5");
+  Add("2.5");
+  Add("4.0");
+  listTJ.setCurrentRow(1);
+  QTest::mouseDClick(listTJ.viewport(), Qt::LeftButton, {}, RowCentre(1));
+  ASSERT_EQ(listTJ.count(), 2);
+  EXPECT_EQ(listTJ.item(0)->text(), "1.5");
+  EXPECT_EQ(listTJ.item(1)->text(), "4.0");
+  EXPECT_TRUE(listTJ.selectedItems().isEmpty());
+  EXPECT_EQ(labTJ.text(), "共 2 项\r\n∑=5.5");
+  EXPECT_EQ(widths, (QList<int>{9600, 9600, 9600}));  // removing leaves the width alone
+
+  list->ListTJ_DblClick();  // nothing selected: nothing happens
+  EXPECT_EQ(listTJ.count(), 2);
+}
+
+TEST_F(StatisticsListTest, RemovingTheOnlyEntryShowsAnEmptySummary) {
+  Add("22.66");
+  list->ListTJ_DblClick();
+  EXPECT_EQ(listTJ.count(), 0);
+  EXPECT_EQ(labTJ.text(), "共 0 项\r\n∑=0");
+}
+
+TEST_F(StatisticsListTest, DoubleClickOnClearEmptiesEverythingAndNarrows) {
+  Add("22.66");
+  Add("3.5");
+  QTest::mouseDClick(&labTJQK, Qt::LeftButton);
+  EXPECT_EQ(listTJ.count(), 0);
+  EXPECT_EQ(labTJ.text(), "");
+  EXPECT_EQ(widths.last(), 8340);
+}
+
+TEST_F(StatisticsListTest, WidgetsCarryTheirNamesAndTexts) {
+  EXPECT_EQ(cmdTJ.objectName(), "CmdTJ");
+  EXPECT_EQ(cmdTJ.text(), "统计");
+  EXPECT_EQ(listTJ.toolTip(), "双击剔除");
+  EXPECT_EQ(labTJ.toolTip(), "点击复制");
+  EXPECT_EQ(labTJQK.text(), "清空");
+  EXPECT_EQ(labTJQK.toolTip(), "双击清空");
+  EXPECT_FALSE(cmdTJ.isEnabled());  // no result yet
+}
+
+}  // namespace
