@@ -15,6 +15,7 @@
 #include "platform/QtInstanceChannel.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/QtShell.h"
+#include "platform/SystemShutdown.h"
 
 namespace {
 
@@ -47,7 +48,15 @@ int main(int argc, char** argv) {
   mevrik::platform::QtClipboard clipboard;
   mevrik::platform::QtAlwaysOnTop top;
   mevrik::config::RWini ini(mevrik::config::ConfigPathIn(folder), boxes, EndProgram);
-  mevrik::app::AppServices services{&boxes, &clock, &shell, &ini, &clipboard, &top};
+  mevrik::platform::SystemShutdown shutdown;
+  mevrik::app::AppServices services;
+  services.boxes = &boxes;
+  services.clock = &clock;
+  services.shell = &shell;
+  services.config = &ini;
+  services.clipboard = &clipboard;
+  services.top = &top;
+  services.shutdown = &shutdown;
 
   mevrik::app::FrmMain main(services, [] { QCoreApplication::exit(0); });
   window = &main;

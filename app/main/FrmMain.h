@@ -16,6 +16,7 @@ namespace mevrik::app {
 class ExpressionPanel;
 class KindSwitch;
 class StatusClock;
+class ToolWindowOpeners;
 
 class FrmMain : public QMainWindow {
   Q_OBJECT
@@ -51,6 +52,7 @@ public:
   const AppServices& Services() const { return services_; }
   ExpressionPanel& Expression() { return *expression_; }
   KindSwitch& Kinds() { return *kinds_; }
+  ToolWindowOpeners& Tools() { return *tools_; }
 
 protected:
   void changeEvent(QEvent* event) override;
@@ -71,6 +73,7 @@ private:
   StatusClock* clock_ = nullptr;
   std::unique_ptr<ExpressionPanel> expression_;
   std::unique_ptr<KindSwitch> kinds_;
+  std::unique_ptr<ToolWindowOpeners> tools_;
 };
 
 }  // namespace mevrik::app

@@ -20,6 +20,7 @@
 #include "app/tools/Named.h"
 #include "app/tools/ShutdownTime.h"
 #include "core/text/NumberReaders.h"
+#include "platform/AlwaysOnTop.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
 #include "platform/RuntimeError.h"
@@ -162,7 +163,7 @@ void FrmDSGJ::Form_Load() {
                                           combDS_[1]->count(), kDefaultMinuteIndex));
   combDJS_->setEditText(ini_.GetIniS(kSection, QStringLiteral("倒计时"), QStringLiteral("30")));
   cmddsgj_[0]->setEnabled(pending);
-  setWindowFlag(Qt::WindowStaysOnTopHint);
+  services_.top->setTopMost(this, true);
   // Tall enough for the inputs and the "说明" arrow; the notes below it show when the user pulls
   // the window taller.
   content_->adjustSize();
