@@ -19,17 +19,7 @@ QString SumText(float sum) { return QString::fromStdU16String(text::ShortText(su
 
 StatisticsList::StatisticsList(StatisticsWidgets widgets, StatisticsHooks hooks, QObject* parent)
     : QObject(parent), w_(widgets), hooks_(std::move(hooks)) {
-  w_.CmdTJ->setObjectName("CmdTJ");
-  w_.ListTJ->setObjectName("ListTJ");
-  w_.LabTJ->setObjectName("LabTJ");
-  w_.LabTJQK->setObjectName("LabTJQK");
-  w_.CmdTJ->setText("统计");
-  w_.ListTJ->setToolTip("双击剔除");
-  w_.LabTJ->setToolTip("点击复制");
-  w_.LabTJQK->setText("清空");
-  w_.LabTJQK->setToolTip("双击清空");
   w_.ListTJ->setSelectionMode(QAbstractItemView::SingleSelection);
-  w_.CmdTJ->setEnabled(hooks_.copyEnabled());
 
   connect(w_.CmdTJ, &QPushButton::clicked, this, &StatisticsList::CmdTJ_Click);
   connect(w_.ListTJ, &QListWidget::itemSelectionChanged, this, [this] {
@@ -49,8 +39,6 @@ bool StatisticsList::eventFilter(QObject* watched, QEvent* event) {
   if (watched == w_.LabTJQK && event->type() == QEvent::MouseButtonDblClick) LabTJQK_DblClick();
   return QObject::eventFilter(watched, event);
 }
-
-void StatisticsList::ResultChanged() { w_.CmdTJ->setEnabled(hooks_.copyEnabled()); }
 
 void StatisticsList::CmdTJ_Click() {
   if (w_.ListTJ->count() >= kMaxEntries) return;

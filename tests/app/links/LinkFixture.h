@@ -27,9 +27,20 @@ protected:
     }
     widgets.MnuLJ = &MnuLJ;
     widgets.glj = MnuLJ.addSeparator();
+    widgets.MnuLJ_ZDY0 = HiddenItem(MnuLJ, "MnuLJ_ZDY_0");
     widgets.MnuQTT = &MnuQTT;
     MnuQTT.addAction("管路壁厚流量");
     widgets.gqt = MnuQTT.addSeparator();
+    widgets.MnuQT_ZDY0 = HiddenItem(MnuQTT, "MnuQT_ZDY_0");
+    widgets.glj->setVisible(false);
+    widgets.gqt->setVisible(false);
+  }
+
+  static QAction* HiddenItem(QMenu& menu, const QString& name) {
+    QAction* item = menu.addAction(QString());
+    item->setObjectName(name);
+    item->setVisible(false);
+    return item;
   }
 
   void CreateMenus() {
