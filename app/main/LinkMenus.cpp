@@ -78,10 +78,6 @@ LinkMenus::UserLinks& LinkMenus::LinksOf(const QString& section) {
   return section == kLinksSection ? links_ : others_;
 }
 
-QMenu* LinkMenus::MenuOf(const QString& section) const {
-  return section == kLinksSection ? links_.menu : others_.menu;
-}
-
 void LinkMenus::Load() {
   for (const QString& section : {kLinksSection, kOthersSection}) {
     const int n = s_.ini->GetIniN(section, kLinkCountKey, 0);

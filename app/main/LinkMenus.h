@@ -67,8 +67,6 @@ public:
   void MnuQT_ZDY_Click(int index);
   void OpenLink(const QString& section, int index);
 
-  QMenu* MenuOf(const QString& section) const;
-
 private:
   struct UserLinks {
     QMenu* menu = nullptr;
