@@ -5,6 +5,9 @@ namespace mevrik::platform {
 class MessageBoxes;
 class Clock;
 class Shell;
+class Clipboard;
+class AlwaysOnTop;
+class Shutdown;
 class FileDialogs;
 class FixedLinks;
 }  // namespace mevrik::platform
@@ -18,11 +21,12 @@ struct AppServices {
   platform::MessageBoxes* boxes = nullptr;
   platform::Clock* clock = nullptr;
   platform::Shell* shell = nullptr;
+  platform::Shutdown* shutdown = nullptr;
   config::RWini* config = nullptr;  // the one configuration file of the run
+  platform::Clipboard* clipboard = nullptr;
+  platform::AlwaysOnTop* top = nullptr;
   platform::FileDialogs* fileDialogs = nullptr;
   const platform::FixedLinks* fixedLinks = nullptr;  // the link menu's three fixed items
-  // Further services (clipboard, file dialog, shutdown, always-on-top, ...) are added here by
-  // the windows that need them.
 };
 
 }  // namespace mevrik::app

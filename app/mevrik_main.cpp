@@ -1,13 +1,57 @@
-// The window program. Being built: for now an empty main window.
+// The window program: a second start hands over to the running copy; the first opens the main
+// window.
 #include <QApplication>
-#include <QMainWindow>
+#include <cstdio>
+#include <cstdlib>
 
-#include "app/AppVersion.h"
+#include "app/AppServices.h"
+#include "app/config/ConfigLocation.h"
+#include "app/config/RWini.h"
+#include "app/main/ChineseLook.h"
+#include "app/main/FrmMain.h"
+#include "platform/Clock.h"
+#include "platform/QtAlwaysOnTop.h"
+#include "platform/QtClipboard.h"
+#include "platform/QtInstanceChannel.h"
+#include "platform/QtMessageBoxes.h"
+#include "platform/QtShell.h"
+
+namespace {
+
+// Ends the process at once: no window runs its closing steps.
+[[noreturn]] void EndProgram() { std::quick_exit(0); }
+
+}  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QMainWindow window;
-  window.setWindowTitle("Mevrik " + mevrik::app::VersionText());
-  window.show();
+  QApplication::setApplicationName(QStringLiteral("Mevrik"));
+  mevrik::app::ApplyChineseLook(app);
+
+  // Before anything reads or writes the configuration file. Copies with different
+  // configuration folders are different installations and do not meet.
+  const QString folder = mevrik::config::ConfigFolder(QApplication::arguments());
+  mevrik::platform::QtInstanceChannel channel(folder);
+  mevrik::app::FrmMain* window = nullptr;
+  if (!channel.listen([&window](const QString& command) {
+        if (window) window->Form_LinkExecute(command);
+      })) {
+    if (channel.send(QStringLiteral("Normal"))) return 0;
+    std::fprintf(stderr, "Mevrik: 已有一个副本在运行，但它没有应答。\n");
+    return 1;
+  }
+
+  mevrik::platform::QtMessageBoxes boxes;
+  mevrik::platform::SystemClock clock;
+  mevrik::platform::QtShell shell;
+  mevrik::platform::QtClipboard clipboard;
+  mevrik::platform::QtAlwaysOnTop top;
+  mevrik::config::RWini ini(mevrik::config::ConfigPathIn(folder), boxes, EndProgram);
+  mevrik::app::AppServices services{&boxes, &clock, &shell, &ini, &clipboard, &top};
+
+  mevrik::app::FrmMain main(services, [] { QCoreApplication::exit(0); });
+  window = &main;
+  if (!main.Form_Load()) return 0;
+  main.show();
   return app.exec();
 }

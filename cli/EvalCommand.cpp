@@ -83,7 +83,7 @@ private:
 // Prints the result line; true when there was a result.
 bool CalculateLine(Session& session, std::string_view line) {
   const std::optional<std::u16string> result = session.Calculate(line);
-  std::cout << (result ? text::ToUtf8(*result) : std::string()) << '\n' << std::flush;
+  std::cout << (result ? text::ToUtf8(*result) : std::string()) << '\n';
   return result.has_value();
 }
 
@@ -96,6 +96,7 @@ int RunEval(const std::vector<std::string>& args) {
                  "  (mevrik-cli --help)\n";
     return 2;
   }
+  std::ios::sync_with_stdio(false);  // stdout and stderr are separate streams to the reader
   Session session(*options);
   if (options->expression != "-") return CalculateLine(session, options->expression) ? 0 : 1;
   bool all = true;

@@ -41,7 +41,12 @@ struct Task {
 class Evaluator {
 public:
   Evaluator(std::u16string_view text, float& toHDu, Notices& notices)
-      : s_(text), toHDu_(toHDu), notices_(notices), groups_(text.size()) {}
+      : s_(text), toHDu_(toHDu), notices_(notices), groups_(text.size()) {
+    // Enough for common texts in one allocation each; deeper ones grow as needed.
+    nodes_.reserve(text.size() / 2 + 1);
+    tasks_.reserve(text.size() + 4);
+    values_.reserve(text.size() / 2 + 2);
+  }
 
   double Run() {
     const std::int32_t root = Scan();

@@ -1,8 +1,6 @@
 // BDSJS: the checks, mappings and boxes between the typed text and the evaluator.
 #include "core/expr/Prepare.h"
 
-#include <array>
-#include <utility>
 
 #include "core/expr/EvalSteps.h"
 #include "core/expr/EvaluateExpr.h"
@@ -12,12 +10,21 @@
 namespace mevrik::expr {
 namespace {
 
-// Full-width punctuation, paper operators and bracket shapes, replaced in this order.
-constexpr std::array<std::pair<std::u16string_view, std::u16string_view>, 17> kMapping = {{
-    {u" ", u""},   {u"＋", u"+"}, {u"－", u"-"}, {u"×", u"*"}, {u"·", u"*"}, {u"÷", u"/"},
-    {u"（", u"("}, {u"[", u"("},  {u"〔", u"("}, {u"{", u"("}, {u"｛", u"("}, {u"）", u")"},
-    {u"]", u")"},  {u"〕", u")"}, {u"}", u")"},  {u"｝", u")"}, {u"π", u"3.14159"},
-}};
+// Full-width punctuation, paper operators and bracket shapes. No replacement produces a character
+// that another one replaces, so one pass does them all.
+std::u16string_view Mapped(char16_t c) {
+  switch (c) {
+    case u' ': return u"";
+    case u'＋': return u"+";
+    case u'－': return u"-";
+    case u'×': case u'·': return u"*";
+    case u'÷': return u"/";
+    case u'（': case u'[': case u'〔': case u'{': case u'｛': return u"(";
+    case u'）': case u']': case u'〕': case u'}': case u'｝': return u")";
+    case u'π': return u"3.14159";
+    default: return {};
+  }
+}
 
 bool Contains(std::u16string_view text, std::u16string_view part) {
   return text.find(part) != std::u16string_view::npos;
@@ -57,9 +64,12 @@ std::u16string ReplaceAll(std::u16string_view text, std::u16string_view from,
 }
 
 std::u16string MapCharacters(std::u16string_view text) {
-  std::u16string out(text);
-  for (const auto& [from, to] : kMapping) {
-    if (Contains(out, from)) out = ReplaceAll(out, from, to);
+  std::u16string out;
+  out.reserve(text.size() + 8);
+  for (char16_t c : text) {
+    const std::u16string_view to = Mapped(c);
+    if (to.empty() && c != u' ') out += c;
+    else out.append(to);
   }
   return out;
 }

@@ -13,6 +13,8 @@ char16_t Lower(char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_
 bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
 bool FunctionNameAt(std::u16string_view text, size_t i) {
+  const char16_t first = Lower(text[i]);
+  if (first != u's' && first != u'c' && first != u't' && first != u'a') return false;
   for (std::u16string_view name : kFunctionNames) {
     if (i + name.size() > text.size()) continue;
     bool same = true;

@@ -184,6 +184,23 @@ std::vector<BoxStep> VariantFillSteps(CalcKind kind, int variant) {
           Select(0, selected)};
 }
 
+void ApplySteps(ParameterBoxes& boxes, const std::vector<BoxStep>& steps) {
+  for (const BoxStep& step : steps) {
+    if (step.box < 0 || step.box >= static_cast<int>(boxes.size())) continue;
+    ParameterBox& box = boxes[static_cast<std::size_t>(step.box)];
+    switch (step.op) {
+      case BoxOp::SetText: box.text = step.text; break;
+      case BoxOp::ClearList: box = ParameterBox{}; break;
+      case BoxOp::AddItems: box.items.insert(box.items.end(), step.items.begin(), step.items.end()); break;
+      case BoxOp::Select:
+        if (step.index < 0 || step.index >= static_cast<int>(box.items.size())) break;
+        box.listIndex = step.index;
+        box.text = box.items[static_cast<std::size_t>(step.index)];
+        break;
+    }
+  }
+}
+
 std::u16string LoadingStatus(std::u16string_view loadingText, std::size_t row,
                              std::size_t lastIndex) {
   const auto numbers = std::to_string(row) + "/" + std::to_string(lastIndex);

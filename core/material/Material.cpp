@@ -1,5 +1,6 @@
 #include "core/material/Material.h"
 
+#include "core/material/Single.h"
 #include "core/text/NumberReaders.h"
 #include "core/text/NumberWriters.h"
 
@@ -34,12 +35,12 @@ std::u16string ProposedDensity(const MaterialChoice& choice) {
 
 bool AcceptCustomDensity(MaterialChoice& choice, const std::optional<std::u16string>& answer) {
   choice.customAsked = true;
-  const std::u16string density = answer ? Trimmed(*answer) : std::u16string();
-  if (!density.empty() && text::LeadingNumber(density) > 0) {
+  const std::u16string typed = answer ? Trimmed(*answer) : std::u16string();
+  const auto density = detail::ToSingle(text::LeadingNumber(typed));
+  if (!typed.empty() && density && *density > 0) {
     choice.index = 3;
-    choice.customDensity = static_cast<float>(text::LeadingNumber(density));
-    choice.densityFactor =
-        static_cast<float>(static_cast<double>(choice.customDensity) / 7.85);
+    choice.customDensity = *density;
+    choice.densityFactor = *detail::ToSingle(static_cast<double>(*density) / 7.85);
     return true;
   }
   choice.index = 0;

@@ -1,6 +1,7 @@
 #include "core/material/WeightCalc.h"
 
 #include "core/material/CatalogueData.h"
+#include "core/material/Single.h"
 #include "core/text/FormatPattern.h"
 #include "core/text/NumberReaders.h"
 #include "core/text/NumberWriters.h"
@@ -89,11 +90,12 @@ class Calculation {
   std::u16string UnitText(std::u16string_view pattern) const {
     return FormatPattern(unitWeight_, pattern);
   }
+  void SetUnitWeight(double value) {
+    if (const auto single = detail::ToSingle(value); Have(single)) unitWeight_ = *single;
+  }
   // The unit weight as shown, so that the total is built from the shown figure.
   void RoundUnitWeight(std::u16string_view pattern) {
-    if (const auto shown = StrictNumber(UnitText(pattern)); Have(shown)) {
-      unitWeight_ = static_cast<float>(*shown);
-    }
+    if (const auto shown = StrictNumber(UnitText(pattern)); Have(shown)) SetUnitWeight(*shown);
   }
   double F() const { return static_cast<double>(f_); }
   double Unit() const { return static_cast<double>(unitWeight_); }
@@ -103,10 +105,11 @@ class Calculation {
     for (auto part : parts) detail += part;
     out_.detail = std::move(detail);
   }
+  // The last step of every branch: reaching it means the auto-copy runs.
   void SetTotal(const std::optional<double>& total) {
+    out_.finished = true;
     if (!Have(total)) return;
     if (auto shown = Format(*total); Have(shown)) out_.result = *shown;
-    out_.finished = true;
   }
   void Refuse(std::u16string_view detail, std::u16string_view result) {
     out_.detailColour = TextColour::Red;
@@ -138,7 +141,7 @@ class Calculation {
       case CalcKind::AnchorBolt: {
         const auto length = StrictBox(2);
         const auto b = RowB(row);
-        if (Have(length, a, b)) unitWeight_ = static_cast<float>((*length * *b / 1000 + *a) * F());
+        if (Have(length, a, b)) SetUnitWeight((*length * *b / 1000 + *a) * F());
         RoundUnitWeight(u"0.000");
         break;
       }
@@ -148,11 +151,11 @@ class Calculation {
         if (!Have(length, a, b)) break;
         const auto shown = Format((*length * *b + *a) * F() / 1000);
         if (!Have(shown)) break;
-        if (const auto value = StrictNumber(*shown); Have(value)) unitWeight_ = static_cast<float>(*value);
+        if (const auto value = StrictNumber(*shown); Have(value)) SetUnitWeight(*value);
         break;
       }
       default:
-        if (Have(a)) unitWeight_ = static_cast<float>(*a * F() / 1000);
+        if (Have(a)) SetUnitWeight(*a * F() / 1000);
         RoundUnitWeight(Pattern());
         break;
     }
@@ -192,7 +195,7 @@ class Calculation {
   // I-beams and channels: the piece weight as shown makes the total.
   void Section() {
     const int row = in_.sizeListIndex;
-    if (const auto a = RowA(row); Have(a)) unitWeight_ = static_cast<float>(*a * F());
+    if (const auto a = RowA(row); Have(a)) SetUnitWeight(*a * F());
     const auto piece = Format(Unit() * Box(2) / 1000);
     Have(piece);
     const auto dimensions = RowText(row, &CatalogueEntry::valueB);
@@ -214,9 +217,7 @@ class Calculation {
   }
 
   void RoundBar() {
-    if (const auto d = StrictBox(1); Have(d)) {
-      unitWeight_ = static_cast<float>(*d * *d * F() * kBarFactor);
-    }
+    if (const auto d = StrictBox(1); Have(d)) SetUnitWeight(*d * *d * F() * kBarFactor);
     const auto piece = Format(Unit() * Box(2) / 1000);  // from the unrounded unit weight
     Have(piece);
     RoundUnitWeight(Pattern());
@@ -231,7 +232,7 @@ class Calculation {
     const int row = AngleRow(catalogue_, in_.sizeListIndex, in_.texts[1]);
     if (const auto radius = RowB(row); Have(radius)) {
       const double area = 2 * width * thickness - thickness * thickness + *radius * *radius / 5;
-      unitWeight_ = static_cast<float>(area * kSteelDensity * F() / 1000);
+      SetUnitWeight(area * kSteelDensity * F() / 1000);
     }
     RoundUnitWeight(Pattern());
     if (const auto range = RowText(row, &CatalogueEntry::valueA); Have(range)) {
@@ -244,9 +245,7 @@ class Calculation {
   void SteelPipe() {
     if (!(2 * Box(2) < Box(1))) return Refuse(kWallCheckDetail, kWallCheckResult);
     const auto diameter = StrictBox(1), wall = StrictBox(2);
-    if (Have(diameter, wall)) {
-      unitWeight_ = static_cast<float>(*wall * (*diameter - *wall) * F() * kPipeFactor);
-    }
+    if (Have(diameter, wall)) SetUnitWeight(*wall * (*diameter - *wall) * F() * kPipeFactor);
     RoundUnitWeight(Pattern());
     SetDetail({u"※ 单重: ", UnitText(), u" kg/m", kBreak, u"※ 标准: ", catalogue_.standardCode,
                kBreak, u"※ [长度] 可进行乘法运算"});
@@ -262,7 +261,7 @@ class Calculation {
 
   void SteelPlate() {
     const double thickness = Box(1);
-    unitWeight_ = static_cast<float>(thickness * F() * kSteelDensity);
+    SetUnitWeight(thickness * F() * kSteelDensity);
     RoundUnitWeight(Pattern());
     if (StarRefused(2)) return;
     std::optional<std::u16string> plate;
@@ -285,14 +284,6 @@ class Calculation {
 };
 
 }  // namespace
-
-Rgb ColourValue(TextColour colour) {
-  switch (colour) {
-    case TextColour::Red: return {255, 0, 0};
-    case TextColour::Blue: return {0, 0, 255};
-    default: return {0, 0, 0};
-  }
-}
 
 WeightOutcome CalculateWeight(const CatalogueState& catalogue, const WeightInputs& inputs,
                               float densityFactor, float& unitWeight, ExpressionSide& expr) {

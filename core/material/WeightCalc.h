@@ -10,6 +10,7 @@
 
 #include "core/material/CalcKind.h"
 #include "core/material/Catalogue.h"
+#include "core/material/TextColour.h"
 
 namespace mevrik::material {
 
@@ -30,12 +31,6 @@ struct WeightInputs {
   std::array<std::u16string, 4> texts;  // CombSR(0..3)
   int sizeListIndex = -1;  // list index of CombSR(sizeComboIndex); -1 when the text was typed
 };
-
-enum class TextColour { Black, Red, Blue };
-struct Rgb {
-  int red, green, blue;
-};
-Rgb ColourValue(TextColour colour);  // black 0,0,0; red 255,0,0; blue 0,0,255
 
 struct WeightOutcome {
   std::optional<std::u16string> detail;        // new LabDanZhong caption ("\r\n" line breaks)

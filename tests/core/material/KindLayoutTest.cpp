@@ -10,26 +10,8 @@ namespace {
 
 using text::ToUtf8;
 
-// The boxes as the window holds them after replaying fill steps.
-struct Box {
-  std::u16string text;
-  std::vector<std::u16string> items;
-  int index = -1;
-};
-
-std::array<Box, 4> Replay(const std::vector<BoxStep>& steps, std::array<Box, 4> boxes = {}) {
-  for (const BoxStep& step : steps) {
-    Box& box = boxes[static_cast<std::size_t>(step.box)];
-    switch (step.op) {
-      case BoxOp::SetText: box.text = step.text; break;
-      case BoxOp::ClearList: box = Box{}; break;
-      case BoxOp::AddItems: box.items.insert(box.items.end(), step.items.begin(), step.items.end()); break;
-      case BoxOp::Select:
-        box.index = step.index;
-        box.text = box.items.at(static_cast<std::size_t>(step.index));
-        break;
-    }
-  }
+ParameterBoxes Replay(const std::vector<BoxStep>& steps, ParameterBoxes boxes = {}) {
+  ApplySteps(boxes, steps);
   return boxes;
 }
 
@@ -102,7 +84,7 @@ TEST(KindLayout, TheSwitchLeavesEachKindAtItsDefaults) {
     SCOPED_TRACE(ToUtf8(KindCaption(c.kind)));
     const auto boxes = Replay(KindFillSteps(c.kind));
     for (int b = 0; b < 4; ++b) EXPECT_EQ(boxes[static_cast<std::size_t>(b)].text, c.texts[b]) << b;
-    const Box& size = boxes[static_cast<std::size_t>(LayoutOf(c.kind).sizeBox)];
+    const ParameterBox& size = boxes[static_cast<std::size_t>(LayoutOf(c.kind).sizeBox)];
     ASSERT_EQ(size.items.size(), c.sizeItems);
     EXPECT_EQ(size.items.front(), c.firstItem);
     EXPECT_EQ(size.items.back(), c.lastItem);
@@ -155,7 +137,7 @@ TEST(KindLayout, VariantsSelectSixteenInEveryList) {
   for (const auto& c : cases) {
     const auto boxes = Replay(VariantFillSteps(c.kind, c.variant));
     EXPECT_EQ(boxes[0].items.size(), c.items);
-    EXPECT_EQ(boxes[0].index, c.selected);
+    EXPECT_EQ(boxes[0].listIndex, c.selected);
     EXPECT_EQ(boxes[0].text, u"16");
     EXPECT_EQ(boxes[3].text, u"1");
   }

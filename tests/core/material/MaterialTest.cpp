@@ -45,7 +45,8 @@ TEST(Material, ACustomDensityIsRatedAgainstSteel) {
 }
 
 TEST(Material, ARefusedOrCancelledDensityRestoresSteel) {
-  const std::optional<std::u16string> answers[] = {std::nullopt, u"", u"   ", u"0", u"abc", u"-2"};
+  const std::optional<std::u16string> answers[] = {std::nullopt, u"",   u"   ", u"0",
+                                                   u"abc",       u"-2", u"1e39"};
   for (const auto& answer : answers) {
     MaterialChoice choice;
     ASSERT_TRUE(AcceptCustomDensity(choice, u"8.9"));

@@ -67,6 +67,14 @@ TEST(ParameterInput, ColoursAndTooltipsOfTheSizeBoxes) {
   EXPECT_FALSE(ListedValueColour({}, u"52"));
 }
 
+TEST(ParameterInput, ThePickerColourAlternates) {
+  EXPECT_EQ(ToggledPickerColour(TextColour::Blue), TextColour::Red);
+  EXPECT_EQ(ToggledPickerColour(TextColour::Red), TextColour::Blue);
+  EXPECT_EQ(ToggledPickerColour(TextColour::Black), TextColour::Blue);
+  EXPECT_EQ(ColourValue(TextColour::Red).red, 255);
+  EXPECT_EQ(ColourValue(TextColour::Blue).blue, 255);
+}
+
 TEST(ParameterInput, ReadyOnlyWhenAllThreeValuesArePositive) {
   EXPECT_TRUE(ParametersReady(CalcKind::Angle, {u"", u"50", u"5", u"2*3000"}));
   EXPECT_FALSE(ParametersReady(CalcKind::Angle, {u"", u"50", u"5", u"*3000"}));

@@ -1,0 +1,34 @@
+#include "app/main/ChineseLook.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace mevrik::app {
+
+void ApplyChineseLook(QApplication& app) {
+  const QLocale chinese(QLocale::Chinese, QLocale::China);
+  QLocale::setDefault(chinese);
+
+  // Beside the program first (a Windows installation carries its own), then Qt's own folder.
+  auto* translator = new QTranslator(&app);
+  if (translator->load(chinese, QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QApplication::applicationDirPath() + QStringLiteral("/translations")) ||
+      translator->load(chinese, QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(translator);
+  }
+
+  // Qt chooses the Han font by locale, and a C or English locale gets Japanese shapes; naming a
+  // Simplified Chinese family first settles it.
+  QFont font = QApplication::font();
+  font.setFamilies({QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Microsoft YaHei"),
+                    QStringLiteral("SimSun"), QStringLiteral("Source Han Sans SC"),
+                    QStringLiteral("WenQuanYi Micro Hei")});
+  font.setPointSize(9);
+  QApplication::setFont(font);
+}
+
+}  // namespace mevrik::app

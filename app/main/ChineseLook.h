@@ -1,0 +1,11 @@
+#pragma once
+// The program looks the same on any system locale: Qt's own texts in Chinese (确定, 取消, 是,
+// 否), Simplified Chinese glyph shapes for every Han character, and Chinese number and date
+// conventions.
+class QApplication;
+
+namespace mevrik::app {
+
+void ApplyChineseLook(QApplication& app);
+
+}  // namespace mevrik::app

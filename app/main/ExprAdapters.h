@@ -1,0 +1,39 @@
+#pragma once
+// The window's side of what the expression preparation asks for: its boxes shown as message
+// boxes, its help countdown kept in the configuration file.
+#include "core/expr/Notices.h"
+#include "core/expr/Prepare.h"
+
+class QWidget;
+
+namespace mevrik::platform {
+class MessageBoxes;
+}
+namespace mevrik::config {
+class RWini;
+}
+
+namespace mevrik::app {
+
+class BoxNotices final : public expr::Notices {
+public:
+  BoxNotices(platform::MessageBoxes& boxes, QWidget* parent) : boxes_(boxes), parent_(parent) {}
+  void show(expr::BoxKind kind, std::u16string_view title, std::u16string_view text) override;
+
+private:
+  platform::MessageBoxes& boxes_;
+  QWidget* parent_;
+};
+
+// Section "计算式", key "说明".
+class IniHelpCountdown final : public expr::HelpCountdown {
+public:
+  explicit IniHelpCountdown(config::RWini& ini) : ini_(ini) {}
+  int get() override;
+  void set(int value) override;
+
+private:
+  config::RWini& ini_;
+};
+
+}  // namespace mevrik::app

@@ -1,0 +1,267 @@
+#include "app/main/ExpressionPanel.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <algorithm>
+
+#include "app/AppServices.h"
+#include "app/config/RWini.h"
+#include "app/main/EventHooks.h"
+#include "app/main/ExprAdapters.h"
+#include "app/main/MainControls.h"
+#include "app/main/MainMenus.h"
+#include "app/main/MainState.h"
+#include "core/expr/JingDu.h"
+#include "core/expr/TypedText.h"
+#include "core/text/NumberReaders.h"
+#include "platform/Clipboard.h"
+#include "platform/MessageBoxes.h"
+#include "platform/RuntimeError.h"
+
+namespace mevrik::app {
+namespace {
+
+QString Q(std::u16string_view text) {
+  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// VB's Trim: blanks only, not tabs or line breaks.
+QString TrimBlanks(const QString& text) {
+  qsizetype first = 0;
+  qsizetype last = text.size();
+  while (first < last && text[first] == QLatin1Char(' ')) ++first;
+  while (last > first && text[last - 1] == QLatin1Char(' ')) --last;
+  return text.mid(first, last - first);
+}
+
+const QColor kAutoCopyGreen(128, 255, 128);
+
+const char16_t* const kHelpLines[] = {
+    u"    ①、本程序计算式计算仅支持正弦Sin()、余弦Cos()、正切Tan() ",
+    u"反正切Atn()等4个三角函数，函数不分大小写，函数后接无符号数字时可省略括号，否则必须加括号；"
+    u"函数支持嵌套，嵌套算式必须放入括号内，即写成Sin(Cos#)、Tan（aX+bY），否则会出错。",
+    u"    ②、可以在【设置】-【角度单位】中设置角度的单位，程序每次启动均默认为°；"
+    u"无论选择何种角度单位，在角度值后输入°符号或du，",
+    u"程序都会以度为单位进行计算，即Sin(30°)=sin(π/6)=1/2。 ",
+    u"    ③、程序自动以3.1416替换π、以°替换“du”，由于数据转换精度的原因某些角度计算会有问题，"
+    u"例如Tan(90°)=82183014。",
+    u"    ④、计算式中出现角度时程序以纯数字进行计算，即：Sin（30°）+Atn（1）=45.5、5°+3=8。",
+    u"    ⑤、数字或右括号“)”与三角函数或左括号“(”之间的乘号可以省略，程序在计算时会自动添加。",
+    u"    ⑥、程序会自动去掉计算式中的空格、前后等号，自动处理运算符、[ ]、｛｝等，"
+    u"无法识别的运算会予以提示（提示不一定准确），鼠标放在输入框前的“★计算式”上会显示转换后的计算式。",
+};
+
+}  // namespace
+
+// The services the panel calls, with the adapters the expression preparation asks for.
+class ExpressionPanel::Services {
+public:
+  Services(const AppServices& app, QWidget* window)
+      : boxes(*app.boxes), clipboard(*app.clipboard), ini(*app.config), notices(boxes, window),
+        countdown(ini) {}
+  platform::MessageBoxes& boxes;
+  platform::Clipboard& clipboard;
+  config::RWini& ini;
+  BoxNotices notices;
+  IniHelpCountdown countdown;
+};
+
+ExpressionPanel::ExpressionPanel(MainControls& controls, MainMenus& menus, MainState& state,
+                                 const AppServices& services, std::function<void()> calculate,
+                                 QObject* parent)
+    : QObject(parent), c_(controls), m_(menus), state_(state),
+      services_(std::make_unique<Services>(services, controls.PicMain->window())),
+      calculate_(std::move(calculate)), history_(controls.CombBDS) {
+  Connect();
+}
+
+ExpressionPanel::~ExpressionPanel() = default;
+
+void ExpressionPanel::Connect() {
+  connect(c_.CombBDS, &QComboBox::editTextChanged, this, [this] { CombBDS_Change(); });
+  connect(c_.CombBDS, &QComboBox::activated, this, [this] { CombBDS_Click(); });
+  EventHook::OnEnterKey(c_.CombBDS, [this] { CombBDS_KeyPressEnter(); });
+  EventHook::OnEnterKey(c_.CombBDS->lineEdit(), [this] { CombBDS_KeyPressEnter(); });
+  OnFocusOut(c_.CombBDS, [this] { CombBDS_LostFocus(); });
+  for (int i = 0; i < c_.CmdHanShu.size(); ++i)
+    connect(c_.CmdHanShu[i], &QPushButton::clicked, this, [this, i] { CmdHanShu_Click(i); });
+  connect(c_.CmdZT, &QPushButton::clicked, this, [this] { CmdZT_Click(); });
+  connect(c_.CmdQK, &QPushButton::clicked, this, [this] { CmdQK_Click(); });
+  connect(c_.CmdFZ, &QPushButton::clicked, this, [this] { CmdFZ_Click(); });
+  connect(c_.TxtJieGuo, &QLineEdit::textChanged, this, [this] { TxtJieGuo_Change(); });
+  OnDoubleClick(c_.LabBDS, [this] { LabBDS_DblClick(); });
+  connect(m_.MnuS_FZ, &QAction::triggered, this, [this] { MnuS_FZ_Click(); });
+  for (int i = 0; i < m_.MSJingDu.size(); ++i)
+    connect(m_.MSJingDu[i], &QAction::triggered, this, [this, i] { MSJingDu_Click(i); });
+  for (int i = 0; i < m_.MSjddw.size(); ++i)
+    connect(m_.MSjddw[i], &QAction::triggered, this, [this, i] { MSjddw_Click(i); });
+  for (int i = 0; i < m_.MSBDSSL.size(); ++i)
+    connect(m_.MSBDSSL[i], &QAction::triggered, this, [this, i] { MSBDSSL_Click(i); });
+}
+
+expr::ExprContext ExpressionPanel::Context(bool forExpressionKind) {
+  expr::ExprContext context{services_->notices, state_.ToHDu, state_.NoticeFlags};
+  context.radians = m_.MSjddw[1]->isChecked();
+  context.helpCountdown = &services_->countdown;
+  context.convertedTooltip = [this](std::u16string_view text) { c_.LabBDS->setToolTip(Q(text)); };
+  if (forExpressionKind) {
+    context.removeHistoryHead = [this] {
+      if (state_.CurrentKind == 0) history_.RemoveHead();
+    };
+  }
+  return context;
+}
+
+void ExpressionPanel::Calculate() {
+  const QString text = Q(expr::RemoveSpaces(c_.CombBDS->currentText().toStdU16String()));
+  c_.CombBDS->setEditText(text);
+  if (text.trimmed().isEmpty()) return;
+  history_.PutOnTop(text);
+  c_.CombBDS->setEditText(c_.CombBDS->itemText(0));
+  expr::ExprContext context = Context(true);
+  const std::u16string value = expr::BDSJS(text.toStdU16String(), context);
+  if (const auto shown = expr::ResultText(state_.Precision, value)) c_.TxtJieGuo->setText(Q(*shown));
+  history_.DropOnePast(state_.HistoryLimit);
+  AutoCopy();
+}
+
+void ExpressionPanel::AutoCopy() {
+  if (m_.MnuS_FZ->isChecked()) CmdFZ_Click();
+}
+
+void ExpressionPanel::CombBDS_Change() {
+  c_.TxtJieGuo->clear();
+  QLineEdit* line = c_.CombBDS->lineEdit();
+  if (state_.CurrentKind == 0) c_.CmdOK->setEnabled(!line->text().trimmed().isEmpty());
+  const auto replaced = expr::ReplaceDu(line->text().toStdU16String(),
+                                        static_cast<std::size_t>(line->cursorPosition()));
+  if (Q(replaced.text) != line->text()) {
+    line->setText(Q(replaced.text));
+    line->setCursorPosition(static_cast<int>(replaced.caret));
+  }
+  c_.LabStB[0]->setText(TrimBlanks(line->text()));
+  c_.LabBDS->setToolTip(QString());
+}
+
+void ExpressionPanel::CombBDS_Click() {
+  c_.TxtJieGuo->clear();
+  CombBDS_Change();
+}
+
+void ExpressionPanel::CombBDS_KeyPressEnter() {
+  if (!TrimBlanks(c_.CombBDS->currentText()).isEmpty()) calculate_();
+}
+
+void ExpressionPanel::CombBDS_LostFocus() {
+  QLineEdit* line = c_.CombBDS->lineEdit();
+  const QString text = line->text();
+  const qsizetype start = line->hasSelectedText() ? line->selectionStart() : line->cursorPosition();
+  const qsizetype length = line->selectedText().size();
+  const QString trimmed = TrimBlanks(text);
+  qsizetype lead = 0;
+  while (lead < text.size() && text[lead] == QLatin1Char(' ')) ++lead;
+  if (trimmed != text) c_.CombBDS->setEditText(trimmed);
+  const qsizetype from = std::clamp<qsizetype>(start - lead, 0, trimmed.size());
+  const qsizetype count = std::clamp<qsizetype>(length, 0, trimmed.size() - from);
+  selSplit_[0] = trimmed.left(from);
+  selSplit_[1] = trimmed.mid(from, count);
+  selSplit_[2] = trimmed.mid(from + count);
+}
+
+void ExpressionPanel::CmdHanShu_Click(int index) {
+  static const char* const kPrefixes[] = {"(", "^(", "Sin(", "Cos(", "Tan(", "Atn("};
+  selSplit_[0] += QLatin1String(kPrefixes[index]);
+  selSplit_[2].prepend(QLatin1Char(')'));
+  c_.CombBDS->setEditText(selSplit_[0] + selSplit_[1] + selSplit_[2]);
+  c_.CombBDS->setFocus();
+  c_.CombBDS->lineEdit()->setSelection(static_cast<int>(selSplit_[0].size()),
+                                       static_cast<int>(selSplit_[1].size()));
+}
+
+void ExpressionPanel::CmdZT_Click() {
+  c_.CombBDS->setEditText(services_->clipboard.text());
+  calculate_();
+  c_.CombBDS->setFocus();
+}
+
+void ExpressionPanel::CmdQK_Click() {
+  c_.CombBDS->setEditText(QString());
+  c_.TxtJieGuo->clear();
+  c_.CombBDS->setFocus();
+}
+
+void ExpressionPanel::CmdFZ_Click() {
+  const QString result = c_.TxtJieGuo->text();
+  if (result.trimmed().size() < 2) return;
+  services_->clipboard.clear();
+  services_->clipboard.setText(result);
+  c_.LabStB[0]->setText(QStringLiteral("已将 结果 复制到剪贴板。"));
+}
+
+void ExpressionPanel::TxtJieGuo_Change() {
+  const bool copyable = c_.TxtJieGuo->text().size() >= 2;
+  c_.CmdFZ->setEnabled(copyable);
+  c_.CmdTJ->setEnabled(copyable);
+}
+
+void ExpressionPanel::LabBDS_DblClick() {
+  QStringList lines;
+  for (const char16_t* line : kHelpLines) lines << QString::fromUtf16(line);
+  platform::BoxRequest request;
+  request.icon = platform::BoxIcon::Information;
+  request.title = QStringLiteral("说明（计算式计算）");
+  request.text = lines.join(QStringLiteral("\r\n"));
+  request.parent = c_.PicMain->window();
+  services_->boxes.show(request);
+}
+
+// The menu item has already inverted its check mark when this runs.
+void ExpressionPanel::MnuS_FZ_Click() {
+  const bool on = m_.MnuS_FZ->isChecked();
+  c_.CmdFZ->setText(on ? QStringLiteral("◎复制") : QStringLiteral("复制"));
+  c_.CmdFZ->setToolTip(on ? QStringLiteral("自动复制") : QStringLiteral("复制"));
+  QPalette palette = c_.CmdFZ->palette();
+  palette.setColor(QPalette::Button,
+                   on ? kAutoCopyGreen : c_.CmdFZ->style()->standardPalette().color(QPalette::Button));
+  c_.CmdFZ->setPalette(palette);
+}
+
+void ExpressionPanel::MSJingDu_Click(int index) {
+  for (QAction* item : m_.MSJingDu) item->setChecked(false);
+  state_.Precision = static_cast<expr::PrecisionMode>(index);
+  m_.MSJingDu[index]->setChecked(true);
+  calculate_();
+  c_.LabStB[0]->setText(QStringLiteral("计算精度：") + m_.MSJingDu[index]->text());
+}
+
+QString ExpressionPanel::AngleUnitCaption() const {
+  return m_.MSjddw[0]->isChecked() ? QStringLiteral("度 °") : QStringLiteral("弧度");
+}
+
+void ExpressionPanel::MSjddw_Click(int index) {
+  for (QAction* item : m_.MSjddw) item->setChecked(false);
+  m_.MSjddw[index]->setChecked(true);
+  state_.ToHDu = index == 1 ? expr::kRadianFactor : expr::kDegreeFactor;
+  if (state_.CurrentKind == 0) {
+    c_.LabStB[1]->setText(AngleUnitCaption());
+    c_.LabStB[1]->setToolTip(QStringLiteral("角度单位"));
+  }
+  c_.LabStB[0]->setText(QStringLiteral("角度单位：") + AngleUnitCaption());
+}
+
+void ExpressionPanel::MSBDSSL_Click(int index) {
+  if (index < 0 || index >= m_.MSBDSSL.size())
+    throw platform::RuntimeError(9, QStringLiteral("下标越界"));
+  for (QAction* item : m_.MSBDSSL) item->setChecked(false);
+  m_.MSBDSSL[index]->setChecked(true);
+  const QString caption = m_.MSBDSSL[index]->text();
+  state_.HistoryLimit = static_cast<int>(text::LeadingNumber(caption.toStdU16String()));
+  services_->ini.SetIniS(QStringLiteral("计算式"), QStringLiteral("记录"), QString::number(index));
+  c_.LabStB[0]->setText(QStringLiteral("计算式记录：") + caption);
+}
+
+}  // namespace mevrik::app

@@ -1,0 +1,54 @@
+#include "app/main/FrmAbout.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/AppServices.h"
+#include "app/config/RWini.h"
+#include "app/main/EventHooks.h"
+#include "platform/Shell.h"
+
+namespace mevrik::app {
+namespace {
+
+QLabel* AddLabel(QVBoxLayout* layout, const char* name, const QString& text) {
+  auto* label = new QLabel(text);
+  label->setObjectName(QLatin1String(name));
+  layout->addWidget(label);
+  return label;
+}
+
+}  // namespace
+
+FrmAbout::FrmAbout(const QString& versionText, const AppServices& services, QWidget* parent)
+    : QDialog(parent), services_(services) {
+  setObjectName(QStringLiteral("FrmAbout"));
+  setWindowTitle(QStringLiteral("关于 Mevrik"));
+  auto* layout = new QVBoxLayout(this);
+  QLabel* name = AddLabel(layout, "LabName", QStringLiteral("Mevrik"));
+  QFont big = name->font();
+  big.setPointSizeF(big.pointSizeF() * 1.6);
+  big.setBold(true);
+  name->setFont(big);
+  AddLabel(layout, "LabVersion", QStringLiteral("版本 ") + versionText);
+  AddLabel(layout, "LabShuoMing",
+           QStringLiteral("机械、管道设计工程师的计算器：按书写习惯输入计算式直接计算，\n"
+                          "并按国家标准计算紧固件与型钢的单重和总重。"));
+  QLabel* edit = AddLabel(layout, "LabBJPZ", QStringLiteral("编辑配置"));
+  edit->setToolTip(QStringLiteral("双击编辑配置"));
+  edit->setCursor(Qt::PointingHandCursor);
+  QPalette link = edit->palette();
+  link.setColor(QPalette::WindowText, QColor(0, 0, 255));
+  edit->setPalette(link);
+  OnDoubleClick(edit, [this] { LabBJPZ_DblClick(); });
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
+  buttons->setObjectName(QStringLiteral("CmdOK"));
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  layout->addWidget(buttons);
+}
+
+void FrmAbout::LabBJPZ_DblClick() { services_.shell->open(services_.config->ConfigPath()); }
+
+}  // namespace mevrik::app

@@ -1,0 +1,115 @@
+#include "app/main/FrmMain.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "app/main/ExpressionPanel.h"
+#include "app/main/FrmAbout.h"
+#include "app/main/KindSwitch.h"
+#include "app/main/StatusClock.h"
+#include "app/main/Twips.h"
+#include "core/material/KindLayout.h"
+#include "platform/AlwaysOnTop.h"
+
+namespace mevrik::app {
+
+FrmMain::FrmMain(const AppServices& services, std::function<void()> endProgram, QWidget* parent)
+    : QMainWindow(parent), services_(services), endProgram_(std::move(endProgram)) {
+  setObjectName(QStringLiteral("FrmMain"));
+  m_ = BuildMainMenus(menuBar());
+  auto* central = new QWidget(this);
+  central->setObjectName(QStringLiteral("FrmMainClient"));
+  setCentralWidget(central);
+  c_ = BuildMainControls(central);
+  clock_ = new StatusClock(c_.LabStB[3], c_.LabStB[4], *services_.clock, this);
+  expression_ = std::make_unique<ExpressionPanel>(c_, m_, state_, services_,
+                                                  [this] { CmdOK_Click(); });
+  kinds_ = std::make_unique<KindSwitch>(c_, m_, state_,
+                                        [this](const QString& middle) { SetTitle(middle); });
+  ConnectWindowHandlers();
+  SetFormWidthTwips(8340);
+}
+
+FrmMain::~FrmMain() = default;
+
+void FrmMain::ConnectWindowHandlers() {
+  connect(c_.CmdOK, &QPushButton::clicked, this, &FrmMain::CmdOK_Click);
+  connect(c_.CmdEnd, &QPushButton::clicked, this, &FrmMain::CmdEnd_Click);
+  connect(m_.MnuEnd, &QAction::triggered, this, &FrmMain::MnuEnd_Click);
+  connect(m_.MnuS_Top, &QAction::triggered, this, &FrmMain::MnuS_Top_Click);
+  connect(m_.MnuH_About, &QAction::triggered, this, &FrmMain::MnuH_About_Click);
+}
+
+void FrmMain::SetFormWidthTwips(int twips) {
+  const int height = menuBar()->sizeHint().height() + Tw(2800 - 1060) + kStatusBarHeight;
+  setFixedSize(Tw(twips), height);
+}
+
+QString FrmMain::KindTitleText() const {
+  return QString::fromStdU16String(
+      material::KindTitleText(static_cast<material::CalcKind>(state_.CurrentKind)));
+}
+
+void FrmMain::SetTitle(const QString& middle) {
+  setWindowTitle(QString::fromStdU16String(material::WindowTitle(
+      middle.toStdU16String(), state_.VersionText.toStdU16String(), m_.MnuS_Top->isChecked())));
+}
+
+QString FrmMain::StartUpTitle(const QString& middle, const QString& version) {
+  return QStringLiteral("Mevrik→") + middle + version + QStringLiteral("-[置顶]");
+}
+
+void FrmMain::CmdOK_Click() {
+  if (state_.CurrentKind == 0) {
+    expression_->Calculate();
+  } else if (WeightKinds* weight = kinds_->Weight()) {
+    weight->Calculate();
+  }
+}
+
+// The menu item has already inverted its check mark when this runs.
+void FrmMain::MnuS_Top_Click() {
+  const bool on = m_.MnuS_Top->isChecked();
+  services_.top->setTopMost(this, on);
+  SetTitle(KindTitleText());
+}
+
+void FrmMain::Form_Resize() {
+  if (windowState() == Qt::WindowNoState && m_.MnuS_Top->isChecked())
+    services_.top->setTopMost(this, true);
+}
+
+void FrmMain::Form_LinkExecute(const QString& command) {
+  if (command != QLatin1String("Normal")) return;
+  setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+  show();
+  raise();
+  activateWindow();
+}
+
+void FrmMain::MnuH_About_Click() {
+  auto* about = findChild<FrmAbout*>();
+  if (!about) about = new FrmAbout(state_.VersionText, services_, this);
+  about->show();
+  about->raise();
+}
+
+void FrmMain::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange) Form_Resize();
+}
+
+void FrmMain::closeEvent(QCloseEvent* event) {
+  Form_QueryUnload();
+  event->accept();
+  endProgram_();
+}
+
+void FrmMain::Form_QueryUnload() {
+  expression_->History().Save(*services_.config, state_.HistoryLimit);
+}
+
+}  // namespace mevrik::app

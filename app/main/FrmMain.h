@@ -1,0 +1,76 @@
+#pragma once
+// The main window: the program's only start-up window. It owns the calculation state and the
+// parts that handle its controls, loads from and saves to the configuration file, keeps itself
+// on top when asked, and ends the program when it closes.
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+#include "app/AppServices.h"
+#include "app/main/MainControls.h"
+#include "app/main/MainMenus.h"
+#include "app/main/MainState.h"
+
+namespace mevrik::app {
+
+class ExpressionPanel;
+class KindSwitch;
+class StatusClock;
+
+class FrmMain : public QMainWindow {
+  Q_OBJECT
+public:
+  // `endProgram` ends the process at once; it runs after the history is saved on closing.
+  FrmMain(const AppServices& services, std::function<void()> endProgram,
+          QWidget* parent = nullptr);
+  ~FrmMain() override;
+
+  // The start-up after the single-instance check. False when the program must end (an error
+  // dialog said so); the window is then not shown.
+  bool Form_Load();
+  // A command handed over by a second start of the program.
+  void Form_LinkExecute(const QString& command);
+
+  void CmdOK_Click();
+  void MnuS_Top_Click();
+  void MnuH_About_Click();
+  void CmdEnd_Click() { close(); }
+  void MnuEnd_Click() { close(); }
+
+  // The title "Mevrik →" + middle + VersionText, with "-[置顶]" while always on top; `middle`
+  // is a kind caption + " _" or a variant's title text (material::KindTitleText and the like).
+  void SetTitle(const QString& middle);
+  // "Mevrik→计算式 _1.0.01-[置顶]": the end of the start-up has no blank before the arrow.
+  static QString StartUpTitle(const QString& middle, const QString& version);
+  // Window width in twips (8340 the calculator alone, 9600 with the statistics in view).
+  void SetFormWidthTwips(int twips);
+
+  MainControls& Controls() { return c_; }
+  MainMenus& Menus() { return m_; }
+  MainState& State() { return state_; }
+  const AppServices& Services() const { return services_; }
+  ExpressionPanel& Expression() { return *expression_; }
+  KindSwitch& Kinds() { return *kinds_; }
+
+protected:
+  void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+private:
+  void Form_Resize();
+  void Form_QueryUnload();
+  void LoadSteps();
+  void ConnectWindowHandlers();
+  QString KindTitleText() const;
+
+  AppServices services_;
+  std::function<void()> endProgram_;
+  MainMenus m_;
+  MainControls c_;
+  MainState state_;
+  StatusClock* clock_ = nullptr;
+  std::unique_ptr<ExpressionPanel> expression_;
+  std::unique_ptr<KindSwitch> kinds_;
+};
+
+}  // namespace mevrik::app

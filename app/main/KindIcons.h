@@ -1,0 +1,10 @@
+#pragma once
+// The small pictures on the kind toolbar OptT(0..12): a sum sign for expressions, then the
+// outline of each fastener or section.
+#include <QIcon>
+
+namespace mevrik::app {
+
+QIcon KindIcon(int kind);
+
+}  // namespace mevrik::app

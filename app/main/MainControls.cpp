@@ -1,0 +1,214 @@
+#include "app/main/MainControls.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QToolButton>
+
+#include "app/main/KindIcons.h"
+#include "app/main/Twips.h"
+
+// Positions are in pixels of the 556-pixel-wide window (8340 twips); the few that the start-up
+// sets in twips are written with Tw().
+namespace mevrik::app {
+namespace {
+
+constexpr int kKinds = 13;
+constexpr int kRowHeight = 24;
+constexpr int kButtonHeight = 26;
+constexpr int kToolbarHeight = 36;
+constexpr int kCalcWidth = 556;
+constexpr int kStatsLeft = 560;
+
+template <typename T>
+T* Make(QWidget* parent, const QString& name, QRect place) {
+  auto* widget = new T(parent);
+  widget->setObjectName(name);
+  widget->setGeometry(place);
+  return widget;
+}
+
+QString Indexed(const char* name, int index) {
+  return QLatin1String(name) + QLatin1Char('_') + QString::number(index);
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, QRect place) {
+  auto* label = Make<QLabel>(parent, name, place);
+  label->setText(text);
+  return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& text, QRect place,
+                        const QString& tip = {}) {
+  auto* button = Make<QPushButton>(parent, name, place);
+  button->setText(text);
+  button->setToolTip(tip);
+  return button;
+}
+
+void BuildToolbar(MainControls& c, QWidget* central) {
+  c.PictT = Make<QWidget>(central, QStringLiteral("PictT"), {0, 0, kCalcWidth, kToolbarHeight});
+  c.CombJS = Make<QComboBox>(c.PictT, QStringLiteral("CombJS"), {4, 6, 84, kRowHeight});
+  c.CombJS->addItem(QStringLiteral("表达式"));
+  c.CombJS->setAccessibleName(QStringLiteral("计算类型"));
+  auto* group = new QButtonGroup(c.PictT);
+  for (int i = 0; i < kKinds; ++i) {
+    auto* option = Make<QToolButton>(c.PictT, Indexed("OptT", i), {94 + i * 28, 5, 26, 26});
+    option->setCheckable(true);
+    option->setAutoRaise(true);
+    option->setIcon(KindIcon(i));
+    option->setIconSize({20, 20});
+    group->addButton(option, i);
+    c.OptT << option;
+  }
+  c.CmdEnd = MakeButton(c.PictT, QStringLiteral("CmdEnd"), QStringLiteral("关闭"),
+                        {kCalcWidth - 64, 5, 60, kButtonHeight});
+}
+
+void BuildExpressionArea(MainControls& c) {
+  c.LabBDS = MakeLabel(c.PicMain, QStringLiteral("LabBDS"), QStringLiteral("★计算式:"),
+                       {4, 4, 62, kRowHeight});
+  c.CombBDS = Make<QComboBox>(c.PicMain, QStringLiteral("CombBDS"), {66, 4, 292, kRowHeight});
+  c.CombBDS->setEditable(true);
+  c.CombBDS->setInsertPolicy(QComboBox::NoInsert);
+  c.CombBDS->setCompleter(nullptr);
+  c.CombBDS->setMaxVisibleItems(24);
+  c.CombBDS->setToolTip(QStringLiteral(
+      "注意：①.函数需加括号。 ②.仅支持Sin()、Cos()、Tan()及反正切Atn()等4个三角函数。"));
+  c.LabBDS->setBuddy(c.CombBDS);
+  c.CombBDS->setAccessibleName(QStringLiteral("计算式"));
+
+  c.PicBDSCmd = Make<QWidget>(c.PicMain, QStringLiteral("PicBDSCmd"),
+                              {Tw(960), Tw(500), 372, kButtonHeight});
+  const QStringList captions = {QStringLiteral("(  )"), QStringLiteral("^()"),
+                                QStringLiteral("&Sin"), QStringLiteral("&Cos"),
+                                QStringLiteral("&Tan"), QStringLiteral("&Atn")};
+  const QStringList tips = {QStringLiteral("( ▇ )"), QStringLiteral("^( ▇ )"),
+                            QStringLiteral("Sin( ▇ )"), QStringLiteral("Cos( ▇ )"),
+                            QStringLiteral("Tan( ▇ )"), QStringLiteral("Atn( ▇ )")};
+  for (int i = 0; i < captions.size(); ++i) {
+    c.CmdHanShu << MakeButton(c.PicBDSCmd, Indexed("CmdHanShu", i), captions[i],
+                              {i * 36, 0, 34, kButtonHeight}, tips[i]);
+  }
+  c.CmdZT = MakeButton(c.PicBDSCmd, QStringLiteral("CmdZT"), QStringLiteral("粘贴 ＆ 计算"),
+                       {218, 0, 90, kButtonHeight});
+  c.CmdQK = MakeButton(c.PicBDSCmd, QStringLiteral("CmdQK"), QStringLiteral("清空(&Q)"),
+                       {310, 0, 62, kButtonHeight});
+}
+
+void BuildWeightInputs(MainControls& c) {
+  const QStringList captions = {QStringLiteral("规格:"), QStringLiteral("规格:"),
+                                QStringLiteral("参数"), QStringLiteral("数量")};
+  for (int i = 0; i < 4; ++i) {
+    const int left = 4 + i * 88;
+    auto* label = MakeLabel(c.PicMain, Indexed("LabSM", i), captions[i],
+                            {left, Tw(160) - 4, 40, kRowHeight - 4});
+    auto* box = Make<QComboBox>(c.PicMain, Indexed("CombSR", i),
+                                {left + 40, Tw(60), 46, kRowHeight});
+    box->setEditable(i > 0);
+    if (box->isEditable()) {
+      box->setInsertPolicy(QComboBox::NoInsert);
+      box->setCompleter(nullptr);
+    }
+    label->setBuddy(box);
+    label->setVisible(false);
+    box->setVisible(false);
+    c.LabSM << label;
+    c.CombSR << box;
+  }
+  c.LabSM[0]->setToolTip(QStringLiteral("双击查看说明"));
+  c.LabSM[1]->setToolTip(QStringLiteral("双击查看说明"));
+  c.CombSR[2]->addItems({QStringLiteral("30"), QStringLiteral("50"), QStringLiteral("80"),
+                         QStringLiteral("100"), QStringLiteral("200"), QStringLiteral("500"),
+                         QStringLiteral("1000"), QStringLiteral("3000")});
+  c.CombSR[3]->addItems({QStringLiteral("30"), QStringLiteral("50"), QStringLiteral("100"),
+                         QStringLiteral("200"), QStringLiteral("500"), QStringLiteral("1000"),
+                         QStringLiteral("2000")});
+  c.CombSR[2]->setEditText(QStringLiteral("100"));
+  c.CombSR[3]->setEditText(QStringLiteral("100"));
+  c.LabPM = MakeLabel(c.PicMain, QStringLiteral("LabPM"), QStringLiteral("▼"),
+                      {90, Tw(140), 14, 16});
+  c.LabPM->setToolTip(QStringLiteral("点击选择标准"));
+  c.LabPM->setVisible(false);
+  c.LabDanZhong = MakeLabel(c.PicMain, QStringLiteral("LabDanZhong"),
+                            QStringLiteral("单重：12.57kg/m"), {Tw(820), Tw(560), 376, 44});
+  c.LabDanZhong->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  c.LabDanZhong->setVisible(false);
+}
+
+void BuildResultArea(MainControls& c) {
+  c.LabJieGuo = MakeLabel(c.PicMain, QStringLiteral("LabJieGuo"), QStringLiteral("结果"),
+                          {364, 4, 28, kRowHeight});
+  c.TxtJieGuo = Make<QLineEdit>(c.PicMain, QStringLiteral("TxtJieGuo"), {392, 4, 104, kRowHeight});
+  c.TxtJieGuo->setReadOnly(true);
+  c.TxtJieGuo->setToolTip(QStringLiteral("计算结果"));
+  c.TxtJieGuo->setAccessibleName(QStringLiteral("计算结果"));
+  c.LabJieGuo->setBuddy(c.TxtJieGuo);
+  c.CmdOK = MakeButton(c.PicMain, QStringLiteral("CmdOK"), QStringLiteral("确定"),
+                       {500, 3, 52, kButtonHeight});
+  c.CmdFZ = MakeButton(c.PicMain, QStringLiteral("CmdFZ"), QStringLiteral("◎复制"),
+                       {440, Tw(500), 56, kButtonHeight}, QStringLiteral("自动复制"));
+  c.CmdTJ = MakeButton(c.PicMain, QStringLiteral("CmdTJ"), QStringLiteral("统计"),
+                       {500, Tw(500), 52, kButtonHeight});
+  c.CmdFZ->setAutoFillBackground(true);
+  c.CmdFZ->setEnabled(false);
+  c.CmdTJ->setEnabled(false);
+}
+
+void BuildStatistics(MainControls& c, QWidget* central) {
+  c.LabTJ = MakeLabel(central, QStringLiteral("LabTJ"), QString(), {kStatsLeft, 2, 52, 32});
+  c.LabTJ->setToolTip(QStringLiteral("点击复制"));
+  c.LabTJ->setAccessibleName(QStringLiteral("统计结果"));
+  c.LabTJQK = MakeLabel(central, QStringLiteral("LabTJQK"), QStringLiteral("清空"),
+                        {kStatsLeft + 52, 2, 26, 32});
+  c.LabTJQK->setToolTip(QStringLiteral("双击清空"));
+  c.ListTJ = Make<QListWidget>(central, QStringLiteral("ListTJ"), {kStatsLeft, 36, 76, 78});
+  c.ListTJ->setToolTip(QStringLiteral("双击剔除"));
+  c.ListTJ->setAccessibleName(QStringLiteral("统计列表"));
+}
+
+void BuildStatusBar(MainControls& c, QWidget* central) {
+  c.PicStatBar = Make<QWidget>(central, QStringLiteral("PicStatBar"),
+                               {0, Tw(2800 - 1060), Tw(8320), kStatusBarHeight});
+  const QList<QRect> places = {{2, 2, 232, 18}, {236, 2, 58, 18}, {296, 2, 64, 18},
+                               {362, 2, 42, 18}, {406, 2, 148, 18}};
+  const QStringList texts = {QString(), QStringLiteral("22:33"), QStringLiteral("地脚螺栓"),
+                             QStringLiteral("22:33"), QStringLiteral("2020/12/25 星期五")};
+  const QStringList names = {QStringLiteral("状态信息"), QStringLiteral("角度单位"),
+                             QStringLiteral("计算类型"), QStringLiteral("时间"),
+                             QStringLiteral("日期")};
+  for (int i = 0; i < places.size(); ++i) {
+    auto* cell = MakeLabel(c.PicStatBar, Indexed("LabStB", i), texts[i], places[i]);
+    cell->setFrameShape(QFrame::Panel);
+    cell->setFrameShadow(QFrame::Sunken);
+    cell->setAccessibleName(names[i]);
+    if (i > 0) cell->setAlignment(Qt::AlignCenter);
+    c.LabStB << cell;
+  }
+  c.LabStB[1]->setToolTip(QStringLiteral("角度单位"));
+  c.LabStB[3]->setToolTip(QStringLiteral("时间"));
+  c.LabStB[4]->setToolTip(QStringLiteral("日期"));
+}
+
+}  // namespace
+
+MainControls BuildMainControls(QWidget* central) {
+  MainControls c;
+  BuildToolbar(c, central);
+  c.PicMain = Make<QWidget>(central, QStringLiteral("PicMain"),
+                            {0, kToolbarHeight, kCalcWidth, Tw(1200)});
+  BuildExpressionArea(c);
+  BuildWeightInputs(c);
+  BuildResultArea(c);
+  BuildStatistics(c, central);
+  c.PicSet = Make<QWidget>(central, QStringLiteral("PicSet"),
+                           {0, 0, kCalcWidth, Tw(2800 - 1060)});
+  c.PicSet->setVisible(false);
+  BuildStatusBar(c, central);
+  return c;
+}
+
+}  // namespace mevrik::app

@@ -1,0 +1,27 @@
+#pragma once
+// The calculation state the main window owns for the whole run, shared by its parts.
+#include <QString>
+
+#include "core/expr/EvaluateExpr.h"
+#include "core/expr/JingDu.h"
+#include "core/expr/Prepare.h"
+#include "core/material/Catalogue.h"
+#include "core/material/Material.h"
+
+namespace mevrik::app {
+
+struct MainState {
+  // The selected calculation kind, 0 (expressions) to 12.
+  int CurrentKind = 0;
+  expr::PrecisionMode Precision = expr::PrecisionMode::SmartLow;
+  float ToHDu = expr::kDegreeFactor;
+  expr::NoticeFlags NoticeFlags;
+  // Expressions kept in the history: 0, 8, 16 or 24.
+  int HistoryLimit = 8;
+  // Written by the kind and variant switches, read by the weight calculation.
+  material::CatalogueState Catalogue;
+  material::MaterialChoice Material;
+  QString VersionText;
+};
+
+}  // namespace mevrik::app

@@ -1,0 +1,35 @@
+#pragma once
+// The clock of the status bar: time in LabStB(3), date and weekday in LabStB(4), refreshed every
+// two seconds by the timer TimerPicStB.
+#include <QDateTime>
+#include <QObject>
+
+class QLabel;
+class QTimer;
+
+namespace mevrik::platform {
+class Clock;
+}
+
+namespace mevrik::app {
+
+class StatusClock : public QObject {
+  Q_OBJECT
+public:
+  StatusClock(QLabel* timeCell, QLabel* dateCell, const platform::Clock& clock, QObject* parent);
+
+  // Writes both cells from the clock now (the timer's tick, also run once at start-up).
+  void TimerPicStB_Timer();
+  QTimer* timer() const { return timer_; }
+
+  static QString TimeText(const QDateTime& now);  // "hh:mm", 24-hour clock
+  static QString DateText(const QDateTime& now);  // "yyyy-mm-dd  星期五"
+
+private:
+  QLabel* time_;
+  QLabel* date_;
+  const platform::Clock& clock_;
+  QTimer* timer_;
+};
+
+}  // namespace mevrik::app

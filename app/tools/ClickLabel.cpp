@@ -1,0 +1,14 @@
+#include "app/tools/ClickLabel.h"
+
+#include <QMouseEvent>
+
+namespace mevrik::tools {
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
+  QLabel::mouseReleaseEvent(event);
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+    emit clicked();
+  }
+}
+
+}  // namespace mevrik::tools

@@ -1,0 +1,19 @@
+#pragma once
+// A label that reacts to a click, for the labels that start a calculation or open a note.
+#include <QLabel>
+
+namespace mevrik::tools {
+
+class ClickLabel : public QLabel {
+  Q_OBJECT
+public:
+  using QLabel::QLabel;
+
+signals:
+  void clicked();
+
+protected:
+  void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+}  // namespace mevrik::tools

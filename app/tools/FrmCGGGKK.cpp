@@ -1,0 +1,146 @@
+#include "app/tools/FrmCGGGKK.h"
+
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QRadioButton>
+
+#include "app/tools/ClickLabel.h"
+#include "app/tools/Named.h"
+#include "app/tools/SectionDrawing.h"
+#include "platform/MessageBoxes.h"
+
+namespace mevrik::tools {
+namespace {
+
+using sections::SectionKind;
+
+// By section kind: I-beam, channel, angle.
+const QString kKindCaptions[3] = {QStringLiteral("工字钢"), QStringLiteral("槽 钢"),
+                                  QStringLiteral("角 钢")};
+const QString kListNames[3] = {"LstGZG", "LstCG", "LstJG"};
+const QString kValueNames[3] = {"LabGG", "LabCG", "LabJG"};
+const QStringList kHeadings[3] = {{QStringLiteral("型号"), "a", "a1", "D"},
+                                  {QStringLiteral("型号"), "a", "a1", "D"},
+                                  {QStringLiteral("型号b"), "a", "D"}};
+// Indices of the heading labels: the channel's come first, then the I-beam's, then the angle's.
+const int kFirstHeading[3] = {4, 0, 10};
+const int kNoteLabel[3] = {9, 8, 14};
+const QChar kPageDigit[3] = {u'6', u'5', u'1'};
+const QString kNotes[3] = {
+    QStringLiteral("  ① 工字钢 螺栓、铆钉连接规定，摘自《机械设计手册》第五版 第一卷 1-356。"),
+    QStringLiteral("  ① 槽钢 螺栓、铆钉连接规定，摘自《机械设计手册》第五版 第一卷 1-355。"),
+    QStringLiteral("  ① 角钢 螺栓、铆钉连接规定，摘自《机械设计手册》第五版 第一卷 1-353。")};
+const QString kNoteTail = QStringLiteral("  ② 尺寸、参数仅摘录了一部分，具体查看手册。");
+
+constexpr int kTwipsPerPixel = 15;
+
+SectionKind KindOfNoteLabel(int index) {
+  for (const auto kind : {sections::kIBeam, sections::kChannel, sections::kAngle}) {
+    if (kNoteLabel[kind] == index) return kind;
+  }
+  return static_cast<SectionKind>(-1);
+}
+
+}  // namespace
+
+FrmCGGGKK::FrmCGGGKK(int& selectedKind, platform::MessageBoxes& boxes, QWidget* parent)
+    : QWidget(parent, Qt::Window), selectedKind_(selectedKind), boxes_(boxes) {
+  setObjectName(QStringLiteral("FrmCGGGKK"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(QStringLiteral("工字钢、槽钢、角钢等型钢连接孔"));
+  auto* layout = new QGridLayout(this);
+  auto* options = new QHBoxLayout;
+  for (int i = 0; i < 3; ++i) {
+    optXG_[i] = Named(new QRadioButton(kKindCaptions[i], this), "OptXG", i);
+    connect(optXG_[i], &QRadioButton::toggled, this, [this, i](bool on) {
+      if (on) OptXG_Click(i);
+    });
+    options->addWidget(optXG_[i]);
+  }
+  options->addStretch();
+  layout->addLayout(options, 0, 0);
+  for (const auto kind : {sections::kIBeam, sections::kChannel, sections::kAngle}) {
+    picXG_[kind] = buildPanel(kind);
+    layout->addWidget(picXG_[kind], 1, 0);  // stacked: one shown at a time
+  }
+  labShuoMing_ = Named(new QLabel(this), "LabSshuoMing");
+  layout->addWidget(labShuoMing_, 2, 0);
+  Form_Load();
+}
+
+QWidget* FrmCGGGKK::buildPanel(SectionKind kind) {
+  auto* panel = Named(new QWidget(this), "PicXG", kind);
+  auto* grid = new QGridLayout(panel);
+  grid->setContentsMargins(0, 0, 0, 0);
+  grid->addWidget(Named(new QLabel(kKindCaptions[kind], panel), "Labbel1"), 0, 0);
+  grid->addWidget(new SectionDrawing(kind, panel), 1, 0, 3, 1);
+
+  auto* table = new QGridLayout;
+  const QStringList& headings = kHeadings[kind];
+  for (int c = 0; c < headings.size(); ++c) {
+    // The angle's size heading "型号b" stands over two values: the size and the leg width b.
+    const bool angle = kind == sections::kAngle;
+    table->addWidget(Named(new QLabel(headings[c], panel), "Lab_BS", kFirstHeading[kind] + c), 0,
+                     angle && c > 0 ? c + 1 : c, 1, angle && c == 0 ? 2 : 1, Qt::AlignCenter);
+  }
+  auto* note = Named(new ClickLabel(QStringLiteral("+"), panel), "Lab_BS", kNoteLabel[kind]);
+  connect(note, &ClickLabel::clicked, this, [this, kind] { Lab_BS_Click(kNoteLabel[kind]); });
+  table->addWidget(note, 0, 4);
+
+  auto* list = Named(new QListWidget(panel), kListNames[kind]);
+  list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  for (const auto line : sections::HoleTableLines(kind)) {
+    list->addItem(QString::fromUtf16(line.data(), static_cast<qsizetype>(line.size())));
+  }
+  lists_[kind] = list;
+  connect(list, &QListWidget::itemClicked, this, [this, kind] { List_Click(kind); });
+  table->addWidget(list, 1, 0, 1, 5);
+  for (int c = 0; c < 4; ++c) {
+    values_[kind][c] = Named(new QLabel(panel), kValueNames[kind], c);
+    table->addWidget(values_[kind][c], 2, c);
+  }
+  grid->addLayout(table, 0, 1, 4, 1);
+  grid->setColumnStretch(1, 1);
+  return panel;
+}
+
+void FrmCGGGKK::Form_Load() {
+  resize(6580 / kTwipsPerPixel, 3950 / kTwipsPerPixel);
+  for (auto& labels : values_) {
+    for (auto* label : labels) label->clear();
+  }
+  for (auto* panel : picXG_) panel->hide();
+  optXG_[selectedKind_]->setChecked(true);
+}
+
+void FrmCGGGKK::OptXG_Click(int index) {
+  for (int i = 0; i < 3; ++i) {
+    picXG_[i]->hide();
+    QFont font = optXG_[i]->font();
+    font.setBold(i == index);
+    optXG_[i]->setFont(font);
+  }
+  picXG_[index]->show();
+  selectedKind_ = index;
+  labShuoMing_->setText(QStringLiteral("摘自《机械设计手册》 ① 1-35") + kPageDigit[index]);
+  labShuoMing_->setToolTip(QStringLiteral("摘自《机械设计手册》第五版 第①卷 1-35") +
+                           kPageDigit[index]);
+}
+
+void FrmCGGGKK::List_Click(SectionKind kind) {
+  const auto* item = lists_[kind] ? lists_[kind]->currentItem() : nullptr;
+  if (!item) return;
+  const auto labels = sections::HoleRowLabels(kind, item->text().toStdU16String());
+  for (int c = 0; c < 4; ++c) values_[kind][c]->setText(QString::fromStdU16String(labels[c]));
+}
+
+void FrmCGGGKK::Lab_BS_Click(int index) {
+  const SectionKind kind = KindOfNoteLabel(index);
+  if (kind < 0) return;
+  boxes_.show({platform::BoxIcon::Information, platform::BoxButtons::Ok, QStringLiteral("说明"),
+               kNotes[kind] + "\r\n\r\n" + kNoteTail, false, this});
+}
+
+}  // namespace mevrik::tools

@@ -1,0 +1,314 @@
+#include "app/tools/FrmDSGJ.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QEventLoop>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <cmath>
+
+#include "app/config/RWini.h"
+#include "app/tools/KeyPressFilter.h"
+#include "app/tools/Named.h"
+#include "app/tools/ShutdownTime.h"
+#include "core/text/NumberReaders.h"
+#include "platform/Clock.h"
+#include "platform/MessageBoxes.h"
+#include "platform/RuntimeError.h"
+#include "platform/Shutdown.h"
+
+namespace mevrik::tools {
+namespace {
+
+const QString kSection = QStringLiteral("定时关机");
+const QString kAbort = QStringLiteral("shutdown -a");
+const QString kCaptionPrefix = QStringLiteral("定时关机—");
+constexpr int kPauseBetweenCommands = 1200;  // lets the abort finish before the new schedule
+constexpr int kMinCountdown = 3;
+constexpr int kMaxCountdown = 600;
+constexpr int kDefaultHour = 17;
+constexpr int kDefaultMinuteIndex = 6;
+
+double Number(const QString& text) { return text::LeadingNumber(text.toStdU16String()); }
+
+int MinuteOfDay(const QTime& time) { return time.hour() * 60 + time.minute(); }
+
+// A stored list index, or the default when the file holds one the list does not have.
+int IndexWithin(int stored, int count, int fallback) {
+  return stored >= 0 && stored < count ? stored : fallback;
+}
+
+}  // namespace
+
+void PauseKeepingEvents(int milliseconds) {
+  // Paints and timers go on; clicks and keys wait, so the handler is not entered twice.
+  QEventLoop loop;
+  QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+  loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+FrmDSGJ::FrmDSGJ(const app::AppServices& services, QAction* pendingMark, QWidget* parent,
+                 Pause pause)
+    : QWidget(parent, Qt::Window),
+      services_(services),
+      ini_(*services.config),
+      pendingMark_(pendingMark),
+      pause_(std::move(pause)) {
+  setObjectName(QStringLiteral("FrmDSGJ"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  build();
+  Form_Load();
+}
+
+void FrmDSGJ::build() {
+  auto* layout = new QGridLayout(this);
+  layout->setSizeConstraint(QLayout::SetNoConstraint);
+  const QString modes[2] = {QStringLiteral("定时"), QStringLiteral("倒计时")};
+  QWidget* inputs[2] = {buildClockTime(), buildCountdown()};
+  for (int i = 0; i < 2; ++i) {
+    optDSGJ_[i] = Named(new QRadioButton(modes[i], this), "OptDSGJ", i);
+    connect(optDSGJ_[i], &QRadioButton::toggled, this, [this, i](bool on) {
+      if (on) OptDSGJ_Click(i);
+    });
+    frame_[i] = Named(new QGroupBox(this), "Frame", i);
+    auto* row = new QHBoxLayout(frame_[i]);
+    row->setContentsMargins(4, 2, 4, 2);
+    row->addWidget(inputs[i]);
+    layout->addWidget(optDSGJ_[i], i, 0);
+    layout->addWidget(frame_[i], i, 1, 1, 2);
+  }
+
+  const QString commands[3] = {QStringLiteral("取消所有关机"), QStringLiteral("确定"),
+                               QStringLiteral("关闭")};
+  for (int i = 0; i < 3; ++i) {
+    cmddsgj_[i] = Named(new QPushButton(commands[i], this), "Cmddsgj", i);
+    layout->addWidget(cmddsgj_[i], 2, i);
+  }
+  connect(cmddsgj_[0], &QPushButton::clicked, this, &FrmDSGJ::cancelAll);
+  connect(cmddsgj_[1], &QPushButton::clicked, this, &FrmDSGJ::confirm);
+  connect(cmddsgj_[2], &QPushButton::clicked, this, &QWidget::close);
+  cmddsgj_[1]->setEnabled(false);
+
+  labShuoMing_ = Named(new QLabel(QStringLiteral("↓ 说 明 ↓"), this), "LabShuoMing");
+  layout->addWidget(labShuoMing_, 3, 0, 1, 3, Qt::AlignCenter);
+  labTXT_[0] = Named(new QLabel(QStringLiteral("★ 定时关机仅执行一次，系统注销或重启则失效！"), this),
+                     "LabTXT", 0);
+  labTXT_[1] = Named(new QLabel(this), "LabTXT", 1);
+  layout->addWidget(labTXT_[0], 4, 0, 1, 3);
+  layout->addWidget(labTXT_[1], 5, 0, 1, 3);
+  layout->setRowStretch(6, 1);
+  // The window opens shorter than its contents (see Form_Load); the rows keep their height and
+  // what does not fit is cut off at the bottom instead of squeezing the inputs.
+  for (auto* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    child->setSizePolicy(child->sizePolicy().horizontalPolicy(), QSizePolicy::Fixed);
+  }
+}
+
+QWidget* FrmDSGJ::buildClockTime() {
+  auto* box = new QWidget(this);
+  auto* row = new QHBoxLayout(box);
+  row->setContentsMargins(0, 0, 0, 0);
+  combDS_[0] = Named(new QComboBox(box), "CombDS", 0);
+  combDS_[0]->setToolTip(QStringLiteral("选择 时"));
+  for (int hour = 0; hour < 24; ++hour) combDS_[0]->addItem(QString::number(hour));
+  combDS_[1] = Named(new QComboBox(box), "CombDS", 1);
+  combDS_[1]->setToolTip(QStringLiteral("选择 分"));
+  for (int minute = 0; minute < 60; minute += 5) combDS_[1]->addItem(QString::number(minute));
+  for (auto* combo : combDS_) {
+    connect(combo, &QComboBox::activated, this, [this] { cmddsgj_[1]->setEnabled(true); });
+  }
+  row->addWidget(combDS_[0]);
+  row->addWidget(Named(new QLabel(QStringLiteral("时"), box), "LabS", 0));
+  row->addWidget(combDS_[1]);
+  row->addWidget(Named(new QLabel(QStringLiteral("分 关闭系统"), box), "LabFen", 0));
+  row->addStretch();
+  return box;
+}
+
+QWidget* FrmDSGJ::buildCountdown() {
+  auto* box = new QWidget(this);
+  auto* row = new QHBoxLayout(box);
+  row->setContentsMargins(0, 0, 0, 0);
+  combDJS_ = Named(new QComboBox(box), "CombDJS");
+  combDJS_->setEditable(true);
+  combDJS_->setInsertPolicy(QComboBox::NoInsert);
+  combDJS_->setCompleter(nullptr);
+  combDJS_->addItems({"10", "15", "20", "30", "45", "60", "90", "120", "150", "200", "600"});
+  combDJS_->setToolTip(QStringLiteral("3～600之间的整数"));
+  FilterTypedCharacters(combDJS_->lineEdit(), [this](QChar c) { return CombDJS_KeyPress(c); });
+  combDJS_->installEventFilter(this);
+  connect(combDJS_, &QComboBox::editTextChanged, this, [this] { cmddsgj_[1]->setEnabled(true); });
+  connect(combDJS_, &QComboBox::activated, this, [this] { cmddsgj_[1]->setEnabled(true); });
+  row->addWidget(combDJS_);
+  row->addWidget(Named(new QLabel(QStringLiteral("分钟 后 关闭系统"), box), "LabFen", 1));
+  row->addStretch();
+  return box;
+}
+
+void FrmDSGJ::Form_Load() {
+  const int mode = storedNumber(QStringLiteral("关机方式"), 0) == 1 ? 1 : 0;
+  const bool pending = pendingMark_ && pendingMark_->isChecked();
+  setWindowTitle(kCaptionPrefix + (!pending    ? QStringLiteral("未设置")
+                                   : mode == 0 ? QStringLiteral("定时")
+                                               : QStringLiteral("倒计时")));
+  optDSGJ_[mode]->setChecked(true);
+  labTXT_[1]->setText(QStringLiteral("★ 使用ShutDown命令关机，仅最后一次设置有效！"));
+  combDS_[0]->setCurrentIndex(IndexWithin(storedNumber(QStringLiteral("时"), kDefaultHour),
+                                          combDS_[0]->count(), kDefaultHour));
+  combDS_[1]->setCurrentIndex(IndexWithin(storedNumber(QStringLiteral("分"), kDefaultMinuteIndex),
+                                          combDS_[1]->count(), kDefaultMinuteIndex));
+  combDJS_->setEditText(ini_.GetIniS(kSection, QStringLiteral("倒计时"), QStringLiteral("30")));
+  cmddsgj_[0]->setEnabled(pending);
+  setWindowFlag(Qt::WindowStaysOnTopHint);
+  // Like the window it replaces: tall enough for the inputs and the "说明" arrow; the notes
+  // below show when the user pulls the window taller.
+  const int notesHeight = labTXT_[0]->sizeHint().height() + labTXT_[1]->sizeHint().height() +
+                          2 * layout()->spacing();
+  resize(sizeHint().width(), sizeHint().height() - notesHeight);
+}
+
+int FrmDSGJ::storedNumber(const QString& key, int fallback) {
+  // A number too large for the file's 16-bit integers is a hand edit gone wrong: use the default.
+  try {
+    return ini_.GetIniN(kSection, key, fallback);
+  } catch (const platform::RuntimeError&) {
+    return fallback;
+  }
+}
+
+void FrmDSGJ::OptDSGJ_Click(int index) {
+  frame_[0]->setEnabled(false);
+  frame_[1]->setEnabled(false);
+  frame_[index]->setEnabled(true);
+  cmddsgj_[1]->setEnabled(true);
+}
+
+bool FrmDSGJ::CombDJS_KeyPress(QChar typed) {
+  if (!IsDigitOrBackspace(typed)) return false;
+  return typed == u'\b' || Number(combDJS_->currentText()) <= kMaxCountdown;
+}
+
+bool FrmDSGJ::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == combDJS_ && event->type() == QEvent::FocusOut) {
+    // Leaving the box for another control, not the window losing activation or a popup.
+    const auto reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+      CombDJS_LostFocus();
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void FrmDSGJ::CombDJS_LostFocus() {
+  if (Number(combDJS_->currentText()) <= kMaxCountdown) return;
+  showError(QStringLiteral("定时关机--倒计时设置"), QStringLiteral("倒计时设置时间不得超过600分钟"));
+  combDJS_->setFocus();
+}
+
+void FrmDSGJ::confirm() {
+  const QDateTime now = services_.clock->now();
+  QDateTime target(now.date(), QTime(now.time().hour(), now.time().minute()));
+  int minutes = 0;
+  if (optDSGJ_[1]->isChecked()) {
+    const double countdown = Number(combDJS_->currentText());
+    if (countdown < kMinCountdown) {
+      showError(QStringLiteral("错误"), QStringLiteral("倒计时设定时间不能低于3分钟，\r\n请重新设置。"));
+      combDJS_->setFocus();
+      return;
+    }
+    if (countdown > kMaxCountdown) {  // typed past the limit and confirmed without leaving the box
+      CombDJS_LostFocus();
+      return;
+    }
+    ini_.SetIniN(kSection, QStringLiteral("关机方式"), 1);
+    setWindowTitle(kCaptionPrefix + QStringLiteral("倒计时"));
+    minutes = static_cast<int>(std::nearbyint(countdown));  // halves to even
+    target = target.addSecs(minutes * 60);
+  } else {
+    target.setTime(QTime(combDS_[0]->currentIndex(), combDS_[1]->currentIndex() * 5));
+    const int minutesPast = MinuteOfDay(now.time()) - MinuteOfDay(target.time());
+    if (minutesPast >= 1) {
+      showError(QStringLiteral("定时关机"), QStringLiteral("设定时间早于此刻系统时间，请重新设置。"),
+                true);
+      return;
+    }
+    minutes = -minutesPast;
+    ini_.SetIniN(kSection, QStringLiteral("关机方式"), 0);
+    setWindowTitle(kCaptionPrefix + QStringLiteral("定时"));
+  }
+  if (!runShutdown(minutes)) return;
+  storeSettings(target);
+  setPending(true);
+  close();
+}
+
+bool FrmDSGJ::runShutdown(int minutes) {
+  const QString schedule = QStringLiteral("shutdown -s -f -t ") + QString::number(minutes * 60);
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  busy_ = true;
+  QString notStarted;
+  if (!services_.shutdown->run(kAbort)) {
+    notStarted = kAbort;
+  } else {
+    pause_(kPauseBetweenCommands);
+    if (!services_.shutdown->run(schedule)) notStarted = schedule;
+  }
+  busy_ = false;
+  if (notStarted.isEmpty()) hide();
+  QApplication::restoreOverrideCursor();
+  if (notStarted.isEmpty()) return true;
+  showError(QStringLiteral("定时关机"), QStringLiteral("关机命令未能执行：") + "\r\n" + notStarted);
+  return false;
+}
+
+void FrmDSGJ::storeSettings(const QDateTime& target) {
+  // A countdown that is not a usable number is not stored; the last good one stays.
+  const double countdown = Number(combDJS_->currentText());
+  if (countdown >= kMinCountdown && countdown <= kMaxCountdown) {
+    ini_.SetIniN(kSection, QStringLiteral("倒计时"),
+                 static_cast<int>(std::nearbyint(countdown)));
+  }
+  ini_.SetIniN(kSection, QStringLiteral("时"), combDS_[0]->currentIndex());
+  ini_.SetIniN(kSection, QStringLiteral("分"), combDS_[1]->currentIndex());
+  ini_.SetIniS(kSection, QStringLiteral("关机时间"), FormatShutdownTime(target));
+}
+
+void FrmDSGJ::cancelAll() {
+  if (!services_.shutdown->run(kAbort)) {
+    showError(QStringLiteral("定时关机"), QStringLiteral("关机命令未能执行：") + "\r\n" + kAbort);
+    return;
+  }
+  const QDate today = services_.clock->now().date();
+  ini_.SetIniS(kSection, QStringLiteral("关机时间"),
+               FormatShutdownTime(QDateTime(today, QTime(0, 0))));
+  setWindowTitle(kCaptionPrefix + QStringLiteral("未设置"));
+  setPending(false);
+  cmddsgj_[0]->setEnabled(false);
+}
+
+void FrmDSGJ::setPending(bool pending) {
+  if (pendingMark_) pendingMark_->setChecked(pending);
+}
+
+void FrmDSGJ::showError(const QString& title, const QString& text, bool systemModal) {
+  services_.boxes->show(
+      {platform::BoxIcon::Critical, platform::BoxButtons::Ok, title, text, systemModal, this});
+}
+
+void FrmDSGJ::closeEvent(QCloseEvent* event) {
+  if (busy_) {
+    event->ignore();
+    return;
+  }
+  QWidget::closeEvent(event);
+}
+
+}  // namespace mevrik::tools

@@ -1,0 +1,70 @@
+#pragma once
+// Scheduling one forced shutdown of the computer, at a clock time today or after a countdown,
+// and cancelling it. The window stays on top, remembers its last settings, and shows whether a
+// shutdown is pending through the main window's menu item, whose check mark it sets and reads.
+#include <QWidget>
+#include <array>
+#include <functional>
+
+#include "app/AppServices.h"
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace mevrik::config {
+class RWini;
+}
+
+namespace mevrik::tools {
+
+// Waits between the two shutdown commands. The window's own keeps painting and timers going.
+using Pause = std::function<void(int milliseconds)>;
+void PauseKeepingEvents(int milliseconds);
+
+class FrmDSGJ : public QWidget {
+  Q_OBJECT
+public:
+  // Uses services.config, .boxes, .clock and .shutdown. `pendingMark`: the main window's
+  // checkable menu item "定时关机".
+  FrmDSGJ(const app::AppServices& services, QAction* pendingMark,
+          QWidget* parent = nullptr, Pause pause = PauseKeepingEvents);
+
+protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+  void build();
+  QWidget* buildClockTime();
+  QWidget* buildCountdown();
+  void Form_Load();
+  int storedNumber(const QString& key, int fallback);
+  void OptDSGJ_Click(int index);
+  bool CombDJS_KeyPress(QChar typed);
+  void CombDJS_LostFocus();
+  void confirm();
+  void cancelAll();
+  bool runShutdown(int minutes);
+  void storeSettings(const QDateTime& target);
+  void setPending(bool pending);
+  void showError(const QString& title, const QString& text, bool systemModal = false);
+
+  app::AppServices services_;
+  config::RWini& ini_;
+  QAction* pendingMark_;
+  Pause pause_;
+  bool busy_ = false;  // between the two commands: the window must stay
+  std::array<QRadioButton*, 2> optDSGJ_{};
+  std::array<QGroupBox*, 2> frame_{};
+  std::array<QComboBox*, 2> combDS_{};
+  QComboBox* combDJS_ = nullptr;
+  std::array<QPushButton*, 3> cmddsgj_{};
+  std::array<QLabel*, 2> labTXT_{};
+  QLabel* labShuoMing_ = nullptr;
+};
+
+}  // namespace mevrik::tools

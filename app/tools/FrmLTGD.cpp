@@ -1,0 +1,243 @@
+#include "app/tools/FrmLTGD.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTimer>
+
+#include "app/config/RWini.h"
+#include "app/tools/ClickLabel.h"
+#include "app/tools/KeyPressFilter.h"
+#include "app/tools/Named.h"
+#include "app/tools/PipeTexts.h"
+#include "core/pipe/WallThickness.h"
+#include "core/text/NumberReaders.h"
+#include "platform/MessageBoxes.h"
+
+namespace mevrik::tools {
+namespace {
+
+const QString kSection = QStringLiteral("壁厚流量");
+const QString kSeparator = QStringLiteral("，");
+
+// Colours of the flow boxes: white/black while typed into, light yellow/light blue for the
+// computed one, red for a value that cannot be used.
+const QColor kBoxWhite(255, 255, 255);
+const QColor kLabelBlack(0, 0, 0);
+const QColor kComputedYellow(255, 255, 0);
+const QColor kComputedBlue(0, 0, 255);
+const QColor kUnusableRed(255, 0, 0);
+
+double Number(const QString& text) { return text::LeadingNumber(text.toStdU16String()); }
+
+void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(role, colour);
+  widget->setPalette(palette);
+}
+
+}  // namespace
+
+FrmLTGD::FrmLTGD(config::RWini& ini, platform::MessageBoxes& boxes, QWidget* parent)
+    : QWidget(parent, Qt::Window), ini_(ini), boxes_(boxes) {
+  setObjectName(QStringLiteral("FrmLTGD"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(QStringLiteral("管路壁厚流量"));
+  auto* layout = new QGridLayout(this);
+  layout->addWidget(buildWallThickness(), 0, 0);
+  layout->addWidget(buildFlow(), 1, 0);
+  layout->addWidget(buildReferenceTable(), 0, 1, 2, 1);
+  Form_Load();
+}
+
+QWidget* FrmLTGD::buildWallThickness() {
+  auto* panel = new QWidget(this);
+  auto* grid = new QGridLayout(panel);
+  auto* title = Named(new QLabel(QStringLiteral("钢管管路壁厚计算"), panel), "Labdanwei", 7);
+  title->setToolTip(QStringLiteral("GB/T 50451-2008  P9"));
+  grid->addWidget(title, 0, 0, 1, 2);
+  auto* help = Named(new ClickLabel(QStringLiteral("说明"), panel), "LabWZ", 0);
+  help->setToolTip(QStringLiteral("点击查看说明"));
+  connect(help, &ClickLabel::clicked, this, [this] { LabWZ_Click(0); });
+  grid->addWidget(help, 0, 2);
+
+  for (int i = 0; i < 7; ++i) {
+    auto* label = Named(new QLabel(kWallLabels[i], panel), "LabGLBH", i);
+    if (i == 2) label->setToolTip(kStressTip);
+    grid->addWidget(label, i + 1, 0);
+  }
+  for (int i = 0; i < 6; ++i) {  // every quantity but ψ has a unit
+    grid->addWidget(Named(new QLabel(kWallUnits[i], panel), "Labdanwei", i), i < 3 ? i + 1 : i + 2,
+                    2);
+  }
+
+  for (int i = 0; i < 4; ++i) {
+    auto* combo = Named(new QComboBox(panel), "CombGLBH", i);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setCompleter(nullptr);
+    combo->addItems(kWallItems[i]);
+    combo->setEditText(kWallDesignTexts[i]);
+    FilterTypedCharacters(combo->lineEdit(), IsNumberCharacter);
+    connect(combo, &QComboBox::editTextChanged, this, [this, i] { CombGLBH_Change(i); });
+    connect(combo, &QComboBox::activated, this, [this] { computeWallThickness(); });
+    grid->addWidget(combo, i + 1, 1);
+    combGLBH_[i] = combo;
+  }
+  combGLBH_[2]->setToolTip(kStressTip);
+  combGLBH_[3]->setToolTip(QStringLiteral("0<ψ≤1"));
+
+  for (int i = 0; i < 3; ++i) {
+    auto* result = Named(new QLineEdit(panel), "TxtJG", i);
+    result->setToolTip(kResultTips[i]);
+    grid->addWidget(result, i + 5, 1);
+    txtJG_[i] = result;
+  }
+  return panel;
+}
+
+QWidget* FrmLTGD::buildFlow() {
+  auto* panel = new QWidget(this);
+  auto* grid = new QGridLayout(panel);
+  grid->addWidget(Named(new QLabel(QStringLiteral("流量/流速/管径计算"), panel), "Labdanwei", 8),
+                  0, 0, 1, 2);
+  auto* help = Named(new ClickLabel(QStringLiteral("说明"), panel), "LabWZ", 1);
+  help->setToolTip(QStringLiteral("点击查看说明"));
+  connect(help, &ClickLabel::clicked, this, [this] { LabWZ_Click(1); });
+  grid->addWidget(help, 0, 2);
+  grid->addWidget(Named(new QLabel(kFormula, panel), "Labdanwei", 6), 1, 0, 1, 3);
+
+  for (int i = 0; i < 3; ++i) {
+    auto* label = Named(new ClickLabel(kFlowLabels[i], panel), "LabLLLS", i);
+    label->setToolTip(QStringLiteral("点击计算"));
+    connect(label, &ClickLabel::clicked, this, [this, i] { LabLLLS_Click(i); });
+    auto* box = Named(new QLineEdit(panel), "TxtLLLS", i);
+    FilterTypedCharacters(box, [this, i](QChar typed) { return TxtLLLS_KeyPress(i, typed); });
+    box->installEventFilter(this);
+    connect(box, &QLineEdit::textChanged, this, [this, i] { TxtLLLS_Change(i); });
+    grid->addWidget(label, i + 2, 0);
+    grid->addWidget(box, i + 2, 1);
+    grid->addWidget(Named(new QLabel(kFlowUnits[i], panel), "Labdanwei", 11 - i), i + 2, 2);
+    labLLLS_[i] = label;
+    txtLLLS_[i] = box;
+  }
+  return panel;
+}
+
+QWidget* FrmLTGD::buildReferenceTable() {
+  auto* panel = new QWidget(this);
+  auto* grid = new QGridLayout(panel);
+  for (int i = 0; i < 3; ++i) {
+    grid->addWidget(Named(new QLabel(kReferenceHeadings[i], panel), "LabGJLL", i), 0, i);
+  }
+  auto* list = Named(new QListWidget(panel), "LstGZG");
+  list->setToolTip(QStringLiteral("管路直径之最大流量、流速表"));
+  list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  list->addItems(kReferenceRows);
+  list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() + 24);
+  grid->addWidget(list, 1, 0, 1, 3);
+  return panel;
+}
+
+void FrmLTGD::Form_Load() {
+  editPair_.set(-1, -1);
+  const QStringList wall =
+      ini_.GetIniS(kSection, QStringLiteral("壁厚"), QStringLiteral("6.3，219，100，1"))
+          .split(kSeparator);
+  for (int i = 0; i < 4 && i < wall.size(); ++i) combGLBH_[i]->setEditText(wall[i]);
+  const QStringList flow =
+      ini_.GetIniS(kSection, QStringLiteral("流量"), QStringLiteral("60，2.12，100"))
+          .split(kSeparator);
+  for (int i = 0; i < 3 && i < flow.size(); ++i) txtLLLS_[i]->setText(flow[i]);
+  computeWallThickness();
+}
+
+void FrmLTGD::closeEvent(QCloseEvent* event) {
+  QStringList wall;
+  for (auto* combo : combGLBH_) wall << combo->currentText().trimmed();
+  ini_.SetIniS(kSection, QStringLiteral("壁厚"), wall.join(kSeparator));
+  QStringList flow;
+  for (auto* box : txtLLLS_) flow << box->text();
+  ini_.SetIniS(kSection, QStringLiteral("流量"), flow.join(kSeparator));
+  event->accept();
+}
+
+void FrmLTGD::CombGLBH_Change(int index) {
+  for (auto* result : txtJG_) result->clear();
+  const QString text = combGLBH_[index]->currentText().trimmed();
+  if (!text.isEmpty() && Number(text) > 0) computeWallThickness();
+}
+
+void FrmLTGD::computeWallThickness() {
+  const auto out = pipe::ComputeWallThickness({Number(combGLBH_[0]->currentText()),
+                                               Number(combGLBH_[1]->currentText()),
+                                               Number(combGLBH_[2]->currentText()),
+                                               Number(combGLBH_[3]->currentText())});
+  if (!out.applies) return;
+  if (out.weldCoefficientSuspect) {
+    boxes_.show({platform::BoxIcon::Information, platform::BoxButtons::Ok,
+                 QStringLiteral("注意！"), QStringLiteral("“焊缝系数 ψ”取值不准确，0<ψ≤1。"),
+                 false, this});
+    combGLBH_[3]->setFocus();
+  }
+  txtJG_[0]->setText(QString::fromStdU16String(out.thickness));
+  txtJG_[1]->setText(QString::fromStdU16String(out.allowance));
+  txtJG_[2]->setText(QString::fromStdU16String(out.chosen));
+}
+
+bool FrmLTGD::TxtLLLS_KeyPress(int index, QChar typed) {
+  editPair_.typedInto(index);
+  colourFlowBox(index, kBoxWhite, kLabelBlack);
+  return IsNumberCharacter(typed);
+}
+
+void FrmLTGD::TxtLLLS_Change(int index) {
+  if (!(Number(txtLLLS_[index]->text()) > 0)) colourFlowBox(index, kUnusableRed, kUnusableRed);
+  if (writingResult_ || !editPair_.complete()) return;
+  const auto values = flowValues();
+  if (!(values[editPair_.older()] * values[editPair_.newer()] > 0)) return;
+  const auto target = editPair_.target();
+  colourFlowBox(target, kComputedYellow, kComputedBlue);
+  writeFlowResult(target, pipe::ComputeFlowQuantity(target, values));
+}
+
+void FrmLTGD::LabLLLS_Click(int index) {
+  const auto target = static_cast<pipe::FlowQuantity>(index);
+  writeFlowResult(target, pipe::FlowQuantityOnRequest(target, flowValues()));
+  editPair_.set(index == 0 ? 1 : 0, index == 2 ? 1 : 2);
+  for (int i = 0; i < 3; ++i) colourFlowBox(i, kBoxWhite, kLabelBlack);
+  colourFlowBox(index, kComputedYellow, kComputedBlue);
+}
+
+void FrmLTGD::LabWZ_Click(int index) {
+  boxes_.show({platform::BoxIcon::Information, platform::BoxButtons::Ok, kHelpTitles[index],
+               kHelpTexts[index], false, this});
+}
+
+bool FrmLTGD::eventFilter(QObject* watched, QEvent* event) {
+  // Entering a flow box selects its text, after the click that placed the cursor.
+  auto* box = qobject_cast<QLineEdit*>(watched);
+  if (event->type() == QEvent::FocusIn && box) QTimer::singleShot(0, box, &QLineEdit::selectAll);
+  return QWidget::eventFilter(watched, event);
+}
+
+pipe::FlowValues FrmLTGD::flowValues() const {
+  return {Number(txtLLLS_[0]->text()), Number(txtLLLS_[1]->text()),
+          Number(txtLLLS_[2]->text())};
+}
+
+void FrmLTGD::writeFlowResult(pipe::FlowQuantity target, const std::u16string& text) {
+  writingResult_ = true;
+  txtLLLS_[target]->setText(QString::fromStdU16String(text));
+  writingResult_ = false;
+}
+
+void FrmLTGD::colourFlowBox(int index, const QColor& background, const QColor& labelText) {
+  SetColour(txtLLLS_[index], QPalette::Base, background);
+  SetColour(labLLLS_[index], QPalette::WindowText, labelText);
+}
+
+}  // namespace mevrik::tools

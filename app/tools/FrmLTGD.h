@@ -1,0 +1,60 @@
+#pragma once
+// The pipe tool window: steel pipe wall thickness from pressure, diameter, allowable stress and
+// weld coefficient, and flow/velocity/bore where the user enters two and gets the third. Both
+// recompute as the user types; the inputs are kept in the configuration file.
+#include <QWidget>
+#include <array>
+
+#include "core/pipe/Flow.h"
+
+class QComboBox;
+class QLineEdit;
+class QLabel;
+class QGridLayout;
+
+namespace mevrik::platform {
+class MessageBoxes;
+}
+namespace mevrik::config {
+class RWini;
+}
+
+namespace mevrik::tools {
+
+class FrmLTGD : public QWidget {
+  Q_OBJECT
+public:
+  FrmLTGD(config::RWini& ini, platform::MessageBoxes& boxes, QWidget* parent = nullptr);
+
+protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+  QWidget* buildWallThickness();
+  QWidget* buildFlow();
+  QWidget* buildReferenceTable();
+  void Form_Load();
+
+  void CombGLBH_Change(int index);
+  void computeWallThickness();
+  bool TxtLLLS_KeyPress(int index, QChar typed);
+  void TxtLLLS_Change(int index);
+  void LabLLLS_Click(int index);
+  void LabWZ_Click(int index);
+
+  pipe::FlowValues flowValues() const;
+  void writeFlowResult(pipe::FlowQuantity target, const std::u16string& text);
+  void colourFlowBox(int index, const QColor& background, const QColor& labelText);
+
+  config::RWini& ini_;
+  platform::MessageBoxes& boxes_;
+  std::array<QComboBox*, 4> combGLBH_{};
+  std::array<QLineEdit*, 3> txtJG_{};
+  std::array<QLineEdit*, 3> txtLLLS_{};
+  std::array<QLabel*, 3> labLLLS_{};
+  pipe::FlowEditPair editPair_;
+  bool writingResult_ = false;  // a computed flow box does not start a computation of its own
+};
+
+}  // namespace mevrik::tools

@@ -1,0 +1,28 @@
+#pragma once
+// The expression side of the weight formulas bound to the real thing: the precision formatter at
+// the user's precision mode and BDSJS with the caller's evaluation context (its message boxes,
+// notice flags and angle unit). The window and the terminal program both use this one.
+#include "core/expr/JingDu.h"
+#include "core/expr/Prepare.h"
+#include "core/material/WeightCalc.h"
+
+namespace mevrik::material {
+
+class ExpressionBinding final : public ExpressionSide {
+ public:
+  ExpressionBinding(expr::PrecisionMode mode, expr::ExprContext& context)
+      : mode_(mode), context_(context) {}
+
+  std::optional<std::u16string> Format(std::u16string_view valueText) override {
+    return expr::JingDu(mode_, valueText);
+  }
+  std::u16string Evaluate(std::u16string_view expression) override {
+    return expr::BDSJS(expression, context_);
+  }
+
+ private:
+  expr::PrecisionMode mode_;
+  expr::ExprContext& context_;
+};
+
+}  // namespace mevrik::material

@@ -1,0 +1,14 @@
+#include "platform/QtClipboard.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+namespace mevrik::platform {
+
+void QtClipboard::clear() { QGuiApplication::clipboard()->clear(); }
+
+void QtClipboard::setText(const QString& text) { QGuiApplication::clipboard()->setText(text); }
+
+QString QtClipboard::text() const { return QGuiApplication::clipboard()->text(); }
+
+}  // namespace mevrik::platform

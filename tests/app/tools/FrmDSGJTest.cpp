@@ -1,0 +1,225 @@
+#include "app/tools/FrmDSGJ.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "ToolFakes.h"
+#include "app/tools/ShutdownTime.h"
+
+using namespace mevrik::tools;
+using namespace mevrik::tools::testing;
+
+namespace {
+
+const QString kSection = "定时关机";
+
+class FrmDSGJTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    pending.setCheckable(true);
+    services.config = &config.ini;
+    services.boxes = &boxes;
+    services.clock = &clock;
+    services.shutdown = &shutdown;
+  }
+  void TearDown() override { delete window.data(); }
+
+  void open() {
+    window = new FrmDSGJ(services, &pending, nullptr,
+                         [this](int ms) { shutdown.log << QString("wait %1").arg(ms); });
+  }
+  template <class W>
+  W* find(const QString& name) const {
+    auto* widget = window->findChild<W*>(name);
+    EXPECT_NE(widget, nullptr) << name.toStdString();
+    return widget;
+  }
+  QPushButton* command(int i) const { return find<QPushButton>(QString("Cmddsgj_%1").arg(i)); }
+  QComboBox* countdown() const { return find<QComboBox>("CombDJS"); }
+  void chooseCountdown(const QString& minutes) {
+    find<QRadioButton>("OptDSGJ_1")->click();
+    countdown()->setEditText(minutes);
+  }
+  void chooseClockTime(int hour, int minute) {
+    find<QRadioButton>("OptDSGJ_0")->click();
+    find<QComboBox>("CombDS_0")->setCurrentIndex(hour);
+    find<QComboBox>("CombDS_1")->setCurrentIndex(minute / 5);
+  }
+  bool closed() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return window.isNull();
+  }
+  QString stored(const QString& key) const { return config.stored(kSection, key); }
+
+  TempConfig config;
+  RecordingBoxes boxes;
+  FakeClock clock;
+  FakeShutdown shutdown;
+  QAction pending;
+  mevrik::app::AppServices services;
+  QPointer<FrmDSGJ> window;
+};
+
+TEST_F(FrmDSGJTest, CountdownSchedulesItsMinutesInSeconds) {
+  const struct {
+    const char* minutes;
+    const char* command;
+    const char* time;
+  } cases[] = {{"3", "shutdown -s -f -t 180", "2026/12/07 14:33"},
+               {"600", "shutdown -s -f -t 36000", "2026/12/08 00:30"}};
+  for (const auto& c : cases) {
+    shutdown.log.clear();
+    pending.setChecked(false);
+    open();
+    chooseCountdown(c.minutes);
+    command(1)->click();
+    EXPECT_EQ(shutdown.log, (QStringList{"shutdown -a", "wait 1200", c.command}));
+    EXPECT_TRUE(closed());
+    EXPECT_TRUE(pending.isChecked());
+    EXPECT_EQ(stored("关机时间"), c.time);
+    EXPECT_EQ(stored("关机方式"), "1");
+    EXPECT_EQ(stored("倒计时"), c.minutes);
+  }
+  EXPECT_TRUE(boxes.shown.isEmpty());
+}
+
+TEST_F(FrmDSGJTest, CountdownOutsideItsLimitsRunsNothing) {
+  const struct {
+    const char* minutes;
+    const char* title;
+    const char* text;
+  } cases[] = {{"2", "错误", "倒计时设定时间不能低于3分钟，\r\n请重新设置。"},
+               {"", "错误", "倒计时设定时间不能低于3分钟，\r\n请重新设置。"},
+               {"601", "定时关机--倒计时设置", "倒计时设置时间不得超过600分钟"}};
+  open();
+  for (const auto& c : cases) {
+    boxes.shown.clear();
+    chooseCountdown(c.minutes);
+    command(1)->click();
+    ASSERT_EQ(boxes.shown.size(), 1) << c.minutes;
+    EXPECT_EQ(boxes.shown[0].title, c.title);
+    EXPECT_EQ(boxes.shown[0].text, c.text);
+  }
+  EXPECT_TRUE(shutdown.log.isEmpty());
+  EXPECT_FALSE(closed());
+  EXPECT_FALSE(pending.isChecked());
+  EXPECT_EQ(stored("关机时间"), "");
+}
+
+TEST_F(FrmDSGJTest, ClockTimeCountsWholeMinutesFromNow) {
+  const struct {
+    QTime now;
+    const char* command;  // null: refused
+  } cases[] = {
+      {QTime(14, 30, 25), "shutdown -s -f -t 0"},   // the current minute
+      {QTime(14, 29, 59), "shutdown -s -f -t 60"},  // one minute ahead
+      {QTime(13, 0, 0), "shutdown -s -f -t 5400"},
+      {QTime(14, 31, 5), nullptr},                  // one minute past
+  };
+  for (const auto& c : cases) {
+    shutdown.log.clear();
+    boxes.shown.clear();
+    clock.time.setTime(c.now);
+    open();
+    chooseClockTime(14, 30);
+    command(1)->click();
+    if (!c.command) {
+      EXPECT_TRUE(shutdown.log.isEmpty());
+      ASSERT_EQ(boxes.shown.size(), 1);
+      EXPECT_EQ(boxes.shown[0].title, "定时关机");
+      EXPECT_EQ(boxes.shown[0].text, "设定时间早于此刻系统时间，请重新设置。");
+      EXPECT_TRUE(boxes.shown[0].systemModal);
+      EXPECT_FALSE(closed());
+      continue;
+    }
+    EXPECT_EQ(shutdown.log, (QStringList{"shutdown -a", "wait 1200", c.command}));
+    EXPECT_TRUE(closed());
+    EXPECT_EQ(stored("关机时间"), "2026/12/07 14:30");
+    EXPECT_EQ(stored("关机方式"), "0");
+    EXPECT_EQ(stored("时"), "14");
+    EXPECT_EQ(stored("分"), "6");
+  }
+}
+
+TEST_F(FrmDSGJTest, ScheduledTimeIsPendingAtTheNextStartUntilCancelled) {
+  open();
+  chooseClockTime(18, 5);
+  command(1)->click();
+  EXPECT_TRUE(ShutdownPendingToday(stored("关机时间"), clock.time));
+
+  open();
+  EXPECT_EQ(window->windowTitle(), "定时关机—定时");
+  ASSERT_TRUE(command(0)->isEnabled());
+  shutdown.log.clear();
+  command(0)->click();
+  EXPECT_EQ(shutdown.log, QStringList{"shutdown -a"});
+  EXPECT_EQ(stored("关机时间"), "2026/12/07 00:00");
+  EXPECT_FALSE(ShutdownPendingToday(stored("关机时间"), clock.time));
+  EXPECT_EQ(window->windowTitle(), "定时关机—未设置");
+  EXPECT_FALSE(pending.isChecked());
+  EXPECT_FALSE(command(0)->isEnabled());
+  EXPECT_FALSE(closed());  // cancelling keeps the window open
+}
+
+TEST_F(FrmDSGJTest, LoadRestoresTheLastSettings) {
+  config.store(kSection, "关机方式", " 1");
+  config.store(kSection, "时", " 8");
+  config.store(kSection, "分", "99");  // not in the list: the default minute
+  config.store(kSection, "倒计时", "45");
+  pending.setChecked(true);
+  open();
+  EXPECT_EQ(window->windowTitle(), "定时关机—倒计时");
+  EXPECT_TRUE(find<QRadioButton>("OptDSGJ_1")->isChecked());
+  EXPECT_FALSE(find<QGroupBox>("Frame_0")->isEnabled());
+  EXPECT_TRUE(find<QGroupBox>("Frame_1")->isEnabled());
+  EXPECT_EQ(find<QComboBox>("CombDS_0")->currentText(), "8");
+  EXPECT_EQ(find<QComboBox>("CombDS_1")->currentText(), "30");
+  EXPECT_EQ(countdown()->currentText(), "45");
+  EXPECT_TRUE(command(0)->isEnabled());
+  EXPECT_TRUE(window->windowFlags() & Qt::WindowStaysOnTopHint);
+}
+
+TEST_F(FrmDSGJTest, FreshFileStartsWithTheDefaults) {
+  open();
+  EXPECT_EQ(window->windowTitle(), "定时关机—未设置");
+  EXPECT_TRUE(find<QRadioButton>("OptDSGJ_0")->isChecked());
+  EXPECT_EQ(find<QComboBox>("CombDS_0")->currentText(), "17");
+  EXPECT_EQ(find<QComboBox>("CombDS_1")->currentText(), "30");
+  EXPECT_EQ(countdown()->currentText(), "30");
+  EXPECT_FALSE(command(0)->isEnabled());
+  EXPECT_EQ(stored("时"), "17");  // the reads wrote their defaults
+}
+
+TEST_F(FrmDSGJTest, CountdownTakesDigitsUpToTheLimit) {
+  open();
+  chooseCountdown("");
+  QTest::keyClicks(countdown()->lineEdit(), "1a2.");
+  EXPECT_EQ(countdown()->currentText(), "12");
+  countdown()->setEditText("601");
+  QTest::keyClicks(countdown()->lineEdit(), "5");
+  EXPECT_EQ(countdown()->currentText(), "601");
+  QTest::keyClick(countdown()->lineEdit(), Qt::Key_Backspace);
+  EXPECT_EQ(countdown()->currentText(), "60");
+}
+
+TEST_F(FrmDSGJTest, ACommandThatCannotStartIsReportedAndNothingIsMarked) {
+  shutdown.starts = false;
+  open();
+  chooseCountdown("10");
+  command(1)->click();
+  EXPECT_EQ(shutdown.log, QStringList{"shutdown -a"});
+  ASSERT_EQ(boxes.shown.size(), 1);
+  EXPECT_EQ(boxes.shown[0].text, "关机命令未能执行：\r\nshutdown -a");
+  EXPECT_FALSE(pending.isChecked());
+  EXPECT_EQ(stored("关机时间"), "");
+  EXPECT_FALSE(closed());
+}
+
+}  // namespace

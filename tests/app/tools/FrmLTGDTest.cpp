@@ -1,0 +1,210 @@
+#include "app/tools/FrmLTGD.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "ToolFakes.h"
+
+using namespace mevrik::tools;
+using namespace mevrik::tools::testing;
+
+namespace {
+
+const QColor kWhite(255, 255, 255), kBlack(0, 0, 0), kYellow(255, 255, 0), kBlue(0, 0, 255),
+    kRed(255, 0, 0);
+
+class FrmLTGDTest : public ::testing::Test {
+protected:
+  void open() { window = new FrmLTGD(config.ini, boxes); }
+  void TearDown() override { delete window.data(); }
+
+  template <class W>
+  W* find(const QString& name) const {
+    auto* widget = window->findChild<W*>(name);
+    EXPECT_NE(widget, nullptr) << name.toStdString();
+    return widget;
+  }
+  QComboBox* comb(int i) const { return find<QComboBox>(QString("CombGLBH_%1").arg(i)); }
+  QLineEdit* flow(int i) const { return find<QLineEdit>(QString("TxtLLLS_%1").arg(i)); }
+  QLabel* flowLabel(int i) const { return find<QLabel>(QString("LabLLLS_%1").arg(i)); }
+  QStringList results() const {
+    QStringList texts;
+    for (int i = 0; i < 3; ++i) texts << find<QLineEdit>(QString("TxtJG_%1").arg(i))->text();
+    return texts;
+  }
+  // Replaces a flow box's text key by key, as the user would.
+  void type(int i, const char* keys) {
+    flow(i)->selectAll();
+    QTest::keyClicks(flow(i), keys);
+  }
+  QColor boxColour(int i) const { return flow(i)->palette().color(QPalette::Base); }
+  QColor labelColour(int i) const { return flowLabel(i)->palette().color(QPalette::WindowText); }
+  void click(QWidget* label) { QTest::mouseClick(label, Qt::LeftButton); }
+
+  TempConfig config;
+  RecordingBoxes boxes;
+  QPointer<FrmLTGD> window;
+};
+
+TEST_F(FrmLTGDTest, DefaultsGiveTheKnownWallThickness) {
+  open();
+  EXPECT_EQ(results(), (QStringList{"6.23", "2.43", "8.66"}));
+  EXPECT_EQ(comb(1)->currentText(), "219");
+  EXPECT_EQ(config.stored("壁厚流量", "壁厚"), "6.3，219，100，1");
+  EXPECT_EQ(config.stored("壁厚流量", "流量"), "60，2.12，100");
+  // The flow boxes are filled but nothing is computed before the user types.
+  EXPECT_EQ(flow(0)->text(), "60");
+  EXPECT_EQ(boxColour(0), kWhite);
+}
+
+TEST_F(FrmLTGDTest, StressAndWeldCoefficientDecideWhetherThereIsAResult) {
+  open();
+  const struct {
+    const char* stress;
+    const char* weld;
+    QStringList shown;
+    int warnings;
+  } cases[] = {
+      {"85 -10钢", "0.7", {"10.74", "3.11", "13.85"}, 0},  // 59.5 lies above 6.4
+      {"5", "1", {"", "", ""}, 0},                         // 5 lies below: nothing
+      {"100-20钢", "1.5", {"4.10", "2.11", "6.21"}, 1},    // warned, still computed
+      {"100", "0.05", {"", "", ""}, 0},                    // 5 below 6.4 before any warning
+  };
+  for (const auto& c : cases) {
+    comb(3)->setEditText("1");
+    boxes.shown.clear();
+    comb(2)->setEditText(QString::fromUtf8(c.stress));
+    comb(3)->setEditText(c.weld);
+    EXPECT_EQ(results(), c.shown) << c.stress << " " << c.weld;
+    ASSERT_EQ(boxes.shown.size(), c.warnings) << c.weld;
+  }
+  EXPECT_EQ(boxes.shown[0].title, "注意！");
+  EXPECT_EQ(boxes.shown[0].text, "“焊缝系数 ψ”取值不准确，0<ψ≤1。");
+}
+
+TEST_F(FrmLTGDTest, ZeroPressureAtTheMarginShowsNothingRatherThanNan) {
+  open();
+  comb(2)->setEditText("6.4");
+  comb(3)->setEditText("1");
+  comb(0)->setEditText("0");  // typing a zero only empties the results...
+  EXPECT_EQ(results(), (QStringList{"", "", ""}));
+  emit comb(0)->activated(0);  // ...but a list click computes, here with a zero denominator
+  EXPECT_EQ(results(), (QStringList{"", "", ""}));
+}
+
+TEST_F(FrmLTGDTest, WallBoxesTakeOnlyDigitsAndPoint) {
+  open();
+  comb(1)->lineEdit()->selectAll();
+  QTest::keyClicks(comb(1)->lineEdit(), "1a0-8 .5");
+  EXPECT_EQ(comb(1)->currentText(), "108.5");
+  QTest::keyClick(comb(1)->lineEdit(), Qt::Key_Backspace);
+  EXPECT_EQ(comb(1)->currentText(), "108.");
+}
+
+TEST_F(FrmLTGDTest, TheTwoBoxesTypedLastGiveTheThird) {
+  open();
+  type(1, "2");    // velocity
+  type(2, "100");  // then bore: flow follows
+  EXPECT_EQ(flow(0)->text(), "56.55");
+  EXPECT_EQ(boxColour(0), kYellow);
+  EXPECT_EQ(labelColour(0), kBlue);
+  EXPECT_EQ(boxColour(2), kWhite);
+
+  type(0, "60");   // flow, then velocity: bore follows
+  type(1, "2.12");
+  EXPECT_EQ(flow(2)->text(), "100.1");
+  EXPECT_EQ(boxColour(2), kYellow);
+  EXPECT_EQ(boxColour(0), kWhite);  // typing into it took the computed colour away
+}
+
+TEST_F(FrmLTGDTest, RejectedKeysStillCountAsTypingIntoTheBox) {
+  open();
+  type(2, "x");
+  type(1, "x");  // velocity and bore are the pair now; both keep their text
+  EXPECT_EQ(flow(1)->text(), "2.12");
+  type(1, "3");
+  EXPECT_EQ(flow(0)->text(), "84.82");
+}
+
+TEST_F(FrmLTGDTest, NonPositiveValuesAreRedAndComputeNothing) {
+  open();
+  type(1, "0");
+  EXPECT_EQ(boxColour(1), kRed);
+  EXPECT_EQ(labelColour(1), kRed);
+  type(2, "100");
+  EXPECT_EQ(flow(0)->text(), "60");  // a pair with a zero product computes nothing
+}
+
+TEST_F(FrmLTGDTest, LabelClickComputesAtOnceAndSetsThePair) {
+  open();
+  click(flowLabel(1));  // velocity from flow 60 and bore 100
+  EXPECT_EQ(flow(1)->text(), "2.12");
+  EXPECT_EQ(flow(2)->text(), "100");  // the bore keeps what the user typed
+  EXPECT_EQ(boxColour(1), kYellow);
+  EXPECT_EQ(labelColour(1), kBlue);
+  EXPECT_EQ(boxColour(0), kWhite);
+  type(0, "120");  // flow and bore are the pair, so the velocity follows
+  EXPECT_EQ(flow(1)->text(), "4.24");
+
+  type(0, "0");
+  click(flowLabel(2));  // no flow: the bore shows a formatted 0
+  EXPECT_EQ(flow(2)->text(), "0.");
+  type(2, "0");
+  click(flowLabel(1));
+  EXPECT_EQ(flow(1)->text(), "0.0");
+  type(0, "5");
+  type(1, "0");
+  click(flowLabel(2));  // flow without velocity: no infinite bore
+  EXPECT_EQ(flow(2)->text(), "");
+  click(flowLabel(0));
+  EXPECT_EQ(flow(0)->text(), "0.");
+}
+
+TEST_F(FrmLTGDTest, InputsAreStoredOnClosingAndRestoredOnOpening) {
+  open();
+  comb(0)->setEditText(" 2.5 ");
+  comb(3)->setEditText("0.7");
+  type(1, "3");
+  window->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(window, nullptr);  // closing unloads the window
+  EXPECT_EQ(config.stored("壁厚流量", "壁厚"), "2.5，219，100，0.7");
+  EXPECT_EQ(config.stored("壁厚流量", "流量"), "60，3，100");
+
+  open();
+  EXPECT_EQ(comb(0)->currentText(), "2.5");
+  EXPECT_EQ(comb(3)->currentText(), "0.7");
+  EXPECT_EQ(flow(1)->text(), "3");
+}
+
+TEST_F(FrmLTGDTest, FewerStoredFieldsLeaveTheOtherBoxesAsDesigned) {
+  config.store("壁厚流量", "壁厚", "2.5，159");
+  config.store("壁厚流量", "流量", "5");
+  open();
+  QStringList combos;
+  for (int i = 0; i < 4; ++i) combos << comb(i)->currentText();
+  EXPECT_EQ(combos, (QStringList{"2.5", "159", "100", "1"}));
+  EXPECT_EQ(flow(0)->text(), "5");
+  EXPECT_EQ(flow(1)->text(), "");
+  EXPECT_EQ(flow(2)->text(), "");
+}
+
+TEST_F(FrmLTGDTest, HelpLabelsOpenTheirNotes) {
+  open();
+  click(find<QLabel>("LabWZ_1"));
+  click(find<QLabel>("LabWZ_0"));
+  ASSERT_EQ(boxes.shown.size(), 2);
+  EXPECT_EQ(boxes.shown[0].title, "流量/流速/管径计算 说明：");
+  EXPECT_EQ(boxes.shown[1].title, "钢管壁厚计算 说明：");
+  EXPECT_EQ(boxes.shown[1].text.count("\r\n"), 14);
+  EXPECT_TRUE(boxes.shown[1].text.endsWith("    ⑵.参数有改动时自动计算，请自行校验正确性。"));
+  EXPECT_EQ(find<QListWidget>("LstGZG")->count(), 15);  // the units line and 14 bores
+}
+
+}  // namespace

@@ -1,0 +1,66 @@
+// Saves pictures of the three tool windows for a person to look at:
+//   QT_QPA_PLATFORM=offscreen tool_window_screenshots OUTPUT_DIR
+// Everything runs against the fakes; nothing is stored and nothing is started.
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFont>
+#include <QListWidget>
+#include <QTest>
+
+#include "ToolFakes.h"
+#include "app/tools/FrmCGGGKK.h"
+#include "app/tools/FrmDSGJ.h"
+#include "app/tools/FrmLTGD.h"
+
+using namespace mevrik::tools;
+using namespace mevrik::tools::testing;
+
+namespace {
+
+void Save(QWidget* window, const QDir& dir, const QString& name) {
+  window->show();
+  QApplication::processEvents();
+  window->grab().save(dir.filePath(name + ".png"));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("MEVRIK_DRY_RUN", "1");
+  QApplication app(argc, argv);
+  QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
+  QApplication::setFont(QFont(QStringLiteral("Noto Sans CJK SC"), 9));
+  const QDir dir(argc > 1 ? argv[1] : ".");
+  TempConfig config;
+  RecordingBoxes boxes;
+  FakeClock clock;
+  FakeShutdown shutdown;
+
+  FrmLTGD pipe(config.ini, boxes);
+  pipe.findChild<QWidget*>("LabLLLS_1")->setFocus();
+  QTest::mouseClick(pipe.findChild<QWidget*>("LabLLLS_1"), Qt::LeftButton);
+  Save(&pipe, dir, "FrmLTGD");
+
+  for (int kind = 0; kind < 3; ++kind) {
+    int selected = kind;
+    FrmCGGGKK holes(selected, boxes);
+    const char* lists[] = {"LstGZG", "LstCG", "LstJG"};
+    auto* list = holes.findChild<QListWidget*>(lists[kind]);
+    list->setCurrentRow(1);
+    emit list->itemClicked(list->currentItem());
+    Save(&holes, dir, QString("FrmCGGGKK_%1").arg(kind));
+  }
+
+  QAction pending;
+  pending.setCheckable(true);
+  mevrik::app::AppServices services;
+  services.boxes = &boxes;
+  services.clock = &clock;
+  services.shutdown = &shutdown;
+  services.config = &config.ini;
+  FrmDSGJ shutdownWindow(services, &pending);
+  Save(&shutdownWindow, dir, "FrmDSGJ");
+  return 0;
+}

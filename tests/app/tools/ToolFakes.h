@@ -1,0 +1,58 @@
+#pragma once
+// What the tool windows talk to, for the tests: a configuration file in a temporary folder, and
+// fakes of the clock and the shutdown service that record what the window did.
+#include <QDateTime>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <ostream>
+
+#include "app/config/RWini.h"
+#include "app/config/RecordingBoxes.h"
+#include "platform/Clock.h"
+#include "platform/ProfileFile.h"
+#include "platform/Shutdown.h"
+
+// Readable failure messages for Qt texts.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QStringList& texts, std::ostream* os) {
+  *os << '{' << texts.join(", ").toStdString() << '}';
+}
+
+namespace mevrik::tools::testing {
+
+using fakes::RecordingBoxes;
+
+// The configuration file of one test, with the real module on it.
+struct TempConfig {
+  QString stored(const QString& section, const QString& key) const {
+    return platform::ProfileFile(path).read(section, key);
+  }
+  void store(const QString& section, const QString& key, const QString& value) const {
+    platform::ProfileFile(path).write(section, key, value);
+  }
+
+  QTemporaryDir dir;
+  QString path = dir.filePath("VEXTAL_Config.ini");
+  RecordingBoxes errorBoxes;
+  bool ended = false;  // the module ends the program after a failed write
+  config::RWini ini{path, errorBoxes, [this] { ended = true; }};
+};
+
+class FakeClock final : public platform::Clock {
+public:
+  QDateTime now() const override { return time; }
+  QDateTime time{QDate(2026, 12, 7), QTime(14, 30, 25)};
+};
+
+// Records the commands, and the pauses between them, in one log.
+class FakeShutdown final : public platform::Shutdown {
+public:
+  bool run(const QString& command) override {
+    log << command;
+    return starts;
+  }
+  QStringList log;
+  bool starts = true;
+};
+
+}  // namespace mevrik::tools::testing

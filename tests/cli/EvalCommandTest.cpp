@@ -1,0 +1,68 @@
+// mevrik-cli eval as a user runs it: results on stdout, boxes on stderr, exit status.
+#include <gtest/gtest.h>
+
+#include "cli/CliProcess.h"
+
+namespace mevrik::testing {
+namespace {
+
+const char* const kImplicitNotice =
+    "[注意]\n"
+    "      计算式中出现省略乘号的计算，程序会自动补全乘号后进行计算。请注意检查计算式、计算结果是否准确。\n"
+    "(注意：程序重新运行前不再提醒！)\n\n";
+
+TEST(EvalCommand, OneExpressionPerArgument) {
+  const struct { std::vector<std::string> args; std::string out; int status; } cases[] = {
+      {{"eval", "2(3+4)×5"}, "70.00\n", 0},
+      {{"eval", "1 + 2"}, "3.000\n", 0},
+      {{"eval", "12345"}, "12345\n", 0},
+      {{"eval", "--precision", "1", "10/4"}, "2.5000\n", 0},
+      {{"eval", "--precision", "3", "10/4"}, "2.500E00\n", 0},
+      {{"eval", "--precision", "4", "10/4"}, "2.5\n", 0},
+      {{"eval", "--precision", "4", "Sin30du"}, "0.499999996487411\n", 0},
+      {{"eval", "--radians", "--precision", "4", "Sin(1)"}, "0.841470984807897\n", 0},
+      {{"eval", "-5+3"}, "-2.000\n", 0},
+      {{"eval", "1/0"}, "\n", 1},
+      {{"eval", "  "}, "\n", 1},
+  };
+  for (const auto& c : cases) {
+    const CliResult r = RunCli(c.args);
+    EXPECT_EQ(r.out, c.out) << c.args.back();
+    EXPECT_EQ(r.status, c.status) << c.args.back();
+  }
+}
+
+TEST(EvalCommand, LinesFromStdinShareTheOncePerRunNotices) {
+  const CliResult r = RunCli({"eval", "-"}, "2(3+4)×5\n\n4(5)\r\n1/0\n30du\n");
+  EXPECT_EQ(r.out, "70.00\n\n20.00\n\n30.00\n");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err,
+            std::string(kImplicitNotice) +
+                "[错误！]\n  错误：11——除数为零\n\n请检查运算符！\n\n");
+}
+
+TEST(EvalCommand, EveryResultMeansStatusZero) {
+  const CliResult r = RunCli({"eval", "-"}, "2(3+4)×5\n");
+  EXPECT_EQ(r.out, "70.00\n");
+  EXPECT_EQ(r.err, kImplicitNotice);
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(RunCli({"eval", "--precision", "2", "-"}, "").status, 0);
+}
+
+TEST(EvalCommand, UsageErrors) {
+  for (const std::vector<std::string>& args :
+       std::vector<std::vector<std::string>>{{"eval"}, {"eval", "--precision", "5", "1"},
+                                             {"eval", "--precision"}, {"eval", "--degrees", "1"},
+                                             {"eval", "1", "2"}}) {
+    const CliResult r = RunCli(args);
+    EXPECT_EQ(r.status, 2) << args.back();
+    EXPECT_EQ(r.out, "") << args.back();
+    EXPECT_NE(r.err.find("mevrik-cli eval"), std::string::npos) << args.back();
+  }
+  const CliResult help = RunCli({"--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("--radians"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace mevrik::testing

@@ -1,0 +1,66 @@
+#include "PlainEvaluator.h"
+
+#include "core/expr/EvalSteps.h"
+
+namespace mevrik::expr::testing {
+
+using namespace steps;
+
+double PlainEvaluateExpr(std::u16string_view text, float& toHDu, Notices& notices) {
+  const std::u16string_view s = TrimSpaces(text);
+  const size_t n = s.size();
+  if (n == 0) return 0;
+  CheckLength(s);
+  bool afterOperator = true;
+  int lowest = 11;
+  size_t split = 0;
+  int depth = 0;
+  for (size_t i = 0; i < n; ++i) {
+    const char16_t c = s[i];
+    bool flag = false;
+    if (c == u' ') {
+      flag = afterOperator;
+    } else if (c == u'(') {
+      ++depth;
+      flag = true;
+    } else if (c == u')') {
+      if (--depth < 0) ThrowExtraCloseBracket(s);
+    } else if (depth == 0 && OperatorLevel(c) != 0) {
+      const int level = OperatorLevel(c);
+      flag = true;
+      if (lowest >= level && (level != 4 || !afterOperator)) {
+        lowest = level;
+        split = i;
+      }
+    }
+    afterOperator = flag;
+  }
+  if (depth != 0) ThrowMissingCloseBracket(s);
+  if (lowest <= 10) {
+    const std::u16string_view a = s.substr(0, split);
+    const std::u16string_view b = s.substr(split + 1);
+    const char16_t op = s[split];
+    if (a.empty() || b.empty()) WarnMissingOperand(notices, a, op, b);
+    if (LeftFirst(op)) {
+      const double x = PlainEvaluateExpr(a, toHDu, notices);
+      return Combine(op, x, PlainEvaluateExpr(b, toHDu, notices));
+    }
+    const double y = PlainEvaluateExpr(b, toHDu, notices);
+    return Combine(op, PlainEvaluateExpr(a, toHDu, notices), y);
+  }
+  if (s.front() == u'(' && s.back() == u')') {
+    return PlainEvaluateExpr(s.substr(1, n - 2), toHDu, notices);
+  }
+  if (s.front() == u'-') return -PlainEvaluateExpr(s.substr(1), toHDu, notices);
+  if (s.front() == u'+') return PlainEvaluateExpr(s.substr(1), toHDu, notices);
+  if (s.back() == u')' && n > 5) {
+    EnsureAngleFactor(toHDu, notices);
+    const Function f = FunctionOf(s);
+    if (f != Function::None) {
+      return ApplyFunction(f, PlainEvaluateExpr(s.substr(4, n - 5), toHDu, notices), toHDu);
+    }
+  }
+  return LeafValue(s);
+}
+
+}  // namespace mevrik::expr::testing
