@@ -10,11 +10,14 @@
 #include "app/main/ChineseLook.h"
 #include "app/main/FrmMain.h"
 #include "platform/Clock.h"
+#include "platform/FixedLinks.h"
 #include "platform/QtAlwaysOnTop.h"
 #include "platform/QtClipboard.h"
+#include "platform/QtFileDialogs.h"
 #include "platform/QtInstanceChannel.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/QtShell.h"
+#include "platform/SystemShutdown.h"
 
 namespace {
 
@@ -47,7 +50,19 @@ int main(int argc, char** argv) {
   mevrik::platform::QtClipboard clipboard;
   mevrik::platform::QtAlwaysOnTop top;
   mevrik::config::RWini ini(mevrik::config::ConfigPathIn(folder), boxes, EndProgram);
-  mevrik::app::AppServices services{&boxes, &clock, &shell, &ini, &clipboard, &top};
+  mevrik::platform::SystemShutdown shutdown;
+  mevrik::platform::QtFileDialogs fileDialogs;
+  const mevrik::platform::FixedLinks fixedLinks;
+  mevrik::app::AppServices services;
+  services.boxes = &boxes;
+  services.clock = &clock;
+  services.shell = &shell;
+  services.shutdown = &shutdown;
+  services.config = &ini;
+  services.clipboard = &clipboard;
+  services.top = &top;
+  services.fileDialogs = &fileDialogs;
+  services.fixedLinks = &fixedLinks;
 
   mevrik::app::FrmMain main(services, [] { QCoreApplication::exit(0); });
   window = &main;

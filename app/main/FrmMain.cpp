@@ -9,6 +9,9 @@
 #include "app/main/ExpressionPanel.h"
 #include "app/main/FrmAbout.h"
 #include "app/main/KindSwitch.h"
+#include "app/main/LinkEditor.h"
+#include "app/main/LinkMenus.h"
+#include "app/main/StatisticsList.h"
 #include "app/main/StatusClock.h"
 #include "app/main/Twips.h"
 #include "core/material/KindLayout.h"
@@ -29,6 +32,7 @@ FrmMain::FrmMain(const AppServices& services, std::function<void()> endProgram, 
                                                   [this] { CmdOK_Click(); });
   kinds_ = std::make_unique<KindSwitch>(c_, m_, state_,
                                         [this](const QString& middle) { SetTitle(middle); });
+  CreateStatisticsAndLinks();
   ConnectWindowHandlers();
   SetFormWidthTwips(8340);
 }

@@ -15,6 +15,9 @@ namespace mevrik::app {
 
 class ExpressionPanel;
 class KindSwitch;
+class LinkEditor;
+class LinkMenus;
+class StatisticsList;
 class StatusClock;
 
 class FrmMain : public QMainWindow {
@@ -62,6 +65,9 @@ private:
   void LoadSteps();
   void ConnectWindowHandlers();
   QString KindTitleText() const;
+  // FrmMainLinks.cpp: the statistics list, the link menus and the link editor.
+  void CreateStatisticsAndLinks();
+  void LoadLinkMenus();
 
   AppServices services_;
   std::function<void()> endProgram_;
@@ -71,6 +77,9 @@ private:
   StatusClock* clock_ = nullptr;
   std::unique_ptr<ExpressionPanel> expression_;
   std::unique_ptr<KindSwitch> kinds_;
+  std::unique_ptr<StatisticsList> statistics_;
+  std::unique_ptr<LinkMenus> links_;
+  std::unique_ptr<LinkEditor> linkEditor_;
 };
 
 }  // namespace mevrik::app

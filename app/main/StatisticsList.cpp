@@ -1,12 +1,12 @@
 #include "app/main/StatisticsList.h"
 
-#include <QEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <utility>
 
+#include "app/main/EventHooks.h"
 #include "core/text/NumberReaders.h"
 #include "core/text/NumberWriters.h"
 
@@ -25,19 +25,11 @@ StatisticsList::StatisticsList(StatisticsWidgets widgets, StatisticsHooks hooks,
   connect(w_.ListTJ, &QListWidget::itemSelectionChanged, this, [this] {
     if (!w_.ListTJ->selectedItems().isEmpty()) ListTJ_Click();
   });
-  w_.ListTJ->viewport()->installEventFilter(this);
-  w_.LabTJ->installEventFilter(this);
-  w_.LabTJQK->installEventFilter(this);
-}
-
-bool StatisticsList::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == w_.ListTJ->viewport() && event->type() == QEvent::MouseButtonDblClick) {
-    ListTJ_DblClick();
-    return true;
-  }
-  if (watched == w_.LabTJ && event->type() == QEvent::MouseButtonRelease) LabTJ_Click();
-  if (watched == w_.LabTJQK && event->type() == QEvent::MouseButtonDblClick) LabTJQK_DblClick();
-  return QObject::eventFilter(watched, event);
+  // The view's own signal, so that the double-click does not go on to select the entry that
+  // moves up under the mouse.
+  connect(w_.ListTJ, &QListWidget::itemDoubleClicked, this, [this] { ListTJ_DblClick(); });
+  OnClick(w_.LabTJ, [this] { LabTJ_Click(); });
+  OnDoubleClick(w_.LabTJQK, [this] { LabTJQK_DblClick(); });
 }
 
 void StatisticsList::CmdTJ_Click() {

@@ -47,9 +47,6 @@ public:
 
   float Sum() const;
 
-protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
   void ShowSummary();
 

@@ -8,11 +8,13 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "LinkFakes.h"
 #include "app/config/ConfigLocation.h"
+#include "app/config/RecordingBoxes.h"
 #include "app/config/RWini.h"
 #include "app/main/LinkMenus.h"
 #include "app/main/LinkRecord.h"
+#include "fakes/FakeFileDialogs.h"
+#include "fakes/FakeShell.h"
 #include "platform/FixedLinks.h"
 
 namespace mevrik::fakes {
@@ -80,9 +82,9 @@ protected:
   }
 
   QTemporaryDir folder;
-  ScriptedBoxes boxes;
+  RecordingBoxes boxes;
   config::RWini ini{config::ConfigPathIn(folder.path()), boxes, [] { FAIL() << "program ended"; }};
-  RecordingShell shell;
+  FakeShell shell;
   QStringList installed;
   platform::FixedLinks fixedLinks{
       [this](const QString& p) { return installed.contains(p) ? "/usr/bin/" + p : QString(); },
