@@ -10,8 +10,8 @@
 #include "app/main/ChineseLook.h"
 #include "app/main/FrmMain.h"
 #include "platform/Clock.h"
-#include "platform/FixedLinks.h"
 #include "platform/QtAlwaysOnTop.h"
+#include "platform/FixedLinks.h"
 #include "platform/QtClipboard.h"
 #include "platform/QtFileDialogs.h"
 #include "platform/QtInstanceChannel.h"
@@ -49,20 +49,19 @@ int main(int argc, char** argv) {
   mevrik::platform::QtShell shell;
   mevrik::platform::QtClipboard clipboard;
   mevrik::platform::QtAlwaysOnTop top;
-  mevrik::config::RWini ini(mevrik::config::ConfigPathIn(folder), boxes, EndProgram);
   mevrik::platform::SystemShutdown shutdown;
   mevrik::platform::QtFileDialogs fileDialogs;
   const mevrik::platform::FixedLinks fixedLinks;
-  mevrik::app::AppServices services;
-  services.boxes = &boxes;
-  services.clock = &clock;
-  services.shell = &shell;
-  services.shutdown = &shutdown;
-  services.config = &ini;
-  services.clipboard = &clipboard;
-  services.top = &top;
-  services.fileDialogs = &fileDialogs;
-  services.fixedLinks = &fixedLinks;
+  mevrik::config::RWini ini(mevrik::config::ConfigPathIn(folder), boxes, EndProgram);
+  const mevrik::app::AppServices services{.boxes = &boxes,
+                                          .clock = &clock,
+                                          .shell = &shell,
+                                          .shutdown = &shutdown,
+                                          .config = &ini,
+                                          .clipboard = &clipboard,
+                                          .top = &top,
+                                          .fileDialogs = &fileDialogs,
+                                          .fixedLinks = &fixedLinks};
 
   mevrik::app::FrmMain main(services, [] { QCoreApplication::exit(0); });
   window = &main;

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Builds the expression fuzzer with clang (address and undefined-behaviour checks) and runs it
-# for the given number of seconds: fuzz/run.sh 600. Findings land in fuzz-build/.
+# for the given number of seconds: fuzz/run.sh 600 [more libFuzzer options]. The corpus grows in
+# fuzz-build/corpus; a finding is written to fuzz-build/ as crash-* or timeout-*.
 set -euo pipefail
-seconds=${1:?usage: fuzz/run.sh SECONDS}
+seconds=${1:?usage: fuzz/run.sh SECONDS [libFuzzer options]}
+shift
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=$root/fuzz-build
 mkdir -p "$out/corpus"
@@ -15,4 +17,4 @@ seed sum '\x02\x01\x0d\x02\x0f\x03'               # 1+2*3
 seed group '\x02\x0b\x01\x0d\x02\x0c\x0e\x03'      # (1+2)-3
 seed sine '\x06\x19\x1c\x1e\x03\x00\x27'          # Sin30°
 cd "$out"
-./expr_fuzzer -max_total_time="$seconds" -max_len=4096 -timeout=10 -print_final_stats=1 corpus
+./expr_fuzzer -max_total_time="$seconds" -max_len=4096 -timeout=10 -print_final_stats=1 "$@" corpus

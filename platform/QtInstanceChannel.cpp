@@ -34,8 +34,9 @@ QtInstanceChannel::QtInstanceChannel(const QString& scope)
 
 bool QtInstanceChannel::listen(CommandHandler onCommand) {
   onCommand_ = std::move(onCommand);
+  // No socket options: with them Qt binds elsewhere and renames the socket over the name,
+  // which would take it from a running first copy. The user is part of the name instead.
   server_ = new QLocalServer(this);
-  server_->setSocketOptions(QLocalServer::UserAccessOption);
   if (!server_->listen(name_)) {
     if (server_->serverError() != QAbstractSocket::AddressInUseError || someoneListens())
       return false;

@@ -84,16 +84,16 @@ ExpressionPanel::~ExpressionPanel() = default;
 void ExpressionPanel::Connect() {
   connect(c_.CombBDS, &QComboBox::editTextChanged, this, [this] { CombBDS_Change(); });
   connect(c_.CombBDS, &QComboBox::activated, this, [this] { CombBDS_Click(); });
-  EventHook::OnEnterKey(c_.CombBDS, [this] { CombBDS_KeyPressEnter(); });
-  EventHook::OnEnterKey(c_.CombBDS->lineEdit(), [this] { CombBDS_KeyPressEnter(); });
-  OnFocusOut(c_.CombBDS, [this] { CombBDS_LostFocus(); });
+  EventHook::OnEnterKey(c_.CombBDS, this, [this] { CombBDS_KeyPressEnter(); });
+  EventHook::OnEnterKey(c_.CombBDS->lineEdit(), this, [this] { CombBDS_KeyPressEnter(); });
+  OnFocusOut(c_.CombBDS, this, [this] { CombBDS_LostFocus(); });
   for (int i = 0; i < c_.CmdHanShu.size(); ++i)
     connect(c_.CmdHanShu[i], &QPushButton::clicked, this, [this, i] { CmdHanShu_Click(i); });
   connect(c_.CmdZT, &QPushButton::clicked, this, [this] { CmdZT_Click(); });
   connect(c_.CmdQK, &QPushButton::clicked, this, [this] { CmdQK_Click(); });
   connect(c_.CmdFZ, &QPushButton::clicked, this, [this] { CmdFZ_Click(); });
   connect(c_.TxtJieGuo, &QLineEdit::textChanged, this, [this] { TxtJieGuo_Change(); });
-  OnDoubleClick(c_.LabBDS, [this] { LabBDS_DblClick(); });
+  OnDoubleClick(c_.LabBDS, this, [this] { LabBDS_DblClick(); });
   connect(m_.MnuS_FZ, &QAction::triggered, this, [this] { MnuS_FZ_Click(); });
   for (int i = 0; i < m_.MSJingDu.size(); ++i)
     connect(m_.MSJingDu[i], &QAction::triggered, this, [this, i] { MSJingDu_Click(i); });

@@ -42,7 +42,7 @@ FrmAbout::FrmAbout(const QString& versionText, const AppServices& services, QWid
   QPalette link = edit->palette();
   link.setColor(QPalette::WindowText, QColor(0, 0, 255));
   edit->setPalette(link);
-  OnDoubleClick(edit, [this] { LabBJPZ_DblClick(); });
+  OnDoubleClick(edit, this, [this] { LabBJPZ_DblClick(); });
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
   buttons->setObjectName(QStringLiteral("CmdOK"));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -80,6 +80,7 @@ void BuildExpressionArea(MainControls& c) {
       "注意：①.函数需加括号。 ②.仅支持Sin()、Cos()、Tan()及反正切Atn()等4个三角函数。"));
   c.LabBDS->setBuddy(c.CombBDS);
   c.CombBDS->setAccessibleName(QStringLiteral("计算式"));
+  c.CombBDS->lineEdit()->setAccessibleName(QStringLiteral("计算式"));
 
   c.PicBDSCmd = Make<QWidget>(c.PicMain, QStringLiteral("PicBDSCmd"),
                               {Tw(960), Tw(500), 372, kButtonHeight});

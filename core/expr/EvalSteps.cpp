@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "core/expr/CharClass.h"
 #include "core/expr/EvaluateExpr.h"
 #include "core/expr/ExprError.h"
 
@@ -57,8 +58,6 @@ double Divide(double a, double b) {
   }
   return Checked(a / b);
 }
-
-bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
 [[noreturn]] void ThrowNotANumber(std::int32_t code, std::u16string_view trimmed) {
   std::u16string text =
@@ -176,16 +175,10 @@ double Combine(char16_t op, double a, double b) {
 }
 
 Function FunctionOf(std::u16string_view trimmed) {
-  if (trimmed.size() < 4 || trimmed[3] != u'(') return Function::None;
-  std::string name;
-  for (size_t i = 0; i < 3; ++i) {
-    const char16_t c = trimmed[i];
-    name += static_cast<char>(c >= u'A' && c <= u'Z' ? c - u'A' + u'a' : (c < 0x80 ? c : u'?'));
-  }
-  if (name == "sin") return Function::Sin;
-  if (name == "cos") return Function::Cos;
-  if (name == "tan") return Function::Tan;
-  if (name == "atn") return Function::Atn;
+  if (MatchesIgnoringCase(trimmed, 0, u"sin(")) return Function::Sin;
+  if (MatchesIgnoringCase(trimmed, 0, u"cos(")) return Function::Cos;
+  if (MatchesIgnoringCase(trimmed, 0, u"tan(")) return Function::Tan;
+  if (MatchesIgnoringCase(trimmed, 0, u"atn(")) return Function::Atn;
   return Function::None;
 }
 
@@ -201,7 +194,8 @@ void EnsureAngleFactor(float& toHDu, Notices& notices) {
 
 double ApplyFunction(Function f, double argument, float toHDu) {
   if (f == Function::Atn) return Checked(std::atan(argument) / static_cast<double>(toHDu));
-  // The product is formed in extended precision and rounded once to double.
+  // The product is formed in extended precision and then rounded to double. Where long double is
+  // only a double (MSVC) it is rounded once, which differs solely in rare double-rounding ties.
   const auto radians =
       static_cast<double>(static_cast<long double>(toHDu) * static_cast<long double>(argument));
   switch (f) {

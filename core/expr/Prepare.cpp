@@ -1,7 +1,9 @@
 // BDSJS: the checks, mappings and boxes between the typed text and the evaluator.
 #include "core/expr/Prepare.h"
 
+#include <optional>
 
+#include "core/expr/CharClass.h"
 #include "core/expr/EvalSteps.h"
 #include "core/expr/EvaluateExpr.h"
 #include "core/expr/ExprError.h"
@@ -10,9 +12,9 @@
 namespace mevrik::expr {
 namespace {
 
-// Full-width punctuation, paper operators and bracket shapes. No replacement produces a character
-// that another one replaces, so one pass does them all.
-std::u16string_view Mapped(char16_t c) {
+// Full-width punctuation, paper operators and bracket shapes; nullopt keeps the character. No
+// replacement produces a character that another one replaces, so one pass does them all.
+std::optional<std::u16string_view> Mapped(char16_t c) {
   switch (c) {
     case u' ': return u"";
     case u'＋': return u"+";
@@ -22,7 +24,7 @@ std::u16string_view Mapped(char16_t c) {
     case u'（': case u'[': case u'〔': case u'{': case u'｛': return u"(";
     case u'）': case u']': case u'〕': case u'}': case u'｝': return u")";
     case u'π': return u"3.14159";
-    default: return {};
+    default: return std::nullopt;
   }
 }
 
@@ -37,13 +39,11 @@ bool ContainsAny(std::u16string_view text, std::initializer_list<std::u16string_
   return false;
 }
 
-char16_t Lower(char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c; }
-
-bool ContainsIgnoringCase(std::u16string_view text, std::u16string_view lowerPart) {
-  for (size_t i = 0; i + lowerPart.size() <= text.size(); ++i) {
-    size_t k = 0;
-    while (k < lowerPart.size() && Lower(text[i + k]) == lowerPart[k]) ++k;
-    if (k == lowerPart.size()) return true;
+bool ContainsFunctionName(std::u16string_view text) {
+  for (size_t i = 0; i < text.size(); ++i) {
+    for (std::u16string_view name : {u"cos", u"sin", u"tan", u"atn"}) {
+      if (MatchesIgnoringCase(text, i, name)) return true;
+    }
   }
   return false;
 }
@@ -67,9 +67,9 @@ std::u16string MapCharacters(std::u16string_view text) {
   std::u16string out;
   out.reserve(text.size() + 8);
   for (char16_t c : text) {
-    const std::u16string_view to = Mapped(c);
-    if (to.empty() && c != u' ') out += c;
-    else out.append(to);
+    const std::optional<std::u16string_view> to = Mapped(c);
+    if (to) out.append(*to);
+    else out += c;
   }
   return out;
 }
@@ -132,9 +132,7 @@ void TrigonometryHelp(std::u16string_view text, ExprContext& context) {
   if (!context.flags.trigHelp) return;
   context.flags.trigHelp = false;
   if (context.helpCountdown == nullptr) return;
-  const bool hasFunction = ContainsIgnoringCase(text, u"cos") ||
-                           ContainsIgnoringCase(text, u"sin") ||
-                           ContainsIgnoringCase(text, u"tan") || ContainsIgnoringCase(text, u"atn");
+  const bool hasFunction = ContainsFunctionName(text);
   // Read even without a function: the configuration read writes its default back.
   const int countdown = context.helpCountdown->get();
   if (!hasFunction) return;

@@ -2,24 +2,19 @@
 #include <array>
 #include <string>
 
+#include "core/expr/CharClass.h"
 #include "core/expr/Prepare.h"
 
 namespace mevrik::expr {
 namespace {
 
-constexpr std::array<std::u16string_view, 4> kFunctionNames = {u"Sin", u"Cos", u"Tan", u"Atn"};
-
-char16_t Lower(char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c; }
-bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+constexpr std::array<std::u16string_view, 4> kFunctionNames = {u"sin", u"cos", u"tan", u"atn"};
 
 bool FunctionNameAt(std::u16string_view text, size_t i) {
-  const char16_t first = Lower(text[i]);
+  const char16_t first = AsciiLower(text[i]);
   if (first != u's' && first != u'c' && first != u't' && first != u'a') return false;
   for (std::u16string_view name : kFunctionNames) {
-    if (i + name.size() > text.size()) continue;
-    bool same = true;
-    for (size_t k = 0; k < name.size() && same; ++k) same = Lower(text[i + k]) == Lower(name[k]);
-    if (same) return true;
+    if (MatchesIgnoringCase(text, i, name)) return true;
   }
   return false;
 }

@@ -34,8 +34,10 @@ struct CatalogueState {
   std::array<std::u16string, 3> kindNotes;  // ①, ② and ③
 };
 
-// The built-in standard code of a weight kind: the default of the configuration value in
-// section "标准代号" under the key KindCaption(kind). Empty for the expression kind.
+// The standard codes are configuration values in this section, keyed by KindCaption(kind).
+inline constexpr std::u16string_view kStandardCodeSection = u"标准代号";
+// The built-in standard code of a weight kind: the default of its configuration value. Empty
+// for the expression kind.
 std::u16string DefaultStandardCode(CalcKind kind);
 
 // Loads a weight kind with the standard code read from the configuration (used unchanged).

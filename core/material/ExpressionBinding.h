@@ -2,6 +2,8 @@
 // The expression side of the weight formulas bound to the real thing: the precision formatter at
 // the user's precision mode and BDSJS with the caller's evaluation context (its message boxes,
 // notice flags and angle unit). The window and the terminal program both use this one.
+// A failed length expression must not remove an expression-history entry: for the weight kinds
+// the context's removeHistoryHead is empty (or does nothing while a weight kind is selected).
 #include "core/expr/JingDu.h"
 #include "core/expr/Prepare.h"
 #include "core/material/WeightCalc.h"

@@ -14,7 +14,7 @@ constexpr std::u16string_view kHolesTooltip = u"螺栓连接孔规格";
 constexpr std::u16string_view kSectionTooltip = u"规格：h*b*d*t (高度*腿宽*腰厚*平均腿厚)";
 
 BoxLayout Shown(std::u16string_view caption, std::u16string_view tooltip = {}) {
-  return {true, std::u16string(caption), std::u16string(tooltip)};
+  return {true, false, std::u16string(caption), std::u16string(tooltip)};
 }
 
 KindLayout Fastener(BoxLayout length, std::u16string_view detailTooltip) {
@@ -160,7 +160,10 @@ std::vector<BoxStep> KindSteps(CalcKind kind) {
 const KindLayout& LayoutOf(CalcKind kind) {
   static const auto layouts = [] {
     std::array<KindLayout, kKindCount> all;
-    for (int k = 0; k < kKindCount; ++k) all[k] = MakeLayout(static_cast<CalcKind>(k));
+    for (int k = 0; k < kKindCount; ++k) {
+      all[k] = MakeLayout(static_cast<CalcKind>(k));
+      for (std::size_t b = 1; b < all[k].boxes.size(); ++b) all[k].boxes[b].editable = true;
+    }
     return all;
   }();
   const auto index = static_cast<std::size_t>(kind);

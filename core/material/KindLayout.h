@@ -33,6 +33,7 @@ namespace mevrik::material {
 
 struct BoxLayout {
   bool shown = false;
+  bool editable = false;   // CombSR(0) is a select-only list, boxes 1-3 take typing
   std::u16string caption;  // LabSM(k); the last character is a colon
   std::u16string tooltip;  // CombSR(k) tooltip set by the switch ("可进行乘法运算" or empty)
 };

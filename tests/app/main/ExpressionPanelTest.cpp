@@ -152,6 +152,19 @@ TEST_F(ExpressionPanelTest, FunctionButtonsWrapTheSelectionAndKeepItSelected) {
   }
 }
 
+TEST_F(ExpressionPanelTest, ClickingAFunctionButtonTakesTheSelectionFromTheFocusedBox) {
+  window->show();
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  Box()->setFocus();
+  Type(QStringLiteral("2+30"));
+  Box()->lineEdit()->setSelection(2, 2);
+  QTest::mouseClick(Button(QStringLiteral("CmdHanShu_3")), Qt::LeftButton);
+  EXPECT_EQ(Box()->currentText(), QStringLiteral("2+Cos(30)"));
+  EXPECT_EQ(Box()->lineEdit()->selectedText(), QStringLiteral("30"));
+  EXPECT_TRUE(Box()->hasFocus());
+}
+
 TEST_F(ExpressionPanelTest, PasteAndCalculateUsesTheClipboard) {
   clipboard.content = QStringLiteral("6*7");
   Button(QStringLiteral("CmdZT"))->click();

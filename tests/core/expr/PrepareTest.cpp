@@ -284,6 +284,18 @@ TEST(BDSJS, TrigonometryHelpCountdown) {
     EXPECT_EQ(countdown.reads, 1) << c.texts.back();
     EXPECT_FALSE(run.flags.trigHelp);
   }
+  FakeCountdown due(0);
+  Session shown(false, &due);
+  shown.Calculate("Tan90");
+  ASSERT_EQ(shown.notices.boxes.size(), 2u);  // then the bracket completion notice
+  const Box& help = shown.notices.boxes[0];
+  EXPECT_EQ(help.kind, BoxKind::Information);
+  EXPECT_EQ(help.title, "注意！");
+  EXPECT_TRUE(help.text.ends_with("\r\n    ⑥、本说明程序每隔三次运行显示一次。"));
+  size_t lineBreaks = 0;
+  for (size_t at = 0; (at = help.text.find("\r\n", at)) != std::string::npos; ++at) ++lineBreaks;
+  EXPECT_EQ(lineBreaks, 9u) << "ten pieces, the second one empty";
+
   Session noConfiguration;
   noConfiguration.Calculate("sin(30)");
   EXPECT_EQ(noConfiguration.notices.boxes.size(), 0u);

@@ -50,6 +50,9 @@ TEST(KindLayout, EachKindShowsItsBoxesWithTheirCaptions) {
     EXPECT_EQ(layout.variantMenuEnabled,
               c.kind == CalcKind::SpringWasher || c.kind == CalcKind::SquareBevelWasher);
   }
+  EXPECT_FALSE(LayoutOf(CalcKind::HexNut).boxes[0].editable);
+  EXPECT_TRUE(LayoutOf(CalcKind::SteelPlate).boxes[2].editable);
+  EXPECT_TRUE(LayoutOf(CalcKind::HexNut).boxes[1].editable);  // hidden, but typed into when shown
   EXPECT_EQ(LayoutOf(CalcKind::SteelPlate).boxes[2].tooltip, u"可进行乘法运算");
   EXPECT_EQ(LayoutOf(CalcKind::Angle).boxes[3].tooltip, u"可进行乘法运算");
   EXPECT_EQ(LayoutOf(CalcKind::RoundBar).boxes[2].tooltip, u"");

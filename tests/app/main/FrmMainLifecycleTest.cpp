@@ -1,0 +1,286 @@
+// Start-up, shut-down, titles, the kind switch skeleton, the status clock and the about box of
+// the real window, across two lifetimes where the history must survive.
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QToolButton>
+
+#include <gmock/gmock.h>
+
+#include "MainWindowFixture.h"
+#include "app/AppVersion.h"
+#include "app/main/FrmAbout.h"
+#include "app/main/KindSwitch.h"
+#include "app/main/StatusClock.h"
+
+namespace mevrik::testing {
+namespace {
+
+using ::testing::ElementsAre;
+
+class FrmMainLifecycleTest : public MainWindowTest {
+protected:
+  QAction* Action(const QString& name) const { return window->findChild<QAction*>(name); }
+  QString Title(const char* middle, bool onTop, bool startUp = false) const {
+    return QStringLiteral("Mevrik") + (startUp ? QStringLiteral("→") : QStringLiteral(" →")) +
+           QString::fromUtf8(middle) + app::VersionText() +
+           (onTop ? QStringLiteral("-[置顶]") : QString());
+  }
+};
+
+TEST_F(FrmMainLifecycleTest, FirstStartCreatesTheFileWithItsKeys) {
+  Open();
+  EXPECT_TRUE(loaded);
+  EXPECT_TRUE(boxes.shown.isEmpty());
+  const struct {
+    const char* section;
+    const char* key;
+    const char* value;
+  } keys[] = {{"定时关机", "关机时间", "2026/12/04 00.00"},
+              {"标准代号", "地脚螺栓", "GB/T 799-2020"},
+              {"计算式", "说明", "0"},
+              {"计算式", "记录", "1"},
+              {"计算式", "数量", "0"}};
+  for (const auto& k : keys) {
+    EXPECT_EQ(Stored(QString::fromUtf8(k.section), QString::fromUtf8(k.key)),
+              QString::fromUtf8(k.value))
+        << k.key;
+  }
+}
+
+TEST_F(FrmMainLifecycleTest, StartsOnTopInTheExpressionLayout) {
+  Open();
+  EXPECT_EQ(window->windowTitle(), Title("计算式 _", true, true));
+  EXPECT_THAT(top.calls, ElementsAre(true));
+  EXPECT_EQ(window->State().CurrentKind, 0);
+  EXPECT_TRUE(Action(QStringLiteral("MnuJS_0"))->isChecked());
+  EXPECT_TRUE(Find<QToolButton>(QStringLiteral("OptT_0"))->isChecked());
+  EXPECT_EQ(Status(1), QStringLiteral("度 °"));
+  EXPECT_EQ(Status(2), QStringLiteral("计算式"));
+  EXPECT_EQ(Status(3), QStringLiteral("10:30"));
+  EXPECT_EQ(Status(4), QStringLiteral("2026-12-04  星期五"));
+  EXPECT_FALSE(Find<QPushButton>(QStringLiteral("CmdOK"))->isEnabled());
+  EXPECT_EQ(window->width(), 556);
+  QMenu* kinds = Find<QMenu>(QStringLiteral("MnuF"));
+  QStringList captions;
+  for (QAction* item : kinds->actions())
+    if (!item->isSeparator()) captions << item->text();
+  EXPECT_EQ(captions.size(), 14);
+  EXPECT_EQ(captions.mid(11), (QStringList{QStringLiteral("钢管"), QStringLiteral("钢板"),
+                                           QStringLiteral("退  出")}));
+}
+
+TEST_F(FrmMainLifecycleTest, AlwaysOnTopSwitchSetsTheTitleForms) {
+  Open();
+  Trigger(QStringLiteral("MnuS_Top"));
+  EXPECT_EQ(window->windowTitle(), Title("计算式 _", false));
+  Trigger(QStringLiteral("MnuS_Top"));
+  EXPECT_EQ(window->windowTitle(), Title("计算式 _", true));
+  EXPECT_THAT(top.calls, ElementsAre(true, false, true));
+}
+
+TEST_F(FrmMainLifecycleTest, RestoringFromMinimisedReassertsTopOnlyWhileSwitchedOn) {
+  Open();
+  window->setWindowState(Qt::WindowMinimized);
+  window->setWindowState(Qt::WindowNoState);
+  EXPECT_THAT(top.calls, ElementsAre(true, true));
+  Trigger(QStringLiteral("MnuS_Top"));
+  window->setWindowState(Qt::WindowMinimized);
+  window->setWindowState(Qt::WindowNoState);
+  EXPECT_THAT(top.calls, ElementsAre(true, true, false));
+}
+
+TEST_F(FrmMainLifecycleTest, HandOverCommandNormalRestoresTheWindow) {
+  Open();
+  window->showMinimized();
+  window->Form_LinkExecute(QStringLiteral("normal"));
+  EXPECT_TRUE(window->isMinimized()) << "the command is case-sensitive";
+  window->Form_LinkExecute(QStringLiteral("Normal"));
+  EXPECT_FALSE(window->isMinimized());
+  EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(FrmMainLifecycleTest, HistorySurvivesARestartUpToItsLimit) {
+  Open();
+  Trigger(QStringLiteral("MSBDSSL_3"));  // 24
+  for (int i = 1; i <= 20; ++i) Calculate(QStringLiteral("%1+1").arg(i));
+  Trigger(QStringLiteral("MSBDSSL_1"));  // 8, the list keeps its 20 entries in this run
+  ASSERT_EQ(Box()->count(), 20);
+  Find<QPushButton>(QStringLiteral("CmdEnd"))->click();
+  EXPECT_EQ(windowEnds, 1);
+  window.reset();
+  EXPECT_EQ(Stored(QStringLiteral("计算式"), QStringLiteral("数量")), QStringLiteral("8"));
+  EXPECT_EQ(Stored(QStringLiteral("计算式"), QStringLiteral("记录0")), QStringLiteral("20+1"));
+  EXPECT_EQ(Stored(QStringLiteral("计算式"), QStringLiteral("记录19")), QStringLiteral("1+1"));
+
+  Open();
+  ASSERT_EQ(Box()->count(), 8);
+  EXPECT_EQ(Box()->itemText(0), QStringLiteral("20+1"));
+  EXPECT_EQ(Box()->itemText(7), QStringLiteral("13+1"));
+  EXPECT_EQ(Box()->currentText(), QString()) << "the box starts empty";
+  EXPECT_TRUE(Action(QStringLiteral("MSBDSSL_1"))->isChecked());
+}
+
+TEST_F(FrmMainLifecycleTest, NoHistoryKeptLeavesTheStoredOneAlone) {
+  Store(QStringLiteral("计算式"), QStringLiteral("记录"), QStringLiteral("0"));
+  Store(QStringLiteral("计算式"), QStringLiteral("数量"), QStringLiteral("2"));
+  Store(QStringLiteral("计算式"), QStringLiteral("记录0"), QStringLiteral("5*5"));
+  Store(QStringLiteral("计算式"), QStringLiteral("记录1"), QStringLiteral("6*6"));
+  Open();
+  EXPECT_EQ(Box()->count(), 0) << "不记录 loads nothing";
+  Calculate(QStringLiteral("7*7"));
+  EXPECT_EQ(Result(), QStringLiteral("49.00"));
+  Close();
+  EXPECT_EQ(Stored(QStringLiteral("计算式"), QStringLiteral("数量")), QStringLiteral("2"));
+  EXPECT_EQ(Stored(QStringLiteral("计算式"), QStringLiteral("记录0")), QStringLiteral("5*5"));
+}
+
+TEST_F(FrmMainLifecycleTest, BlankStoredEntriesAreSkipped) {
+  Store(QStringLiteral("计算式"), QStringLiteral("数量"), QStringLiteral("3"));
+  Store(QStringLiteral("计算式"), QStringLiteral("记录0"), QStringLiteral("  1+2 "));
+  Store(QStringLiteral("计算式"), QStringLiteral("记录2"), QStringLiteral("3+4"));
+  Open();
+  EXPECT_EQ(Box()->count(), 2);
+  EXPECT_EQ(Box()->itemText(0), QStringLiteral("1+2"));
+}
+
+TEST_F(FrmMainLifecycleTest, PendingShutdownCheckMarkFromTheStoredTime) {
+  const struct {
+    const char* stored;
+    bool checked;
+  } cases[] = {{"2026/12/04 17:30", true},
+               {"2026/12/04 09:00", false},
+               {"2026/12/05 08:00", false},
+               {"2026/12/04 00.00", false}};
+  for (const auto& c : cases) {
+    Store(QStringLiteral("定时关机"), QStringLiteral("关机时间"), QLatin1String(c.stored));
+    Open();
+    EXPECT_EQ(Action(QStringLiteral("MnuDSGJ"))->isChecked(), c.checked) << c.stored;
+    Close();
+  }
+}
+
+TEST_F(FrmMainLifecycleTest, UnwritableFolderShowsTheDialogOnceAndRunsWithoutKeeping) {
+  QFile blocker(dir.filePath(QStringLiteral("not-a-folder")));
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  ini = nullptr;
+  const QString path = dir.filePath(QStringLiteral("not-a-folder/VEXTAL_Config.ini"));
+  ini = std::make_unique<config::RWini>(path, boxes, [this] { ++programEnds; });
+  const app::AppServices services{.boxes = &boxes,
+                                  .clock = &clock,
+                                  .shell = &shell,
+                                  .config = ini.get(),
+                                  .clipboard = &clipboard,
+                                  .top = &top};
+  window = std::make_unique<app::FrmMain>(services, [this] { ++windowEnds; });
+  EXPECT_TRUE(window->Form_Load());
+  ASSERT_EQ(boxes.shown.size(), 1);
+  EXPECT_TRUE(boxes.shown[0].text.startsWith(QStringLiteral("  错误：53——")));
+  EXPECT_EQ(programEnds, 0);
+  Calculate(QStringLiteral("1+2"));
+  EXPECT_EQ(Result(), QStringLiteral("3.000"));
+}
+
+TEST_F(FrmMainLifecycleTest, ValuesTheWindowCannotUseEndTheStartUp) {
+  const char* cases[] = {"99999", "7"};  // beyond 16 bits; no such history-size item
+  for (const char* stored : cases) {
+    boxes.shown.clear();
+    Store(QStringLiteral("计算式"), QStringLiteral("记录"), QLatin1String(stored));
+    Open();
+    EXPECT_FALSE(loaded) << stored;
+    ASSERT_EQ(boxes.shown.size(), 1) << stored;
+    EXPECT_TRUE(boxes.shown[0].text.startsWith(QStringLiteral("  未知错误："))) << stored;
+    window.reset();
+  }
+}
+
+class CountingWeightKinds final : public app::WeightKinds {
+public:
+  void SetUpKind(int kind) override { setUps.push_back(kind); }
+  void Calculate() override { ++calculations; }
+  std::vector<int> setUps;
+  int calculations = 0;
+};
+
+TEST_F(FrmMainLifecycleTest, EachSelectorSwitchesTheKindExactlyOnce) {
+  Open();
+  CountingWeightKinds weight;
+  window->Kinds().SetWeightKinds(&weight);
+  QComboBox* dropDown = Find<QComboBox>(QStringLiteral("CombJS"));
+
+  Trigger(QStringLiteral("MnuJS_7"));
+  dropDown->setCurrentIndex(9);
+  Find<QToolButton>(QStringLiteral("OptT_3"))->click();
+  Find<QToolButton>(QStringLiteral("OptT_3"))->click();
+  Trigger(QStringLiteral("MnuJS_3"));
+  EXPECT_THAT(weight.setUps, ElementsAre(7, 9, 3));
+
+  EXPECT_EQ(dropDown->currentIndex(), 3);
+  EXPECT_TRUE(Action(QStringLiteral("MnuJS_3"))->isChecked());
+  EXPECT_EQ(Status(2), QStringLiteral("六角螺母"));
+  EXPECT_EQ(Find<QLabel>(QStringLiteral("LabStB_2"))->toolTip(), QStringLiteral("六角螺母"));
+  EXPECT_EQ(window->windowTitle(), Title("六角螺母 _", true));
+  EXPECT_FALSE(Box()->isVisibleTo(window.get()));
+  EXPECT_TRUE(Find<QLabel>(QStringLiteral("LabDanZhong"))->isVisibleTo(window.get()));
+  EXPECT_FALSE(Find<QMenu>(QStringLiteral("MSjd"))->isEnabled());
+  EXPECT_TRUE(Find<QMenu>(QStringLiteral("MSCZ"))->isEnabled());
+  Find<QPushButton>(QStringLiteral("CmdOK"))->click();
+  EXPECT_EQ(weight.calculations, 1);
+
+  Trigger(QStringLiteral("MnuJS_0"));
+  EXPECT_TRUE(Box()->isVisibleTo(window.get()));
+  EXPECT_EQ(Status(1), QStringLiteral("度 °"));
+  EXPECT_EQ(dropDown->currentText(), QStringLiteral("表达式"));
+  EXPECT_THAT(weight.setUps, ElementsAre(7, 9, 3));
+}
+
+TEST_F(FrmMainLifecycleTest, ClockWritesTimeAndChineseWeekday) {
+  const char* weekdays[] = {"  星期一", "  星期二", "  星期三", "  星期四",
+                            "  星期五", "  星期六", "  星期日"};
+  const QDate monday(2026, 11, 30);
+  for (int i = 0; i < 7; ++i) {
+    const QDateTime at(monday.addDays(i), QTime(21, 5));
+    EXPECT_EQ(app::StatusClock::DateText(at),
+              monday.addDays(i).toString(QStringLiteral("yyyy-MM-dd")) + QString::fromUtf8(weekdays[i]));
+    EXPECT_EQ(app::StatusClock::TimeText(at), QStringLiteral("21:05"));
+  }
+}
+
+TEST_F(FrmMainLifecycleTest, AboutBoxOpensTheConfigurationFile) {
+  Open();
+  Trigger(QStringLiteral("MnuH_About"));
+  auto* about = window->findChild<app::FrmAbout*>();
+  ASSERT_NE(about, nullptr);
+  auto* edit = about->findChild<QLabel*>(QStringLiteral("LabBJPZ"));
+  ASSERT_NE(edit, nullptr);
+  EXPECT_EQ(edit->text(), QStringLiteral("编辑配置"));
+  EXPECT_EQ(edit->toolTip(), QStringLiteral("双击编辑配置"));
+  QTest::mouseDClick(edit, Qt::LeftButton);
+  EXPECT_EQ(shell.opened, QStringList{ConfigPath()});
+  EXPECT_TRUE(about->findChild<QLabel*>(QStringLiteral("LabVersion"))->text().endsWith(app::VersionText()));
+}
+
+TEST_F(FrmMainLifecycleTest, InputsHaveCaptionsOrAccessibleNames) {
+  Open();
+  for (const char* name : {"CombBDS", "TxtJieGuo"}) {
+    auto* input = Find<QWidget>(QLatin1String(name));
+    bool hasBuddy = false;
+    for (QLabel* label : window->findChildren<QLabel*>()) hasBuddy |= label->buddy() == input;
+    EXPECT_TRUE(hasBuddy) << name;
+  }
+  QStringList unnamed;
+  for (QWidget* widget : window->findChildren<QWidget*>()) {
+    const QString name = widget->objectName();
+    const bool captionless = name.startsWith(QStringLiteral("OptT_")) ||
+                             name.startsWith(QStringLiteral("LabStB_")) ||
+                             name == QStringLiteral("TxtJieGuo");
+    if (captionless && widget->accessibleName().isEmpty()) unnamed << name;
+  }
+  EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(u' ').toStdString();
+}
+
+}  // namespace
+}  // namespace mevrik::testing
