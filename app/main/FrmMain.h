@@ -15,6 +15,9 @@ namespace mevrik::app {
 
 class ExpressionPanel;
 class KindSwitch;
+class LinkEditor;
+class LinkMenus;
+class StatisticsList;
 class StatusClock;
 class ToolWindowOpeners;
 
@@ -64,6 +67,9 @@ private:
   void LoadSteps();
   void ConnectWindowHandlers();
   QString KindTitleText() const;
+  // FrmMainLinks.cpp: the statistics list, the link menus and the link editor.
+  void CreateStatisticsAndLinks();
+  void LoadLinkMenus();
 
   AppServices services_;
   std::function<void()> endProgram_;
@@ -74,6 +80,9 @@ private:
   std::unique_ptr<ExpressionPanel> expression_;
   std::unique_ptr<KindSwitch> kinds_;
   std::unique_ptr<ToolWindowOpeners> tools_;
+  std::unique_ptr<StatisticsList> statistics_;
+  std::unique_ptr<LinkMenus> links_;
+  std::unique_ptr<LinkEditor> linkEditor_;
 };
 
 }  // namespace mevrik::app
