@@ -129,8 +129,11 @@ int main(int argc, char** argv) {
       cpu.push_back(s.cpuMilliseconds);
       memory.push_back(s.residentKb);
     }
-    std::printf("%-28s mapped after %6.1f ms, cpu %5.0f ms, resident %5.1f MB (median of %d)\n",
-                programs[p][0], Median(times), Median(cpu),
+    std::string label = programs[p][0];
+    label = label.substr(label.rfind('/') + 1);
+    if (programs[p].size() > 1) label += std::string(" ") + programs[p][1];
+    std::printf("%-24s mapped after %6.1f ms, cpu %5.0f ms, resident %5.1f MB (median of %d)\n",
+                label.c_str(), Median(times), Median(cpu),
                 static_cast<double>(Median(memory)) / 1024.0, runs);
   }
   xcb_disconnect(x);

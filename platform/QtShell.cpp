@@ -27,7 +27,10 @@ bool QtShell::open(const QString& target) {
     return true;
   }
   const QUrl url = TargetUrl(target);
-  return url.isValid() && QDesktopServices::openUrl(url);
+  if (!url.isValid()) return false;
+  // The desktop's opener reports success for a file that is not there; the system does not.
+  if (url.isLocalFile() && !QFileInfo::exists(url.toLocalFile())) return false;
+  return QDesktopServices::openUrl(url);
 }
 
 bool QtShell::start(const QString& commandLine) {

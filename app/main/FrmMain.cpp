@@ -9,11 +9,14 @@
 #include "app/main/ExpressionPanel.h"
 #include "app/main/FrmAbout.h"
 #include "app/main/KindSwitch.h"
+#include "app/main/LinkEditor.h"
+#include "app/main/LinkMenus.h"
+#include "app/main/StatisticsList.h"
 #include "app/main/StatusClock.h"
+#include "app/main/ToolWindowOpeners.h"
 #include "app/main/Twips.h"
 #include "app/main/WeightMainWindow.h"
 #include "app/main/WeightPanel.h"
-#include "app/tools/ConnectionHoleOpener.h"
 #include "core/material/KindLayout.h"
 #include "platform/AlwaysOnTop.h"
 
@@ -32,8 +35,9 @@ FrmMain::FrmMain(const AppServices& services, std::function<void()> endProgram, 
                                                   [this] { CmdOK_Click(); });
   kinds_ = std::make_unique<KindSwitch>(c_, m_, state_,
                                         [this](const QString& middle) { SetTitle(middle); });
-  holes_ = std::make_unique<tools::ConnectionHoleOpener>(*services_.boxes, this);
-  weight_ = MakeMainWeightPanel(*this, *holes_);
+  tools_ = std::make_unique<ToolWindowOpeners>(services_, m_, this);
+  CreateStatisticsAndLinks();
+  weight_ = MakeMainWeightPanel(*this);
   kinds_->SetWeightKinds(weight_.get());
   ConnectWindowHandlers();
   SetFormWidthTwips(8340);

@@ -11,16 +11,16 @@
 #include "app/main/MainMenus.h"
 #include "app/main/MainState.h"
 
-namespace mevrik::tools {
-class ConnectionHoleOpener;
-}
-
 namespace mevrik::app {
 
 class ExpressionPanel;
 class WeightPanel;
 class KindSwitch;
+class LinkEditor;
+class LinkMenus;
+class StatisticsList;
 class StatusClock;
+class ToolWindowOpeners;
 
 class FrmMain : public QMainWindow {
   Q_OBJECT
@@ -56,10 +56,9 @@ public:
   const AppServices& Services() const { return services_; }
   ExpressionPanel& Expression() { return *expression_; }
   KindSwitch& Kinds() { return *kinds_; }
-  // The weight kinds 1-12, and the connection-hole window that their "▼" and the menu
-  // "型钢连接孔" share, so both remember one selected section kind.
+  ToolWindowOpeners& Tools() { return *tools_; }
+  // The weight kinds 1-12.
   WeightPanel& Weight() { return *weight_; }
-  tools::ConnectionHoleOpener& ConnectionHoles() { return *holes_; }
 
 protected:
   void changeEvent(QEvent* event) override;
@@ -71,6 +70,9 @@ private:
   void LoadSteps();
   void ConnectWindowHandlers();
   QString KindTitleText() const;
+  // FrmMainLinks.cpp: the statistics list, the link menus and the link editor.
+  void CreateStatisticsAndLinks();
+  void LoadLinkMenus();
 
   AppServices services_;
   std::function<void()> endProgram_;
@@ -80,7 +82,10 @@ private:
   StatusClock* clock_ = nullptr;
   std::unique_ptr<ExpressionPanel> expression_;
   std::unique_ptr<KindSwitch> kinds_;
-  std::unique_ptr<tools::ConnectionHoleOpener> holes_;
+  std::unique_ptr<ToolWindowOpeners> tools_;
+  std::unique_ptr<StatisticsList> statistics_;
+  std::unique_ptr<LinkMenus> links_;
+  std::unique_ptr<LinkEditor> linkEditor_;
   std::unique_ptr<WeightPanel> weight_;
 };
 

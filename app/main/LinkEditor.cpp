@@ -44,6 +44,8 @@ LinkEditor::LinkEditor(LinkEditorWindow window, LinkEditorServices services, QOb
 void LinkEditor::BuildPanel() {
   QWidget* panel = w_.PicSet;
   panel->setObjectName("PicSet");
+  // An opaque panel over the calculator and the kind selectors, which it covers while open.
+  panel->setAutoFillBackground(true);
   optGroup_ = new QButtonGroup(panel);
   const char* const optCaptions[] = {"【链接】菜单", "【其它】菜单"};
   for (int i = 0; i < 2; ++i) {
@@ -110,6 +112,7 @@ void LinkEditor::MnuZDYLJ_Click() {
   w_.MnuF->menuAction()->setEnabled(false);
   EnableLinkMenus();
   w_.PicMain->hide();
+  w_.PicSet->raise();
   w_.PicSet->show();
   ShowCount();
   Labljsm_->hide();

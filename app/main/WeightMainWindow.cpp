@@ -2,20 +2,19 @@
 
 #include "app/main/ExpressionPanel.h"
 #include "app/main/FrmMain.h"
+#include "app/main/ToolWindowOpeners.h"
 #include "app/main/WeightPanel.h"
-#include "app/tools/ConnectionHoleOpener.h"
 
 namespace mevrik::app {
 
-std::unique_ptr<WeightPanel> MakeMainWeightPanel(FrmMain& window,
-                                                 tools::ConnectionHoleOpener& holes) {
+std::unique_ptr<WeightPanel> MakeMainWeightPanel(FrmMain& window) {
   MainState& state = window.State();
   WeightHooks hooks;
   hooks.exprContext = [&window] { return window.Expression().Context(false); };
   hooks.autoCopy = [&window] { window.Expression().AutoCopy(); };
   hooks.calculate = [&window] { window.CmdOK_Click(); };
   hooks.setTitle = [&window](const QString& middle) { window.SetTitle(middle); };
-  hooks.openSectionHoles = [&holes](int section) { holes.open(section); };
+  hooks.openSectionHoles = [&window](int section) { window.Tools().OpenConnectionHoles(section); };
   const AppServices& services = window.Services();
   return std::make_unique<WeightPanel>(
       &window, WeightState{state.CurrentKind, state.Catalogue, state.Material, state.Precision},

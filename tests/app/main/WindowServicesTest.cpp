@@ -9,6 +9,11 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <QDialogButtonBox>
+#include <QFontInfo>
+#include <QPushButton>
+
+#include "app/main/ChineseLook.h"
 #include "platform/QtAlwaysOnTop.h"
 #include "platform/QtInstanceChannel.h"
 #include "platform/QtShell.h"
@@ -141,6 +146,19 @@ TEST(QtShellTest, DryRunReportsTheExactTargetAndCommandAndRunsNothing) {
   const std::string said = ::testing::internal::GetCapturedStderr();
   EXPECT_NE(said.find("https://www.baidu.com/"), std::string::npos) << said;
   EXPECT_NE(said.find("calc.exe \"a b\""), std::string::npos) << said;
+}
+
+TEST(ChineseLookTest, StandardButtonsInChineseAndSimplifiedGlyphsOnAnyLocale) {
+  QLocale::setDefault(QLocale::c());
+  app::ApplyChineseLook(*qApp);
+  QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel |
+                           QDialogButtonBox::Yes | QDialogButtonBox::No);
+  EXPECT_EQ(buttons.button(QDialogButtonBox::Ok)->text(), QStringLiteral("确定"));
+  EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("取消"));
+  EXPECT_EQ(buttons.button(QDialogButtonBox::Yes)->text().left(1), QStringLiteral("是"));
+  EXPECT_EQ(buttons.button(QDialogButtonBox::No)->text().left(1), QStringLiteral("否"));
+  EXPECT_EQ(QFontInfo(QApplication::font()).family(), QStringLiteral("Noto Sans CJK SC"));
+  EXPECT_EQ(QLocale().language(), QLocale::Chinese);
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "WeightFixture.h"
-#include "app/tools/ConnectionHoleOpener.h"
+#include "app/main/ToolWindowOpeners.h"
 
 namespace mevrik::testing {
 namespace {
@@ -153,9 +153,9 @@ TEST_F(WeightKindsTest, PickerOpensTheConnectionHoleWindowForSectionsAndAlternat
     SelectKind(kind);
     QTest::mouseClick(Picker(), Qt::LeftButton);
     colours << TextColour(Picker());
-    sections << window->ConnectionHoles().selectedKind();
-    ASSERT_NE(window->ConnectionHoles().window(), nullptr);
-    EXPECT_TRUE(window->ConnectionHoles().window()->isVisible());
+    sections << window->Tools().ConnectionHoles().selectedKind();
+    ASSERT_NE(window->Tools().ConnectionHoles().window(), nullptr);
+    EXPECT_TRUE(window->Tools().ConnectionHoles().window()->isVisible());
   }
   EXPECT_EQ(sections, (QList<int>{0, 1, 2}));
   EXPECT_EQ(colours, (QList<QColor>{kRed, kBlue, kRed}));
