@@ -9,7 +9,11 @@
 #include "app/main/ExpressionPanel.h"
 #include "app/main/FrmAbout.h"
 #include "app/main/KindSwitch.h"
+#include "app/main/LinkEditor.h"
+#include "app/main/LinkMenus.h"
+#include "app/main/StatisticsList.h"
 #include "app/main/StatusClock.h"
+#include "app/main/ToolWindowOpeners.h"
 #include "app/main/Twips.h"
 #include "core/material/KindLayout.h"
 #include "platform/AlwaysOnTop.h"
@@ -29,6 +33,8 @@ FrmMain::FrmMain(const AppServices& services, std::function<void()> endProgram, 
                                                   [this] { CmdOK_Click(); });
   kinds_ = std::make_unique<KindSwitch>(c_, m_, state_,
                                         [this](const QString& middle) { SetTitle(middle); });
+  tools_ = std::make_unique<ToolWindowOpeners>(services_, m_, this);
+  CreateStatisticsAndLinks();
   ConnectWindowHandlers();
   SetFormWidthTwips(8340);
 }

@@ -15,7 +15,11 @@ namespace mevrik::app {
 
 class ExpressionPanel;
 class KindSwitch;
+class LinkEditor;
+class LinkMenus;
+class StatisticsList;
 class StatusClock;
+class ToolWindowOpeners;
 
 class FrmMain : public QMainWindow {
   Q_OBJECT
@@ -51,6 +55,7 @@ public:
   const AppServices& Services() const { return services_; }
   ExpressionPanel& Expression() { return *expression_; }
   KindSwitch& Kinds() { return *kinds_; }
+  ToolWindowOpeners& Tools() { return *tools_; }
 
 protected:
   void changeEvent(QEvent* event) override;
@@ -62,6 +67,9 @@ private:
   void LoadSteps();
   void ConnectWindowHandlers();
   QString KindTitleText() const;
+  // FrmMainLinks.cpp: the statistics list, the link menus and the link editor.
+  void CreateStatisticsAndLinks();
+  void LoadLinkMenus();
 
   AppServices services_;
   std::function<void()> endProgram_;
@@ -71,6 +79,10 @@ private:
   StatusClock* clock_ = nullptr;
   std::unique_ptr<ExpressionPanel> expression_;
   std::unique_ptr<KindSwitch> kinds_;
+  std::unique_ptr<ToolWindowOpeners> tools_;
+  std::unique_ptr<StatisticsList> statistics_;
+  std::unique_ptr<LinkMenus> links_;
+  std::unique_ptr<LinkEditor> linkEditor_;
 };
 
 }  // namespace mevrik::app

@@ -39,6 +39,7 @@ bool FrmMain::Form_Load() {
 void FrmMain::LoadSteps() {
   config::RWini& ini = *services_.config;
   kinds_->AddKinds();
+  LoadLinkMenus();
 
   const QDateTime now = services_.clock->now();
   const QString shutdownAt = ini.GetIniS(QStringLiteral("定时关机"), QStringLiteral("关机时间"),

@@ -56,28 +56,26 @@ LinkMenus::LinkMenus(LinkMenuWidgets widgets, LinkServices services, QObject* pa
   others_ = {widgets.MnuQTT, widgets.gqt, kOthersSection, "MnuQT_ZDY", {}};
   for (int i = 0; i < static_cast<int>(fixed_.size()); ++i)
     connect(fixed_[i], &QAction::triggered, this, [this, i] { MnuLJ_LJie_Click(i); });
-  for (UserLinks* links : {&links_, &others_}) {
-    links->separator->setVisible(false);
-    AddItem(*links)->setVisible(false);
-  }
+  Connect(links_, widgets.MnuLJ_ZDY0);
+  Connect(others_, widgets.MnuQT_ZDY0);
 }
 
-QAction* LinkMenus::AddItem(UserLinks& links) {
+void LinkMenus::Connect(UserLinks& links, QAction* item) {
   const int index = static_cast<int>(links.items.size());
-  QAction* item = links.menu->addAction(QString());
-  item->setObjectName(links.itemName + "_" + QString::number(index));
   const QString section = links.section;
   connect(item, &QAction::triggered, this, [this, section, index] { OpenLink(section, index); });
   links.items.append(item);
+}
+
+QAction* LinkMenus::AddItem(UserLinks& links) {
+  QAction* item = links.menu->addAction(QString());
+  item->setObjectName(links.itemName + "_" + QString::number(links.items.size()));
+  Connect(links, item);
   return item;
 }
 
 LinkMenus::UserLinks& LinkMenus::LinksOf(const QString& section) {
   return section == kLinksSection ? links_ : others_;
-}
-
-QMenu* LinkMenus::MenuOf(const QString& section) const {
-  return section == kLinksSection ? links_.menu : others_.menu;
 }
 
 void LinkMenus::Load() {

@@ -26,12 +26,16 @@ class Shell;
 
 namespace mevrik::app {
 
+// The menus as the window builds them: each ends with its separator and the user's link item 0,
+// both hidden; the items from 1 on are made here while they are needed.
 struct LinkMenuWidgets {
   QMenu* MnuLJ = nullptr;
   std::array<QAction*, 3> MnuLJ_LJie{};  // "我的电脑", "计算器", "百度一下"
   QAction* glj = nullptr;                // separator before the user's links
+  QAction* MnuLJ_ZDY0 = nullptr;
   QMenu* MnuQTT = nullptr;
   QAction* gqt = nullptr;
+  QAction* MnuQT_ZDY0 = nullptr;
 };
 
 struct LinkServices {
@@ -63,8 +67,6 @@ public:
   void MnuQT_ZDY_Click(int index);
   void OpenLink(const QString& section, int index);
 
-  QMenu* MenuOf(const QString& section) const;
-
 private:
   struct UserLinks {
     QMenu* menu = nullptr;
@@ -73,6 +75,8 @@ private:
     QString itemName;        // objectName stem of the items: "MnuLJ_ZDY"
     QList<QAction*> items;   // item 0 always exists; the others only while needed
   };
+
+  void Connect(UserLinks& links, QAction* item);
 
   UserLinks& LinksOf(const QString& section);
   QAction* AddItem(UserLinks& links);

@@ -1,12 +1,12 @@
 #include "app/main/StatisticsList.h"
 
-#include <QEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <utility>
 
+#include "app/main/EventHooks.h"
 #include "core/text/NumberReaders.h"
 #include "core/text/NumberWriters.h"
 
@@ -19,38 +19,18 @@ QString SumText(float sum) { return QString::fromStdU16String(text::ShortText(su
 
 StatisticsList::StatisticsList(StatisticsWidgets widgets, StatisticsHooks hooks, QObject* parent)
     : QObject(parent), w_(widgets), hooks_(std::move(hooks)) {
-  w_.CmdTJ->setObjectName("CmdTJ");
-  w_.ListTJ->setObjectName("ListTJ");
-  w_.LabTJ->setObjectName("LabTJ");
-  w_.LabTJQK->setObjectName("LabTJQK");
-  w_.CmdTJ->setText("统计");
-  w_.ListTJ->setToolTip("双击剔除");
-  w_.LabTJ->setToolTip("点击复制");
-  w_.LabTJQK->setText("清空");
-  w_.LabTJQK->setToolTip("双击清空");
   w_.ListTJ->setSelectionMode(QAbstractItemView::SingleSelection);
-  w_.CmdTJ->setEnabled(hooks_.copyEnabled());
 
   connect(w_.CmdTJ, &QPushButton::clicked, this, &StatisticsList::CmdTJ_Click);
   connect(w_.ListTJ, &QListWidget::itemSelectionChanged, this, [this] {
     if (!w_.ListTJ->selectedItems().isEmpty()) ListTJ_Click();
   });
-  w_.ListTJ->viewport()->installEventFilter(this);
-  w_.LabTJ->installEventFilter(this);
-  w_.LabTJQK->installEventFilter(this);
+  // The view's own signal, so that the double-click does not go on to select the entry that
+  // moves up under the mouse.
+  connect(w_.ListTJ, &QListWidget::itemDoubleClicked, this, [this] { ListTJ_DblClick(); });
+  OnClick(w_.LabTJ, [this] { LabTJ_Click(); });
+  OnDoubleClick(w_.LabTJQK, [this] { LabTJQK_DblClick(); });
 }
-
-bool StatisticsList::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == w_.ListTJ->viewport() && event->type() == QEvent::MouseButtonDblClick) {
-    ListTJ_DblClick();
-    return true;
-  }
-  if (watched == w_.LabTJ && event->type() == QEvent::MouseButtonRelease) LabTJ_Click();
-  if (watched == w_.LabTJQK && event->type() == QEvent::MouseButtonDblClick) LabTJQK_DblClick();
-  return QObject::eventFilter(watched, event);
-}
-
-void StatisticsList::ResultChanged() { w_.CmdTJ->setEnabled(hooks_.copyEnabled()); }
 
 void StatisticsList::CmdTJ_Click() {
   if (w_.ListTJ->count() >= kMaxEntries) return;

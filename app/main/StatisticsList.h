@@ -11,10 +11,10 @@ class QPushButton;
 
 namespace mevrik::app {
 
-// What the list needs from the main window around it.
+// What the list needs from the main window around it. CmdTJ is enabled by the result box's
+// change handler, together with CmdFZ; the list only disables it after adding.
 struct StatisticsHooks {
   std::function<QString()> resultText;                // TxtJieGuo
-  std::function<bool()> copyEnabled;                  // CmdFZ, which CmdTJ follows
   std::function<int()> currentKind;                   // 0 is the expression kind
   std::function<void()> focusQuantity;                // CombSR(3)
   std::function<void(int twips)> setWindowWidth;
@@ -36,11 +36,8 @@ public:
   static constexpr int kNarrowTwips = 8340;  // the window's start-up width
   static constexpr int kMaxEntries = 32767;
 
-  // Gives the widgets their names, texts and tooltips and connects their events.
+  // Connects the events of the widgets, which the window has created with their captions.
   StatisticsList(StatisticsWidgets widgets, StatisticsHooks hooks, QObject* parent = nullptr);
-
-  // The window calls this whenever the result text has changed, after setting CmdFZ.
-  void ResultChanged();
 
   void CmdTJ_Click();
   void ListTJ_Click();
@@ -49,9 +46,6 @@ public:
   void LabTJQK_DblClick();
 
   float Sum() const;
-
-protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
   void ShowSummary();

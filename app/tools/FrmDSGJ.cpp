@@ -20,6 +20,7 @@
 #include "app/tools/Named.h"
 #include "app/tools/ShutdownTime.h"
 #include "core/text/NumberReaders.h"
+#include "platform/AlwaysOnTop.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
 #include "platform/RuntimeError.h"
@@ -69,16 +70,17 @@ FrmDSGJ::FrmDSGJ(const app::AppServices& services, QAction* pendingMark, QWidget
 }
 
 void FrmDSGJ::build() {
-  auto* layout = new QGridLayout(this);
-  layout->setSizeConstraint(QLayout::SetNoConstraint);
+  // The controls keep their natural size; the window shows as much of them as it is tall.
+  content_ = new QWidget(this);
+  auto* layout = new QGridLayout(content_);
   const QString modes[2] = {QStringLiteral("定时"), QStringLiteral("倒计时")};
   QWidget* inputs[2] = {buildClockTime(), buildCountdown()};
   for (int i = 0; i < 2; ++i) {
-    optDSGJ_[i] = Named(new QRadioButton(modes[i], this), "OptDSGJ", i);
+    optDSGJ_[i] = Named(new QRadioButton(modes[i], content_), "OptDSGJ", i);
     connect(optDSGJ_[i], &QRadioButton::toggled, this, [this, i](bool on) {
       if (on) OptDSGJ_Click(i);
     });
-    frame_[i] = Named(new QGroupBox(this), "Frame", i);
+    frame_[i] = Named(new QGroupBox(content_), "Frame", i);
     auto* row = new QHBoxLayout(frame_[i]);
     row->setContentsMargins(4, 2, 4, 2);
     row->addWidget(inputs[i]);
@@ -89,7 +91,7 @@ void FrmDSGJ::build() {
   const QString commands[3] = {QStringLiteral("取消所有关机"), QStringLiteral("确定"),
                                QStringLiteral("关闭")};
   for (int i = 0; i < 3; ++i) {
-    cmddsgj_[i] = Named(new QPushButton(commands[i], this), "Cmddsgj", i);
+    cmddsgj_[i] = Named(new QPushButton(commands[i], content_), "Cmddsgj", i);
     layout->addWidget(cmddsgj_[i], 2, i);
   }
   connect(cmddsgj_[0], &QPushButton::clicked, this, &FrmDSGJ::cancelAll);
@@ -97,23 +99,17 @@ void FrmDSGJ::build() {
   connect(cmddsgj_[2], &QPushButton::clicked, this, &QWidget::close);
   cmddsgj_[1]->setEnabled(false);
 
-  labShuoMing_ = Named(new QLabel(QStringLiteral("↓ 说 明 ↓"), this), "LabShuoMing");
+  labShuoMing_ = Named(new QLabel(QStringLiteral("↓ 说 明 ↓"), content_), "LabShuoMing");
   layout->addWidget(labShuoMing_, 3, 0, 1, 3, Qt::AlignCenter);
-  labTXT_[0] = Named(new QLabel(QStringLiteral("★ 定时关机仅执行一次，系统注销或重启则失效！"), this),
+  labTXT_[0] = Named(new QLabel(QStringLiteral("★ 定时关机仅执行一次，系统注销或重启则失效！"), content_),
                      "LabTXT", 0);
-  labTXT_[1] = Named(new QLabel(this), "LabTXT", 1);
+  labTXT_[1] = Named(new QLabel(content_), "LabTXT", 1);
   layout->addWidget(labTXT_[0], 4, 0, 1, 3);
   layout->addWidget(labTXT_[1], 5, 0, 1, 3);
-  layout->setRowStretch(6, 1);
-  // The window opens shorter than its contents (see Form_Load); the rows keep their height and
-  // what does not fit is cut off at the bottom instead of squeezing the inputs.
-  for (auto* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-    child->setSizePolicy(child->sizePolicy().horizontalPolicy(), QSizePolicy::Fixed);
-  }
 }
 
 QWidget* FrmDSGJ::buildClockTime() {
-  auto* box = new QWidget(this);
+  auto* box = new QWidget(content_);
   auto* row = new QHBoxLayout(box);
   row->setContentsMargins(0, 0, 0, 0);
   combDS_[0] = Named(new QComboBox(box), "CombDS", 0);
@@ -134,7 +130,7 @@ QWidget* FrmDSGJ::buildClockTime() {
 }
 
 QWidget* FrmDSGJ::buildCountdown() {
-  auto* box = new QWidget(this);
+  auto* box = new QWidget(content_);
   auto* row = new QHBoxLayout(box);
   row->setContentsMargins(0, 0, 0, 0);
   combDJS_ = Named(new QComboBox(box), "CombDJS");
@@ -167,12 +163,13 @@ void FrmDSGJ::Form_Load() {
                                           combDS_[1]->count(), kDefaultMinuteIndex));
   combDJS_->setEditText(ini_.GetIniS(kSection, QStringLiteral("倒计时"), QStringLiteral("30")));
   cmddsgj_[0]->setEnabled(pending);
-  setWindowFlag(Qt::WindowStaysOnTopHint);
-  // Like the window it replaces: tall enough for the inputs and the "说明" arrow; the notes
-  // below show when the user pulls the window taller.
-  const int notesHeight = labTXT_[0]->sizeHint().height() + labTXT_[1]->sizeHint().height() +
-                          2 * layout()->spacing();
-  resize(sizeHint().width(), sizeHint().height() - notesHeight);
+  services_.top->setTopMost(this, true);
+  // Tall enough for the inputs and the "说明" arrow; the notes below it show when the user pulls
+  // the window taller.
+  content_->adjustSize();
+  content_->layout()->setGeometry(content_->rect());
+  resize(content_->width(), labShuoMing_->geometry().bottom() + content_->layout()->spacing());
+  setMaximumSize(content_->size());
 }
 
 int FrmDSGJ::storedNumber(const QString& key, int fallback) {

@@ -28,7 +28,7 @@ void PauseKeepingEvents(int milliseconds);
 class FrmDSGJ : public QWidget {
   Q_OBJECT
 public:
-  // Uses services.config, .boxes, .clock and .shutdown. `pendingMark`: the main window's
+  // Uses services.config, .boxes, .clock, .shutdown and .top. `pendingMark`: the main window's
   // checkable menu item "定时关机".
   FrmDSGJ(const app::AppServices& services, QAction* pendingMark,
           QWidget* parent = nullptr, Pause pause = PauseKeepingEvents);
@@ -58,6 +58,7 @@ private:
   QAction* pendingMark_;
   Pause pause_;
   bool busy_ = false;  // between the two commands: the window must stay
+  QWidget* content_ = nullptr;
   std::array<QRadioButton*, 2> optDSGJ_{};
   std::array<QGroupBox*, 2> frame_{};
   std::array<QComboBox*, 2> combDS_{};

@@ -83,7 +83,7 @@ QWidget* FrmLTGD::buildWallThickness() {
     combo->setEditText(kWallDesignTexts[i]);
     FilterTypedCharacters(combo->lineEdit(), IsNumberCharacter);
     connect(combo, &QComboBox::editTextChanged, this, [this, i] { CombGLBH_Change(i); });
-    connect(combo, &QComboBox::activated, this, [this] { computeWallThickness(); });
+    connect(combo, &QComboBox::activated, this, [this] { computeUnlessShown(); });
     grid->addWidget(combo, i + 1, 1);
     combGLBH_[i] = combo;
   }
@@ -152,7 +152,7 @@ void FrmLTGD::Form_Load() {
       ini_.GetIniS(kSection, QStringLiteral("流量"), QStringLiteral("60，2.12，100"))
           .split(kSeparator);
   for (int i = 0; i < 3 && i < flow.size(); ++i) txtLLLS_[i]->setText(flow[i]);
-  computeWallThickness();
+  computeUnlessShown();
 }
 
 void FrmLTGD::closeEvent(QCloseEvent* event) {
@@ -169,6 +169,12 @@ void FrmLTGD::CombGLBH_Change(int index) {
   for (auto* result : txtJG_) result->clear();
   const QString text = combGLBH_[index]->currentText().trimmed();
   if (!text.isEmpty() && Number(text) > 0) computeWallThickness();
+}
+
+void FrmLTGD::computeUnlessShown() {
+  // A list pick also changes the box's text, and that change has computed already when the
+  // results show; computing twice would warn twice about the same ψ.
+  if (txtJG_[0]->text().isEmpty()) computeWallThickness();
 }
 
 void FrmLTGD::computeWallThickness() {

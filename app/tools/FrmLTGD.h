@@ -37,6 +37,7 @@ private:
   void Form_Load();
 
   void CombGLBH_Change(int index);
+  void computeUnlessShown();
   void computeWallThickness();
   bool TxtLLLS_KeyPress(int index, QChar typed);
   void TxtLLLS_Change(int index);

@@ -12,13 +12,22 @@ public:
     shown.append(request);
     return answers.isEmpty() ? platform::BoxAnswer::Ok : answers.takeFirst();
   }
-  std::optional<QString> input(const QString&, const QString&, const QString&,
-                               QWidget*) override {
-    return std::nullopt;
+  std::optional<QString> input(const QString& title, const QString& prompt,
+                               const QString& initial, QWidget*) override {
+    asked.append({title, prompt, initial});
+    return inputs.isEmpty() ? std::nullopt : inputs.takeFirst();
   }
+
+  struct InputRequest {
+    QString title;
+    QString prompt;
+    QString initial;
+  };
 
   QList<platform::BoxAnswer> answers;  // given in turn; Ok once they run out
   QList<platform::BoxRequest> shown;
+  QList<std::optional<QString>> inputs;  // input box answers in turn; nullopt is Cancel
+  QList<InputRequest> asked;
 };
 
 }  // namespace mevrik::fakes

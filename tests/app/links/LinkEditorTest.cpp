@@ -60,7 +60,7 @@ protected:
   QWidget* PicSet = new QWidget(&window);
   QMenu MnuSet;
   QMenu MnuF;
-  fakes::ScriptedFileDialogs files;
+  fakes::FakeFileDialogs files;
   std::unique_ptr<app::LinkEditor> editor;
 };
 

@@ -8,11 +8,13 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "LinkFakes.h"
 #include "app/config/ConfigLocation.h"
+#include "app/config/RecordingBoxes.h"
 #include "app/config/RWini.h"
 #include "app/main/LinkMenus.h"
 #include "app/main/LinkRecord.h"
+#include "fakes/FakeFileDialogs.h"
+#include "fakes/FakeShell.h"
 #include "platform/FixedLinks.h"
 
 namespace mevrik::fakes {
@@ -27,9 +29,20 @@ protected:
     }
     widgets.MnuLJ = &MnuLJ;
     widgets.glj = MnuLJ.addSeparator();
+    widgets.MnuLJ_ZDY0 = HiddenItem(MnuLJ, "MnuLJ_ZDY_0");
     widgets.MnuQTT = &MnuQTT;
     MnuQTT.addAction("管路壁厚流量");
     widgets.gqt = MnuQTT.addSeparator();
+    widgets.MnuQT_ZDY0 = HiddenItem(MnuQTT, "MnuQT_ZDY_0");
+    widgets.glj->setVisible(false);
+    widgets.gqt->setVisible(false);
+  }
+
+  static QAction* HiddenItem(QMenu& menu, const QString& name) {
+    QAction* item = menu.addAction(QString());
+    item->setObjectName(name);
+    item->setVisible(false);
+    return item;
   }
 
   void CreateMenus() {
@@ -69,9 +82,9 @@ protected:
   }
 
   QTemporaryDir folder;
-  ScriptedBoxes boxes;
+  RecordingBoxes boxes;
   config::RWini ini{config::ConfigPathIn(folder.path()), boxes, [] { FAIL() << "program ended"; }};
-  RecordingShell shell;
+  FakeShell shell;
   QStringList installed;
   platform::FixedLinks fixedLinks{
       [this](const QString& p) { return installed.contains(p) ? "/usr/bin/" + p : QString(); },

@@ -84,7 +84,7 @@ TEST_F(LinkMenusTest, AClickReadsTheTargetFromTheFileAtThatMoment) {
 }
 
 TEST_F(LinkMenusTest, AFailedOpenSaysThePathMayBeWrong) {
-  shell.openSucceeds = false;
+  shell.succeed = false;
   CreateMenus();
   menus->MnuLJ_ZDY_Click(4);  // nothing stored: the error target is written and fails to open
   EXPECT_EQ(shell.opened, QStringList{"【错误】"});
@@ -104,7 +104,7 @@ TEST_F(LinkMenusTest, AProgramThatCannotBeStartedIsExplainedByWhatIsOnDisk) {
   ASSERT_TRUE(present.open(QIODevice::WriteOnly));
   present.close();
   const QString missing = programs.filePath("gone.exe");
-  shell.startSucceeds = false;
+  shell.succeed = false;
   CreateMenus();
 
   Store("链接", {{"gone", missing}, {"tool", present.fileName()}});
@@ -146,7 +146,7 @@ TEST_F(LinkMenusTest, FixedItemsUseWhatThisSystemHasAndSaySoWhenNothingWill) {
   ASSERT_EQ(boxes.shown.size(), 1);
   EXPECT_EQ(boxes.shown[0].text, "  未能打开“计算器”。\r\n\r\n系统中没有找到计算器程序，请安装后重试。");
 
-  shell.openSucceeds = false;
+  shell.succeed = false;
   widgets.MnuLJ_LJie[2]->trigger();
   ASSERT_EQ(boxes.shown.size(), 2);
   EXPECT_EQ(boxes.shown[1].text, "  未能打开“百度一下”。\r\n\r\n请确认系统中设有默认的网页浏览器。");

@@ -17,7 +17,9 @@
 #include "fakes/FakeAlwaysOnTop.h"
 #include "fakes/FakeClipboard.h"
 #include "fakes/FakeClock.h"
+#include "fakes/FakeFileDialogs.h"
 #include "fakes/FakeShell.h"
+#include "platform/FixedLinks.h"
 #include "platform/ProfileFile.h"
 
 namespace mevrik::testing {
@@ -35,6 +37,8 @@ protected:
     services.config = ini.get();
     services.clipboard = &clipboard;
     services.top = &top;
+    services.fileDialogs = &files;
+    services.fixedLinks = &fixedLinks;
     window = std::make_unique<app::FrmMain>(services, [this] { ++windowEnds; });
     loaded = window->Form_Load();
     return *window;
@@ -101,6 +105,9 @@ protected:
   fakes::FakeShell shell;
   fakes::FakeClipboard clipboard;
   fakes::FakeAlwaysOnTop top;
+  fakes::FakeFileDialogs files;
+  platform::FixedLinks fixedLinks{[](const QString&) { return QString(); },
+                                  [](const QString&) { return false; }, QString()};
   std::unique_ptr<config::RWini> ini;
   std::unique_ptr<app::FrmMain> window;
   bool loaded = false;

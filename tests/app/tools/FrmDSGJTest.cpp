@@ -28,6 +28,7 @@ protected:
     services.boxes = &boxes;
     services.clock = &clock;
     services.shutdown = &shutdown;
+    services.top = &top;
   }
   void TearDown() override { delete window.data(); }
 
@@ -60,8 +61,9 @@ protected:
 
   TempConfig config;
   RecordingBoxes boxes;
-  FakeClock clock;
+  FakeClock clock{QDateTime(QDate(2026, 12, 7), QTime(14, 30, 25))};
   FakeShutdown shutdown;
+  FakeAlwaysOnTop top;
   QAction pending;
   mevrik::app::AppServices services;
   QPointer<FrmDSGJ> window;
@@ -183,7 +185,7 @@ TEST_F(FrmDSGJTest, LoadRestoresTheLastSettings) {
   EXPECT_EQ(find<QComboBox>("CombDS_1")->currentText(), "30");
   EXPECT_EQ(countdown()->currentText(), "45");
   EXPECT_TRUE(command(0)->isEnabled());
-  EXPECT_TRUE(window->windowFlags() & Qt::WindowStaysOnTopHint);
+  EXPECT_EQ(top.calls, std::vector<bool>{true});
 }
 
 TEST_F(FrmDSGJTest, FreshFileStartsWithTheDefaults) {

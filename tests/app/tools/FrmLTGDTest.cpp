@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QAbstractItemView>
 #include <QListWidget>
 #include <QPointer>
 #include <QTest>
@@ -96,6 +97,21 @@ TEST_F(FrmLTGDTest, ZeroPressureAtTheMarginShowsNothingRatherThanNan) {
   EXPECT_EQ(results(), (QStringList{"", "", ""}));
   emit comb(0)->activated(0);  // ...but a list click computes, here with a zero denominator
   EXPECT_EQ(results(), (QStringList{"", "", ""}));
+}
+
+TEST_F(FrmLTGDTest, PickingFromAListWarnsOnce) {
+  config.store("壁厚流量", "壁厚", "6.3，219，100，1.5");
+  open();
+  EXPECT_EQ(boxes.shown.size(), 1);  // the stored ψ, once at load
+  boxes.shown.clear();
+  auto* pressure = comb(0);
+  pressure->showPopup();
+  auto* list = pressure->view();
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                    list->visualRect(list->model()->index(5, 0)).center());
+  EXPECT_EQ(pressure->currentText(), "16");
+  EXPECT_EQ(results(), (QStringList{"10.12", "3.02", "13.14"}));
+  EXPECT_EQ(boxes.shown.size(), 1);
 }
 
 TEST_F(FrmLTGDTest, WallBoxesTakeOnlyDigitsAndPoint) {

@@ -35,8 +35,9 @@ int main(int argc, char** argv) {
   const QDir dir(argc > 1 ? argv[1] : ".");
   TempConfig config;
   RecordingBoxes boxes;
-  FakeClock clock;
+  FakeClock clock{QDateTime(QDate(2026, 12, 7), QTime(14, 30, 25))};
   FakeShutdown shutdown;
+  FakeAlwaysOnTop top;
 
   FrmLTGD pipe(config.ini, boxes);
   pipe.findChild<QWidget*>("LabLLLS_1")->setFocus();
@@ -60,7 +61,10 @@ int main(int argc, char** argv) {
   services.clock = &clock;
   services.shutdown = &shutdown;
   services.config = &config.ini;
+  services.top = &top;
   FrmDSGJ shutdownWindow(services, &pending);
   Save(&shutdownWindow, dir, "FrmDSGJ");
+  shutdownWindow.resize(shutdownWindow.maximumSize());  // pulled taller: the notes show
+  Save(&shutdownWindow, dir, "FrmDSGJ_notes");
   return 0;
 }

@@ -8,7 +8,8 @@
 
 #include "app/config/RWini.h"
 #include "app/config/RecordingBoxes.h"
-#include "platform/Clock.h"
+#include "fakes/FakeAlwaysOnTop.h"
+#include "fakes/FakeClock.h"
 #include "platform/ProfileFile.h"
 #include "platform/Shutdown.h"
 
@@ -20,6 +21,8 @@ inline void PrintTo(const QStringList& texts, std::ostream* os) {
 
 namespace mevrik::tools::testing {
 
+using fakes::FakeAlwaysOnTop;
+using fakes::FakeClock;
 using fakes::RecordingBoxes;
 
 // The configuration file of one test, with the real module on it.
@@ -36,12 +39,6 @@ struct TempConfig {
   RecordingBoxes errorBoxes;
   bool ended = false;  // the module ends the program after a failed write
   config::RWini ini{path, errorBoxes, [this] { ended = true; }};
-};
-
-class FakeClock final : public platform::Clock {
-public:
-  QDateTime now() const override { return time; }
-  QDateTime time{QDate(2026, 12, 7), QTime(14, 30, 25)};
 };
 
 // Records the commands, and the pauses between them, in one log.

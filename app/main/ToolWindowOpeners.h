@@ -1,0 +1,44 @@
+#pragma once
+// The main window's openers of the three tool windows, each shown modeless and created once for
+// as long as it stays open: MnuLTGD (pipe), MnuDSGJ (scheduled shutdown, whose check mark the
+// window sets) and MnuLJK(0..2) (connection holes for a section kind). Keeps the program-wide
+// selected section kind.
+#include <QObject>
+#include <QPointer>
+
+#include "app/AppServices.h"
+#include "app/tools/ConnectionHoleOpener.h"
+#include "app/tools/FrmDSGJ.h"
+#include "app/tools/FrmLTGD.h"
+
+namespace mevrik::app {
+
+struct MainMenus;
+
+class ToolWindowOpeners : public QObject {
+public:
+  // `owner` (the main window) keeps the tool windows with it and ends them with it; it also
+  // owns this object.
+  ToolWindowOpeners(const AppServices& services, MainMenus& menus, QWidget* owner);
+
+  void MnuLTGD_Click();
+  void MnuDSGJ_Click();
+  void MnuLJK_Click(int index);
+  // The standard label of the weight panel for I-beams, channels and angles (kinds 7, 8, 9)
+  // opens the window for section kind 0, 1 or 2 in the same way.
+  void OpenConnectionHoles(int sectionKind) { holes_.open(sectionKind); }
+
+  tools::ConnectionHoleOpener& ConnectionHoles() { return holes_; }
+  tools::FrmLTGD* PipeWindow() const { return pipe_; }
+  tools::FrmDSGJ* ShutdownWindow() const { return shutdown_; }
+
+private:
+  AppServices services_;
+  MainMenus& m_;
+  QWidget* owner_;
+  tools::ConnectionHoleOpener holes_;
+  QPointer<tools::FrmLTGD> pipe_;
+  QPointer<tools::FrmDSGJ> shutdown_;
+};
+
+}  // namespace mevrik::app

@@ -1,0 +1,81 @@
+// The statistics list and the quick links inside the real main window.
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "app/main/MainWindowFixture.h"
+
+using namespace mevrik;
+
+namespace {
+
+using FrmMainLinksTest = mevrik::testing::MainWindowTest;
+
+TEST_F(FrmMainLinksTest, CollectsResultsSumsThemAndCopiesTheSum) {
+  app::FrmMain& main = Open();
+  auto* cmdTJ = Find<QPushButton>("CmdTJ");
+  EXPECT_FALSE(cmdTJ->isEnabled());
+  Calculate("20+2.66");
+  const QString first = Result();
+  ASSERT_TRUE(cmdTJ->isEnabled());
+  cmdTJ->click();
+  EXPECT_EQ(main.width(), 640);
+  EXPECT_FALSE(cmdTJ->isEnabled());
+  EXPECT_EQ(Status(0), "双击剔除记录");
+
+  Calculate("7/2");
+  EXPECT_TRUE(cmdTJ->isEnabled());  // a new result may be added again
+  cmdTJ->click();
+  auto* list = Find<QListWidget>("ListTJ");
+  ASSERT_EQ(list->count(), 2);
+  EXPECT_EQ(list->item(0)->text(), first);
+  EXPECT_EQ(Find<QLabel>("LabTJ")->text(), "共 2 项\r\n∑=26.16");
+
+  clipboard.calls.clear();
+  QTest::mouseClick(Find<QLabel>("LabTJ"), Qt::LeftButton);
+  EXPECT_EQ(clipboard.calls, (QStringList{"clear", "set 26.16"}));
+  EXPECT_EQ(Status(0), "已将统计结果复制到剪贴板");
+
+  QTest::mouseDClick(Find<QLabel>("LabTJQK"), Qt::LeftButton);
+  EXPECT_EQ(list->count(), 0);
+  EXPECT_EQ(main.width(), 556);
+}
+
+TEST_F(FrmMainLinksTest, LinksDefinedInTheEditorOpenAfterARestart) {
+  Open();
+  Trigger("MnuZDYLJ");
+  EXPECT_TRUE(Find<QWidget>("PicMain")->isHidden());
+  EXPECT_FALSE(Find<QWidget>("PicSet")->isHidden());
+  files.answers = {"/home/li/图纸/总图.dwg", "/opt/tools/viewer.exe"};
+  boxes.inputs = {std::nullopt, QString("看图")};
+  Find<QPushButton>("CmdLianJie_1")->click();
+  Find<QPushButton>("CmdLianJie_1")->click();
+  Find<QPushButton>("CmdLianJie_6")->click();
+  Find<QPushButton>("CmdLianJie_7")->click();
+  EXPECT_FALSE(Find<QWidget>("PicMain")->isHidden());
+  Close();
+
+  Open();
+  auto* first = Find<QAction>("MnuLJ_ZDY_0");
+  auto* second = Find<QAction>("MnuLJ_ZDY_1");
+  ASSERT_TRUE(first && second);
+  EXPECT_EQ(first->text(), "总图");
+  EXPECT_TRUE(first->isVisible());
+  EXPECT_EQ(second->text(), "看图");
+  first->trigger();
+  second->trigger();
+  EXPECT_EQ(shell.opened, QStringList{"/home/li/图纸/总图.dwg"});
+  EXPECT_EQ(shell.started, QStringList{"/opt/tools/viewer.exe"});
+  EXPECT_EQ(Stored("其它", "数量"), "0");
+}
+
+TEST_F(FrmMainLinksTest, FixedItemsTellTheUserWhenNothingCanDoThem) {
+  Open();
+  Trigger("MnuLJ_LJie_1");  // the fixture's system has no calculator installed
+  ASSERT_EQ(boxes.shown.size(), 1);
+  EXPECT_EQ(boxes.shown[0].title, "错误！");
+  Trigger("MnuLJ_LJie_2");
+  EXPECT_EQ(shell.opened, QStringList{"https://www.baidu.com/"});
+}
+
+}  // namespace

@@ -1,0 +1,79 @@
+#include "app/main/ToolWindowOpeners.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QPushButton>
+#include <gtest/gtest.h>
+#include <optional>
+
+#include "ToolFakes.h"
+#include "app/main/MainMenus.h"
+
+using namespace mevrik;
+using namespace mevrik::tools::testing;
+
+namespace {
+
+class ToolWindowOpenersTest : public ::testing::Test {
+protected:
+  ToolWindowOpenersTest() {
+    services.config = &config.ini;
+    services.boxes = &boxes;
+    services.clock = &clock;
+    services.shutdown = &shutdown;
+    services.top = &top;
+    openers.emplace(services, menus, &owner);
+  }
+
+  TempConfig config;
+  RecordingBoxes boxes;
+  FakeClock clock{QDateTime(QDate(2026, 12, 7), QTime(14, 30, 25))};
+  FakeShutdown shutdown;
+  FakeAlwaysOnTop top;
+  app::AppServices services;
+  QWidget owner;
+  QMenuBar* bar = new QMenuBar(&owner);
+  app::MainMenus menus = app::BuildMainMenus(bar);
+  std::optional<app::ToolWindowOpeners> openers;  // takes the services once they are set
+};
+
+TEST_F(ToolWindowOpenersTest, MenuItemsOpenOneWindowEach) {
+  menus.MnuLTGD->trigger();
+  auto* pipe = openers->PipeWindow();
+  ASSERT_NE(pipe, nullptr);
+  EXPECT_TRUE(pipe->isVisible());
+  EXPECT_FALSE(pipe->isModal());
+  EXPECT_EQ(pipe->parentWidget(), &owner);
+  menus.MnuLTGD->trigger();
+  EXPECT_EQ(openers->PipeWindow(), pipe);
+
+  menus.MnuLJK[1]->trigger();
+  auto* holes = openers->ConnectionHoles().window();
+  ASSERT_NE(holes, nullptr);
+  EXPECT_EQ(openers->ConnectionHoles().selectedKind(), 1);
+  menus.MnuLJK[1]->trigger();
+  EXPECT_EQ(openers->ConnectionHoles().window(), holes);
+  openers->OpenConnectionHoles(2);  // the weight panel's label for angles
+  EXPECT_EQ(openers->ConnectionHoles().selectedKind(), 2);
+}
+
+TEST_F(ToolWindowOpenersTest, TheShutdownItemKeepsItsMarkAndTheWindowChangesIt) {
+  menus.MnuDSGJ->setChecked(true);  // the start-up found a shutdown pending later today
+  menus.MnuDSGJ->trigger();
+  EXPECT_TRUE(menus.MnuDSGJ->isChecked());
+  auto* window = openers->ShutdownWindow();
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(window->windowTitle(), "定时关机—定时");
+
+  auto* cancel = window->findChild<QPushButton*>("Cmddsgj_0");
+  ASSERT_TRUE(cancel->isEnabled());
+  cancel->click();
+  EXPECT_FALSE(menus.MnuDSGJ->isChecked());
+  EXPECT_EQ(shutdown.log, QStringList{"shutdown -a"});
+
+  menus.MnuDSGJ->trigger();  // the open window is brought forward
+  EXPECT_EQ(openers->ShutdownWindow(), window);
+  EXPECT_FALSE(menus.MnuDSGJ->isChecked());
+}
+
+}  // namespace

@@ -1,0 +1,21 @@
+#pragma once
+#include <QList>
+#include <QStringList>
+
+#include "platform/FileDialogs.h"
+
+namespace mevrik::fakes {
+
+// Answers the open-file dialog from a script and records what it was asked.
+class FakeFileDialogs final : public platform::FileDialogs {
+public:
+  QString openFile(const platform::OpenFileRequest& request) override {
+    requests << request;
+    return answers.isEmpty() ? QString() : answers.takeFirst();
+  }
+
+  QStringList answers;  // chosen paths in turn; an empty text (or none left) is Cancel
+  QList<platform::OpenFileRequest> requests;
+};
+
+}  // namespace mevrik::fakes
