@@ -28,8 +28,8 @@ StatisticsList::StatisticsList(StatisticsWidgets widgets, StatisticsHooks hooks,
   // The view's own signal, so that the double-click does not go on to select the entry that
   // moves up under the mouse.
   connect(w_.ListTJ, &QListWidget::itemDoubleClicked, this, [this] { ListTJ_DblClick(); });
-  OnClick(w_.LabTJ, [this] { LabTJ_Click(); });
-  OnDoubleClick(w_.LabTJQK, [this] { LabTJQK_DblClick(); });
+  OnClick(w_.LabTJ, this, [this] { LabTJ_Click(); });
+  OnDoubleClick(w_.LabTJQK, this, [this] { LabTJQK_DblClick(); });
 }
 
 void StatisticsList::CmdTJ_Click() {
