@@ -100,9 +100,13 @@ int RunEval(const std::vector<std::string>& args) {
   Session session(*options);
   if (options->expression != "-") return CalculateLine(session, options->expression) ? 0 : 1;
   bool all = true;
+  std::cin.tie(nullptr);
   for (std::string line; std::getline(std::cin, line);) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     all = CalculateLine(session, line) && all;
+    // Results reach an interactive reader before the next line is waited for, and a file
+    // of expressions is not written one line per system call.
+    if (std::cin.rdbuf()->in_avail() <= 0) std::cout.flush();
   }
   return all ? 0 : 1;
 }
