@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/Commands.h"
+#include "cli/StderrNotices.h"
 #include "core/expr/EvaluateExpr.h"
 #include "core/expr/JingDu.h"
 #include "core/expr/Prepare.h"
@@ -20,17 +21,6 @@ struct EvalOptions {
   PrecisionMode precision = PrecisionMode::SmartLow;
   bool radians = false;
   std::string expression;  // "-" reads one expression per line from stdin
-};
-
-class StderrNotices : public expr::Notices {
-public:
-  void show(expr::BoxKind, std::u16string_view title, std::u16string_view text) override {
-    std::string body;
-    for (char c : text::ToUtf8(text)) {
-      if (c != '\r') body += c;  // the boxes break lines with CR LF
-    }
-    std::cerr << '[' << text::ToUtf8(title) << "]\n" << body << "\n\n";
-  }
 };
 
 std::optional<EvalOptions> ParseOptions(const std::vector<std::string>& args) {
