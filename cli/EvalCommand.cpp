@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/Commands.h"
+#include "cli/StderrNotices.h"
 #include "core/expr/EvaluateExpr.h"
 #include "core/expr/JingDu.h"
 #include "core/expr/Prepare.h"
@@ -20,17 +21,6 @@ struct EvalOptions {
   PrecisionMode precision = PrecisionMode::SmartLow;
   bool radians = false;
   std::string expression;  // "-" reads one expression per line from stdin
-};
-
-class StderrNotices : public expr::Notices {
-public:
-  void show(expr::BoxKind, std::u16string_view title, std::u16string_view text) override {
-    std::string body;
-    for (char c : text::ToUtf8(text)) {
-      if (c != '\r') body += c;  // the boxes break lines with CR LF
-    }
-    std::cerr << '[' << text::ToUtf8(title) << "]\n" << body << "\n\n";
-  }
 };
 
 std::optional<EvalOptions> ParseOptions(const std::vector<std::string>& args) {
@@ -100,9 +90,13 @@ int RunEval(const std::vector<std::string>& args) {
   Session session(*options);
   if (options->expression != "-") return CalculateLine(session, options->expression) ? 0 : 1;
   bool all = true;
+  std::cin.tie(nullptr);
   for (std::string line; std::getline(std::cin, line);) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     all = CalculateLine(session, line) && all;
+    // Results reach an interactive reader before the next line is waited for, and a file
+    // of expressions is not written one line per system call.
+    if (std::cin.rdbuf()->in_avail() <= 0) std::cout.flush();
   }
   return all ? 0 : 1;
 }

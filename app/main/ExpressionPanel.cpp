@@ -77,6 +77,8 @@ ExpressionPanel::ExpressionPanel(MainControls& controls, MainMenus& menus, MainS
       services_(std::make_unique<Services>(services, controls.PicMain->window())),
       calculate_(std::move(calculate)), history_(controls.CombBDS) {
   Connect();
+  // The copy button shows the auto-copy state from the start (checked in the design).
+  MnuS_FZ_Click();
 }
 
 ExpressionPanel::~ExpressionPanel() = default;

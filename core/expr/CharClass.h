@@ -22,4 +22,15 @@ inline bool MatchesIgnoringCase(std::u16string_view text, std::size_t i,
   return true;
 }
 
+// Whether one of the four function names ("Sin", "Cos", "Tan", "Atn", any case) starts at i.
+inline bool FunctionNameAt(std::u16string_view text, std::size_t i) {
+  switch (AsciiLower(text[i])) {
+    case u's': return MatchesIgnoringCase(text, i, u"sin");
+    case u'c': return MatchesIgnoringCase(text, i, u"cos");
+    case u't': return MatchesIgnoringCase(text, i, u"tan");
+    case u'a': return MatchesIgnoringCase(text, i, u"atn");
+    default: return false;
+  }
+}
+
 }  // namespace mevrik::expr

@@ -32,18 +32,23 @@ bool Contains(std::u16string_view text, std::u16string_view part) {
   return text.find(part) != std::u16string_view::npos;
 }
 
-bool ContainsAny(std::u16string_view text, std::initializer_list<std::u16string_view> parts) {
-  for (std::u16string_view part : parts) {
-    if (Contains(text, part)) return true;
+// Whether a character of `firsts` is directly followed by one of `seconds`.
+bool HasPair(std::u16string_view text, std::u16string_view firsts, std::u16string_view seconds) {
+  const auto in = [](std::u16string_view set, char16_t c) {
+    for (char16_t m : set) {
+      if (m == c) return true;
+    }
+    return false;
+  };
+  for (size_t i = 1; i < text.size(); ++i) {
+    if (in(seconds, text[i]) && in(firsts, text[i - 1])) return true;
   }
   return false;
 }
 
 bool ContainsFunctionName(std::u16string_view text) {
   for (size_t i = 0; i < text.size(); ++i) {
-    for (std::u16string_view name : {u"cos", u"sin", u"tan", u"atn"}) {
-      if (MatchesIgnoringCase(text, i, name)) return true;
-    }
+    if (FunctionNameAt(text, i)) return true;
   }
   return false;
 }
@@ -91,7 +96,7 @@ std::u16string_view StripEquals(std::u16string_view text) {
 
 // The warnings about doubtful operator pairs; false when the text is refused.
 bool CheckOperators(std::u16string_view text, Notices& notices) {
-  if (ContainsAny(text, {u"**", u"*/", u"//", u"/*"})) {
+  if (HasPair(text, u"*/", u"*/")) {  // "**", "*/", "//", "/*"
     notices.show(BoxKind::Critical, u"注意！",
                  u"    计算式中含有连续运算（**、*/、//、/*），\r\n"
                  u"连续乘除运算会出错，请检查、修正。 ");
@@ -102,7 +107,7 @@ bool CheckOperators(std::u16string_view text, Notices& notices) {
                  u"    检测到计算式中含有整除运算（\\），\r\n"
                  u"请确认是否需要整除运算（5\\2=2）。 ");
   }
-  if (ContainsAny(text, {u"+-", u"--", u"*-", u"/-", u"++", u"-+", u"*+", u"/+"})) {
+  if (HasPair(text, u"+-*/", u"+-")) {  // "+-", "--", "*-", "/-", "++", "-+", "*+", "/+"
     notices.show(BoxKind::Warning, u"注意！",
                  u"    计算式中含有连续运算（+-、--、*-、/-、++、-+、*+、/+），\r\n"
                  u"注意检查是否正确。 ");
@@ -165,7 +170,7 @@ void ShowError(const ExprError& error, ExprContext& context) {
 
 std::u16string BDSJS(std::u16string_view input, ExprContext& context) {
   Notices& notices = context.notices;
-  if (ContainsAny(input, {u"d", u"D", u"e", u"E"})) {
+  if (input.find_first_of(u"dDeE") != std::u16string_view::npos) {
     notices.show(BoxKind::Information, u"注意！",
                  u"      计算式中出现字母“e”、“d”，计算机用其作为科学计数法字符，"
                  u"请注意检查计算结果是否准确。");
@@ -183,7 +188,9 @@ std::u16string BDSJS(std::u16string_view input, ExprContext& context) {
   // Longer texts overflow the 16-bit positions of the rewriting, which gives up silently.
   if (text.size() > kMaxExprLength) return {};
   std::u16string converted = ZFCCL(text, context.flags, notices);
-  converted = ReplaceAll(converted, u"°", context.radians ? u"*0.0174532925" : u"");
+  if (Contains(converted, u"°")) {
+    converted = ReplaceAll(converted, u"°", context.radians ? u"*0.0174532925" : u"");
+  }
   if (context.convertedTooltip) context.convertedTooltip(u"整理后：" + converted);
   try {
     return text::ValueText(EvaluateExpr(converted, context.toHDu, notices));

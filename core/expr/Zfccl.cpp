@@ -1,5 +1,4 @@
 // The two rewrites of the way people write products and function arguments on paper.
-#include <array>
 #include <string>
 
 #include "core/expr/CharClass.h"
@@ -7,17 +6,6 @@
 
 namespace mevrik::expr {
 namespace {
-
-constexpr std::array<std::u16string_view, 4> kFunctionNames = {u"sin", u"cos", u"tan", u"atn"};
-
-bool FunctionNameAt(std::u16string_view text, size_t i) {
-  const char16_t first = AsciiLower(text[i]);
-  if (first != u's' && first != u'c' && first != u't' && first != u'a') return false;
-  for (std::u16string_view name : kFunctionNames) {
-    if (MatchesIgnoringCase(text, i, name)) return true;
-  }
-  return false;
-}
 
 void ShowOnce(bool& flag, Notices& notices, std::u16string_view text) {
   if (!flag) return;

@@ -10,10 +10,17 @@ bool IsBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\n' || c == 
 bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 bool IsExponentMark(char16_t c) { return c == u'E' || c == u'e' || c == u'D' || c == u'd'; }
 
-// The number's characters in ASCII, ready for from_chars ("D" exponents become "E").
-double Convert(const std::string& ascii) {
+// The number's characters in ASCII, ready for from_chars ("D" exponents become "E"). A value
+// beyond the double range has no conversion; one too small to represent is 0.
+std::optional<double> Convert(const std::string& ascii) {
   double value = 0;
-  std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+  const auto result = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+  if (result.ec == std::errc::result_out_of_range) {
+    const size_t e = ascii.find('e');
+    const bool tiny = e != std::string::npos && ascii[e + 1] == '-';
+    if (!tiny) return std::nullopt;
+    return 0.0;
+  }
   return value;
 }
 
@@ -71,7 +78,8 @@ double LeadingNumber(std::u16string_view text) {
   if (ascii.front() == '.' || (ascii.size() > 1 && ascii[0] == '-' && ascii[1] == '.')) {
     ascii.insert(ascii.front() == '-' ? 1 : 0, "0");
   }
-  return Convert(ascii);
+  // Too large for a double: no usable number, read as none rather than as infinity.
+  return Convert(ascii).value_or(0.0);
 }
 
 std::optional<double> StrictNumber(std::u16string_view text) {

@@ -104,6 +104,7 @@ TEST_F(ExpressionPanelTest, OneCharacterResultCannotBeCopied) {
 
 TEST_F(ExpressionPanelTest, AutoCopySwitchChangesTheCopyButton) {
   QPushButton* copy = Button(QStringLiteral("CmdFZ"));
+  EXPECT_EQ(copy->palette().color(QPalette::Button), QColor(128, 255, 128)) << "on at start";
   Trigger(QStringLiteral("MnuS_FZ"));
   EXPECT_EQ(copy->text(), QStringLiteral("复制"));
   EXPECT_EQ(copy->toolTip(), QStringLiteral("复制"));

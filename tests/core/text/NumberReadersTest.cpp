@@ -13,6 +13,7 @@ TEST(LeadingNumber, ReadsTheLongestLeadingNumber) {
       {u"2.5D2", 250},     {u"1e-2", 0.01},    {u"1E", 1},        {u"3E+", 3},
       {u"--5", 0},         {u"-", 0},          {u".", 0},         {u"１２", 0},
       {u"50*5", 50},       {u"0.001", 0.001},  {u"7 . 5", 7.5},   {u"1E 2", 100},
+      {u"1E999", 0},       {u"1E-999", 0},
   };
   for (const auto& c : cases) {
     EXPECT_DOUBLE_EQ(LeadingNumber(c.text), c.expected)
@@ -27,6 +28,7 @@ TEST(StrictNumber, AcceptsOnlyAWholeNumber) {
       {u" ", std::nullopt}, {u"1 2", std::nullopt}, {u"100-20", std::nullopt},
       {u"1E", std::nullopt}, {u".", std::nullopt}, {u"abc", std::nullopt},
       {u"12..5", std::nullopt}, {u"3钢", std::nullopt},
+      {u"1E999", std::nullopt}, {u"-1E999", std::nullopt}, {u"1E-999", 0.0},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(StrictNumber(c.text), c.expected) << std::string(c.text.begin(), c.text.end());
