@@ -1,6 +1,7 @@
 // The window program: a second start hands over to the running copy; the first opens the main
 // window.
 #include <QApplication>
+#include <QDir>
 #include <cstdio>
 #include <cstdlib>
 
@@ -43,6 +44,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "Mevrik: 已有一个副本在运行，但它没有应答。\n");
     return 1;
   }
+  // A folder named with --config-dir that does not exist yet is made, as the user asked for it;
+  // the program's own folder always exists.
+  QDir().mkpath(folder);
 
   mevrik::platform::QtMessageBoxes boxes;
   mevrik::platform::SystemClock clock;

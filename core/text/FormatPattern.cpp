@@ -111,9 +111,9 @@ std::u16string Compose(const Pattern& p, const std::string& whole, std::string f
     fraction.pop_back();
   }
   std::u16string out;
-  std::string w = whole.substr(std::min(whole.find_first_not_of('0'), whole.size()));
-  if (w.empty() && p.integerZero) w = "0";
-  for (char c : w) out += static_cast<char16_t>(c);
+  const size_t firstDigit = std::min(whole.find_first_not_of('0'), whole.size());
+  for (size_t k = firstDigit; k < whole.size(); ++k) out += static_cast<char16_t>(whole[k]);
+  if (out.empty() && p.integerZero) out.push_back(u'0');
   if (p.places > 0) out += u'.';
   for (char c : fraction) out += static_cast<char16_t>(c);
   return out;

@@ -67,6 +67,7 @@ double LeadingNumber(std::u16string_view text) {
     if (text[i] == u'-') ascii += '-';
     ++i;
   }
+  ascii += '0';  // from_chars wants a digit before the point
   size_t digits = ReadDigits(text, i, ascii, true);
   if (i < text.size() && text[i] == u'.') {
     ascii += '.';
@@ -75,9 +76,6 @@ double LeadingNumber(std::u16string_view text) {
   }
   if (digits == 0) return 0;
   ReadExponent(text, i, ascii, true);
-  if (ascii.front() == '.' || (ascii.size() > 1 && ascii[0] == '-' && ascii[1] == '.')) {
-    ascii.insert(ascii.front() == '-' ? 1 : 0, "0");
-  }
   // Too large for a double: no usable number, read as none rather than as infinity.
   return Convert(ascii).value_or(0.0);
 }
