@@ -14,7 +14,7 @@
 #include <QTest>
 #include <memory>
 
-#include "ScriptedBoxes.h"
+#include "app/config/RecordingBoxes.h"
 #include "app/AppServices.h"
 #include "app/config/RWini.h"
 #include "app/main/FrmMain.h"
@@ -83,7 +83,7 @@ protected:
   }
 
   QTemporaryDir dir;
-  fakes::ScriptedBoxes boxes;
+  fakes::RecordingBoxes boxes;
   fakes::FakeClock clock{QDateTime(QDate(2026, 12, 4), QTime(10, 30))};
   fakes::FakeShell shell;
   fakes::FakeClipboard clipboard;

@@ -136,10 +136,12 @@ TEST_F(WeightInputTest, SizeMarkedWithStarIsRedAndMiningIBeamShowsTheMiningCode)
 TEST_F(WeightInputTest, CustomDensityAcceptedScalesTheWeightAndNamesTheMaterial) {
   SelectKind(12);
   ASSERT_EQ(Result()->text(), "78.50");
-  boxes.inputAnswers = {QStringLiteral(" 8.9 ")};
+  boxes.inputs = {QStringLiteral(" 8.9 ")};
   Material(3)->trigger();
-  ASSERT_EQ(boxes.inputs.size(), 1);
-  EXPECT_EQ(boxes.inputs[0], (QStringList{"自定义材质", "请输入材质密度：\r\n\r\n单位：g/cm3", "7.85"}));
+  ASSERT_EQ(boxes.asked.size(), 1);
+  EXPECT_EQ(boxes.asked[0].title, "自定义材质");
+  EXPECT_EQ(boxes.asked[0].prompt, "请输入材质密度：\r\n\r\n单位：g/cm3");
+  EXPECT_EQ(boxes.asked[0].initial, "7.85");
   EXPECT_TRUE(Material(3)->isChecked());
   EXPECT_FALSE(Material(0)->isChecked());
   EXPECT_EQ(Material(3)->text(), "自定义 8.9g/cm3");
@@ -151,7 +153,7 @@ TEST_F(WeightInputTest, CustomDensityAcceptedScalesTheWeightAndNamesTheMaterial)
   EXPECT_TRUE(boxes.shown.isEmpty());
 
   Material(3)->trigger();
-  EXPECT_EQ(boxes.inputs[1][2], "8.9") << "the last density is proposed";
+  EXPECT_EQ(boxes.asked[1].initial, "8.9") << "the last density is proposed";
 }
 
 TEST_F(WeightInputTest, CustomDensityCancelledRestoresSteel) {

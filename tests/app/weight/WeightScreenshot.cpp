@@ -7,7 +7,7 @@
 #include <QComboBox>
 #include <QTemporaryDir>
 
-#include "ScriptedBoxes.h"
+#include "app/config/RecordingBoxes.h"
 #include "app/AppServices.h"
 #include "app/config/RWini.h"
 #include "app/main/ChineseLook.h"
@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
   const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("weight-angle.png");
 
   QTemporaryDir folder;
-  fakes::ScriptedBoxes boxes;
+  fakes::RecordingBoxes boxes;
   fakes::FakeClock clock(QDateTime(QDate(2026, 12, 4), QTime(10, 30)));
   fakes::FakeShell shell;
   fakes::FakeClipboard clipboard;
