@@ -1,56 +1,25 @@
 #pragma once
 // The real main window on a temporary configuration folder with recording fakes, and shorthands
 // for the controls of the weight kinds.
-#include <gtest/gtest.h>
-
 #include <QAction>
-#include <QApplication>
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <memory>
 
-#include "app/config/RecordingBoxes.h"
-#include "app/AppServices.h"
-#include "app/config/RWini.h"
-#include "app/main/FrmMain.h"
-#include "fakes/FakeAlwaysOnTop.h"
-#include "fakes/FakeClipboard.h"
-#include "fakes/FakeClock.h"
-#include "fakes/FakeShell.h"
+#include "app/main/MainWindowFixture.h"
 
 namespace mevrik::testing {
 
-class WeightWindowTest : public ::testing::Test {
+class WeightWindowTest : public MainWindowTest {
 protected:
   void SetUp() override {
-    ini = std::make_unique<config::RWini>(dir.filePath(QStringLiteral("VEXTAL_Config.ini")),
-                                          boxes, [] {});
-    app::AppServices services;
-    services.boxes = &boxes;
-    services.clock = &clock;
-    services.shell = &shell;
-    services.config = ini.get();
-    services.clipboard = &clipboard;
-    services.top = &top;
-    window = std::make_unique<app::FrmMain>(services, [] {});
-    ASSERT_TRUE(window->Form_Load());
+    Open();
+    ASSERT_TRUE(loaded);
     window->show();
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
   }
 
-  template <typename T>
-  T* Find(const QString& name) const {
-    T* found = window->findChild<T*>(name);
-    EXPECT_NE(found, nullptr) << name.toStdString();
-    return found;
-  }
-  void Trigger(const QString& action) const { Find<QAction>(action)->trigger(); }
   // A kind chosen from the menu "计算类型(&F)".
   void SelectKind(int kind) const { Trigger(QStringLiteral("MnuJS_%1").arg(kind)); }
 
@@ -81,15 +50,6 @@ protected:
     Box(box)->lineEdit()->selectAll();
     QTest::keyClicks(Box(box), keys);
   }
-
-  QTemporaryDir dir;
-  fakes::RecordingBoxes boxes;
-  fakes::FakeClock clock{QDateTime(QDate(2026, 12, 4), QTime(10, 30))};
-  fakes::FakeShell shell;
-  fakes::FakeClipboard clipboard;
-  fakes::FakeAlwaysOnTop top;
-  std::unique_ptr<config::RWini> ini;
-  std::unique_ptr<app::FrmMain> window;
 };
 
 inline const QColor kRed(255, 0, 0);
