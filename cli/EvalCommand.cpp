@@ -6,6 +6,7 @@
 
 #include "cli/Commands.h"
 #include "cli/StderrNotices.h"
+#include "cli/Usage.h"
 #include "core/expr/EvaluateExpr.h"
 #include "core/expr/JingDu.h"
 #include "core/expr/Prepare.h"
@@ -26,18 +27,22 @@ struct EvalOptions {
 std::optional<EvalOptions> ParseOptions(const std::vector<std::string>& args) {
   EvalOptions options;
   bool haveExpression = false;
+  bool optionsEnd = false;  // after "--" an argument is the expression, even "--2"
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    if (arg == "--radians") {
+    if (optionsEnd || arg.rfind("--", 0) != 0) {
+      if (haveExpression) return std::nullopt;
+      options.expression = arg;
+      haveExpression = true;
+    } else if (arg == "--") {
+      optionsEnd = true;
+    } else if (arg == "--radians") {
       options.radians = true;
     } else if (arg == "--precision" && i + 1 < args.size() && args[i + 1].size() == 1 &&
                args[i + 1][0] >= '0' && args[i + 1][0] <= '4') {
       options.precision = static_cast<PrecisionMode>(args[++i][0] - '0');
-    } else if (arg.rfind("--", 0) == 0 || haveExpression) {
-      return std::nullopt;
     } else {
-      options.expression = arg;
-      haveExpression = true;
+      return std::nullopt;
     }
   }
   if (!haveExpression) return std::nullopt;
@@ -80,10 +85,14 @@ bool CalculateLine(Session& session, std::string_view line) {
 }  // namespace
 
 int RunEval(const std::vector<std::string>& args) {
+  if (AsksForHelp(args)) {
+    std::cout << "用法 / Usage:\n" << kEvalUsage;
+    return 0;
+  }
   const std::optional<EvalOptions> options = ParseOptions(args);
   if (!options) {
-    std::cerr << "用法 / Usage: mevrik-cli eval [--precision N] [--radians] EXPRESSION|-\n"
-                 "  (mevrik-cli --help)\n";
+    std::cerr << "用法 / Usage: mevrik-cli eval [--precision N] [--radians] [--] EXPRESSION|-\n"
+                 "  (mevrik-cli eval --help)\n";
     return 2;
   }
   std::ios::sync_with_stdio(false);  // stdout and stderr are separate streams to the reader

@@ -1,7 +1,8 @@
-// mevrik-cli weight: the weight panel from a terminal. The kind is selected as the window selects
-// it (its default texts and size), the given parameters are typed over the defaults, and one
-// calculation runs. stdout: the result box, then the detail label line by line; the message
-// boxes of a length or area expression go to stderr.
+// mevrik-cli weight: the weight form of the main window from a terminal. The kind (and variant)
+// is selected as the window selects it, with its default texts and size; the size given is
+// picked from the list, every other value is typed into the box of its role; the form
+// calculates as the window does on each change. stdout: the result box, then the detail label
+// line by line; the message boxes of a length or area expression go to stderr.
 #include <iostream>
 #include <map>
 #include <optional>
@@ -9,31 +10,34 @@
 
 #include "cli/Commands.h"
 #include "cli/StderrNotices.h"
+#include "cli/Usage.h"
 #include "core/expr/EvaluateExpr.h"
 #include "core/material/ExpressionBinding.h"
-#include "core/material/KindLayout.h"
-#include "core/material/Material.h"
-#include "core/material/ParameterInput.h"
+#include "core/material/WeightForm.h"
 #include "core/text/NumberReaders.h"
 #include "core/text/Utf16.h"
 
 namespace mevrik::cli {
 namespace {
 
+using material::BoxRole;
 using material::CalcKind;
 using text::FromUtf8;
 using text::ToUtf8;
 
-enum class Option { Size, Variant, Length, Quantity, Width, Thickness, Diameter, Wall, Area,
-                    Material, Precision };
+// The options that fill a box, by the box's role.
+const std::map<std::string, BoxRole> kBoxOptions = {
+    {"--size", BoxRole::Size},           {"--length", BoxRole::Length},
+    {"--quantity", BoxRole::Quantity},   {"--width", BoxRole::Width},
+    {"--thickness", BoxRole::Thickness}, {"--diameter", BoxRole::Diameter},
+    {"--wall", BoxRole::Wall},           {"--area", BoxRole::Area},
+};
 
-const std::map<std::string, Option> kOptions = {
-    {"--size", Option::Size},         {"--variant", Option::Variant},
-    {"--length", Option::Length},     {"--quantity", Option::Quantity},
-    {"--width", Option::Width},       {"--thickness", Option::Thickness},
-    {"--diameter", Option::Diameter}, {"--wall", Option::Wall},
-    {"--area", Option::Area},         {"--material", Option::Material},
-    {"--precision", Option::Precision},
+enum class Setting { Variant, Material, Precision };
+const std::map<std::string, Setting> kSettings = {
+    {"--variant", Setting::Variant},
+    {"--material", Setting::Material},
+    {"--precision", Setting::Precision},
 };
 
 const std::map<std::string, CalcKind> kKindNames = {
@@ -64,56 +68,9 @@ struct UsageError {
 
 struct Request {
   CalcKind kind = CalcKind::Expression;
-  std::map<Option, std::string> values;
+  std::map<BoxRole, std::string> boxes;
+  std::map<Setting, std::string> settings;
 };
-
-bool IsKind(CalcKind kind, std::initializer_list<CalcKind> kinds) {
-  for (CalcKind k : kinds) {
-    if (k == kind) return true;
-  }
-  return false;
-}
-
-// The parameter box an option types into for a kind; nullopt when the kind has no such input.
-std::optional<int> BoxOf(CalcKind kind, Option option) {
-  using enum CalcKind;
-  switch (option) {
-    case Option::Size:
-      if (kind <= Channel) return 0;
-      break;
-    case Option::Width:
-      if (kind == Angle) return 1;
-      break;
-    case Option::Diameter:
-      if (IsKind(kind, {RoundBar, SteelPipe})) return 1;
-      break;
-    case Option::Thickness:
-      if (kind == Angle) return 2;
-      if (kind == SteelPlate) return 1;
-      break;
-    case Option::Wall:
-      if (kind == SteelPipe) return 2;
-      break;
-    case Option::Area:
-      if (kind == SteelPlate) return 2;
-      break;
-    case Option::Length:
-      if (IsKind(kind, {AnchorBolt, HexBolt, IBeam, Channel, RoundBar})) return 2;
-      if (IsKind(kind, {Angle, SteelPipe})) return 3;
-      break;
-    case Option::Quantity:
-      if (!IsKind(kind, {Angle, SteelPipe})) return 3;
-      break;
-    default: break;
-  }
-  return std::nullopt;
-}
-
-bool Applies(CalcKind kind, Option option) {
-  if (option == Option::Variant) return material::VariantCount(kind) > 0;
-  if (option == Option::Material || option == Option::Precision) return true;
-  return BoxOf(kind, option).has_value();
-}
 
 CalcKind ParseKind(const std::string& arg) {
   if (const auto named = kKindNames.find(arg); named != kKindNames.end()) return named->second;
@@ -122,51 +79,75 @@ CalcKind ParseKind(const std::string& arg) {
   return *kind;
 }
 
+// Stores an option's value; false when `flag` is no option.
+bool Store(Request& request, const std::string& flag, const std::string& value) {
+  bool fresh = true;
+  if (const auto box = kBoxOptions.find(flag); box != kBoxOptions.end()) {
+    fresh = request.boxes.emplace(box->second, value).second;
+  } else if (const auto setting = kSettings.find(flag); setting != kSettings.end()) {
+    fresh = request.settings.emplace(setting->second, value).second;
+  } else {
+    return false;
+  }
+  if (!fresh) throw UsageError{"重复的选项 / repeated option: " + flag};
+  return true;
+}
+
+void CheckApplies(const Request& request) {
+  const std::string kind = ToUtf8(material::KindCaption(request.kind));
+  for (const auto& [flag, role] : kBoxOptions) {
+    if (request.boxes.count(role) && !material::BoxWithRole(request.kind, role))
+      throw UsageError{flag + " 不适用于 / does not apply to " + kind};
+  }
+  if (request.settings.count(Setting::Variant) && material::VariantCount(request.kind) == 0)
+    throw UsageError{"--variant 不适用于 / does not apply to " + kind};
+}
+
 Request Parse(const std::vector<std::string>& args) {
   Request request;
   bool haveKind = false;
+  bool options = true;  // "--" ends them
   for (std::size_t i = 0; i < args.size(); ++i) {
-    const auto option = kOptions.find(args[i]);
-    if (option == kOptions.end()) {
-      if (haveKind || args[i].rfind("--", 0) == 0) throw UsageError{"多余的参数 / unexpected: " + args[i]};
-      request.kind = ParseKind(args[i]);
+    const std::string& arg = args[i];
+    if (options && arg == "--") {
+      options = false;
+    } else if (options && arg.rfind("--", 0) == 0) {
+      if (i + 1 == args.size() && (kBoxOptions.count(arg) || kSettings.count(arg)))
+        throw UsageError{"缺少取值 / missing value: " + arg};
+      if (i + 1 == args.size() || !Store(request, arg, args[i + 1]))
+        throw UsageError{"多余的参数 / unexpected: " + arg};
+      ++i;
+    } else if (haveKind) {
+      throw UsageError{"多余的参数 / unexpected: " + arg};
+    } else {
+      request.kind = ParseKind(arg);
       haveKind = true;
-      continue;
-    }
-    if (i + 1 == args.size()) throw UsageError{"缺少取值 / missing value: " + args[i]};
-    if (!request.values.emplace(option->second, args[++i]).second) {
-      throw UsageError{"重复的选项 / repeated option: " + option->first};
     }
   }
   if (!haveKind) throw UsageError{"缺少类型 / missing KIND"};
-  for (const auto& [flag, option] : kOptions) {
-    if (request.values.count(option) && !Applies(request.kind, option)) {
-      throw UsageError{flag + " 不适用于 / does not apply to " + ToUtf8(material::KindCaption(request.kind))};
-    }
-  }
+  CheckApplies(request);
   return request;
 }
 
-// Sizes match without their "*" mark and surrounding blanks, as listed or as the box shows them.
+// Sizes match without their "*" mark and blanks, as listed or as the box shows them: "9-矿工钢"
+// and "9 -矿工钢" name the same I-beam.
 std::u16string SizeKey(std::u16string_view size) {
   std::u16string key;
   for (char16_t c : size) {
-    if (c != u'*') key += c;
+    if (c != u'*' && c != u' ') key += c;
   }
-  const auto first = key.find_first_not_of(u' ');
-  if (first == std::u16string::npos) return {};
-  return key.substr(first, key.find_last_not_of(u' ') - first + 1);
+  return key;
 }
 
-int SizeIndex(const material::CatalogueState& catalogue, const material::ParameterBox& box,
-              const std::string& size) {
+int SizeIndex(const material::WeightForm& form, int box, const std::string& size) {
+  const auto& items = form.State().boxes[static_cast<std::size_t>(box)].items;
+  const auto& table = form.Catalogue().table;
   const std::u16string wanted = SizeKey(FromUtf8(size));
   std::string valid;
-  for (std::size_t row = 0; row < box.items.size() && row <= catalogue.lastRow; ++row) {
-    if (SizeKey(catalogue.table[row].sizeLabel) == wanted || SizeKey(box.items[row]) == wanted) {
+  for (std::size_t row = 0; row < items.size() && row < table.size(); ++row) {
+    if (SizeKey(table[row].sizeLabel) == wanted || SizeKey(items[row]) == wanted)
       return static_cast<int>(row);
-    }
-    const std::u16string& label = catalogue.table[row].sizeLabel;
+    const std::u16string& label = table[row].sizeLabel;
     valid += (row ? ", " : "") + ToUtf8(label.substr(label.find_first_not_of(u' ')));
   }
   throw UsageError{"未知规格 / unknown size: " + size + "\n可选 / valid sizes: " + valid};
@@ -183,72 +164,54 @@ int ParseVariant(CalcKind kind, const std::string& name) {
   throw UsageError{"未知类别 / unknown variant: " + name};
 }
 
-material::MaterialChoice ParseMaterial(const std::string& name) {
+material::MaterialChoice ParseMaterial(const std::optional<std::string>& name) {
   material::MaterialChoice choice;
-  if (const auto named = kMaterialNames.find(name); named != kMaterialNames.end()) {
+  if (!name) return choice;
+  if (const auto named = kMaterialNames.find(*name); named != kMaterialNames.end()) {
     material::SelectMaterial(choice, named->second);
     return choice;
   }
-  const auto density = text::StrictNumber(FromUtf8(name));
-  if (!density || *density <= 0 || !material::AcceptCustomDensity(choice, FromUtf8(name))) {
-    throw UsageError{"材质应为 钢|铜|铝、steel|copper|aluminium 或密度 / material: " + name};
+  const auto density = text::StrictNumber(FromUtf8(*name));
+  if (!density || *density <= 0 || !material::AcceptCustomDensity(choice, FromUtf8(*name))) {
+    throw UsageError{"材质应为 钢|铜|铝、steel|copper|aluminium 或密度 / material: " + *name};
   }
   return choice;
 }
 
-expr::PrecisionMode ParsePrecision(const std::string& mode) {
-  if (mode.size() != 1 || mode[0] < '0' || mode[0] > '4') {
-    throw UsageError{"--precision 应为 0-4 / must be 0-4: " + mode};
+expr::PrecisionMode ParsePrecision(const std::optional<std::string>& mode) {
+  if (!mode) return expr::PrecisionMode::SmartLow;
+  if (mode->size() != 1 || (*mode)[0] < '0' || (*mode)[0] > '4') {
+    throw UsageError{"--precision 应为 0-4 / must be 0-4: " + *mode};
   }
-  return static_cast<expr::PrecisionMode>(mode[0] - '0');
+  return static_cast<expr::PrecisionMode>((*mode)[0] - '0');
 }
 
-// The window right after the kind (and variant) was selected and the parameters were typed.
-struct Panel {
-  material::CatalogueState catalogue;
-  material::ParameterBoxes boxes;
-};
+std::optional<std::string> SettingOf(const Request& request, Setting setting) {
+  const auto found = request.settings.find(setting);
+  return found == request.settings.end() ? std::nullopt : std::optional(found->second);
+}
 
-Panel Prepare(const Request& request) {
+// The window after the kind (and variant) was selected and the values were picked and typed.
+void Fill(material::WeightForm& form, const Request& request) {
   const CalcKind kind = request.kind;
-  Panel panel;
+  // A configuration file that was never edited holds the built-in codes.
   const std::u16string code = material::DefaultStandardCode(kind);
-  material::LoadKind(panel.catalogue, kind, code);
-  material::ApplySteps(panel.boxes, material::KindFillSteps(kind));
-  if (const auto variant = material::DefaultVariant(kind)) {
-    const auto value = request.values.find(Option::Variant);
-    const int chosen = value == request.values.end() ? *variant : ParseVariant(kind, value->second);
-    material::LoadVariant(panel.catalogue, kind, chosen, code);
-    material::ApplySteps(panel.boxes, material::VariantFillSteps(kind, chosen));
+  form.SelectKind(kind, code);
+  if (const auto variant = SettingOf(request, Setting::Variant))
+    form.SelectVariant(ParseVariant(kind, *variant), code);
+  // Left to right, as a user fills the row.
+  for (int box = 0; box < 4; ++box) {
+    const auto value = request.boxes.find(material::RoleOf(kind, box));
+    if (value == request.boxes.end()) continue;
+    if (value->first == BoxRole::Size) form.Pick(box, SizeIndex(form, box, value->second));
+    else form.Type(box, FromUtf8(value->second));
   }
-  for (const auto& [option, value] : request.values) {
-    const auto box = BoxOf(kind, option);
-    if (!box) continue;
-    auto& target = panel.boxes[static_cast<std::size_t>(*box)];
-    if (option == Option::Size) {
-      target.listIndex = SizeIndex(panel.catalogue, target, value);
-      target.text = target.items[static_cast<std::size_t>(target.listIndex)];
-    } else {
-      target.text = FromUtf8(value);
-      target.listIndex = -1;  // typed
-      for (std::size_t i = 0; i < target.items.size(); ++i) {
-        if (target.items[i] == target.text) target.listIndex = static_cast<int>(i);
-      }
-    }
-  }
-  // A picked angle width brings the smallest thickness of its row, unless one was given.
-  if (kind == CalcKind::Angle && !request.values.count(Option::Thickness)) {
-    const auto& width = panel.boxes[1];
-    const int row = material::AngleRow(panel.catalogue, width.listIndex, width.text);
-    panel.boxes[2].text = material::ThicknessForWidth(panel.catalogue, kind, 1, row)->text;
-  }
-  return panel;
 }
 
 // The result box, then the detail label one line per line without its trailing empty lines.
-void PrintOutcome(const material::WeightOutcome& outcome) {
-  std::cout << ToUtf8(outcome.result.value_or(u"")) << '\n';
-  std::u16string detail = outcome.detail.value_or(u"");
+void Print(const material::FormState& state) {
+  std::cout << ToUtf8(state.result) << '\n';
+  std::u16string detail = state.detail;
   while (detail.ends_with(u"\r\n")) detail.resize(detail.size() - 2);
   if (detail.empty()) return;
   for (std::size_t start = 0;;) {
@@ -259,13 +222,14 @@ void PrintOutcome(const material::WeightOutcome& outcome) {
   }
 }
 
-// The status-bar message of the window for the first parameter that is not greater than 0.
-void ReportRefusedParameter(CalcKind kind, const material::ParameterBoxes& boxes) {
-  for (int i = 1; i < 4; ++i) {
-    const auto& layout = material::LayoutOf(kind).boxes[static_cast<std::size_t>(i)];
-    const auto refusal =
-        material::RefuseParameter(i, boxes[static_cast<std::size_t>(i)].text, layout.caption);
-    if (layout.shown && refusal) {
+// The status-bar message of the window for the first box whose value is not above 0.
+void ReportRefusedBox(const material::FormState& state) {
+  const auto& layout = material::LayoutOf(state.kind);
+  for (std::size_t box = 1; box < 4; ++box) {
+    if (!layout.boxes[box].shown) continue;
+    const auto refusal = material::RefuseParameter(static_cast<int>(box), state.boxes[box].text,
+                                                   layout.boxes[box].caption);
+    if (refusal) {
       std::cerr << ToUtf8(refusal->status) << '\n';
       return;
     }
@@ -273,35 +237,31 @@ void ReportRefusedParameter(CalcKind kind, const material::ParameterBoxes& boxes
 }
 
 int Calculate(const Request& request) {
-  Panel panel = Prepare(request);
-  const auto material = request.values.count(Option::Material)
-                            ? ParseMaterial(request.values.at(Option::Material))
-                            : material::MaterialChoice{};
-  const auto mode = request.values.count(Option::Precision)
-                        ? ParsePrecision(request.values.at(Option::Precision))
-                        : expr::PrecisionMode::SmartLow;
+  const material::MaterialChoice material = ParseMaterial(SettingOf(request, Setting::Material));
   StderrNotices notices;
   expr::NoticeFlags flags;
   float toHDu = expr::kDegreeFactor;
   expr::ExprContext context{.notices = notices, .toHDu = toHDu, .flags = flags};
-  material::ExpressionBinding binding(mode, context);
-  material::WeightInputs inputs{request.kind, {}, panel.boxes[panel.catalogue.sizeComboIndex].listIndex};
-  for (std::size_t i = 0; i < 4; ++i) inputs.texts[i] = panel.boxes[i].text;
-  float unitWeight = 0;
-  const auto outcome = material::CalculateWeight(panel.catalogue, inputs, material.densityFactor,
-                                                 unitWeight, binding);
-  if (outcome.disableOk) ReportRefusedParameter(request.kind, panel.boxes);
-  PrintOutcome(outcome);
-  return outcome.complete ? 0 : 1;
+  material::ExpressionBinding binding(ParsePrecision(SettingOf(request, Setting::Precision)),
+                                      context);
+  material::WeightForm form(binding, material);
+  Fill(form, request);
+  if (!form.State().okEnabled) ReportRefusedBox(form.State());
+  Print(form.State());
+  return form.ResultComplete() ? 0 : 1;
 }
 
 }  // namespace
 
 int RunWeight(const std::vector<std::string>& args) {
+  if (AsksForHelp(args)) {
+    std::cout << "用法 / Usage:\n" << kWeightUsage;
+    return 0;
+  }
   try {
     return Calculate(Parse(args));
   } catch (const UsageError& error) {
-    std::cerr << error.message << "\n用法 / Usage: mevrik-cli weight KIND [options]  (mevrik-cli --help)\n";
+    std::cerr << error.message << "\n用法 / Usage: mevrik-cli weight KIND [options]  (mevrik-cli weight --help)\n";
     return 2;
   }
 }

@@ -1,75 +1,35 @@
 // mevrik-cli: the calculator's engine from a terminal.
-#include <cstring>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "cli/Commands.h"
-
-namespace {
-
-const char* const kUsage =
-    "用法 / Usage:\n"
-    "  mevrik-cli eval [--precision N] [--radians] EXPRESSION\n"
-    "  mevrik-cli eval [--precision N] [--radians] -\n"
-    "      计算一个计算式，或从标准输入逐行计算（每行一个计算式，每行输出一行结果）。\n"
-    "      与主窗口的“计算式”计算相同：du 变为 °，去掉空格，提示只在本次运行中显示一次。\n"
-    "      Evaluates one expression, or one expression per line from standard input (one\n"
-    "      output line each, empty where there is no result), exactly as the window's\n"
-    "      expression box: \"du\" becomes \"°\", spaces are removed, one-time notices\n"
-    "      show once per process. No configuration file is read or written.\n"
-    "      --precision N  计算精度 0-4 / precision mode 0-4: 0 智能 低 (default), 1 智能 高,\n"
-    "                     2 0.000#, 3 0.000#-E00, 4 不处理\n"
-    "      --radians      角度单位为弧度（默认为度）/ angles in radians (default: degrees)\n"
-    "\n"
-    "  mevrik-cli weight KIND [--size S] [--variant V] [--length L] [--quantity N]\n"
-    "                         [--width B] [--thickness T] [--diameter D] [--wall T]\n"
-    "                         [--area A] [--material M] [--precision N]\n"
-    "      计算标准件或型钢的单重与总重 / unit and total weight of a fastener or section.\n"
-    "      KIND: 地脚螺栓 六角螺栓 六角螺母 垫圈 弹簧垫圈 方斜垫 工字钢 槽钢 角钢 圆钢 钢管 钢板\n"
-    "            or anchor-bolt hex-bolt hex-nut flat-washer spring-washer square-bevel-washer\n"
-    "               i-beam channel angle round-bar steel-pipe steel-plate\n"
-    "      未给出的参数取窗口选择该类型时的默认值 / parameters not given take the window's defaults.\n"
-    "      --size S       规格，类型 1-8 (M24, 20a, 14*) / size as listed, with or without \"*\"\n"
-    "      --variant V    弹簧垫圈 light|standard|heavy 或 轻型|标准|重型 (标准);\n"
-    "                     方斜垫 ibeam|channel 或 工字钢用|槽钢用 (工字钢用)\n"
-    "      --length L     长度 mm；角钢、钢管可写乘法，如 2*3000 / length in mm, an expression\n"
-    "                     such as 2*3000 for angles and pipes\n"
-    "      --quantity N   数量 / quantity\n"
-    "      --width B      角钢边宽 / angle leg width\n"
-    "      --thickness T  角钢边厚，钢板厚度 / angle leg thickness, plate thickness\n"
-    "      --diameter D   圆钢直径，钢管外径 / round bar diameter, pipe outer diameter\n"
-    "      --wall T       钢管壁厚 / pipe wall thickness\n"
-    "      --area A       钢板面积 mm^2，可写乘法 / plate area in mm^2, an expression\n"
-    "      --material M   钢|铜|铝, steel|copper|aluminium, 或密度 g/cm3 / or a density in g/cm3\n"
-    "      --precision N  计算精度 0-4，同 eval / precision mode 0-4 as for eval\n"
-    "      输出：第 1 行结果，其后为单重说明 / prints the result line, then the detail lines.\n"
-    "\n"
-    "  结果写到标准输出，提示框写到标准错误。/ Results go to stdout, message boxes to stderr.\n"
-    "  退出码 / exit status: 0 有结果 / result, 1 无结果 / no result, 2 用法错误 / usage error.\n";
-
-}  // namespace
+#include "cli/Usage.h"
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty()) {
-    std::cerr << kUsage;
+    std::cerr << mevrik::cli::Usage();
     return 2;
   }
   if (args[0] == "--help" || args[0] == "-h") {
-    std::cout << kUsage;
+    std::cout << mevrik::cli::Usage();
+    return 0;
+  }
+  if (args[0] == "--version") {
+    std::cout << "mevrik-cli " MEVRIK_VERSION "\n";
     return 0;
   }
   const std::string command = args[0];
   args.erase(args.begin());
   // The configuration folder is accepted for symmetry with the window; the terminal never
   // reads or writes the configuration file.
-  for (auto it = args.begin(); it != args.end();) {
+  for (auto it = args.begin(); it != args.end() && *it != "--";) {
     if (*it == "--config-dir" && it + 1 != args.end()) it = args.erase(it, it + 2);
     else ++it;
   }
   if (command == "eval") return mevrik::cli::RunEval(args);
   if (command == "weight") return mevrik::cli::RunWeight(args);
-  std::cerr << "未知命令 / unknown command: " << command << "\n\n" << kUsage;
+  std::cerr << "未知命令 / unknown command: " << command << "\n\n" << mevrik::cli::Usage();
   return 2;
 }

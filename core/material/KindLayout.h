@@ -22,6 +22,7 @@
 // replay VariantFillSteps(kind, v).
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,11 +32,18 @@
 
 namespace mevrik::material {
 
+// What a parameter box holds for a kind. The terminal and the tests find a box by its role; its
+// position differs from kind to kind (the length is box 2 of a bolt and box 3 of an angle).
+enum class BoxRole : std::uint8_t {
+  None, Size, Length, Width, Thickness, Diameter, Wall, Area, Quantity,
+};
+
 struct BoxLayout {
   bool shown = false;
   bool editable = false;   // CombSR(0) is a select-only list, boxes 1-3 take typing
   std::u16string caption;  // LabSM(k); the last character is a colon
   std::u16string tooltip;  // CombSR(k) tooltip set by the switch ("可进行乘法运算" or empty)
+  BoxRole role = BoxRole::None;  // None exactly when the box is hidden
 };
 
 struct KindLayout {
@@ -48,6 +56,10 @@ struct KindLayout {
 };
 
 const KindLayout& LayoutOf(CalcKind kind);
+// The box the kind shows for `role`; nullopt when the kind has no such input.
+std::optional<int> BoxWithRole(CalcKind kind, BoxRole role);
+// The role of box 0-3 for the kind; None for a hidden box.
+BoxRole RoleOf(CalcKind kind, int box);
 
 enum class BoxOp {
   SetText,    // set the box's text
@@ -59,10 +71,10 @@ enum class BoxOp {
 struct BoxStep {
   BoxOp op = BoxOp::SetText;
   int box = 0;
-  std::u16string text;               // SetText
+  std::u16string text;               // SetText; Select: the label of the entry
   std::vector<std::u16string> items;  // AddItems: display texts ("Ⅰ20a", "[14a", "M24")
   std::u16string loadingText;        // AddItems: "正在载入 角钢 数据:", empty when none is shown
-  int index = -1;                    // Select
+  int index = -1;                    // Select: the entry's position in the list
 };
 
 // The kind switch's filling of the boxes, in order: the texts "1" that every switch sets in

@@ -64,5 +64,22 @@ TEST(EvalCommand, UsageErrors) {
   EXPECT_NE(help.out.find("--radians"), std::string::npos);
 }
 
+// Each command's own help and the version go to stdout with status 0; "--" ends the options.
+TEST(Cli, HelpVersionAndTheEndOfOptions) {
+  const struct { std::vector<std::string> args; std::string start; } cases[] = {
+      {{"eval", "--help"}, "用法 / Usage:\n  mevrik-cli eval "},
+      {{"weight", "angle", "--help"}, "用法 / Usage:\n  mevrik-cli weight "},
+      {{"--version"}, "mevrik-cli " MEVRIK_VERSION "\n"},
+      {{"eval", "--", "--2"}, "2.000\n"},
+      {{"weight", "工字钢", "--size", "9-矿工钢"}, "17.69\n"},  // listed as " 9 -矿工钢"
+  };
+  for (const auto& c : cases) {
+    const CliResult r = RunCli(c.args);
+    EXPECT_EQ(r.out.substr(0, c.start.size()), c.start) << c.args.back();
+    EXPECT_EQ(r.status, 0) << c.args.back();
+  }
+  EXPECT_EQ(RunCli({"weight", "--help"}).out.find("mevrik-cli eval"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace mevrik::testing
