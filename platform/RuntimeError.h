@@ -6,21 +6,15 @@
 #include <QString>
 #include <exception>
 
+#include "core/errors/ErrorNumbers.h"
+
 namespace mevrik::platform {
 
-enum RuntimeErrorNumber : int {
-  InvalidCall = 5,
-  Overflow = 6,
-  BadFileName = 52,
-  FileNotFound = 53,
-  FileAlreadyExists = 58,
-  PathFileAccess = 75,
-  PathNotFound = 76,
-  InvalidPropertyValue = 380,
-};
+// The numbers by name: platform::FileNotFound and the like.
+using errors::Number;
+using enum errors::Number;
 
-// The description a Chinese Windows run-time shows for the number; a generic text for numbers
-// the program never raises itself.
+// The description of the number (core/errors' table).
 QString RuntimeErrorDescription(int number);
 
 class RuntimeError : public std::exception {

@@ -257,7 +257,7 @@ void ExpressionPanel::MSjddw_Click(int index) {
 
 void ExpressionPanel::MSBDSSL_Click(int index) {
   if (index < 0 || index >= m_.MSBDSSL.size())
-    throw platform::RuntimeError(9, QStringLiteral("下标越界"));
+    throw platform::RuntimeError(platform::SubscriptOutOfRange);
   for (QAction* item : m_.MSBDSSL) item->setChecked(false);
   m_.MSBDSSL[index]->setChecked(true);
   const QString caption = m_.MSBDSSL[index]->text();

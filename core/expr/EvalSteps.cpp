@@ -11,18 +11,14 @@
 namespace mevrik::expr::steps {
 namespace {
 
-// The runtime's own short descriptions of its arithmetic faults.
-constexpr std::u16string_view kOverflowText = u"溢出";
-constexpr std::u16string_view kDivisionByZeroText = u"除数为零";
-constexpr std::u16string_view kInvalidCallText = u"无效的过程调用或参数";
-
-[[noreturn]] void Throw(std::int32_t code, std::u16string_view description) {
-  throw ExprError(code, std::u16string(description));
+// An arithmetic fault, described as the error table describes its number.
+[[noreturn]] void Throw(errors::Number code) {
+  throw ExprError(code, std::u16string(errors::Description(code)));
 }
 
 double Checked(double result) {
-  if (std::isinf(result)) Throw(error_code::kOverflow, kOverflowText);
-  if (std::isnan(result)) Throw(error_code::kInvalidCall, kInvalidCallText);
+  if (std::isinf(result)) Throw(errors::Overflow);
+  if (std::isnan(result)) Throw(errors::InvalidCall);
   return result;
 }
 
@@ -30,7 +26,7 @@ double Checked(double result) {
 std::int64_t ToInt32(double value) {
   const double rounded = std::nearbyint(value);
   if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) {
-    Throw(error_code::kOverflow, kOverflowText);
+    Throw(errors::Overflow);
   }
   return static_cast<std::int64_t>(rounded);
 }
@@ -38,23 +34,23 @@ std::int64_t ToInt32(double value) {
 double IntegerOperation(char16_t op, double a, double b) {
   const std::int64_t x = ToInt32(a);
   const std::int64_t y = ToInt32(b);
-  if (y == 0) Throw(error_code::kDivisionByZero, kDivisionByZeroText);
+  if (y == 0) Throw(errors::DivisionByZero);
   if (op == u'%') return static_cast<double>(x % y);
   const std::int64_t quotient = x / y;
-  if (quotient > 2147483647) Throw(error_code::kOverflow, kOverflowText);  // -2^31 \ -1
+  if (quotient > 2147483647) Throw(errors::Overflow);  // -2^31 \ -1
   return static_cast<double>(quotient);
 }
 
 double Power(double a, double b) {
-  if (a == 0 && b < 0) Throw(error_code::kDivisionByZero, kDivisionByZeroText);
-  if (a < 0 && b != std::trunc(b)) Throw(error_code::kInvalidCall, kInvalidCallText);
+  if (a == 0 && b < 0) Throw(errors::DivisionByZero);
+  if (a < 0 && b != std::trunc(b)) Throw(errors::InvalidCall);
   return Checked(std::pow(a, b));
 }
 
 double Divide(double a, double b) {
   if (b == 0) {
-    if (a == 0) Throw(error_code::kOverflow, kOverflowText);  // 0/0
-    Throw(error_code::kDivisionByZero, kDivisionByZeroText);
+    if (a == 0) Throw(errors::Overflow);  // 0/0
+    Throw(errors::DivisionByZero);
   }
   return Checked(a / b);
 }
@@ -136,19 +132,19 @@ std::u16string_view TrimSpaces(std::u16string_view text) {
 }
 
 void CheckLength(std::u16string_view trimmed) {
-  if (trimmed.size() > kMaxExprLength) Throw(error_code::kOverflow, kOverflowText);
+  if (trimmed.size() > kMaxExprLength) Throw(errors::Overflow);
 }
 
 void ThrowExtraCloseBracket(std::u16string_view trimmed) {
   std::u16string text = u"在计算式中有多余的 “)” ，请检查：\r\n";
   text += trimmed;
-  throw ExprError(error_code::kExtraCloseBracket, std::move(text));
+  throw ExprError(errors::ExtraCloseBracket, std::move(text));
 }
 
 void ThrowMissingCloseBracket(std::u16string_view trimmed) {
   std::u16string text = u"计算式中缺少 “)” ，请检查：\r\n";
   text += trimmed;
-  throw ExprError(error_code::kMissingCloseBracket, std::move(text));
+  throw ExprError(errors::MissingCloseBracket, std::move(text));
 }
 
 void WarnMissingOperand(Notices& notices, std::u16string_view a, char16_t op,
@@ -207,11 +203,11 @@ double ApplyFunction(Function f, double argument, float toHDu) {
 
 double LeafValue(std::u16string_view trimmed) {
   const std::string ascii = NumeralAscii(trimmed);
-  if (ascii.empty()) ThrowNotANumber(error_code::kTypeMismatch, trimmed);
+  if (ascii.empty()) ThrowNotANumber(errors::TypeMismatch, trimmed);
   double value = 0;
   const auto result = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
   if (result.ec == std::errc::result_out_of_range) {
-    if (MagnitudeOf(ascii) > 0) ThrowNotANumber(error_code::kOverflow, trimmed);
+    if (MagnitudeOf(ascii) > 0) ThrowNotANumber(errors::Overflow, trimmed);
     return 0;
   }
   return value;

@@ -149,10 +149,10 @@ void ShowError(const ExprError& error, ExprContext& context) {
   const std::int32_t code = error.code();
   const std::u16string number = text::ValueText(code);
   std::u16string message;
-  if (code == error_code::kDivisionByZero) {
+  if (code == errors::DivisionByZero) {
     message = u"  错误：" + number + u"——" + error.description() + u"\r\n\r\n请检查运算符！";
-  } else if (code == error_code::kTypeMismatch || code == error_code::kExtraCloseBracket ||
-             code == error_code::kMissingCloseBracket) {
+  } else if (code == errors::TypeMismatch || code == errors::ExtraCloseBracket ||
+             code == errors::MissingCloseBracket) {
     message = u"  错误！" + error.description();
   } else {
     message = u"  错误：" + number + u"——" + error.description() +
@@ -160,9 +160,9 @@ void ShowError(const ExprError& error, ExprContext& context) {
   }
   context.notices.show(BoxKind::CriticalSystemModal, u"错误！", message);
   // These mean the typed text itself is wrong, so it should not stay in the history.
-  const bool typingError = code == error_code::kDivisionByZero || code == error_code::kTypeMismatch ||
-                           code == error_code::kExtraCloseBracket ||
-                           code == error_code::kMissingCloseBracket;
+  const bool typingError = code == errors::DivisionByZero || code == errors::TypeMismatch ||
+                           code == errors::ExtraCloseBracket ||
+                           code == errors::MissingCloseBracket;
   if (typingError && context.removeHistoryHead) context.removeHistoryHead();
 }
 

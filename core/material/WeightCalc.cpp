@@ -59,13 +59,16 @@ class Calculation {
   }
 
  private:
-  // Records a skipped step when any value is missing.
+  // Whether a step may run: true when every value is there, else the step counts as skipped.
   template <typename... T>
-  bool Have(const std::optional<T>&... values) {
+  [[nodiscard]] bool Have(const std::optional<T>&... values) {
     if ((values.has_value() && ...)) return true;
     skipped_ = true;
     return false;
   }
+  // A failed value that later steps show as an empty text (a piece weight in the detail).
+  template <typename T>
+  void CountSkippedUnless(const std::optional<T>& value) { skipped_ = skipped_ || !value; }
 
   double Box(int index) const { return LeadingNumber(in_.texts[index]); }
   std::optional<double> StrictBox(int index) const { return StrictNumber(in_.texts[index]); }
@@ -197,7 +200,7 @@ class Calculation {
     const int row = in_.sizeListIndex;
     if (const auto a = RowA(row); Have(a)) SetUnitWeight(*a * F());
     const auto piece = Format(Unit() * Box(2) / 1000);
-    Have(piece);
+    CountSkippedUnless(piece);
     const auto dimensions = RowText(row, &CatalogueEntry::valueB);
     if (Have(dimensions)) {
       std::u16string standard = u"※ 标准: " + catalogue_.standardCode;
@@ -219,7 +222,7 @@ class Calculation {
   void RoundBar() {
     if (const auto d = StrictBox(1); Have(d)) SetUnitWeight(*d * *d * F() * kBarFactor);
     const auto piece = Format(Unit() * Box(2) / 1000);  // from the unrounded unit weight
-    Have(piece);
+    CountSkippedUnless(piece);
     RoundUnitWeight(Pattern());
     SetDetail({u"※ 单重: ", UnitText(), u" kg/m；", piece.value_or(u""), u"kg/根", kBreak,
                u"※ 标准: ", catalogue_.standardCode});
@@ -267,7 +270,7 @@ class Calculation {
     std::optional<std::u16string> plate;
     if (const auto area = Expression(2); Have(area)) {
       plate = Format(*area * thickness * F() * kSteelDensity / 1000000);
-      Have(plate);
+      CountSkippedUnless(plate);
     }
     SetDetail({u"※ 单重: ", UnitText(), u" kg/m^2；", plate.value_or(u""), u" kg/块", kBreak,
                u"※ 标准: ", catalogue_.standardCode, kBreak, u"※ [面积] 可进行乘法运算"});

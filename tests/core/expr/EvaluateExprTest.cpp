@@ -57,10 +57,10 @@ TEST(EvaluateExpr, ErrorCodesAndDescriptions) {
       {"3000000000\\1", 6, "溢出"},
       {"-2147483648\\-1", 6, "溢出"},
       {"(-8)^(1/3)", 5, "无效的过程调用或参数"},
-      {"1+2)", error_code::kExtraCloseBracket, "在计算式中有多余的 “)” ，请检查：\r\n1+2)"},
-      {"(1+2", error_code::kMissingCloseBracket, "计算式中缺少 “)” ，请检查：\r\n(1+2"},
-      {" (1)(2) ", error_code::kExtraCloseBracket, "在计算式中有多余的 “)” ，请检查：\r\n1)(2"},
-      {"sin(1)( 2)", error_code::kExtraCloseBracket, "在计算式中有多余的 “)” ，请检查：\r\n1)( 2"},
+      {"1+2)", errors::ExtraCloseBracket, "在计算式中有多余的 “)” ，请检查：\r\n1+2)"},
+      {"(1+2", errors::MissingCloseBracket, "计算式中缺少 “)” ，请检查：\r\n(1+2"},
+      {" (1)(2) ", errors::ExtraCloseBracket, "在计算式中有多余的 “)” ，请检查：\r\n1)(2"},
+      {"sin(1)( 2)", errors::ExtraCloseBracket, "在计算式中有多余的 “)” ，请检查：\r\n1)( 2"},
       {"abc", 13, leaf + "abc"},
       {"1+2x", 13, leaf + "2x"},
       {"1e-3", 13, leaf + "1e"},
@@ -193,7 +193,7 @@ TEST(EvaluateExpr, DeepAndLongTextsAtTheLengthLimit) {
   EXPECT_EQ(Evaluate(std::string(limit + 1, '1')).code, 6);
   EXPECT_EQ(Evaluate(std::string(limit, '1')).code, 6) << "a numeral beyond the double range";
   EXPECT_EQ(Evaluate(std::string(limit / 2 + 1, '(') + std::string(limit / 2, ')')).code,
-            error_code::kMissingCloseBracket);
+            errors::MissingCloseBracket);
 }
 
 // The engine against the plain recursive evaluator: same value, boxes, error and angle factor.
