@@ -5,7 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export MEVRIK_BUILD_DIR=build-sanitize
-export MEVRIK_CMAKE_OPTIONS="-DMEVRIK_SANITIZE=ON -DMEVRIK_BUILD_GUI=OFF -DMEVRIK_BUILD_BENCH=OFF"
+sanitized="-DMEVRIK_SANITIZE=ON -DMEVRIK_BUILD_GUI=OFF -DMEVRIK_BUILD_BENCH=OFF"
+export MEVRIK_CMAKE_OPTIONS="${MEVRIK_CMAKE_OPTIONS:-} $sanitized"
 ./scripts/build.sh
 export MEVRIK_DRY_RUN=1
 export UBSAN_OPTIONS=print_stacktrace=1
