@@ -1,25 +1,9 @@
 #pragma once
 // What the main window shows for each kind: which parameter boxes (CombSR 0-3) and captions
-// (LabSM 0-3) are visible, their texts and lists, and the order in which the kind switch and
-// the variant switch fill them. The window replays the fill steps on its widgets; every step
-// that sets a text or a list index raises the box's change handler as a user's edit would.
-//
-// Kind switch for a weight kind, once CurrentKind is set:
-//   1. title WindowTitle(KindTitleText(kind), version, onTop); status cell 2 KindCaption(kind);
-//      status cell 1 KindSwitchMaterialIndicator (Material.h).
-//   2. hide the boxes, captions and LabPM, then show what LayoutOf(kind) lists (captions,
-//      box tooltips, LabPM and its tooltip, MnuLeiBie, the LabDanZhong tooltip).
-//   3. code = the configuration value "标准代号" / KindCaption(kind), default
-//      DefaultStandardCode(kind); LoadKind(catalogue, kind, code).
-//   4. replay KindFillSteps(kind).
-//   5. kinds 5 and 6: LabPM colour ToggledPickerColour; MnuLB captions VariantCodes(kind, code),
-//      MnuLB(2) visible when VariantCount(kind) is 3; run the variant switch for
-//      DefaultVariant(kind).
-//   6. tooltip of CombSR(LayoutOf(kind).sizeBox) = catalogue.standardCode; focus that box.
-// Variant switch (kinds 5 and 6): check MnuLB(v); code = the same configuration value with the
-// default VariantDefaultStandardCode(kind); LoadVariant(catalogue, kind, v, code); title
-// WindowTitle(VariantTitleText(kind, v), ...); box 0 tooltip VariantSizeTooltip when set;
-// replay VariantFillSteps(kind, v).
+// (LabSM 0-3) are visible, what each box holds (its role), their texts and lists, and the order
+// in which the kind switch and the variant switch fill them. WeightForm replays the fill steps;
+// every step that sets a text or selects an entry raises the box's change rule as a user's edit
+// would, and WeightForm's comment says how the switches run.
 #include <array>
 #include <cstddef>
 #include <cstdint>

@@ -1,13 +1,8 @@
 #pragma once
-// The pieces of the parameter boxes' change and key handlers that do not touch a widget: the
+// The pieces of the parameter boxes' change and key rules that do not touch a widget: the
 // check of a changed value, the thickness that follows a picked angle width, the text colours
-// and tooltips, and the key filter. The window's handler, for a change of CombSR(index):
-//   1. RefuseParameter -> when set: detail red, status text, CmdOK disabled, result empty; end.
-//   2. status = the box text.
-//   3. ThicknessForWidth -> when set: CombSR(2) text and tooltip (runs the handler for box 2).
-//   4. index 0: SizeTextColour, SizeTooltip (when set). index 1: ListedValueColour (when set).
-//   5. ParametersReady -> detail blue, CmdOK enabled, Calculate; otherwise CmdOK disabled.
-//   6. status = the box text again.
+// and tooltips, and the key filter. WeightForm puts them together in the order of the window's
+// change handler.
 #include <array>
 #include <optional>
 #include <string>

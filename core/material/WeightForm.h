@@ -5,9 +5,11 @@
 // and hands each user action in here.
 //
 // How it reacts:
-// - SelectKind replays the kind switch: boxes 1-3 get "1" (each a change), the kind's lists,
-//   default texts and default entry (a pick, which calculates), then for kinds 5 and 6 the
-//   default variant; the size box's tooltip ends as the standard code.
+// - SelectKind replays the kind switch (the window skips a selection of the kind it shows):
+//   boxes 1-3 get "1" (each a change), the layout's box tooltips, the kind's lists, default
+//   texts and default entry (a pick, which calculates), then for kinds 5 and 6 the picker's
+//   colour toggles and the default variant loads; the size box's tooltip ends as the standard
+//   code. SelectVariant loads a variant's list and picks "16".
 // - A box holds a text, a list and the picked entry. Picking an entry (or the switch selecting
 //   one) sets the entry's text and its index; typing sets the text and clears the index. Only a
 //   picked angle width brings its row's smallest thickness ("3～6" gives "3") into box 2; a typed
