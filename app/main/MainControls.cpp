@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "app/EnteredText.h"
+#include "app/PlainText.h"
 #include "app/main/KindIcons.h"
 #include "app/main/Twips.h"
 
@@ -75,6 +77,7 @@ void BuildExpressionArea(MainControls& c) {
   c.CombBDS->setEditable(true);
   c.CombBDS->setInsertPolicy(QComboBox::NoInsert);
   c.CombBDS->setCompleter(nullptr);
+  RemoveLengthLimit(c.CombBDS->lineEdit());
   c.CombBDS->setMaxVisibleItems(24);
   c.CombBDS->setToolTip(QStringLiteral(
       "注意：①.函数需加括号。 ②.仅支持Sin()、Cos()、Tan()及反正切Atn()等4个三角函数。"));
@@ -113,6 +116,7 @@ void BuildWeightInputs(MainControls& c) {
     if (box->isEditable()) {
       box->setInsertPolicy(QComboBox::NoInsert);
       box->setCompleter(nullptr);
+      RemoveLengthLimit(box->lineEdit());  // length and area expressions
     }
     label->setBuddy(box);
     label->setVisible(false);
@@ -137,6 +141,7 @@ void BuildWeightInputs(MainControls& c) {
   c.LabDanZhong = MakeLabel(c.PicMain, QStringLiteral("LabDanZhong"),
                             QStringLiteral("单重：12.57kg/m"), {Tw(820), Tw(560), 376, 44});
   c.LabDanZhong->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  ShowPlain(c.LabDanZhong);  // standard codes come from the configuration file
   c.LabDanZhong->setVisible(false);
 }
 
@@ -186,6 +191,7 @@ void BuildStatusBar(MainControls& c, QWidget* central) {
     cell->setFrameShape(QFrame::Panel);
     cell->setFrameShadow(QFrame::Sunken);
     cell->setAccessibleName(names[i]);
+    ShowPlain(cell);  // the message cell echoes typed text and stored expressions
     if (i > 0) cell->setAlignment(Qt::AlignCenter);
     c.LabStB << cell;
   }

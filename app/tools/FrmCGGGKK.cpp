@@ -95,7 +95,8 @@ QWidget* FrmCGGGKK::buildPanel(SectionKind kind) {
     list->addItem(QString::fromUtf16(line.data(), static_cast<qsizetype>(line.size())));
   }
   lists_[kind] = list;
-  connect(list, &QListWidget::itemClicked, this, [this, kind] { List_Click(kind); });
+  // Clicks, arrow keys, Home and End all move the selection; the labels follow it.
+  connect(list, &QListWidget::itemSelectionChanged, this, [this, kind] { List_Click(kind); });
   table->addWidget(list, 1, 0, 1, 5);
   for (int c = 0; c < 4; ++c) {
     values_[kind][c] = Named(new QLabel(panel), kValueNames[kind], c);
@@ -130,8 +131,10 @@ void FrmCGGGKK::OptXG_Click(int index) {
 }
 
 void FrmCGGGKK::List_Click(SectionKind kind) {
-  const auto* item = lists_[kind] ? lists_[kind]->currentItem() : nullptr;
-  if (!item) return;
+  const QList<QListWidgetItem*> selected =
+      lists_[kind] ? lists_[kind]->selectedItems() : QList<QListWidgetItem*>();
+  if (selected.isEmpty()) return;
+  const QListWidgetItem* item = selected.first();
   const auto labels = sections::HoleRowLabels(kind, item->text().toStdU16String());
   for (int c = 0; c < 4; ++c) values_[kind][c]->setText(QString::fromStdU16String(labels[c]));
 }

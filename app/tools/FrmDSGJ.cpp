@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <cmath>
 
+#include "app/EnteredText.h"
 #include "app/config/RWini.h"
 #include "app/tools/KeyPressFilter.h"
 #include "app/tools/Named.h"
@@ -139,7 +140,10 @@ QWidget* FrmDSGJ::buildCountdown() {
   combDJS_->setCompleter(nullptr);
   combDJS_->addItems({"10", "15", "20", "30", "45", "60", "90", "120", "150", "200", "600"});
   combDJS_->setToolTip(QStringLiteral("3～600之间的整数"));
-  FilterTypedCharacters(combDJS_->lineEdit(), [this](QChar c) { return CombDJS_KeyPress(c); });
+  app::FilterEnteredText(combDJS_->lineEdit(), [this](QChar typed, const QString& before) {
+    return CombDJS_KeyPress(typed, before);
+  });
+  app::PickOnlyByChoice(combDJS_);
   combDJS_->installEventFilter(this);
   connect(combDJS_, &QComboBox::editTextChanged, this, [this] { cmddsgj_[1]->setEnabled(true); });
   connect(combDJS_, &QComboBox::activated, this, [this] { cmddsgj_[1]->setEnabled(true); });
@@ -188,9 +192,9 @@ void FrmDSGJ::OptDSGJ_Click(int index) {
   cmddsgj_[1]->setEnabled(true);
 }
 
-bool FrmDSGJ::CombDJS_KeyPress(QChar typed) {
+bool FrmDSGJ::CombDJS_KeyPress(QChar typed, const QString& before) {
   if (!IsDigitOrBackspace(typed)) return false;
-  return typed == u'\b' || Number(combDJS_->currentText()) <= kMaxCountdown;
+  return typed == u'\b' || Number(before) <= kMaxCountdown;
 }
 
 bool FrmDSGJ::eventFilter(QObject* watched, QEvent* event) {

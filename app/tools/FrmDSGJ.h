@@ -44,7 +44,8 @@ private:
   void Form_Load();
   int storedNumber(const QString& key, int fallback);
   void OptDSGJ_Click(int index);
-  bool CombDJS_KeyPress(QChar typed);
+  // `before`: the box's text as it stands before the character goes in.
+  bool CombDJS_KeyPress(QChar typed, const QString& before);
   void CombDJS_LostFocus();
   void confirm();
   void cancelAll();

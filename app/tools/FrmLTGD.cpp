@@ -8,6 +8,8 @@
 #include <QListWidget>
 #include <QTimer>
 
+#include "app/Blanks.h"
+#include "app/EnteredText.h"
 #include "app/config/RWini.h"
 #include "app/tools/ClickLabel.h"
 #include "app/tools/KeyPressFilter.h"
@@ -81,7 +83,10 @@ QWidget* FrmLTGD::buildWallThickness() {
     combo->setCompleter(nullptr);
     combo->addItems(kWallItems[i]);
     combo->setEditText(kWallDesignTexts[i]);
-    FilterTypedCharacters(combo->lineEdit(), IsNumberCharacter);
+    app::FilterEnteredText(combo->lineEdit(), [](QChar typed, const QString&) {
+      return IsNumberCharacter(typed);
+    });
+    app::PickOnlyByChoice(combo);
     connect(combo, &QComboBox::editTextChanged, this, [this, i] { CombGLBH_Change(i); });
     connect(combo, &QComboBox::activated, this, [this] { computeUnlessShown(); });
     grid->addWidget(combo, i + 1, 1);
@@ -115,7 +120,12 @@ QWidget* FrmLTGD::buildFlow() {
     label->setToolTip(QStringLiteral("点击计算"));
     connect(label, &ClickLabel::clicked, this, [this, i] { LabLLLS_Click(i); });
     auto* box = Named(new QLineEdit(panel), "TxtLLLS", i);
+    // Keys, also those refused, make the box the newer one of the pair; what else enters the box
+    // (paste, drop) is taken as typed, character by character.
     FilterTypedCharacters(box, [this, i](QChar typed) { return TxtLLLS_KeyPress(i, typed); });
+    app::FilterEnteredText(box, [this, i](QChar typed, const QString&) {
+      return TxtLLLS_KeyPress(i, typed);
+    });
     box->installEventFilter(this);
     connect(box, &QLineEdit::textChanged, this, [this, i] { TxtLLLS_Change(i); });
     grid->addWidget(label, i + 2, 0);
@@ -157,7 +167,7 @@ void FrmLTGD::Form_Load() {
 
 void FrmLTGD::closeEvent(QCloseEvent* event) {
   QStringList wall;
-  for (auto* combo : combGLBH_) wall << combo->currentText().trimmed();
+  for (auto* combo : combGLBH_) wall << app::TrimBlanks(combo->currentText());
   ini_.SetIniS(kSection, QStringLiteral("壁厚"), wall.join(kSeparator));
   QStringList flow;
   for (auto* box : txtLLLS_) flow << box->text();
@@ -167,7 +177,7 @@ void FrmLTGD::closeEvent(QCloseEvent* event) {
 
 void FrmLTGD::CombGLBH_Change(int index) {
   for (auto* result : txtJG_) result->clear();
-  const QString text = combGLBH_[index]->currentText().trimmed();
+  const QString text = app::TrimBlanks(combGLBH_[index]->currentText());
   if (!text.isEmpty() && Number(text) > 0) computeWallThickness();
 }
 

@@ -1,5 +1,7 @@
 #include "core/material/WeightCalc.h"
 
+#include <vector>
+
 #include "core/material/CatalogueData.h"
 #include "core/material/Single.h"
 #include "core/text/FormatPattern.h"
@@ -39,6 +41,12 @@ class Calculation {
 
   WeightOutcome Run() {
     if (!ParametersPositive()) return out_;
+    if (const auto box = BoxWithoutNumber()) {
+      out_.notNumberBox = box;
+      out_.detail = std::u16string();
+      out_.result = std::u16string();
+      return out_;
+    }
     switch (in_.kind) {
       case CalcKind::AnchorBolt:
       case CalcKind::HexBolt:
@@ -124,6 +132,23 @@ class Calculation {
   }
   std::optional<double> Expression(int index) {
     return StrictNumber(expr_.Evaluate(in_.texts[index]));
+  }
+
+  // The boxes a kind's formula reads strictly (the others are read up to the first character
+  // that is no number, or evaluated as expressions with their own error boxes).
+  std::optional<int> BoxWithoutNumber() const {
+    std::vector<int> strict;
+    switch (in_.kind) {
+      case CalcKind::AnchorBolt:
+      case CalcKind::HexBolt: strict = {2}; break;
+      case CalcKind::RoundBar: strict = {1}; break;
+      case CalcKind::SteelPipe: strict = {1, 2}; break;
+      default: break;
+    }
+    for (const int box : strict) {
+      if (!StrictBox(box)) return box;
+    }
+    return std::nullopt;
   }
 
   bool ParametersPositive() {

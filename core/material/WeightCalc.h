@@ -39,6 +39,9 @@ struct WeightOutcome {
   std::optional<std::u16string> result;        // new TxtJieGuo text
   bool finished = false;   // the branch reached its end: run the auto-copy step
   bool complete = false;   // finished with no step skipped: the total belongs to these inputs
+  // A box the formula reads as a whole number ("1.2.3", "100mm" as a bolt length) holds none:
+  // no weight belongs to these inputs, so the result and the detail are emptied.
+  std::optional<int> notNumberBox;
 };
 
 // Calculate for a weight kind (the expression kind gives an empty outcome). `unitWeight` is the

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "ToolFakes.h"
+#include "app/UserInput.h"
 
 using namespace mevrik::tools;
 using namespace mevrik::tools::testing;
@@ -121,6 +122,28 @@ TEST_F(FrmLTGDTest, WallBoxesTakeOnlyDigitsAndPoint) {
   EXPECT_EQ(comb(1)->currentText(), "108.5");
   QTest::keyClick(comb(1)->lineEdit(), Qt::Key_Backspace);
   EXPECT_EQ(comb(1)->currentText(), "108.");
+}
+
+TEST_F(FrmLTGDTest, EveryWayIntoABoxMeetsItsFilterAndCountsAsTyping) {
+  open();
+  mevrik::testing::UserInput user(window);
+  user.Click(comb(0));
+  user.Key(Qt::Key_A, Qt::ControlModifier);
+  user.Type("6.3abc");
+  user.Type(QStringLiteral("，"));  // a full-width comma would split the stored inputs
+  EXPECT_EQ(comb(0)->currentText(), "6.3");
+  user.Key(Qt::Key_A, Qt::ControlModifier);
+  user.Paste("1a6");
+  EXPECT_EQ(comb(0)->currentText(), "16");
+
+  user.Click(flow(1));  // velocity typed, then the bore pasted: the flow follows
+  user.Type("2");
+  user.Click(flow(2));
+  user.Paste("1x00");
+  EXPECT_EQ(flow(2)->text(), "100");
+  EXPECT_EQ(flow(0)->text(), "56.55");
+  window->close();
+  EXPECT_EQ(config.stored(QStringLiteral("壁厚流量"), QStringLiteral("壁厚")), "16，219，100，1");
 }
 
 TEST_F(FrmLTGDTest, TheTwoBoxesTypedLastGiveTheThird) {
