@@ -290,10 +290,9 @@ int Calculate(const Request& request) {
   float unitWeight = 0;
   const auto outcome = material::CalculateWeight(panel.catalogue, inputs, material.densityFactor,
                                                  unitWeight, binding);
-  if (outcome.notNumberBox) {  // no figure to print, only which parameter to mend
-    const auto box = static_cast<std::size_t>(*outcome.notNumberBox);
-    std::cerr << ToUtf8(material::NotNumberStatus(material::LayoutOf(request.kind).boxes[box].caption))
-              << '\n';
+  if (const auto box = outcome.notNumberBox) {  // no figure to print: name the parameter to mend
+    const auto& caption = material::LayoutOf(request.kind).boxes[static_cast<std::size_t>(*box)].caption;
+    std::cerr << ToUtf8(material::NotNumberStatus(caption)) << '\n';
     return 1;
   }
   if (outcome.disableOk) ReportRefusedParameter(request.kind, panel.boxes);
