@@ -6,6 +6,8 @@
 #include <cstdlib>
 
 #include "app/AppServices.h"
+#include "app/CommandLineHelp.h"
+#include "app/DesktopIdentity.h"
 #include "app/config/ConfigLocation.h"
 #include "app/config/RWini.h"
 #include "app/main/ChineseLook.h"
@@ -28,9 +30,11 @@ namespace {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (mevrik::app::AsksForHelp(argc, argv)) return mevrik::app::PrintHelp(argc, argv);
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Mevrik"));
   mevrik::app::ApplyChineseLook(app);
+  mevrik::app::ApplyDesktopIdentity();
 
   // Before anything reads or writes the configuration file. Copies with different
   // configuration folders are different installations and do not meet.
@@ -44,8 +48,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "Mevrik: 已有一个副本在运行，但它没有应答。\n");
     return 1;
   }
-  // A folder named with --config-dir that does not exist yet is made, as the user asked for it;
-  // the program's own folder always exists.
+  // A folder named with --config-dir, or the user's configuration folder, is made when it does
+  // not exist yet; the program's own folder always exists.
   QDir().mkpath(folder);
 
   mevrik::platform::QtMessageBoxes boxes;

@@ -13,15 +13,14 @@
 
 namespace mevrik::platform {
 
-namespace {
-
-// Every write replaces the file through a temporary file beside it, so the folder must take a
-// new file too. Asking the system is the only reliable test: permission bits say nothing about
-// read-only media or an administrator's rights.
-bool FolderTakesNewFiles(const QFileInfo& file) {
-  QTemporaryFile probe(file.absoluteDir().filePath(file.fileName() + QStringLiteral(".XXXXXX")));
+// Asking the system is the only reliable test: permission bits say nothing about read-only
+// media or an administrator's rights.
+bool FolderTakesNewFiles(const QString& folder) {
+  QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".mevrik-probe.XXXXXX")));
   return probe.open();
 }
+
+namespace {
 
 #ifdef Q_OS_WIN
 bool SetAttributes(const QString& path, DWORD attributes) {
@@ -36,7 +35,10 @@ void MakeHidden(const QString& path) {
   const QFileInfo file(path);
   if (!file.exists()) throw RuntimeError(FileNotFound);
   if (file.isDir()) throw RuntimeError(FileAlreadyExists);
-  if (!file.isWritable() || !FolderTakesNewFiles(file)) throw RuntimeError(PathFileAccess);
+  // Every write replaces the file through a temporary file beside it, so the folder must take a
+  // new file too.
+  if (!file.isWritable() || !FolderTakesNewFiles(file.absolutePath()))
+    throw RuntimeError(PathFileAccess);
 #ifdef Q_OS_WIN
   if (!SetAttributes(path, FILE_ATTRIBUTE_HIDDEN)) throw RuntimeError(PathFileAccess);
 #endif

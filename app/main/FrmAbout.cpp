@@ -1,5 +1,6 @@
 #include "app/main/FrmAbout.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
@@ -27,6 +28,7 @@ FrmAbout::FrmAbout(const QString& versionText, const AppServices& services, QWid
   setObjectName(QStringLiteral("FrmAbout"));
   setWindowTitle(QStringLiteral("关于 Mevrik"));
   auto* layout = new QVBoxLayout(this);
+  AddLabel(layout, "LabIcon", QString())->setPixmap(QApplication::windowIcon().pixmap(64));
   QLabel* name = AddLabel(layout, "LabName", QStringLiteral("Mevrik"));
   QFont big = name->font();
   big.setPointSizeF(big.pointSizeF() * 1.6);
