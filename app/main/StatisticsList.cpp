@@ -29,6 +29,9 @@ StatisticsList::StatisticsList(StatisticsWidgets widgets, StatisticsHooks hooks,
   // moves up under the mouse.
   connect(w_.ListTJ, &QListWidget::itemDoubleClicked, this, [this] { ListTJ_DblClick(); });
   OnClick(w_.LabTJ, this, [this] { LabTJ_Click(); });
+  // The sum can be copied without a mouse: the summary takes the focus like a button.
+  w_.LabTJ->setFocusPolicy(Qt::StrongFocus);
+  EventHook::OnPressKey(w_.LabTJ, this, [this] { LabTJ_Click(); });
   OnDoubleClick(w_.LabTJQK, this, [this] { LabTJQK_DblClick(); });
 }
 
