@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QToolButton>
+#include <algorithm>
 
 #include "app/main/KindIcons.h"
 #include "app/main/Twips.h"
@@ -159,16 +160,27 @@ void BuildResultArea(MainControls& c) {
   c.CmdTJ->setEnabled(false);
 }
 
+// The summary is as wide as its longest text reads in the window's font: the most entries and a
+// seven-digit sum with sign and exponent. The clear label and the list follow its width.
+int SummaryWidth(const QLabel* summary) {
+  const QFontMetrics metrics = summary->fontMetrics();
+  const int widest = std::max(metrics.horizontalAdvance(QStringLiteral("共 32767 项")),
+                              metrics.horizontalAdvance(QStringLiteral("∑=-8.888888E+38")));
+  return std::max(52, widest + 2 * summary->frameWidth() + 4);
+}
+
 void BuildStatistics(MainControls& c, QWidget* central) {
   c.LabTJ = MakeLabel(central, QStringLiteral("LabTJ"), QString(), {kStatsLeft, 2, 52, 32});
+  const int width = SummaryWidth(c.LabTJ);
+  c.LabTJ->resize(width, 32);
   c.LabTJ->setToolTip(QStringLiteral("点击复制"));
   // A screen reader reads the count and the sum as the label's name; this says what it is.
   c.LabTJ->setAccessibleDescription(QStringLiteral("统计结果，回车或空格复制合计"));
   c.LabTJ->setStyleSheet(QStringLiteral("QLabel:focus { border: 1px dotted palette(text); }"));
   c.LabTJQK = MakeLabel(central, QStringLiteral("LabTJQK"), QStringLiteral("清空"),
-                        {kStatsLeft + 52, 2, 26, 32});
+                        {kStatsLeft + width, 2, 26, 32});
   c.LabTJQK->setToolTip(QStringLiteral("双击清空"));
-  c.ListTJ = Make<QListWidget>(central, QStringLiteral("ListTJ"), {kStatsLeft, 36, 76, 78});
+  c.ListTJ = Make<QListWidget>(central, QStringLiteral("ListTJ"), {kStatsLeft, 36, width + 24, 78});
   c.ListTJ->setToolTip(QStringLiteral("双击剔除"));
   c.ListTJ->setAccessibleName(QStringLiteral("统计列表"));
 }
