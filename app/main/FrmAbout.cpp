@@ -7,12 +7,15 @@
 #include <QVBoxLayout>
 
 #include "app/AppServices.h"
+#include "app/config/ConfigErrorDialogs.h"
 #include "app/config/RWini.h"
 #include "app/main/EventHooks.h"
 #include "platform/Shell.h"
 
 namespace mevrik::app {
 namespace {
+
+using config::MakerMail;
 
 QLabel* AddLabel(QVBoxLayout* layout, const char* name, const QString& text) {
   auto* label = new QLabel(text);
@@ -38,6 +41,8 @@ FrmAbout::FrmAbout(const QString& versionText, const AppServices& services, QWid
   AddLabel(layout, "LabShuoMing",
            QStringLiteral("机械、管道设计工程师的计算器：按书写习惯输入计算式直接计算，\n"
                           "并按国家标准计算紧固件与型钢的单重和总重。"));
+  QLabel* contact = AddLabel(layout, "LabLianXi", QStringLiteral("联系作者：") + MakerMail);
+  contact->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   QLabel* edit = AddLabel(layout, "LabBJPZ", QStringLiteral("编辑配置"));
   edit->setToolTip(QStringLiteral("双击编辑配置"));
   edit->setCursor(Qt::PointingHandCursor);

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QToolButton>
+#include <algorithm>
 
 #include "app/EnteredText.h"
 #include "app/PlainText.h"
@@ -164,14 +165,27 @@ void BuildResultArea(MainControls& c) {
   c.CmdTJ->setEnabled(false);
 }
 
+// The summary is as wide as its longest text reads in the window's font: the most entries and a
+// seven-digit sum with sign and exponent. The clear label and the list follow its width.
+int SummaryWidth(const QLabel* summary) {
+  const QFontMetrics metrics = summary->fontMetrics();
+  const int widest = std::max(metrics.horizontalAdvance(QStringLiteral("共 32767 项")),
+                              metrics.horizontalAdvance(QStringLiteral("∑=-8.888888E+38")));
+  return std::max(52, widest + 2 * summary->frameWidth() + 4);
+}
+
 void BuildStatistics(MainControls& c, QWidget* central) {
   c.LabTJ = MakeLabel(central, QStringLiteral("LabTJ"), QString(), {kStatsLeft, 2, 52, 32});
+  const int width = SummaryWidth(c.LabTJ);
+  c.LabTJ->resize(width, 32);
   c.LabTJ->setToolTip(QStringLiteral("点击复制"));
-  c.LabTJ->setAccessibleName(QStringLiteral("统计结果"));
+  // A screen reader reads the count and the sum as the label's name; this says what it is.
+  c.LabTJ->setAccessibleDescription(QStringLiteral("统计结果，回车或空格复制合计"));
+  c.LabTJ->setStyleSheet(QStringLiteral("QLabel:focus { border: 1px dotted palette(text); }"));
   c.LabTJQK = MakeLabel(central, QStringLiteral("LabTJQK"), QStringLiteral("清空"),
-                        {kStatsLeft + 52, 2, 26, 32});
+                        {kStatsLeft + width, 2, 26, 32});
   c.LabTJQK->setToolTip(QStringLiteral("双击清空"));
-  c.ListTJ = Make<QListWidget>(central, QStringLiteral("ListTJ"), {kStatsLeft, 36, 76, 78});
+  c.ListTJ = Make<QListWidget>(central, QStringLiteral("ListTJ"), {kStatsLeft, 36, width + 24, 78});
   c.ListTJ->setToolTip(QStringLiteral("双击剔除"));
   c.ListTJ->setAccessibleName(QStringLiteral("统计列表"));
 }
@@ -183,14 +197,14 @@ void BuildStatusBar(MainControls& c, QWidget* central) {
                                {362, 2, 42, 18}, {406, 2, 148, 18}};
   const QStringList texts = {QString(), QStringLiteral("22:33"), QStringLiteral("地脚螺栓"),
                              QStringLiteral("22:33"), QStringLiteral("2020/12/25 星期五")};
-  const QStringList names = {QStringLiteral("状态信息"), QStringLiteral("角度单位"),
+  const QStringList roles = {QStringLiteral("状态信息"), QStringLiteral("角度单位"),
                              QStringLiteral("计算类型"), QStringLiteral("时间"),
                              QStringLiteral("日期")};
   for (int i = 0; i < places.size(); ++i) {
     auto* cell = MakeLabel(c.PicStatBar, Indexed("LabStB", i), texts[i], places[i]);
     cell->setFrameShape(QFrame::Panel);
     cell->setFrameShadow(QFrame::Sunken);
-    cell->setAccessibleName(names[i]);
+    cell->setAccessibleDescription(roles[i]);  // the content is the name
     ShowPlain(cell);  // the message cell echoes typed text and stored expressions
     if (i > 0) cell->setAlignment(Qt::AlignCenter);
     c.LabStB << cell;

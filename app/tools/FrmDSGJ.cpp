@@ -59,13 +59,11 @@ void PauseKeepingEvents(int milliseconds) {
 
 FrmDSGJ::FrmDSGJ(const app::AppServices& services, QAction* pendingMark, QWidget* parent,
                  Pause pause)
-    : QWidget(parent, Qt::Window),
+    : ToolWindow(QStringLiteral("FrmDSGJ"), parent),
       services_(services),
       ini_(*services.config),
       pendingMark_(pendingMark),
       pause_(std::move(pause)) {
-  setObjectName(QStringLiteral("FrmDSGJ"));
-  setAttribute(Qt::WA_DeleteOnClose);
   build();
   Form_Load();
 }

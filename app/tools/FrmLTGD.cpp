@@ -7,11 +7,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTimer>
+#include <QVBoxLayout>
 
 #include "app/Blanks.h"
 #include "app/EnteredText.h"
 #include "app/config/RWini.h"
 #include "app/tools/ClickLabel.h"
+#include "app/tools/ColumnTable.h"
 #include "app/tools/KeyPressFilter.h"
 #include "app/tools/Named.h"
 #include "app/tools/PipeTexts.h"
@@ -44,9 +46,7 @@ void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) 
 }  // namespace
 
 FrmLTGD::FrmLTGD(config::RWini& ini, platform::MessageBoxes& boxes, QWidget* parent)
-    : QWidget(parent, Qt::Window), ini_(ini), boxes_(boxes) {
-  setObjectName(QStringLiteral("FrmLTGD"));
-  setAttribute(Qt::WA_DeleteOnClose);
+    : ToolWindow(QStringLiteral("FrmLTGD"), parent), ini_(ini), boxes_(boxes) {
   setWindowTitle(QStringLiteral("管路壁厚流量"));
   auto* layout = new QGridLayout(this);
   layout->addWidget(buildWallThickness(), 0, 0);
@@ -66,10 +66,11 @@ QWidget* FrmLTGD::buildWallThickness() {
   connect(help, &ClickLabel::clicked, this, [this] { LabWZ_Click(0); });
   grid->addWidget(help, 0, 2);
 
+  std::array<QLabel*, 7> captions{};
   for (int i = 0; i < 7; ++i) {
-    auto* label = Named(new QLabel(kWallLabels[i], panel), "LabGLBH", i);
-    if (i == 2) label->setToolTip(kStressTip);
-    grid->addWidget(label, i + 1, 0);
+    captions[i] = Named(new QLabel(kWallLabels[i], panel), "LabGLBH", i);
+    if (i == 2) captions[i]->setToolTip(kStressTip);
+    grid->addWidget(captions[i], i + 1, 0);
   }
   for (int i = 0; i < 6; ++i) {  // every quantity but ψ has a unit
     grid->addWidget(Named(new QLabel(kWallUnits[i], panel), "Labdanwei", i), i < 3 ? i + 1 : i + 2,
@@ -90,6 +91,7 @@ QWidget* FrmLTGD::buildWallThickness() {
     connect(combo, &QComboBox::editTextChanged, this, [this, i] { CombGLBH_Change(i); });
     connect(combo, &QComboBox::activated, this, [this] { computeUnlessShown(); });
     grid->addWidget(combo, i + 1, 1);
+    captions[i]->setBuddy(combo);  // names the box for a screen reader
     combGLBH_[i] = combo;
   }
   combGLBH_[2]->setToolTip(kStressTip);
@@ -99,6 +101,7 @@ QWidget* FrmLTGD::buildWallThickness() {
     auto* result = Named(new QLineEdit(panel), "TxtJG", i);
     result->setToolTip(kResultTips[i]);
     grid->addWidget(result, i + 5, 1);
+    captions[i + 4]->setBuddy(result);
     txtJG_[i] = result;
   }
   return panel;
@@ -128,6 +131,7 @@ QWidget* FrmLTGD::buildFlow() {
     });
     box->installEventFilter(this);
     connect(box, &QLineEdit::textChanged, this, [this, i] { TxtLLLS_Change(i); });
+    label->setBuddy(box);
     grid->addWidget(label, i + 2, 0);
     grid->addWidget(box, i + 2, 1);
     grid->addWidget(Named(new QLabel(kFlowUnits[i], panel), "Labdanwei", 11 - i), i + 2, 2);
@@ -139,16 +143,23 @@ QWidget* FrmLTGD::buildFlow() {
 
 QWidget* FrmLTGD::buildReferenceTable() {
   auto* panel = new QWidget(this);
-  auto* grid = new QGridLayout(panel);
-  for (int i = 0; i < 3; ++i) {
-    grid->addWidget(Named(new QLabel(kReferenceHeadings[i], panel), "LabGJLL", i), 0, i);
-  }
   auto* list = Named(new QListWidget(panel), "LstGZG");
   list->setToolTip(QStringLiteral("管路直径之最大流量、流速表"));
   list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   list->addItems(kReferenceRows);
-  list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() + 24);
-  grid->addWidget(list, 1, 0, 1, 3);
+  auto heading = [panel](const QString& text, const char* group, int index) {
+    auto* label = Named(new QLabel(text, panel), group, index);
+    label->setAccessibleDescription(QStringLiteral("列标题"));
+    return label;
+  };
+  // "最 大 流 量" stands over both flow columns, L/s and m³/h.
+  QList<Heading> titles = {{heading(kReferenceHeadings[0], "LabGJLL", 0)},
+                           {heading(kReferenceHeadings[1], "LabGJLL", 1), 2},
+                           {heading(kReferenceHeadings[2], "LabGJLL", 2)}};
+  QList<Heading> units;
+  for (int i = 0; i < 4; ++i) units.append({heading(kReferenceUnits[i], "LabGJDW", i)});
+  auto* layout = new QVBoxLayout(panel);
+  layout->addWidget(ColumnTable(list, {titles, units}, nullptr, panel));
   return panel;
 }
 

@@ -1,5 +1,6 @@
 #include "core/material/WeightCalc.h"
 
+#include <cmath>
 #include <vector>
 
 #include "core/material/CatalogueData.h"
@@ -62,6 +63,7 @@ class Calculation {
       case CalcKind::SteelPlate: SteelPlate(); break;
       default: return out_;
     }
+    if (overflow_) ReportOverflow();
     out_.complete = out_.finished && !skipped_;
     return out_;
   }
@@ -92,14 +94,20 @@ class Calculation {
     return Row(row) ? std::optional(Row(row)->*cell) : std::nullopt;
   }
 
-  std::optional<std::u16string> Format(double value) { return expr_.Format(ValueText(value)); }
+  std::optional<std::u16string> Format(double value) {
+    if (std::isfinite(value)) return expr_.Format(ValueText(value));
+    overflow_ = true;
+    return std::nullopt;
+  }
   std::u16string_view Pattern() const { return WeightPattern(unitWeight_, in_.kind); }
   std::u16string UnitText() const { return FormatPattern(unitWeight_, Pattern()); }
   std::u16string UnitText(std::u16string_view pattern) const {
     return FormatPattern(unitWeight_, pattern);
   }
   void SetUnitWeight(double value) {
-    if (const auto single = detail::ToSingle(value); Have(single)) unitWeight_ = *single;
+    const auto single = detail::ToSingle(value);
+    if (Have(single)) unitWeight_ = *single;
+    else overflow_ = true;
   }
   // The unit weight as shown, so that the total is built from the shown figure.
   void RoundUnitWeight(std::u16string_view pattern) {
@@ -118,6 +126,12 @@ class Calculation {
     out_.finished = true;
     if (!Have(total)) return;
     if (auto shown = Format(*total); Have(shown)) out_.result = *shown;
+  }
+  // A figure beyond the number range is no result, not the zero or the old value that the
+  // skipped steps would leave.
+  void ReportOverflow() {
+    Refuse(kOverflowDetail, u"");
+    out_.finished = false;
   }
   void Refuse(std::u16string_view detail, std::u16string_view result) {
     out_.detailColour = TextColour::Red;
@@ -306,6 +320,7 @@ class Calculation {
   ExpressionSide& expr_;
   WeightOutcome out_;
   bool skipped_ = false;
+  bool overflow_ = false;
 };
 
 }  // namespace

@@ -63,5 +63,7 @@ inline constexpr std::u16string_view kWidthCheckDetail = u"◆ 边宽 > 边厚 �
 inline constexpr std::u16string_view kWidthCheckResult = u"边宽 > 边厚";
 inline constexpr std::u16string_view kWallCheckDetail = u"◆ 外径 > 2×壁厚 ◆\r\n";
 inline constexpr std::u16string_view kWallCheckResult = u"外径 > 2×壁厚";
+// A unit weight or total beyond the number range: the result box is emptied.
+inline constexpr std::u16string_view kOverflowDetail = u"◆ 数值溢出，无法计算 ◆\r\n";
 
 }  // namespace mevrik::material

@@ -19,7 +19,12 @@ TEST_F(FrmMainLinksTest, CollectsResultsSumsThemAndCopiesTheSum) {
   const QString first = Result();
   ASSERT_TRUE(cmdTJ->isEnabled());
   cmdTJ->click();
-  EXPECT_EQ(main.width(), 640);
+  // The widened window shows the whole statistics area, whose summary reads whole even at its
+  // longest.
+  auto* summary = Find<QLabel>("LabTJ");
+  EXPECT_EQ(main.width(), std::max(640, Find<QLabel>("LabTJQK")->geometry().right() + 3));
+  EXPECT_GE(summary->contentsRect().width(),
+            summary->fontMetrics().horizontalAdvance(QStringLiteral("∑=-8.888888E+38")));
   EXPECT_FALSE(cmdTJ->isEnabled());
   EXPECT_EQ(Status(0), "双击剔除记录");
 

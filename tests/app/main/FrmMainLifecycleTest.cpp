@@ -274,9 +274,8 @@ TEST_F(FrmMainLifecycleTest, InputsHaveCaptionsOrAccessibleNames) {
   QStringList unnamed;
   for (QWidget* widget : window->findChildren<QWidget*>()) {
     const QString name = widget->objectName();
-    const bool captionless = name.startsWith(QStringLiteral("OptT_")) ||
-                             name.startsWith(QStringLiteral("LabStB_")) ||
-                             name == QStringLiteral("TxtJieGuo");
+    const bool captionless =
+        name.startsWith(QStringLiteral("OptT_")) || name == QStringLiteral("TxtJieGuo");
     if (captionless && widget->accessibleName().isEmpty()) unnamed << name;
   }
   EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(u' ').toStdString();
