@@ -42,7 +42,6 @@ private:
   QWidget* buildClockTime();
   QWidget* buildCountdown();
   void Form_Load();
-  int storedNumber(const QString& key, int fallback);
   void OptDSGJ_Click(int index);
   bool CombDJS_KeyPress(QChar typed);
   void CombDJS_LostFocus();

@@ -156,6 +156,7 @@ void FrmLTGD::Form_Load() {
 }
 
 void FrmLTGD::closeEvent(QCloseEvent* event) {
+  const config::RWini::Batch batch(ini_);
   QStringList wall;
   for (auto* combo : combGLBH_) wall << combo->currentText().trimmed();
   ini_.SetIniS(kSection, QStringLiteral("壁厚"), wall.join(kSeparator));
