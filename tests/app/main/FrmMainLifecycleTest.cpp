@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
+#include <QUrl>
 
 #include <gmock/gmock.h>
 
@@ -259,7 +260,7 @@ TEST_F(FrmMainLifecycleTest, AboutBoxOpensTheConfigurationFile) {
   EXPECT_EQ(edit->text(), QStringLiteral("编辑配置"));
   EXPECT_EQ(edit->toolTip(), QStringLiteral("双击编辑配置"));
   QTest::mouseDClick(edit, Qt::LeftButton);
-  EXPECT_EQ(shell.opened, QStringList{ConfigPath()});
+  EXPECT_EQ(shell.opened, QStringList{QUrl::fromLocalFile(ConfigPath()).toString()});
   EXPECT_TRUE(about->findChild<QLabel*>(QStringLiteral("LabVersion"))->text().endsWith(app::VersionText()));
 }
 

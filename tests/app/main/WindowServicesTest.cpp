@@ -223,15 +223,16 @@ TEST(AlwaysOnTopTest, WindowNotYetShownKeepsTheHintForLater) {
   EXPECT_FALSE(window.isVisible());
 }
 
-TEST(QtShellTest, DryRunReportsTheExactTargetAndCommandAndRunsNothing) {
+TEST(QtShellTest, DryRunReportsWhatWouldReallyBeOpenedOrStartedAndRunsNothing) {
   ASSERT_EQ(qEnvironmentVariable("MEVRIK_DRY_RUN"), QStringLiteral("1"));
   platform::QtShell shell;
   ::testing::internal::CaptureStderr();
-  EXPECT_TRUE(shell.open(QStringLiteral("https://www.baidu.com/")));
-  EXPECT_TRUE(shell.start(QStringLiteral("calc.exe \"a b\"")));
-  const std::string said = ::testing::internal::GetCapturedStderr();
-  EXPECT_NE(said.find("https://www.baidu.com/"), std::string::npos) << said;
-  EXPECT_NE(said.find("calc.exe \"a b\""), std::string::npos) << said;
+  EXPECT_TRUE(shell.launch({platform::LinkLaunch::Way::Open, QStringLiteral("http://www.baidu.com")}));
+  EXPECT_TRUE(shell.launch({platform::LinkLaunch::Way::Start, {}, QStringLiteral("calc.exe"),
+                            {QStringLiteral("a b")}, {}}));
+  EXPECT_FALSE(shell.launch({}));
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+            "[dry run] open http://www.baidu.com\n[dry run] start \"calc.exe\" \"a b\"\n");
 }
 
 TEST(ChineseLookTest, StandardButtonsInChineseAndSimplifiedGlyphsOnAnyLocale) {
