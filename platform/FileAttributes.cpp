@@ -22,6 +22,14 @@ bool FolderTakesNewFiles(const QString& folder) {
 
 namespace {
 
+// A write replaces the file through a temporary copy beside it, or writes it in place when the
+// folder takes no new file, so a file that opens for writing is enough. Opening to append changes
+// nothing in the file.
+bool TakesWrites(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::WriteOnly | QIODevice::Append);
+}
+
 #ifdef Q_OS_WIN
 bool SetAttributes(const QString& path, DWORD attributes) {
   return SetFileAttributesW(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(path).utf16()),
@@ -35,10 +43,7 @@ void MakeHidden(const QString& path) {
   const QFileInfo file(path);
   if (!file.exists()) throw RuntimeError(FileNotFound);
   if (file.isDir()) throw RuntimeError(FileAlreadyExists);
-  // Every write replaces the file through a temporary file beside it, so the folder must take a
-  // new file too.
-  if (!file.isWritable() || !FolderTakesNewFiles(file.absolutePath()))
-    throw RuntimeError(PathFileAccess);
+  if (!TakesWrites(path)) throw RuntimeError(PathFileAccess);
 #ifdef Q_OS_WIN
   if (!SetAttributes(path, FILE_ATTRIBUTE_HIDDEN)) throw RuntimeError(PathFileAccess);
 #endif

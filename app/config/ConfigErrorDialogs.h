@@ -28,4 +28,8 @@ enum class StartupErrorAction {
 StartupErrorAction ShowStartupError(const platform::RuntimeError& error,
                                     platform::MessageBoxes& boxes);
 
+// A read that failed while the program runs: the start-up's words for the error, OK, and the
+// program goes on.
+void ShowReadError(const platform::RuntimeError& error, platform::MessageBoxes& boxes);
+
 }  // namespace mevrik::config

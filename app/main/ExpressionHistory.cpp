@@ -70,6 +70,7 @@ void ExpressionHistory::Restore(config::RWini& ini, QLabel* statusCell) {
 void ExpressionHistory::Save(config::RWini& ini, int limit) const {
   const int count = box_->count();
   if (count == 0 || limit <= 0) return;
+  const config::RWini::Batch batch(ini);
   ini.SetIniS(kSection, kCount, QString::number(std::min(count, limit)));
   for (int i = 0; i < count; ++i) ini.SetIniS(kSection, RecordKey(i), box_->itemText(i));
 }

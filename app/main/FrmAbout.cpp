@@ -56,6 +56,8 @@ FrmAbout::FrmAbout(const QString& versionText, const AppServices& services, QWid
   layout->addWidget(buttons);
 }
 
-void FrmAbout::LabBJPZ_DblClick() { services_.shell->open(services_.config->ConfigPath()); }
+void FrmAbout::LabBJPZ_DblClick() {
+  services_.shell->launch(platform::OpenFileLaunch(services_.config->ConfigPath()));
+}
 
 }  // namespace mevrik::app

@@ -24,7 +24,6 @@
 #include "platform/AlwaysOnTop.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
-#include "platform/RuntimeError.h"
 #include "platform/Shutdown.h"
 
 namespace mevrik::tools {
@@ -152,17 +151,18 @@ QWidget* FrmDSGJ::buildCountdown() {
 }
 
 void FrmDSGJ::Form_Load() {
-  const int mode = storedNumber(QStringLiteral("关机方式"), 0) == 1 ? 1 : 0;
+  const int mode = ini_.GetIniN(kSection, QStringLiteral("关机方式"), 0) == 1 ? 1 : 0;
   const bool pending = pendingMark_ && pendingMark_->isChecked();
   setWindowTitle(kCaptionPrefix + (!pending    ? QStringLiteral("未设置")
                                    : mode == 0 ? QStringLiteral("定时")
                                                : QStringLiteral("倒计时")));
   optDSGJ_[mode]->setChecked(true);
   labTXT_[1]->setText(QStringLiteral("★ 使用ShutDown命令关机，仅最后一次设置有效！"));
-  combDS_[0]->setCurrentIndex(IndexWithin(storedNumber(QStringLiteral("时"), kDefaultHour),
-                                          combDS_[0]->count(), kDefaultHour));
-  combDS_[1]->setCurrentIndex(IndexWithin(storedNumber(QStringLiteral("分"), kDefaultMinuteIndex),
-                                          combDS_[1]->count(), kDefaultMinuteIndex));
+  const auto selectStored = [this](QComboBox* box, const QString& key, int fallback) {
+    box->setCurrentIndex(IndexWithin(ini_.GetIniN(kSection, key, fallback), box->count(), fallback));
+  };
+  selectStored(combDS_[0], QStringLiteral("时"), kDefaultHour);
+  selectStored(combDS_[1], QStringLiteral("分"), kDefaultMinuteIndex);
   combDJS_->setEditText(ini_.GetIniS(kSection, QStringLiteral("倒计时"), QStringLiteral("30")));
   cmddsgj_[0]->setEnabled(pending);
   services_.top->setTopMost(this, true);
@@ -172,15 +172,6 @@ void FrmDSGJ::Form_Load() {
   content_->layout()->setGeometry(content_->rect());
   resize(content_->width(), labShuoMing_->geometry().bottom() + content_->layout()->spacing());
   setMaximumSize(content_->size());
-}
-
-int FrmDSGJ::storedNumber(const QString& key, int fallback) {
-  // A number too large for the file's 16-bit integers is a hand edit gone wrong: use the default.
-  try {
-    return ini_.GetIniN(kSection, key, fallback);
-  } catch (const platform::RuntimeError&) {
-    return fallback;
-  }
 }
 
 void FrmDSGJ::OptDSGJ_Click(int index) {
@@ -271,6 +262,7 @@ bool FrmDSGJ::runShutdown(int minutes) {
 void FrmDSGJ::storeSettings(const QDateTime& target) {
   // A countdown that is not a usable number is not stored; the last good one stays.
   const double countdown = Number(combDJS_->currentText());
+  const config::RWini::Batch batch(ini_);
   if (countdown >= kMinCountdown && countdown <= kMaxCountdown) {
     ini_.SetIniN(kSection, QStringLiteral("倒计时"),
                  static_cast<int>(std::nearbyint(countdown)));

@@ -42,7 +42,6 @@ private:
   QWidget* buildClockTime();
   QWidget* buildCountdown();
   void Form_Load();
-  int storedNumber(const QString& key, int fallback);
   void OptDSGJ_Click(int index);
   // `before`: the box's text as it stands before the character goes in.
   bool CombDJS_KeyPress(QChar typed, const QString& before);

@@ -177,6 +177,7 @@ void FrmLTGD::Form_Load() {
 }
 
 void FrmLTGD::closeEvent(QCloseEvent* event) {
+  const config::RWini::Batch batch(ini_);
   QStringList wall;
   for (auto* combo : combGLBH_) wall << app::TrimBlanks(combo->currentText());
   ini_.SetIniS(kSection, QStringLiteral("壁厚"), wall.join(kSeparator));

@@ -1,7 +1,10 @@
 // The statistics list and the quick links inside the real main window.
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTemporaryDir>
+#include <QUrl>
 
 #include "app/main/MainWindowFixture.h"
 
@@ -51,7 +54,14 @@ TEST_F(FrmMainLinksTest, LinksDefinedInTheEditorOpenAfterARestart) {
   Trigger("MnuZDYLJ");
   EXPECT_TRUE(Find<QWidget>("PicMain")->isHidden());
   EXPECT_FALSE(Find<QWidget>("PicSet")->isHidden());
-  files.answers = {"/home/li/图纸/总图.dwg", "/opt/tools/viewer.exe"};
+  QTemporaryDir disk;
+  const QString drawing = disk.filePath("总图.dwg");
+  const QString viewer = disk.filePath("viewer.exe");
+  for (const QString& path : {drawing, viewer}) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  }
+  files.answers = {drawing, viewer};
   boxes.inputs = {std::nullopt, QString("看图")};
   Find<QPushButton>("CmdLianJie_1")->click();
   Find<QPushButton>("CmdLianJie_1")->click();
@@ -69,8 +79,8 @@ TEST_F(FrmMainLinksTest, LinksDefinedInTheEditorOpenAfterARestart) {
   EXPECT_EQ(second->text(), "看图");
   first->trigger();
   second->trigger();
-  EXPECT_EQ(shell.opened, QStringList{"/home/li/图纸/总图.dwg"});
-  EXPECT_EQ(shell.started, QStringList{"/opt/tools/viewer.exe"});
+  EXPECT_EQ(shell.opened, QStringList{QUrl::fromLocalFile(drawing).toString()});
+  EXPECT_EQ(shell.started, QStringList{viewer});
   EXPECT_EQ(Stored("其它", "数量"), "0");
 }
 
