@@ -11,4 +11,6 @@ QString VersionText() {
   return VersionText(MEVRIK_VERSION_MAJOR, MEVRIK_VERSION_MINOR, MEVRIK_VERSION_PATCH);
 }
 
+QString DesktopId() { return QStringLiteral(MEVRIK_DESKTOP_ID); }
+
 }  // namespace mevrik::app

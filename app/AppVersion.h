@@ -10,4 +10,8 @@ QString VersionText(int major, int minor, int revision);
 // The version this build was made from (the CMake project version).
 QString VersionText();
 
+// The name of the desktop entry and of the AppStream component ("org.example.Name"), the same
+// as the installed files carry.
+QString DesktopId();
+
 }  // namespace mevrik::app

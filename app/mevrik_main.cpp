@@ -2,10 +2,11 @@
 // window.
 #include <QApplication>
 #include <QDir>
-#include <cstdio>
 #include <cstdlib>
 
 #include "app/AppServices.h"
+#include "app/CommandLineHelp.h"
+#include "app/DesktopIdentity.h"
 #include "app/config/ConfigLocation.h"
 #include "app/config/RWini.h"
 #include "app/main/ChineseLook.h"
@@ -22,30 +23,32 @@
 
 namespace {
 
-// Ends the process at once: no window runs its closing steps.
-[[noreturn]] void EndProgram() { std::quick_exit(0); }
+// Ends the process at once after a fatal error box: no window runs its closing steps, and the
+// exit status tells scripts and desktop launchers that the program failed.
+constexpr int kFailed = 1;
+[[noreturn]] void EndProgram() { std::quick_exit(kFailed); }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (mevrik::app::AsksForHelp(argc, argv)) return mevrik::app::PrintHelp(argc, argv);
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Mevrik"));
   mevrik::app::ApplyChineseLook(app);
+  mevrik::app::ApplyDesktopIdentity();
 
   // Before anything reads or writes the configuration file. Copies with different
   // configuration folders are different installations and do not meet.
   const QString folder = mevrik::config::ConfigFolder(QApplication::arguments());
   mevrik::platform::QtInstanceChannel channel(folder);
   mevrik::app::FrmMain* window = nullptr;
-  if (!channel.listen([&window](const QString& command) {
-        if (window) window->Form_LinkExecute(command);
-      })) {
-    if (channel.send(QStringLiteral("Normal"))) return 0;
-    std::fprintf(stderr, "Mevrik: 已有一个副本在运行，但它没有应答。\n");
-    return 1;
-  }
-  // A folder named with --config-dir that does not exist yet is made, as the user asked for it;
-  // the program's own folder always exists.
+  const bool first = channel.listen([&window](const QString& command) {
+    if (window) window->Form_LinkExecute(command);
+  });
+  // A name held by something that does not answer as this program is no running copy: start.
+  if (!first && channel.send(QStringLiteral("Normal"))) return 0;
+  // A folder named with --config-dir, or the user's configuration folder, is made when it does
+  // not exist yet; the program's own folder always exists.
   QDir().mkpath(folder);
 
   mevrik::platform::QtMessageBoxes boxes;
@@ -69,7 +72,7 @@ int main(int argc, char** argv) {
 
   mevrik::app::FrmMain main(services, [] { QCoreApplication::exit(0); });
   window = &main;
-  if (!main.Form_Load()) return 0;
+  if (!main.Form_Load()) return kFailed;
   main.show();
   return app.exec();
 }

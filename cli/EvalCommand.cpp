@@ -59,8 +59,7 @@ public:
 
   // What the result box shows after typing the line and calculating it; nullopt for no result.
   std::optional<std::u16string> Calculate(std::string_view line) {
-    const std::u16string typed = expr::ReplaceDu(text::FromUtf8(line), 0).text;
-    const std::u16string text = expr::RemoveSpaces(typed);
+    const std::u16string text = expr::CalculationText(text::FromUtf8(line));
     if (text.empty()) return std::nullopt;
     const std::u16string value = expr::BDSJS(text, context_);
     if (value.empty()) return std::nullopt;

@@ -246,6 +246,10 @@ int Calculate(const Request& request) {
                                       context);
   material::WeightForm form(binding, material);
   Fill(form, request);
+  if (form.BoxWithoutNumber()) {  // no figure to print: name the parameter to mend
+    std::cerr << ToUtf8(form.State().status) << '\n';
+    return 1;
+  }
   if (!form.State().okEnabled) ReportRefusedBox(form.State());
   Print(form.State());
   return form.ResultComplete() ? 0 : 1;

@@ -13,14 +13,21 @@
 
 namespace mevrik::platform {
 
+// Asking the system is the only reliable test: permission bits say nothing about read-only
+// media or an administrator's rights.
+bool FolderTakesNewFiles(const QString& folder) {
+  QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".mevrik-probe.XXXXXX")));
+  return probe.open();
+}
+
 namespace {
 
-// Every write replaces the file through a temporary file beside it, so the folder must take a
-// new file too. Asking the system is the only reliable test: permission bits say nothing about
-// read-only media or an administrator's rights.
-bool FolderTakesNewFiles(const QFileInfo& file) {
-  QTemporaryFile probe(file.absoluteDir().filePath(file.fileName() + QStringLiteral(".XXXXXX")));
-  return probe.open();
+// A write replaces the file through a temporary copy beside it, or writes it in place when the
+// folder takes no new file, so a file that opens for writing is enough. Opening to append changes
+// nothing in the file.
+bool TakesWrites(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::WriteOnly | QIODevice::Append);
 }
 
 #ifdef Q_OS_WIN
@@ -36,7 +43,7 @@ void MakeHidden(const QString& path) {
   const QFileInfo file(path);
   if (!file.exists()) throw RuntimeError(FileNotFound);
   if (file.isDir()) throw RuntimeError(FileAlreadyExists);
-  if (!file.isWritable() || !FolderTakesNewFiles(file)) throw RuntimeError(PathFileAccess);
+  if (!TakesWrites(path)) throw RuntimeError(PathFileAccess);
 #ifdef Q_OS_WIN
   if (!SetAttributes(path, FILE_ATTRIBUTE_HIDDEN)) throw RuntimeError(PathFileAccess);
 #endif

@@ -15,4 +15,7 @@ void MakeHidden(const QString& path);
 // False when the system refused.
 bool RemoveWithAttributesCleared(const QString& path);
 
+// True when this user can create a file in the folder (the probe is removed again).
+bool FolderTakesNewFiles(const QString& folder);
+
 }  // namespace mevrik::platform

@@ -2,9 +2,12 @@
 // A private-profile (ini) file read and written the way Windows does it: sections and keys
 // matched without regard to ASCII letter case, values without surrounding blanks, the first match
 // wins, a new key goes to the end of its section and a new section to the end of the file. Every
-// line we do not write stays byte for byte as it was, in the file's own encoding and line breaks.
+// line we do not write stays byte for byte as it was, in its own encoding and line breaks.
 // The file is read afresh on every call, so edits made by hand in between are seen.
 #include <QString>
+#include <optional>
+
+#include "platform/ProfileDocument.h"
 
 namespace mevrik::platform {
 
@@ -19,14 +22,30 @@ public:
   QString read(const QString& section, const QString& key) const;
 
   // Writes the key, replacing the whole file atomically (a temporary file in the same folder,
-  // then a rename), so a crash or a full disk leaves the old file intact. A value is one line:
-  // it is stored up to its first line break. False when the system refused (read-only folder or
+  // then a rename), so a crash or a full disk leaves the old file intact. A folder that takes no
+  // new file but holds a writable file gets the file written in place instead. A value is one
+  // line: it is stored up to its first line break. False when the system refused (read-only
   // file, a file that exists but cannot be read). Raises RuntimeError 5 for a section or key that
   // cannot be stored as one (empty, a line break, "]" in a section, "=" in a key).
-  bool write(const QString& section, const QString& key, const QString& value) const;
+  bool write(const QString& section, const QString& key, const QString& value);
+
+  // Between beginBatch and endBatch the file is read once, reads and writes work on that reading,
+  // and endBatch saves all the writes as one replacement of the file: a kill in between leaves
+  // the file as it was before or with every change, never with some of them. Batches nest; the
+  // outermost end saves. endBatch is false when the system refused the save.
+  void beginBatch();
+  bool endBatch();
+
+  // Removes the temporary copies ("VEXTAL_Config.ini.XXXXXX") that a save killed before its
+  // rename left in the folder.
+  void removeLeftoverCopies() const;
 
 private:
+  bool save(const ProfileDocument& document) const;
+
   QString path_;
+  int batchDepth_ = 0;
+  std::optional<ProfileDocument> batch_;  // nullopt in a batch: the file could not be read
 };
 
 }  // namespace mevrik::platform

@@ -70,16 +70,31 @@ std::optional<QByteArray> ToGb18030(const QString& text) {
 }
 #endif
 
+QStringConverter::Encoding UnicodeEncoding(ProfileEncoding encoding) {
+  switch (encoding) {
+    case ProfileEncoding::Utf16Le: return QStringConverter::Utf16LE;
+    case ProfileEncoding::Utf16Be: return QStringConverter::Utf16BE;
+    default: return QStringConverter::Utf8;
+  }
+}
+
 }  // namespace
 
-ProfileEncoding DetectProfileEncoding(const QByteArray& bytes) {
-  return DecodeProfileText(bytes, ProfileEncoding::Utf8) ? ProfileEncoding::Utf8
-                                                         : ProfileEncoding::Gb18030;
+std::optional<ByteOrderMark> ByteOrderMarkOf(const QByteArray& bytes) {
+  if (bytes.startsWith("\xFF\xFE")) return ByteOrderMark{bytes.first(2), ProfileEncoding::Utf16Le};
+  if (bytes.startsWith("\xFE\xFF")) return ByteOrderMark{bytes.first(2), ProfileEncoding::Utf16Be};
+  if (bytes.startsWith("\xEF\xBB\xBF")) return ByteOrderMark{bytes.first(3), ProfileEncoding::Utf8};
+  return std::nullopt;
+}
+
+ProfileEncoding LineEncoding(const QByteArray& line) {
+  return DecodeProfileText(line, ProfileEncoding::Utf8) ? ProfileEncoding::Utf8
+                                                        : ProfileEncoding::Gb18030;
 }
 
 std::optional<QString> DecodeProfileText(const QByteArray& bytes, ProfileEncoding encoding) {
   if (encoding == ProfileEncoding::Gb18030) return FromGb18030(bytes);
-  QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+  QStringDecoder decoder(UnicodeEncoding(encoding), QStringConverter::Flag::Stateless);
   QString text = decoder.decode(bytes);
   if (decoder.hasError()) return std::nullopt;
   return text;
@@ -87,7 +102,10 @@ std::optional<QString> DecodeProfileText(const QByteArray& bytes, ProfileEncodin
 
 std::optional<QByteArray> EncodeProfileText(const QString& text, ProfileEncoding encoding) {
   if (encoding == ProfileEncoding::Gb18030) return ToGb18030(text);
-  return text.toUtf8();
+  QStringEncoder encoder(UnicodeEncoding(encoding), QStringConverter::Flag::Stateless);
+  QByteArray bytes = encoder.encode(text);
+  if (encoder.hasError()) return std::nullopt;
+  return bytes;
 }
 
 }  // namespace mevrik::platform

@@ -1,54 +1,128 @@
 #include "platform/QtInstanceChannel.h"
 
 #include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QRegularExpression>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#else
+#include <windows.h>
+#endif
 
 namespace mevrik::platform {
 namespace {
 
 constexpr int kConnectMs = 1000;
 constexpr int kTransferMs = 2000;
+const QByteArray kAnswer = "Mevrik|FrmMain_qorbel\n";
 
-QString CurrentUser() {
-  QString user = qEnvironmentVariable("USER");
-  if (user.isEmpty()) user = qEnvironmentVariable("USERNAME");
-  return user;
+#ifdef Q_OS_UNIX
+// The socket path for removal when the process ends without running destructors: by SIGTERM,
+// SIGINT or SIGHUP, or by the program's immediate end after a fatal error box.
+char gSocketPath[4096] = {};
+
+void RemoveSocket() {
+  if (gSocketPath[0] != '\0') ::unlink(gSocketPath);
 }
+
+void RemoveSocketAndDie(int signal) {
+  RemoveSocket();
+  std::signal(signal, SIG_DFL);
+  std::raise(signal);
+}
+
+void RemoveSocketAtEveryEnd(const QString& path) {
+  const QByteArray bytes = QFile::encodeName(path);
+  if (static_cast<std::size_t>(bytes.size()) >= sizeof gSocketPath) return;
+  std::memcpy(gSocketPath, bytes.constData(), static_cast<std::size_t>(bytes.size()) + 1);
+  static const bool registered = [] {
+    std::at_quick_exit(RemoveSocket);
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) std::signal(signal, RemoveSocketAndDie);
+    return true;
+  }();
+  Q_UNUSED(registered);
+}
+
+bool OwnPrivateFolder(const QString& folder) {
+  struct stat status {};
+  if (folder.isEmpty() || ::lstat(QFile::encodeName(folder).constData(), &status) != 0)
+    return false;
+  return S_ISDIR(status.st_mode) && status.st_uid == ::getuid() && (status.st_mode & 077) == 0;
+}
+
+QString UserSocketPath(const QString& name) {
+  const QString folder = QtInstanceChannel::PrivateFolder(qEnvironmentVariable("XDG_RUNTIME_DIR"),
+                                                          QDir::tempPath());
+  return folder.isEmpty() ? QString() : QDir(folder).filePath(name);
+}
+#else
+void RemoveSocketAtEveryEnd(const QString&) {}
+
+// A pipe name is global on Windows; the user's account name keeps users apart.
+QString UserSocketPath(const QString& name) {
+  wchar_t user[257] = {};
+  DWORD size = 257;
+  if (!GetUserNameW(user, &size)) return {};
+  return name + u'-' + QString::fromWCharArray(user);
+}
+#endif
 
 }  // namespace
 
-QString QtInstanceChannel::ChannelName(const QString& user, const QString& scope) {
-  QString name = QStringLiteral("Mevrik|FrmMain_qorbel|") + user;
-  if (!scope.isEmpty()) {
-    const QByteArray hash = QCryptographicHash::hash(scope.toUtf8(), QCryptographicHash::Sha1);
-    name += QLatin1Char('|') + QString::fromLatin1(hash.toHex().left(12));
-  }
-  static const QRegularExpression unsafe(QStringLiteral(R"([^\w|.-])"));
-  return name.replace(unsafe, QStringLiteral("_"));
+QString QtInstanceChannel::ChannelName(const QString& scope) {
+  QString name = QStringLiteral("Mevrik-FrmMain_qorbel");
+  if (scope.isEmpty()) return name;
+  const QByteArray hash = QCryptographicHash::hash(scope.toUtf8(), QCryptographicHash::Sha1);
+  return name + u'-' + QString::fromLatin1(hash.toHex().left(12));
+}
+
+QString QtInstanceChannel::PrivateFolder(const QString& runtimeFolder,
+                                         const QString& temporaryFolder) {
+#ifdef Q_OS_UNIX
+  if (OwnPrivateFolder(runtimeFolder)) return runtimeFolder;
+  const QString own = QDir(temporaryFolder).filePath(QStringLiteral("mevrik-%1").arg(::getuid()));
+  ::mkdir(QFile::encodeName(own).constData(), 0700);
+  return OwnPrivateFolder(own) ? own : QString();
+#else
+  Q_UNUSED(runtimeFolder);
+  return temporaryFolder;
+#endif
 }
 
 QtInstanceChannel::QtInstanceChannel(const QString& scope)
-    : name_(ChannelName(CurrentUser(), scope)) {}
+    : name_(UserSocketPath(ChannelName(scope))) {}
+
+QtInstanceChannel::~QtInstanceChannel() {
+  // The server removes its socket file as it closes.
+  if (server_) server_->close();
+}
 
 bool QtInstanceChannel::listen(CommandHandler onCommand) {
   onCommand_ = std::move(onCommand);
+  if (name_.isEmpty()) return true;
   // No socket options: with them Qt binds elsewhere and renames the socket over the name,
-  // which would take it from a running first copy. The user is part of the name instead.
+  // which would take it from a running first copy. The private folder guards the name instead.
   server_ = new QLocalServer(this);
   if (!server_->listen(name_)) {
-    if (server_->serverError() != QAbstractSocket::AddressInUseError || someoneListens())
-      return false;
-    // A copy that crashed left its socket file behind; nobody answers on it.
+    if (someoneAnswers()) return false;
+    // A socket a killed copy left, or a file that is not ours to keep: nobody answers on it.
     QLocalServer::removeServer(name_);
-    if (!server_->listen(name_)) return false;
+    if (!server_->listen(name_)) return true;
   }
+  RemoveSocketAtEveryEnd(server_->fullServerName());
   connect(server_, &QLocalServer::newConnection, this, &QtInstanceChannel::acceptConnection);
   return true;
 }
 
-bool QtInstanceChannel::someoneListens() {
+bool QtInstanceChannel::someoneAnswers() {
   QLocalSocket probe;
   probe.connectToServer(name_);
   const bool answered = probe.waitForConnected(kConnectMs);
@@ -62,6 +136,8 @@ void QtInstanceChannel::acceptConnection() {
     connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
       while (socket->canReadLine()) {
         const QString command = QString::fromUtf8(socket->readLine()).chopped(1);
+        socket->write(kAnswer);
+        socket->flush();
         if (onCommand_) onCommand_(command);
       }
     });
@@ -69,14 +145,17 @@ void QtInstanceChannel::acceptConnection() {
 }
 
 bool QtInstanceChannel::send(const QString& command) {
+  if (name_.isEmpty()) return false;
   QLocalSocket socket;
   socket.connectToServer(name_);
   if (!socket.waitForConnected(kConnectMs)) return false;
   socket.write(command.toUtf8() + '\n');
-  const bool written = socket.waitForBytesWritten(kTransferMs);
+  if (!socket.waitForBytesWritten(kTransferMs)) return false;
+  while (!socket.canReadLine() && socket.waitForReadyRead(kTransferMs)) {
+  }
+  const bool answered = socket.canReadLine() && socket.readLine() == kAnswer;
   socket.disconnectFromServer();
-  if (socket.state() != QLocalSocket::UnconnectedState) socket.waitForDisconnected(kTransferMs);
-  return written;
+  return answered;
 }
 
 }  // namespace mevrik::platform

@@ -7,24 +7,37 @@ class QLocalServer;
 
 namespace mevrik::platform {
 
-// A local socket (a named pipe on Windows, a socket file on Unix) named after the program
-// title, the topic and the user, so copies run by two users of one machine never meet.
+// A local socket (a named pipe on Windows). On Unix the socket lives in a folder only the
+// user can enter: the session's runtime folder, or a mode-0700 folder of the user's own in the
+// temporary folder, named by the process's user id. So no other user can take the name, answer
+// in the program's place, or block it. The listening copy answers each command with a fixed
+// reply; a name held by anything that does not give it is not a running copy.
 class QtInstanceChannel final : public QObject, public InstanceChannel {
   Q_OBJECT
 public:
   // `scope` further separates programs that must not meet, such as copies with different
   // configuration folders; empty for none.
   explicit QtInstanceChannel(const QString& scope = {});
+  ~QtInstanceChannel() override;
+
+  // False only when a running copy answers on the name. Without a private folder, or when the
+  // name is held by something else, it is true without listening: the program starts normally.
   bool listen(CommandHandler onCommand) override;
+  // True when a running copy received the command and answered.
   bool send(const QString& command) override;
+  // The full socket path (a pipe name on Windows); empty when there is no private place.
   QString serverName() const { return name_; }
 
-  // "Mevrik|FrmMain_qorbel|<user>[|<scope hash>]" reduced to characters safe in a file name.
-  static QString ChannelName(const QString& user, const QString& scope);
+  // "Mevrik-FrmMain_qorbel[-<scope hash>]": the socket's name inside the private folder.
+  static QString ChannelName(const QString& scope);
+  // The user's private folder for the socket: `runtimeFolder` when it is a folder of the user's
+  // own that no one else may enter, else "mevrik-<uid>" in `temporaryFolder`, made with mode
+  // 0700 and checked the same way; empty when neither is safe.
+  static QString PrivateFolder(const QString& runtimeFolder, const QString& temporaryFolder);
 
 private:
   void acceptConnection();
-  bool someoneListens();
+  bool someoneAnswers();
 
   QString name_;
   QLocalServer* server_ = nullptr;

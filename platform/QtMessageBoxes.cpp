@@ -43,6 +43,7 @@ BoxAnswer QtMessageBoxes::show(const BoxRequest& request) {
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   QMessageBox box(qtIcon(request.icon), request.title, text, qtButtons(request.buttons),
                   request.parent);
+  box.setTextFormat(Qt::PlainText);  // texts quote what the user typed, blanks and all
   if (request.systemModal) box.setWindowModality(Qt::ApplicationModal);
   if (request.systemModal) box.setWindowFlag(Qt::WindowStaysOnTopHint);
   return fromQt(box.exec());

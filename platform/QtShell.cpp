@@ -1,7 +1,6 @@
 #include "platform/QtShell.h"
 
 #include <QDesktopServices>
-#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QUrl>
@@ -9,39 +8,20 @@
 #include "platform/DryRun.h"
 
 namespace mevrik::platform {
-namespace {
 
-// A local path (absolute, or relative to the working folder) becomes a file URL; anything with a
-// scheme ("https://...", "mailto:...") is used as it is.
-QUrl TargetUrl(const QString& target) {
-  const QFileInfo file(target);
-  if (file.exists()) return QUrl::fromLocalFile(file.absoluteFilePath());
-  return QUrl::fromUserInput(target, QDir::currentPath(), QUrl::AssumeLocalFile);
-}
-
-}  // namespace
-
-bool QtShell::open(const QString& target) {
+bool QtShell::launch(const LinkLaunch& launch) {
+  if (launch.way == LinkLaunch::Way::None) return false;
   if (IsDryRun()) {
-    ReportDryRun(QStringLiteral("open ") + target);
+    ReportDryRun(launch.text());
     return true;
   }
-  const QUrl url = TargetUrl(target);
+  if (launch.way == LinkLaunch::Way::Start)
+    return QProcess::startDetached(launch.program, launch.arguments, launch.workingFolder);
+  const QUrl url(launch.url);
   if (!url.isValid()) return false;
   // The desktop's opener reports success for a file that is not there; the system does not.
   if (url.isLocalFile() && !QFileInfo::exists(url.toLocalFile())) return false;
   return QDesktopServices::openUrl(url);
-}
-
-bool QtShell::start(const QString& commandLine) {
-  if (IsDryRun()) {
-    ReportDryRun(QStringLiteral("start ") + commandLine);
-    return true;
-  }
-  QStringList parts = QProcess::splitCommand(commandLine);
-  if (parts.isEmpty()) return false;
-  const QString program = parts.takeFirst();
-  return QProcess::startDetached(program, parts);
 }
 
 }  // namespace mevrik::platform

@@ -3,13 +3,11 @@
 
 namespace mevrik::platform {
 
-// Opens targets with QDesktopServices and starts programs with QProcess::startDetached, the
-// command line split into program and arguments (no shell). Under MEVRIK_DRY_RUN=1 both only
-// report what they would do.
+// Opens addresses with QDesktopServices and starts programs with QProcess::startDetached.
+// Under MEVRIK_DRY_RUN=1 it only reports LinkLaunch::text().
 class QtShell final : public Shell {
 public:
-  bool open(const QString& target) override;
-  bool start(const QString& commandLine) override;
+  bool launch(const LinkLaunch& launch) override;
 };
 
 }  // namespace mevrik::platform

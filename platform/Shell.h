@@ -1,16 +1,15 @@
 #pragma once
-// Opening things with the system: a file, folder or web address with its associated program,
-// and a program started from a command line without a shell. Both return false when the system
-// refused; neither waits for what it started.
-#include <QString>
+// Opening things with the system: a web address or file with its associated program, or a
+// program started with its arguments and no shell (LinkLaunch says which). False when the system
+// refused or there was nothing to open; it never waits for what it started.
+#include "platform/LinkLaunch.h"
 
 namespace mevrik::platform {
 
 class Shell {
 public:
   virtual ~Shell() = default;
-  virtual bool open(const QString& target) = 0;
-  virtual bool start(const QString& commandLine) = 0;
+  virtual bool launch(const LinkLaunch& launch) = 0;
 };
 
 }  // namespace mevrik::platform

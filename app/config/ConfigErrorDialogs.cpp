@@ -75,6 +75,27 @@ StartupErrorAction AskToRemoveCorruptFile(const RuntimeError& error,
              : StartupErrorAction::EndProgram;
 }
 
+QString StartupErrorText(const RuntimeError& error) {
+  switch (error.number()) {
+    case platform::InvalidCall:
+    case platform::BadFileName:
+      return StartupErrorHead(error) +
+             QStringLiteral(u"可能是由错误的文件名或号码引起的，请调整后再运行！") + kTwoBreaks +
+             QStringLiteral(u"文件名中不可出现 \\ / : * ? < > | \" 等字符");
+    case platform::FileNotFound:
+    case platform::PathFileAccess:
+      return StartupErrorHead(error) +
+             QStringLiteral(u"这可能是由于配置文件正被使用或程序所在位置不可读写引起的。") +
+             kTwoBreaks + QStringLiteral(u"程序不能保存计算式记录、链接等信息。");
+    case platform::FileAlreadyExists:
+      return StartupErrorHead(error) + QStringLiteral(u"目录内具有同名文件，请调整后再运行！");
+    default:
+      return QStringLiteral(u"  未知错误：") + QString::number(error.number()) +
+             QStringLiteral(u"——") + error.description() + kTwoBreaks +
+             QStringLiteral(u"请调整后重新运行。");
+  }
+}
+
 }  // namespace
 
 void ShowWriteError(const QString& procedure, const RuntimeError& error,
@@ -87,33 +108,17 @@ void ShowWriteError(const QString& procedure, const RuntimeError& error,
 }
 
 StartupErrorAction ShowStartupError(const RuntimeError& error, platform::MessageBoxes& boxes) {
+  if (error.number() == platform::InvalidPropertyValue) return AskToRemoveCorruptFile(error, boxes);
+  ShowError(boxes, BoxButtons::Ok, StartupErrorText(error));
   switch (error.number()) {
-    case platform::InvalidCall:
-    case platform::BadFileName:
-      ShowError(boxes, BoxButtons::Ok,
-                StartupErrorHead(error) +
-                    QStringLiteral(u"可能是由错误的文件名或号码引起的，请调整后再运行！") +
-                    kTwoBreaks + QStringLiteral(u"文件名中不可出现 \\ / : * ? < > | \" 等字符"));
-      return StartupErrorAction::EndProgram;
     case platform::FileNotFound:
-    case platform::PathFileAccess:
-      ShowError(boxes, BoxButtons::Ok,
-                StartupErrorHead(error) +
-                    QStringLiteral(u"这可能是由于配置文件正被使用或程序所在位置不可读写引起的。") +
-                    kTwoBreaks + QStringLiteral(u"程序不能保存计算式记录、链接等信息。"));
-      return StartupErrorAction::ContinueWithoutPersistence;
-    case platform::FileAlreadyExists:
-      ShowError(boxes, BoxButtons::Ok,
-                StartupErrorHead(error) + QStringLiteral(u"目录内具有同名文件，请调整后再运行！"));
-      return StartupErrorAction::EndProgram;
-    case platform::InvalidPropertyValue: return AskToRemoveCorruptFile(error, boxes);
-    default:
-      ShowError(boxes, BoxButtons::Ok,
-                QStringLiteral(u"  未知错误：") + QString::number(error.number()) +
-                    QStringLiteral(u"——") + error.description() + kTwoBreaks +
-                    QStringLiteral(u"请调整后重新运行。"));
-      return StartupErrorAction::EndProgram;
+    case platform::PathFileAccess: return StartupErrorAction::ContinueWithoutPersistence;
+    default: return StartupErrorAction::EndProgram;
   }
+}
+
+void ShowReadError(const RuntimeError& error, platform::MessageBoxes& boxes) {
+  ShowError(boxes, BoxButtons::Ok, StartupErrorText(error));
 }
 
 }  // namespace mevrik::config

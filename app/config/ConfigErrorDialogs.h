@@ -10,9 +10,10 @@ class RuntimeError;
 
 namespace mevrik::config {
 
-// Written into the write error dialog as the way to reach the program's maker.
+// The way to reach the program's maker, in the write error dialog and the about box.
+inline const QString MakerMail = QStringLiteral(u"mevrik@users.noreply.example");
 inline const QString MakerContactLine =
-    QStringLiteral(u"    请更新到最新版本，或发邮件与作者联系：mevrik@users.noreply.example");
+    QStringLiteral(u"    请更新到最新版本，或发邮件与作者联系：") + MakerMail;
 
 // procedure: "SetIniS" or "SetIniN". The program ends afterwards whatever the user answers.
 void ShowWriteError(const QString& procedure, const platform::RuntimeError& error,
@@ -26,5 +27,9 @@ enum class StartupErrorAction {
 
 StartupErrorAction ShowStartupError(const platform::RuntimeError& error,
                                     platform::MessageBoxes& boxes);
+
+// A read that failed while the program runs: the start-up's words for the error, OK, and the
+// program goes on.
+void ShowReadError(const platform::RuntimeError& error, platform::MessageBoxes& boxes);
 
 }  // namespace mevrik::config

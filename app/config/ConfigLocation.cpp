@@ -2,6 +2,11 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include "app/AppVersion.h"
+#include "platform/FileAttributes.h"
 
 namespace mevrik::config {
 
@@ -9,6 +14,7 @@ namespace {
 
 const QString kOption = QStringLiteral("--config-dir");
 const char* const kEnvironmentVariable = "MEVRIK_CONFIG_DIR";
+const QString kUserFolderName = QStringLiteral("mevrik");
 
 QString FolderFromArguments(const QStringList& arguments) {
   const QString withValue = kOption + u'=';
@@ -19,13 +25,40 @@ QString FolderFromArguments(const QStringList& arguments) {
   return {};
 }
 
+// The install rules put the desktop entry into <prefix>/share/applications beside
+// <prefix>/bin; a portable copy has none.
+bool IsInstalledCopy(const QString& programFolder) {
+  return QFileInfo::exists(QDir(programFolder).filePath(
+      QStringLiteral("../share/applications/") + app::DesktopId() + QStringLiteral(".desktop")));
+}
+
 }  // namespace
 
+QString ChooseConfigFolder(const LocationFacts& facts) {
+  QString folder = facts.optionFolder;
+  if (folder.isEmpty()) folder = facts.environmentFolder;
+  if (folder.isEmpty() && !facts.installedCopy &&
+      (facts.fileInProgramFolder || facts.programFolderWritable))
+    folder = facts.programFolder;
+  if (folder.isEmpty()) folder = QDir(facts.userConfigHome).filePath(kUserFolderName);
+  return QDir::cleanPath(QDir(folder).absolutePath());
+}
+
 QString ConfigFolder(const QStringList& arguments) {
-  QString folder = FolderFromArguments(arguments);
-  if (folder.isEmpty()) folder = qEnvironmentVariable(kEnvironmentVariable);
-  if (folder.isEmpty()) return QCoreApplication::applicationDirPath();
-  return QDir(folder).absolutePath();
+  LocationFacts facts;
+  facts.optionFolder = FolderFromArguments(arguments);
+  facts.environmentFolder = qEnvironmentVariable(kEnvironmentVariable);
+  // A folder the user named needs nothing else, not even a look at the program's folder.
+  if (facts.optionFolder.isEmpty() && facts.environmentFolder.isEmpty()) {
+    facts.programFolder = QCoreApplication::applicationDirPath();
+    facts.installedCopy = IsInstalledCopy(facts.programFolder);
+    facts.fileInProgramFolder = QFileInfo::exists(ConfigPathIn(facts.programFolder));
+    // No probe file in a system folder.
+    facts.programFolderWritable =
+        !facts.installedCopy && platform::FolderTakesNewFiles(facts.programFolder);
+    facts.userConfigHome = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+  }
+  return ChooseConfigFolder(facts);
 }
 
 QString ConfigPathIn(const QString& folder) { return QDir(folder).filePath(ConfigFileName); }

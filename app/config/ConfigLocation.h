@@ -1,7 +1,10 @@
 #pragma once
-// Where the configuration file lives: beside the program unless the command line
-// ("--config-dir DIR" or "--config-dir=DIR") or the environment (MEVRIK_CONFIG_DIR) names
-// another folder, in that order. Tests and portable set-ups use the other folder.
+// Where the configuration file lives. In this order: the folder named on the command line
+// ("--config-dir DIR" or "--config-dir=DIR") or in MEVRIK_CONFIG_DIR; the program's own folder
+// when the file is already there or the user can write there (a portable copy, as on Windows);
+// otherwise the user's configuration folder, $XDG_CONFIG_HOME/mevrik (~/.config/mevrik).
+// An installed copy never uses its own folder: it is shared by every user, and a file that
+// root once left there would be read-only for everyone else.
 #include <QString>
 #include <QStringList>
 
@@ -9,8 +12,23 @@ namespace mevrik::config {
 
 inline const QString ConfigFileName = QStringLiteral("VEXTAL_Config.ini");
 
-// arguments as QCoreApplication::arguments() gives them (the program first). The program's
-// folder needs a running QCoreApplication.
+// What the choice depends on, gathered from the system by ConfigFolder.
+struct LocationFacts {
+  QString optionFolder;       // --config-dir, empty when not given
+  QString environmentFolder;  // MEVRIK_CONFIG_DIR, empty when not set
+  QString programFolder;
+  bool installedCopy = false;  // the desktop entry is installed beside the program
+  bool fileInProgramFolder = false;
+  bool programFolderWritable = false;
+  QString userConfigHome;  // $XDG_CONFIG_HOME or ~/.config
+};
+
+// The folder that holds the file, as an absolute path (a relative folder is taken from the
+// working folder).
+QString ChooseConfigFolder(const LocationFacts& facts);
+
+// arguments as QCoreApplication::arguments() gives them (the program first). Needs a running
+// QCoreApplication.
 QString ConfigFolder(const QStringList& arguments);
 
 QString ConfigPathIn(const QString& folder);

@@ -30,21 +30,40 @@ int StoredInteger(const QString& text) {
 RWini::RWini(QString configPath, platform::MessageBoxes& boxes, std::function<void()> endProgram)
     : file_(std::move(configPath)), boxes_(boxes), endProgram_(std::move(endProgram)) {}
 
-QString RWini::GetIniS(const QString& section, const QString& key, const QString& defaultValue) {
-  const QString value = file_.read(section, key);
-  if (value.isEmpty()) {
-    file_.write(section, key, defaultValue);
+template <typename Read>
+auto RWini::Guarded(Read read, decltype(read()) defaultValue) {
+  try {
+    return read();
+  } catch (const platform::RuntimeError& error) {
+    if (startingUp_) throw;
+    ShowReadError(error, boxes_);
     return defaultValue;
   }
-  const qsizetype nul = value.indexOf(QChar());
-  return nul < 0 ? value : value.first(nul);
+}
+
+QString RWini::GetIniS(const QString& section, const QString& key, const QString& defaultValue) {
+  return Guarded(
+      [&] {
+        const QString value = file_.read(section, key);
+        if (value.isEmpty()) {
+          file_.write(section, key, defaultValue);
+          return defaultValue;
+        }
+        const qsizetype nul = value.indexOf(QChar());
+        return nul < 0 ? value : value.first(nul);
+      },
+      defaultValue);
 }
 
 int RWini::GetIniN(const QString& section, const QString& key, int defaultValue) {
-  const QString stored = file_.read(section, key);
-  const int value = stored.isEmpty() ? defaultValue : StoredInteger(stored);
-  if (value == defaultValue) file_.write(section, key, QString::number(defaultValue));
-  return value;
+  return Guarded(
+      [&] {
+        const QString stored = file_.read(section, key);
+        const int value = stored.isEmpty() ? defaultValue : StoredInteger(stored);
+        if (value == defaultValue) file_.write(section, key, QString::number(defaultValue));
+        return value;
+      },
+      defaultValue);
 }
 
 void RWini::SetIniS(const QString& section, const QString& key, const QString& value) {

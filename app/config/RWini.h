@@ -20,8 +20,11 @@ public:
 
   const QString& ConfigPath() const { return file_.path(); }
 
-  // Raise platform::RuntimeError where the run-time would: GetIniN 6 on a stored number beyond
-  // the 16-bit range; the default writes 5 on a section or key that cannot be stored.
+  // Errors where the run-time raises them: GetIniN 6 on a stored number beyond the 16-bit
+  // range; the default writes 5 on a section or key that cannot be stored. During the start-up
+  // they are raised for the start-up's error dialog. At any other time the read shows the error
+  // in that dialog's words and returns its default (writing nothing), so a hand edit of the file
+  // while the program runs never ends it.
   QString GetIniS(const QString& section, const QString& key, const QString& defaultValue);
   int GetIniN(const QString& section, const QString& key, int defaultValue);
 
@@ -31,6 +34,25 @@ public:
   void SetIniS(const QString& section, const QString& key, const QString& value);
   void SetIniN(const QString& section, const QString& key, int value);
 
+  void SetStartingUp(bool startingUp) { startingUp_ = startingUp; }
+
+  // Reads and writes while a Batch lives share one reading of the file, and its writes are saved
+  // as one replacement when it ends, however it ends: a change of several keys is never half
+  // saved, and a start-up that fills in thousands of defaults writes the file once.
+  class Batch {
+  public:
+    explicit Batch(RWini& ini) : file_(ini.file_) { file_.beginBatch(); }
+    ~Batch() { file_.endBatch(); }
+    Batch(const Batch&) = delete;
+    Batch& operator=(const Batch&) = delete;
+
+  private:
+    platform::ProfileFile& file_;
+  };
+
+  // Removes what a save killed halfway left beside the file.
+  void RemoveLeftoverCopies() const { file_.removeLeftoverCopies(); }
+
   // The start-up's last step: raises platform::RuntimeError 53, 58 or 75 when the file cannot
   // be kept (see platform::MakeHidden).
   void MakeHidden() const;
@@ -38,12 +60,15 @@ public:
   bool RemoveFile() const;
 
 private:
+  template <typename Read>
+  auto Guarded(Read read, decltype(read()) defaultValue);
   void Write(const char16_t* procedure, const QString& section, const QString& key,
              const QString& value);
 
   platform::ProfileFile file_;
   platform::MessageBoxes& boxes_;
   std::function<void()> endProgram_;
+  bool startingUp_ = false;
 };
 
 }  // namespace mevrik::config

@@ -5,29 +5,34 @@
 namespace mevrik::app {
 
 EventHook::EventHook(QObject* watched, QEvent::Type type, QObject* context,
-                     std::function<void()> handler, bool enterOnly)
-    : QObject(watched), type_(type), enterOnly_(enterOnly), context_(context),
+                     std::function<void()> handler, Keys keys)
+    : QObject(watched), type_(type), keys_(keys), context_(context),
       handler_(std::move(handler)) {
   watched->installEventFilter(this);
 }
 
 void EventHook::On(QObject* watched, QEvent::Type type, QObject* context,
                    std::function<void()> handler) {
-  new EventHook(watched, type, context, std::move(handler), false);
+  new EventHook(watched, type, context, std::move(handler), Keys::Any);
 }
 
 void EventHook::OnEnterKey(QObject* watched, QObject* context, std::function<void()> handler) {
-  new EventHook(watched, QEvent::KeyPress, context, std::move(handler), true);
+  new EventHook(watched, QEvent::KeyPress, context, std::move(handler), Keys::Enter);
+}
+
+void EventHook::OnPressKey(QObject* watched, QObject* context, std::function<void()> handler) {
+  new EventHook(watched, QEvent::KeyPress, context, std::move(handler), Keys::Press);
 }
 
 bool EventHook::eventFilter(QObject*, QEvent* event) {
   if (event->type() != type_ || !context_) return false;
-  if (enterOnly_) {
+  if (keys_ != Keys::Any) {
     const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (!enter && !(keys_ == Keys::Press && key == Qt::Key_Space)) return false;
   }
   handler_();
-  return enterOnly_;
+  return keys_ != Keys::Any;
 }
 
 }  // namespace mevrik::app

@@ -19,15 +19,18 @@ public:
   // Calls `handler` for the Enter and Return keys and keeps the key from the widget, whose own
   // handling would interfere (a combo box selects the matching list item on Enter).
   static void OnEnterKey(QObject* watched, QObject* context, std::function<void()> handler);
+  // The same for Enter, Return and Space: the keys that press a focused control.
+  static void OnPressKey(QObject* watched, QObject* context, std::function<void()> handler);
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+  enum class Keys { Any, Enter, Press };
   EventHook(QObject* watched, QEvent::Type type, QObject* context, std::function<void()> handler,
-            bool enterOnly);
+            Keys keys);
   QEvent::Type type_;
-  bool enterOnly_;
+  Keys keys_;
   QPointer<QObject> context_;
   std::function<void()> handler_;
 };

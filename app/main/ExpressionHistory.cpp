@@ -6,6 +6,7 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
+#include "app/Blanks.h"
 #include "app/config/RWini.h"
 
 namespace mevrik::app {
@@ -58,7 +59,7 @@ QStringList ExpressionHistory::Items() const {
 void ExpressionHistory::Restore(config::RWini& ini, QLabel* statusCell) {
   const int count = ini.GetIniN(kSection, kCount, 0);
   for (int i = 0; i < count; ++i) {
-    const QString entry = ini.GetIniS(kSection, RecordKey(i), QString()).trimmed();
+    const QString entry = TrimBlanks(ini.GetIniS(kSection, RecordKey(i), QString()));
     if (entry.isEmpty()) continue;
     EditKeepingText([&] { box_->addItem(entry); });
     statusCell->setText(QStringLiteral("载入计算式") + QString::number(i) + QLatin1Char(':') +
@@ -69,6 +70,7 @@ void ExpressionHistory::Restore(config::RWini& ini, QLabel* statusCell) {
 void ExpressionHistory::Save(config::RWini& ini, int limit) const {
   const int count = box_->count();
   if (count == 0 || limit <= 0) return;
+  const config::RWini::Batch batch(ini);
   ini.SetIniS(kSection, kCount, QString::number(std::min(count, limit)));
   for (int i = 0; i < count; ++i) ini.SetIniS(kSection, RecordKey(i), box_->itemText(i));
 }

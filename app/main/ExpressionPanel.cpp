@@ -9,6 +9,9 @@
 #include <algorithm>
 
 #include "app/AppServices.h"
+#include "app/Blanks.h"
+#include "app/EnteredText.h"
+#include "app/PlainText.h"
 #include "app/config/RWini.h"
 #include "app/main/EventHooks.h"
 #include "app/main/ExprAdapters.h"
@@ -27,15 +30,6 @@ namespace {
 
 QString Q(std::u16string_view text) {
   return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// VB's Trim: blanks only, not tabs or line breaks.
-QString TrimBlanks(const QString& text) {
-  qsizetype first = 0;
-  qsizetype last = text.size();
-  while (first < last && text[first] == QLatin1Char(' ')) ++first;
-  while (last > first && text[last - 1] == QLatin1Char(' ')) --last;
-  return text.mid(first, last - first);
 }
 
 const QColor kAutoCopyGreen(128, 255, 128);
@@ -85,6 +79,7 @@ ExpressionPanel::~ExpressionPanel() = default;
 
 void ExpressionPanel::Connect() {
   connect(c_.CombBDS, &QComboBox::editTextChanged, this, [this] { CombBDS_Change(); });
+  PickOnlyByChoice(c_.CombBDS);
   connect(c_.CombBDS, &QComboBox::activated, this, [this] { CombBDS_Click(); });
   EventHook::OnEnterKey(c_.CombBDS, this, [this] { CombBDS_KeyPressEnter(); });
   EventHook::OnEnterKey(c_.CombBDS->lineEdit(), this, [this] { CombBDS_KeyPressEnter(); });
@@ -109,7 +104,9 @@ expr::ExprContext ExpressionPanel::Context(bool forExpressionKind) {
   expr::ExprContext context{services_->notices, state_.ToHDu, state_.NoticeFlags};
   context.radians = m_.MSjddw[1]->isChecked();
   context.helpCountdown = &services_->countdown;
-  context.convertedTooltip = [this](std::u16string_view text) { c_.LabBDS->setToolTip(Q(text)); };
+  context.convertedTooltip = [this](std::u16string_view text) {
+    c_.LabBDS->setToolTip(PlainToolTip(Q(text)));
+  };
   if (forExpressionKind) {
     context.removeHistoryHead = [this] {
       if (state_.CurrentKind == 0) history_.RemoveHead();
@@ -119,9 +116,9 @@ expr::ExprContext ExpressionPanel::Context(bool forExpressionKind) {
 }
 
 void ExpressionPanel::Calculate() {
-  const QString text = Q(expr::RemoveSpaces(c_.CombBDS->currentText().toStdU16String()));
+  const QString text = Q(expr::CalculationText(c_.CombBDS->currentText().toStdU16String()));
   c_.CombBDS->setEditText(text);
-  if (text.trimmed().isEmpty()) return;
+  if (TrimBlanks(text).isEmpty()) return;
   history_.PutOnTop(text);
   c_.CombBDS->setEditText(c_.CombBDS->itemText(0));
   expr::ExprContext context = Context(true);
@@ -138,7 +135,7 @@ void ExpressionPanel::AutoCopy() {
 void ExpressionPanel::CombBDS_Change() {
   c_.TxtJieGuo->clear();
   QLineEdit* line = c_.CombBDS->lineEdit();
-  if (state_.CurrentKind == 0) c_.CmdOK->setEnabled(!line->text().trimmed().isEmpty());
+  if (state_.CurrentKind == 0) c_.CmdOK->setEnabled(!TrimBlanks(line->text()).isEmpty());
   const auto replaced = expr::ReplaceDu(line->text().toStdU16String(),
                                         static_cast<std::size_t>(line->cursorPosition()));
   if (Q(replaced.text) != line->text()) {
@@ -176,6 +173,9 @@ void ExpressionPanel::CombBDS_LostFocus() {
 
 void ExpressionPanel::CmdHanShu_Click(int index) {
   static const char* const kPrefixes[] = {"(", "^(", "Sin(", "Cos(", "Tan(", "Atn("};
+  // An access key clicks the button while the box keeps the focus: the box has not been left,
+  // so what it holds now is what the button wraps.
+  if (c_.CombBDS->hasFocus()) CombBDS_LostFocus();
   selSplit_[0] += QLatin1String(kPrefixes[index]);
   selSplit_[2].prepend(QLatin1Char(')'));
   c_.CombBDS->setEditText(selSplit_[0] + selSplit_[1] + selSplit_[2]);
@@ -198,7 +198,7 @@ void ExpressionPanel::CmdQK_Click() {
 
 void ExpressionPanel::CmdFZ_Click() {
   const QString result = c_.TxtJieGuo->text();
-  if (result.trimmed().size() < 2) return;
+  if (TrimBlanks(result).size() < 2) return;
   services_->clipboard.clear();
   services_->clipboard.setText(result);
   c_.LabStB[0]->setText(QStringLiteral("已将 结果 复制到剪贴板。"));

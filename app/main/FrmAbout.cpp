@@ -1,17 +1,21 @@
 #include "app/main/FrmAbout.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "app/AppServices.h"
+#include "app/config/ConfigErrorDialogs.h"
 #include "app/config/RWini.h"
 #include "app/main/EventHooks.h"
 #include "platform/Shell.h"
 
 namespace mevrik::app {
 namespace {
+
+using config::MakerMail;
 
 QLabel* AddLabel(QVBoxLayout* layout, const char* name, const QString& text) {
   auto* label = new QLabel(text);
@@ -27,6 +31,7 @@ FrmAbout::FrmAbout(const QString& versionText, const AppServices& services, QWid
   setObjectName(QStringLiteral("FrmAbout"));
   setWindowTitle(QStringLiteral("关于 Mevrik"));
   auto* layout = new QVBoxLayout(this);
+  AddLabel(layout, "LabIcon", QString())->setPixmap(QApplication::windowIcon().pixmap(64));
   QLabel* name = AddLabel(layout, "LabName", QStringLiteral("Mevrik"));
   QFont big = name->font();
   big.setPointSizeF(big.pointSizeF() * 1.6);
@@ -36,6 +41,8 @@ FrmAbout::FrmAbout(const QString& versionText, const AppServices& services, QWid
   AddLabel(layout, "LabShuoMing",
            QStringLiteral("机械、管道设计工程师的计算器：按书写习惯输入计算式直接计算，\n"
                           "并按国家标准计算紧固件与型钢的单重和总重。"));
+  QLabel* contact = AddLabel(layout, "LabLianXi", QStringLiteral("联系作者：") + MakerMail);
+  contact->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   QLabel* edit = AddLabel(layout, "LabBJPZ", QStringLiteral("编辑配置"));
   edit->setToolTip(QStringLiteral("双击编辑配置"));
   edit->setCursor(Qt::PointingHandCursor);
@@ -49,6 +56,8 @@ FrmAbout::FrmAbout(const QString& versionText, const AppServices& services, QWid
   layout->addWidget(buttons);
 }
 
-void FrmAbout::LabBJPZ_DblClick() { services_.shell->open(services_.config->ConfigPath()); }
+void FrmAbout::LabBJPZ_DblClick() {
+  services_.shell->launch(platform::OpenFileLaunch(services_.config->ConfigPath()));
+}
 
 }  // namespace mevrik::app

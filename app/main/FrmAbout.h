@@ -1,6 +1,6 @@
 #pragma once
-// The about box: the program's name and version, what it is for, and the label that opens the
-// configuration file in the program the system associates with it.
+// The about box: the program's name and version, what it is for, how to reach its maker, and
+// the label that opens the configuration file in the program the system associates with it.
 #include <QDialog>
 
 namespace mevrik::app {

@@ -67,7 +67,9 @@ protected:
 private:
   void Form_Resize();
   void Form_QueryUnload();
+  bool LoadOrExplain();
   void LoadSteps();
+  void ReadSettings();
   void ConnectWindowHandlers();
   QString KindTitleText() const;
   // FrmMainLinks.cpp: the statistics list, the link menus and the link editor.

@@ -1,6 +1,7 @@
 // The main window's statistics list and quick links: the parts are built here and given the
 // window's controls, menus and services.
 #include <QAction>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,7 +38,7 @@ void FrmMain::CreateStatisticsAndLinks() {
   menus.MnuQT_ZDY0 = m_.MnuQT_ZDY[0];
   links_ = std::make_unique<LinkMenus>(
       menus, LinkServices{services_.config, services_.shell, services_.boxes,
-                          services_.fixedLinks, this});
+                          services_.fixedLinks, this, QCoreApplication::applicationDirPath()});
 
   linkEditor_ = std::make_unique<LinkEditor>(
       LinkEditorWindow{c_.PicMain, c_.PicSet, m_.MnuSet, m_.MnuF, m_.MnuLJ, m_.MnuQTT},

@@ -20,6 +20,15 @@ namespace mevrik::app {
 
 bool FrmMain::Form_Load() {
   state_.VersionText = VersionText();
+  config::RWini& ini = *services_.config;
+  ini.RemoveLeftoverCopies();
+  ini.SetStartingUp(true);
+  const bool keepRunning = LoadOrExplain();
+  ini.SetStartingUp(false);
+  return keepRunning;
+}
+
+bool FrmMain::LoadOrExplain() {
   try {
     LoadSteps();
   } catch (const platform::RuntimeError& error) {
@@ -37,6 +46,16 @@ bool FrmMain::Form_Load() {
 }
 
 void FrmMain::LoadSteps() {
+  config::RWini& ini = *services_.config;
+  {
+    // Every default the start-up fills in goes into the file with one write.
+    const config::RWini::Batch batch(ini);
+    ReadSettings();
+  }
+  ini.MakeHidden();
+}
+
+void FrmMain::ReadSettings() {
   config::RWini& ini = *services_.config;
   kinds_->AddKinds();
   LoadLinkMenus();
@@ -72,7 +91,6 @@ void FrmMain::LoadSteps() {
     services_.top->setTopMost(this, true);
     setWindowTitle(StartUpTitle(KindTitleText(), state_.VersionText));
   }
-  ini.MakeHidden();
 }
 
 }  // namespace mevrik::app

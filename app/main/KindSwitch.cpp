@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "app/PlainText.h"
 #include "app/main/MainControls.h"
 #include "app/main/MainMenus.h"
 #include "app/main/MainState.h"
@@ -100,7 +101,7 @@ void KindSwitch::MnuJS_Click(int index) {
   }
 
   QComboBox* sizeBox = c_.CombSR[state_.Catalogue.sizeComboIndex];
-  sizeBox->setToolTip(Q(state_.Catalogue.standardCode));
+  sizeBox->setToolTip(PlainToolTip(Q(state_.Catalogue.standardCode)));
   if (index != 0) sizeBox->setFocus();
 }
 

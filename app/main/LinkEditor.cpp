@@ -13,7 +13,6 @@
 #include "core/text/BaseName.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
-#include "platform/RuntimeError.h"
 
 namespace mevrik::app {
 namespace {
@@ -101,13 +100,7 @@ QString LinkEditor::LinkSection() const {
 }
 
 void LinkEditor::MnuZDYLJ_Click() {
-  try {
-    Reload();
-  } catch (const platform::RuntimeError& error) {
-    // A count edited by hand beyond what the list can hold: say so instead of ending the program.
-    ShowLinkError(*s_.boxes, s_.owner, LinkStartErrorText(error, QString()));
-    return;
-  }
+  Reload();
   w_.MnuSet->menuAction()->setEnabled(false);
   w_.MnuF->menuAction()->setEnabled(false);
   EnableLinkMenus();
@@ -215,6 +208,8 @@ void LinkEditor::RetargetLink(int row) {
 void LinkEditor::SaveLinks() {
   const QString section = LinkSection();
   const int c = ListLJ_->count();
+  // One replacement of the file: a save cut short never pairs names with other links' targets.
+  const config::RWini::Batch batch(*s_.ini);
   s_.ini->SetIniN(section, kLinkCountKey, c);
   QStringList names;
   for (int i = 0; i < c; ++i) {

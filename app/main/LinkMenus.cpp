@@ -102,12 +102,7 @@ void LinkMenus::ShowLinks(const QString& section, const QStringList& names) {
 
 void LinkMenus::MnuLJ_LJie_Click(int index) {
   const auto action = s_.fixedLinks->action(static_cast<platform::FixedLink>(index));
-  bool done = false;
-  if (action) {
-    done = action->way == platform::LinkAction::Way::Start ? s_.shell->start(action->text)
-                                                           : s_.shell->open(action->text);
-  }
-  if (done) return;
+  if (action && s_.shell->launch(platform::LaunchOf(*action))) return;
   const FixedItemFailure& failure = kFixedFailures[index];
   ShowLinkError(*s_.boxes, s_.owner,
                 "  未能打开“" + QString::fromUtf8(failure.caption) + "”。" + kBreak + kBreak +
@@ -120,22 +115,18 @@ void LinkMenus::MnuQT_ZDY_Click(int index) { OpenLink(kOthersSection, index); }
 
 void LinkMenus::OpenLink(const QString& section, int index) {
   const QString target = s_.ini->GetIniS(section, LinkTargetKey(index), kNoTarget).trimmed();
-  if (target.endsWith(QLatin1String("exe"), Qt::CaseSensitive)) {
-    StartProgram(target);
+  const platform::LinkLaunch launch =
+      platform::LinkLaunchFor(target, s_.programFolder, platform::PathKindOnDisk);
+  if (launch.way == platform::LinkLaunch::Way::Start) {
+    if (!s_.shell->launch(launch)) {
+      ShowLinkError(*s_.boxes, s_.owner,
+                    LinkStartErrorText(platform::StartFailure(launch.program), target));
+    }
     return;
   }
-  if (!s_.shell->open(target)) {
+  if (!s_.shell->launch(launch)) {
     ShowLinkError(*s_.boxes, s_.owner,
                   "  未能成功打开链接。" + kBreak + kBreak + "可能是由错误的路径引起的，请重新设置路径！");
-  }
-}
-
-void LinkMenus::StartProgram(const QString& target) {
-  // The target is a program path with no arguments; quoted, a path with blanks stays one word.
-  const QString commandLine =
-      target.contains(' ') && !target.startsWith('"') ? '"' + target + '"' : target;
-  if (!s_.shell->start(commandLine)) {
-    ShowLinkError(*s_.boxes, s_.owner, LinkStartErrorText(platform::StartFailure(target), target));
   }
 }
 

@@ -44,6 +44,7 @@ struct LinkServices {
   platform::MessageBoxes* boxes = nullptr;
   const platform::FixedLinks* fixedLinks = nullptr;
   QWidget* owner = nullptr;  // the main window, owner of the error boxes
+  QString programFolder;     // relative targets start here, and programs run in it
 };
 
 // The text of the error box when a link's program could not be started.
@@ -80,7 +81,6 @@ private:
 
   UserLinks& LinksOf(const QString& section);
   QAction* AddItem(UserLinks& links);
-  void StartProgram(const QString& target);
 
   LinkServices s_;
   std::array<QAction*, 3> fixed_;

@@ -7,7 +7,10 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QToolButton>
+#include <algorithm>
 
+#include "app/EnteredText.h"
+#include "app/PlainText.h"
 #include "app/main/KindIcons.h"
 #include "app/main/Twips.h"
 
@@ -75,6 +78,7 @@ void BuildExpressionArea(MainControls& c) {
   c.CombBDS->setEditable(true);
   c.CombBDS->setInsertPolicy(QComboBox::NoInsert);
   c.CombBDS->setCompleter(nullptr);
+  RemoveLengthLimit(c.CombBDS->lineEdit());
   c.CombBDS->setMaxVisibleItems(24);
   c.CombBDS->setToolTip(QStringLiteral(
       "注意：①.函数需加括号。 ②.仅支持Sin()、Cos()、Tan()及反正切Atn()等4个三角函数。"));
@@ -113,6 +117,7 @@ void BuildWeightInputs(MainControls& c) {
     if (box->isEditable()) {
       box->setInsertPolicy(QComboBox::NoInsert);
       box->setCompleter(nullptr);
+      RemoveLengthLimit(box->lineEdit());  // length and area expressions
     }
     label->setBuddy(box);
     label->setVisible(false);
@@ -137,6 +142,7 @@ void BuildWeightInputs(MainControls& c) {
   c.LabDanZhong = MakeLabel(c.PicMain, QStringLiteral("LabDanZhong"),
                             QStringLiteral("单重：12.57kg/m"), {Tw(820), Tw(560), 376, 44});
   c.LabDanZhong->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  ShowPlain(c.LabDanZhong);  // standard codes come from the configuration file
   c.LabDanZhong->setVisible(false);
 }
 
@@ -159,14 +165,27 @@ void BuildResultArea(MainControls& c) {
   c.CmdTJ->setEnabled(false);
 }
 
+// The summary is as wide as its longest text reads in the window's font: the most entries and a
+// seven-digit sum with sign and exponent. The clear label and the list follow its width.
+int SummaryWidth(const QLabel* summary) {
+  const QFontMetrics metrics = summary->fontMetrics();
+  const int widest = std::max(metrics.horizontalAdvance(QStringLiteral("共 32767 项")),
+                              metrics.horizontalAdvance(QStringLiteral("∑=-8.888888E+38")));
+  return std::max(52, widest + 2 * summary->frameWidth() + 4);
+}
+
 void BuildStatistics(MainControls& c, QWidget* central) {
   c.LabTJ = MakeLabel(central, QStringLiteral("LabTJ"), QString(), {kStatsLeft, 2, 52, 32});
+  const int width = SummaryWidth(c.LabTJ);
+  c.LabTJ->resize(width, 32);
   c.LabTJ->setToolTip(QStringLiteral("点击复制"));
-  c.LabTJ->setAccessibleName(QStringLiteral("统计结果"));
+  // A screen reader reads the count and the sum as the label's name; this says what it is.
+  c.LabTJ->setAccessibleDescription(QStringLiteral("统计结果，回车或空格复制合计"));
+  c.LabTJ->setStyleSheet(QStringLiteral("QLabel:focus { border: 1px dotted palette(text); }"));
   c.LabTJQK = MakeLabel(central, QStringLiteral("LabTJQK"), QStringLiteral("清空"),
-                        {kStatsLeft + 52, 2, 26, 32});
+                        {kStatsLeft + width, 2, 26, 32});
   c.LabTJQK->setToolTip(QStringLiteral("双击清空"));
-  c.ListTJ = Make<QListWidget>(central, QStringLiteral("ListTJ"), {kStatsLeft, 36, 76, 78});
+  c.ListTJ = Make<QListWidget>(central, QStringLiteral("ListTJ"), {kStatsLeft, 36, width + 24, 78});
   c.ListTJ->setToolTip(QStringLiteral("双击剔除"));
   c.ListTJ->setAccessibleName(QStringLiteral("统计列表"));
 }
@@ -178,14 +197,15 @@ void BuildStatusBar(MainControls& c, QWidget* central) {
                                {362, 2, 42, 18}, {406, 2, 148, 18}};
   const QStringList texts = {QString(), QStringLiteral("22:33"), QStringLiteral("地脚螺栓"),
                              QStringLiteral("22:33"), QStringLiteral("2020/12/25 星期五")};
-  const QStringList names = {QStringLiteral("状态信息"), QStringLiteral("角度单位"),
+  const QStringList roles = {QStringLiteral("状态信息"), QStringLiteral("角度单位"),
                              QStringLiteral("计算类型"), QStringLiteral("时间"),
                              QStringLiteral("日期")};
   for (int i = 0; i < places.size(); ++i) {
     auto* cell = MakeLabel(c.PicStatBar, Indexed("LabStB", i), texts[i], places[i]);
     cell->setFrameShape(QFrame::Panel);
     cell->setFrameShadow(QFrame::Sunken);
-    cell->setAccessibleName(names[i]);
+    cell->setAccessibleDescription(roles[i]);  // the content is the name
+    ShowPlain(cell);  // the message cell echoes typed text and stored expressions
     if (i > 0) cell->setAlignment(Qt::AlignCenter);
     c.LabStB << cell;
   }

@@ -4,9 +4,11 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <algorithm>
 #include <utility>
 
 #include "app/main/EventHooks.h"
+#include "app/main/Twips.h"
 #include "core/text/NumberReaders.h"
 #include "core/text/NumberWriters.h"
 
@@ -29,18 +31,27 @@ StatisticsList::StatisticsList(StatisticsWidgets widgets, StatisticsHooks hooks,
   // moves up under the mouse.
   connect(w_.ListTJ, &QListWidget::itemDoubleClicked, this, [this] { ListTJ_DblClick(); });
   OnClick(w_.LabTJ, this, [this] { LabTJ_Click(); });
+  // The sum can be copied without a mouse: the summary takes the focus like a button.
+  w_.LabTJ->setFocusPolicy(Qt::StrongFocus);
+  EventHook::OnPressKey(w_.LabTJ, this, [this] { LabTJ_Click(); });
   OnDoubleClick(w_.LabTJQK, this, [this] { LabTJQK_DblClick(); });
 }
 
 void StatisticsList::CmdTJ_Click() {
   if (w_.ListTJ->count() >= kMaxEntries) return;
-  hooks_.setWindowWidth(kWideTwips);
+  hooks_.setWindowWidth(WideTwips());
   w_.ListTJ->addItem(hooks_.resultText());
   ShowSummary();
   hooks_.showMessage("计算结果加入统计");
   w_.ListTJ->setCurrentRow(w_.ListTJ->count() - 1);
   w_.CmdTJ->setEnabled(false);
   if (hooks_.currentKind() != 0) hooks_.focusQuantity();
+}
+
+int StatisticsList::WideTwips() const {
+  // The clear label closes the area on the right, beside the summary and above the list's end.
+  const QRect clear = w_.LabTJQK->geometry();
+  return std::max(kWideTwips, (clear.x() + clear.width() + 2) * kTwipsPerPixel);
 }
 
 void StatisticsList::ListTJ_Click() { hooks_.showMessage("双击剔除记录"); }

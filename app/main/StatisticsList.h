@@ -32,7 +32,7 @@ struct StatisticsWidgets {
 class StatisticsList final : public QObject {
   Q_OBJECT
 public:
-  static constexpr int kWideTwips = 9600;    // statistics area in view
+  static constexpr int kWideTwips = 9600;    // statistics area in view, at the least
   static constexpr int kNarrowTwips = 8340;  // the window's start-up width
   static constexpr int kMaxEntries = 32767;
 
@@ -48,6 +48,8 @@ public:
   float Sum() const;
 
 private:
+  // Wide enough for the whole statistics area, whose summary is as wide as the font needs.
+  int WideTwips() const;
   void ShowSummary();
 
   StatisticsWidgets w_;

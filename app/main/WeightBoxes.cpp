@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
+#include "app/EnteredText.h"
+
 namespace mevrik::app {
 namespace {
 
@@ -14,13 +16,15 @@ QString Q(const std::u16string& text) { return QString::fromStdU16String(text); 
 }  // namespace
 
 WeightBoxes::WeightBoxes(QList<QComboBox*> boxes, std::function<void(int)> change,
-                         std::function<void(int)> click, QObject* parent)
+                         std::function<void(int)> click,
+                         std::function<bool(int, QChar)> accept, QObject* parent)
     : QObject(parent), boxes_(std::move(boxes)), change_(std::move(change)),
       click_(std::move(click)) {
   for (int i = 0; i < boxes_.size(); ++i) {
     QComboBox* box = boxes_[i];
     if (QLineEdit* line = box->lineEdit()) {
-      disconnect(line, &QLineEdit::editingFinished, box, nullptr);
+      PickOnlyByChoice(box);
+      FilterEnteredText(line, [accept, i](QChar typed, const QString&) { return accept(i, typed); });
       connect(box, &QComboBox::editTextChanged, this, [this, i] { OnEditText(i); });
     }
     connect(box, &QComboBox::currentIndexChanged, this, [this, i](int index) { OnIndex(i, index); });

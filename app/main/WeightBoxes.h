@@ -21,8 +21,11 @@ namespace mevrik::app {
 
 class WeightBoxes : public QObject {
 public:
+  // `accept` is the key filter of a box, also applied to what is pasted, dropped or committed
+  // by an input method.
   WeightBoxes(QList<QComboBox*> boxes, std::function<void(int)> change,
-              std::function<void(int)> click, QObject* parent = nullptr);
+              std::function<void(int)> click, std::function<bool(int, QChar)> accept,
+              QObject* parent = nullptr);
 
   int ListIndex(int box) const { return listIndex_[static_cast<std::size_t>(box)]; }
   std::array<std::u16string, 4> Texts() const;

@@ -3,13 +3,13 @@
 #include <QAction>
 #include <QComboBox>
 #include <QCursor>
-#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 
+#include "app/PlainText.h"
 #include "app/config/RWini.h"
 #include "app/main/WeightBoxes.h"
 #include "app/main/WeightRowLayout.h"
@@ -47,7 +47,11 @@ WeightPanel::WeightPanel(QWidget* window, WeightState state, platform::MessageBo
       boxes_(boxes), config_(config), hooks_(std::move(hooks)) {
   params_ = new WeightBoxes(
       w_.CombSR, [this](int index) { CombSR_Change(index); },
-      [this](int index) { CombSR_Click(index); }, this);
+      [this](int index) { CombSR_Click(index); },
+      [this](int index, QChar typed) {
+        return material::FilterKey(Kind(), index, typed.unicode()).accepted;
+      },
+      this);
   WatchControls();
   ConnectMenus();
 }
@@ -182,7 +186,7 @@ void WeightPanel::CombSR_Change(int index) {
     params_->SetTextColour(0, ColourOf(material::SizeTextColour(text.toStdU16String())));
     if (const auto tooltip = material::SizeTooltip(kind, state_.catalogue.standardCode,
                                                    text.toStdU16String()))
-      w_.CombSR[0]->setToolTip(Q(*tooltip));
+      w_.CombSR[0]->setToolTip(PlainToolTip(Q(*tooltip)));
   } else if (index == 1) {
     if (const auto colour = material::ListedValueColour(params_->Items(1), text.toStdU16String()))
       params_->SetTextColour(1, ColourOf(*colour));
@@ -190,16 +194,18 @@ void WeightPanel::CombSR_Change(int index) {
   if (material::ParametersReady(kind, params_->Texts())) {
     SetDetailColour(TextColour::Blue);
     w_.CmdOK->setEnabled(true);
-    Calculate();
+    if (!CalculateReporting()) return;  // the status line names the box to mend
   } else {
     w_.CmdOK->setEnabled(false);
   }
   SetStatus(text);
 }
 
-void WeightPanel::Calculate() {
+void WeightPanel::Calculate() { CalculateReporting(); }
+
+bool WeightPanel::CalculateReporting() {
   const CalcKind kind = Kind();
-  if (!material::IsWeightKind(kind)) return;
+  if (!material::IsWeightKind(kind)) return true;
   material::WeightInputs inputs{kind, params_->Texts(),
                                 params_->ListIndex(state_.catalogue.sizeComboIndex)};
   // Length and area expressions are evaluated like the expression box's text, and every total
@@ -212,7 +218,12 @@ void WeightPanel::Calculate() {
   if (outcome.detailColour) SetDetailColour(*outcome.detailColour);
   if (outcome.disableOk) w_.CmdOK->setEnabled(false);
   if (outcome.result) w_.TxtJieGuo->setText(Q(*outcome.result));
+  if (outcome.notNumberBox) {
+    SetStatus(Q(material::NotNumberStatus(w_.LabSM[*outcome.notNumberBox]->text().toStdU16String())));
+    return false;
+  }
   if (outcome.finished) hooks_.autoCopy();
+  return true;
 }
 
 void WeightPanel::SetDetail(const std::u16string& text, TextColour colour) {
@@ -248,12 +259,9 @@ void WeightPanel::MSCaiZhi_Click(int index) {
     const bool accepted = material::AcceptCustomDensity(
         material, answer ? std::optional(answer->toStdU16String()) : std::nullopt);
     if (!accepted) {
-      platform::BoxRequest request;
-      request.icon = platform::BoxIcon::Information;
-      request.title = Q(material::kDensityRefusedTitle);
-      request.text = Q(material::kDensityRefusedText);
-      request.parent = window_;
-      boxes_.show(request);
+      boxes_.show({platform::BoxIcon::Information, platform::BoxButtons::Ok,
+                   Q(material::kDensityRefusedTitle), Q(material::kDensityRefusedText), false,
+                   window_});
       w_.MSCaiZhi[0]->setChecked(true);
       w_.MSCaiZhi[3]->setChecked(false);
     }
@@ -266,13 +274,6 @@ void WeightPanel::MSCaiZhi_Click(int index) {
 }
 
 bool WeightPanel::FilterKeyEvent(int box, QEvent* event) {
-  if (event->type() == QEvent::InputMethod) {
-    const QString commit = static_cast<QInputMethodEvent*>(event)->commitString();
-    for (const QChar c : commit) {
-      if (!material::FilterKey(Kind(), box, c.unicode()).accepted) return true;
-    }
-    return false;
-  }
   const auto* key = static_cast<QKeyEvent*>(event);
   char16_t typed = 0;
   switch (key->key()) {
@@ -292,7 +293,7 @@ bool WeightPanel::FilterKeyEvent(int box, QEvent* event) {
 
 bool WeightPanel::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
-  if (type == QEvent::KeyPress || type == QEvent::InputMethod) {
+  if (type == QEvent::KeyPress) {
     for (int i = 0; i < w_.CombSR.size(); ++i) {
       if (watched == w_.CombSR[i]) return FilterKeyEvent(i, event);
     }

@@ -95,6 +95,8 @@ private:
   void ToggleLabPMColour();
   std::u16string ConfiguredCode(material::CalcKind kind, const std::u16string& fallback);
   bool FilterKeyEvent(int box, QEvent* event);
+  // Calculate; false when a box holds no number and the status line says which.
+  bool CalculateReporting();
 
   QWidget* window_;
   WeightWidgets w_;

@@ -2,6 +2,8 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <algorithm>
 #include <array>
 
@@ -27,32 +29,48 @@ int TextWidth(const QWidget* widget, const QString& text) {
   return widget->fontMetrics().horizontalAdvance(text);
 }
 
+// The box's frame, margins and drop-down arrow as its style draws them, at least kBoxChrome:
+// an entry such as "Ⅰ 9 -矿工钢" must not run under the arrow.
+int BoxChrome(const QComboBox* box) {
+  QStyleOptionComboBox option;
+  option.initFrom(box);
+  option.editable = box->isEditable();
+  const QSize content(0, box->fontMetrics().height());
+  const int chrome =
+      box->style()->sizeFromContents(QStyle::CT_ComboBox, &option, content, box).width();
+  return std::max(kBoxChrome, chrome);
+}
+
 int NaturalBoxWidth(const QComboBox* box, bool product) {
   int widest = TextWidth(box, product ? kProductSample : box->currentText());
   widest = std::max(widest, TextWidth(box, box->currentText()));
   for (int i = 0; i < box->count(); ++i) widest = std::max(widest, TextWidth(box, box->itemText(i)));
-  return std::max(kMinimumBox, widest + kBoxChrome);
+  return std::max(kMinimumBox, widest + BoxChrome(box));
 }
 
-// Widths of the shown boxes: their entries' width, all of them narrower when the row is too
-// long for its place, the editable ones wider when there is room to spare.
+// Widths of the shown boxes: their entries' width; when the row is too long for its place the
+// editable boxes give way down to the text they hold (a listed size such as "Ⅰ 9 -矿工钢" must
+// read whole), and when there is room to spare they grow.
 std::array<int, 4> BoxWidths(const WeightWidgets& w, const material::KindLayout& layout,
                              int room) {
-  std::array<int, 4> widths{};
-  int editable = 0;
+  std::array<int, 4> widths{}, slack{};
+  int editable = 0, totalSlack = 0;
   for (std::size_t i = 0; i < 4; ++i) {
     if (!layout.boxes[i].shown) continue;
-    const int k = static_cast<int>(i);
-    widths[i] = NaturalBoxWidth(w.CombSR[k], !layout.boxes[i].tooltip.empty());
+    const QComboBox* box = w.CombSR[static_cast<int>(i)];
+    widths[i] = NaturalBoxWidth(box, !layout.boxes[i].tooltip.empty());
     room -= widths[i];
-    if (w.CombSR[k]->isEditable()) ++editable;
+    if (!box->isEditable()) continue;
+    ++editable;
+    const int held = std::max(kMinimumBox, TextWidth(box, box->currentText()) + BoxChrome(box));
+    slack[i] = std::max(0, widths[i] - held);
+    totalSlack += slack[i];
   }
-  const int total = std::max(1, widths[0] + widths[1] + widths[2] + widths[3]);
   const int growth = room < 0 || editable == 0 ? 0 : std::min(kMostGrowth, room / editable);
+  const int shrink = std::min(std::max(0, -room), totalSlack);
   for (std::size_t i = 0; i < 4; ++i) {
-    if (widths[i] == 0) continue;
-    if (room < 0) widths[i] += room * widths[i] / total;
-    else if (w.CombSR[static_cast<int>(i)]->isEditable()) widths[i] += growth;
+    if (!w.CombSR[static_cast<int>(i)]->isEditable() || widths[i] == 0) continue;
+    widths[i] += growth - (totalSlack > 0 ? shrink * slack[i] / totalSlack : 0);
   }
   return widths;
 }

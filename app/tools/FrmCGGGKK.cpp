@@ -5,8 +5,10 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QVBoxLayout>
 
 #include "app/tools/ClickLabel.h"
+#include "app/tools/ColumnTable.h"
 #include "app/tools/Named.h"
 #include "app/tools/SectionDrawing.h"
 #include "platform/MessageBoxes.h"
@@ -24,6 +26,10 @@ const QString kValueNames[3] = {"LabGG", "LabCG", "LabJG"};
 const QStringList kHeadings[3] = {{QStringLiteral("型号"), "a", "a1", "D"},
                                   {QStringLiteral("型号"), "a", "a1", "D"},
                                   {QStringLiteral("型号b"), "a", "D"}};
+// What each value label shows, for a screen reader; the angle's second is the leg width b.
+const QStringList kValueRoles[3] = {{QStringLiteral("型号"), "a", "a1", "D"},
+                                    {QStringLiteral("型号"), "a", "a1", "D"},
+                                    {QStringLiteral("型号"), "b", "a", "D"}};
 // Indices of the heading labels: the channel's come first, then the I-beam's, then the angle's.
 const int kFirstHeading[3] = {4, 0, 10};
 const int kNoteLabel[3] = {9, 8, 14};
@@ -46,9 +52,7 @@ SectionKind KindOfNoteLabel(int index) {
 }  // namespace
 
 FrmCGGGKK::FrmCGGGKK(int& selectedKind, platform::MessageBoxes& boxes, QWidget* parent)
-    : QWidget(parent, Qt::Window), selectedKind_(selectedKind), boxes_(boxes) {
-  setObjectName(QStringLiteral("FrmCGGGKK"));
-  setAttribute(Qt::WA_DeleteOnClose);
+    : ToolWindow(QStringLiteral("FrmCGGGKK"), parent), selectedKind_(selectedKind), boxes_(boxes) {
   setWindowTitle(QStringLiteral("工字钢、槽钢、角钢等型钢连接孔"));
   auto* layout = new QGridLayout(this);
   auto* options = new QHBoxLayout;
@@ -77,30 +81,32 @@ QWidget* FrmCGGGKK::buildPanel(SectionKind kind) {
   grid->addWidget(Named(new QLabel(kKindCaptions[kind], panel), "Labbel1"), 0, 0);
   grid->addWidget(new SectionDrawing(kind, panel), 1, 0, 3, 1);
 
-  auto* table = new QGridLayout;
-  const QStringList& headings = kHeadings[kind];
-  for (int c = 0; c < headings.size(); ++c) {
-    // The angle's size heading "型号b" stands over two values: the size and the leg width b.
-    const bool angle = kind == sections::kAngle;
-    table->addWidget(Named(new QLabel(headings[c], panel), "Lab_BS", kFirstHeading[kind] + c), 0,
-                     angle && c > 0 ? c + 1 : c, 1, angle && c == 0 ? 2 : 1, Qt::AlignCenter);
-  }
-  auto* note = Named(new ClickLabel(QStringLiteral("+"), panel), "Lab_BS", kNoteLabel[kind]);
-  connect(note, &ClickLabel::clicked, this, [this, kind] { Lab_BS_Click(kNoteLabel[kind]); });
-  table->addWidget(note, 0, 4);
-
   auto* list = Named(new QListWidget(panel), kListNames[kind]);
   list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   for (const auto line : sections::HoleTableLines(kind)) {
     list->addItem(QString::fromUtf16(line.data(), static_cast<qsizetype>(line.size())));
   }
   lists_[kind] = list;
-  connect(list, &QListWidget::itemClicked, this, [this, kind] { List_Click(kind); });
-  table->addWidget(list, 1, 0, 1, 5);
+  // Clicks, arrow keys, Home and End all move the selection; the labels follow it.
+  connect(list, &QListWidget::itemSelectionChanged, this, [this, kind] { List_Click(kind); });
+
+  QList<Heading> headings;
+  for (int c = 0; c < kHeadings[kind].size(); ++c) {
+    auto* heading = Named(new QLabel(kHeadings[kind][c], panel), "Lab_BS", kFirstHeading[kind] + c);
+    heading->setAccessibleDescription(QStringLiteral("列标题"));
+    headings.append({heading});
+  }
+  auto* note = Named(new ClickLabel(QStringLiteral("+"), panel), "Lab_BS", kNoteLabel[kind]);
+  connect(note, &ClickLabel::clicked, this, [this, kind] { Lab_BS_Click(kNoteLabel[kind]); });
+  auto* table = new QVBoxLayout;
+  table->addWidget(ColumnTable(list, {headings}, note, panel));
+  auto* values = new QHBoxLayout;
   for (int c = 0; c < 4; ++c) {
     values_[kind][c] = Named(new QLabel(panel), kValueNames[kind], c);
-    table->addWidget(values_[kind][c], 2, c);
+    values_[kind][c]->setAccessibleDescription(kValueRoles[kind][c]);  // the value is the name
+    values->addWidget(values_[kind][c]);
   }
+  table->addLayout(values);
   grid->addLayout(table, 0, 1, 4, 1);
   grid->setColumnStretch(1, 1);
   return panel;
@@ -130,8 +136,10 @@ void FrmCGGGKK::OptXG_Click(int index) {
 }
 
 void FrmCGGGKK::List_Click(SectionKind kind) {
-  const auto* item = lists_[kind] ? lists_[kind]->currentItem() : nullptr;
-  if (!item) return;
+  const QList<QListWidgetItem*> selected =
+      lists_[kind] ? lists_[kind]->selectedItems() : QList<QListWidgetItem*>();
+  if (selected.isEmpty()) return;
+  const QListWidgetItem* item = selected.first();
   const auto labels = sections::HoleRowLabels(kind, item->text().toStdU16String());
   for (int c = 0; c < 4; ++c) values_[kind][c]->setText(QString::fromStdU16String(labels[c]));
 }

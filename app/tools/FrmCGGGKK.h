@@ -3,9 +3,9 @@
 // section kind, then a size; the chosen row is copied into labels beside a drawing of the
 // section. The selected kind belongs to the whole program (the main window opens the window
 // for a kind), so the window only borrows it.
-#include <QWidget>
 #include <array>
 
+#include "app/tools/ToolWindow.h"
 #include "core/sections/ConnectionHoles.h"
 
 class QLabel;
@@ -18,7 +18,7 @@ class MessageBoxes;
 
 namespace mevrik::tools {
 
-class FrmCGGGKK : public QWidget {
+class FrmCGGGKK : public ToolWindow {
   Q_OBJECT
 public:
   FrmCGGGKK(int& selectedKind, platform::MessageBoxes& boxes, QWidget* parent = nullptr);

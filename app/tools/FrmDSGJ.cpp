@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <cmath>
 
+#include "app/EnteredText.h"
 #include "app/config/RWini.h"
 #include "app/tools/KeyPressFilter.h"
 #include "app/tools/Named.h"
@@ -23,7 +24,6 @@
 #include "platform/AlwaysOnTop.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
-#include "platform/RuntimeError.h"
 #include "platform/Shutdown.h"
 
 namespace mevrik::tools {
@@ -58,13 +58,11 @@ void PauseKeepingEvents(int milliseconds) {
 
 FrmDSGJ::FrmDSGJ(const app::AppServices& services, QAction* pendingMark, QWidget* parent,
                  Pause pause)
-    : QWidget(parent, Qt::Window),
+    : ToolWindow(QStringLiteral("FrmDSGJ"), parent),
       services_(services),
       ini_(*services.config),
       pendingMark_(pendingMark),
       pause_(std::move(pause)) {
-  setObjectName(QStringLiteral("FrmDSGJ"));
-  setAttribute(Qt::WA_DeleteOnClose);
   build();
   Form_Load();
 }
@@ -139,7 +137,10 @@ QWidget* FrmDSGJ::buildCountdown() {
   combDJS_->setCompleter(nullptr);
   combDJS_->addItems({"10", "15", "20", "30", "45", "60", "90", "120", "150", "200", "600"});
   combDJS_->setToolTip(QStringLiteral("3～600之间的整数"));
-  FilterTypedCharacters(combDJS_->lineEdit(), [this](QChar c) { return CombDJS_KeyPress(c); });
+  app::FilterEnteredText(combDJS_->lineEdit(), [this](QChar typed, const QString& before) {
+    return CombDJS_KeyPress(typed, before);
+  });
+  app::PickOnlyByChoice(combDJS_);
   combDJS_->installEventFilter(this);
   connect(combDJS_, &QComboBox::editTextChanged, this, [this] { cmddsgj_[1]->setEnabled(true); });
   connect(combDJS_, &QComboBox::activated, this, [this] { cmddsgj_[1]->setEnabled(true); });
@@ -150,17 +151,18 @@ QWidget* FrmDSGJ::buildCountdown() {
 }
 
 void FrmDSGJ::Form_Load() {
-  const int mode = storedNumber(QStringLiteral("关机方式"), 0) == 1 ? 1 : 0;
+  const int mode = ini_.GetIniN(kSection, QStringLiteral("关机方式"), 0) == 1 ? 1 : 0;
   const bool pending = pendingMark_ && pendingMark_->isChecked();
   setWindowTitle(kCaptionPrefix + (!pending    ? QStringLiteral("未设置")
                                    : mode == 0 ? QStringLiteral("定时")
                                                : QStringLiteral("倒计时")));
   optDSGJ_[mode]->setChecked(true);
   labTXT_[1]->setText(QStringLiteral("★ 使用ShutDown命令关机，仅最后一次设置有效！"));
-  combDS_[0]->setCurrentIndex(IndexWithin(storedNumber(QStringLiteral("时"), kDefaultHour),
-                                          combDS_[0]->count(), kDefaultHour));
-  combDS_[1]->setCurrentIndex(IndexWithin(storedNumber(QStringLiteral("分"), kDefaultMinuteIndex),
-                                          combDS_[1]->count(), kDefaultMinuteIndex));
+  const auto selectStored = [this](QComboBox* box, const QString& key, int fallback) {
+    box->setCurrentIndex(IndexWithin(ini_.GetIniN(kSection, key, fallback), box->count(), fallback));
+  };
+  selectStored(combDS_[0], QStringLiteral("时"), kDefaultHour);
+  selectStored(combDS_[1], QStringLiteral("分"), kDefaultMinuteIndex);
   combDJS_->setEditText(ini_.GetIniS(kSection, QStringLiteral("倒计时"), QStringLiteral("30")));
   cmddsgj_[0]->setEnabled(pending);
   services_.top->setTopMost(this, true);
@@ -172,15 +174,6 @@ void FrmDSGJ::Form_Load() {
   setMaximumSize(content_->size());
 }
 
-int FrmDSGJ::storedNumber(const QString& key, int fallback) {
-  // A number too large for the file's 16-bit integers is a hand edit gone wrong: use the default.
-  try {
-    return ini_.GetIniN(kSection, key, fallback);
-  } catch (const platform::RuntimeError&) {
-    return fallback;
-  }
-}
-
 void FrmDSGJ::OptDSGJ_Click(int index) {
   frame_[0]->setEnabled(false);
   frame_[1]->setEnabled(false);
@@ -188,9 +181,9 @@ void FrmDSGJ::OptDSGJ_Click(int index) {
   cmddsgj_[1]->setEnabled(true);
 }
 
-bool FrmDSGJ::CombDJS_KeyPress(QChar typed) {
+bool FrmDSGJ::CombDJS_KeyPress(QChar typed, const QString& before) {
   if (!IsDigitOrBackspace(typed)) return false;
-  return typed == u'\b' || Number(combDJS_->currentText()) <= kMaxCountdown;
+  return typed == u'\b' || Number(before) <= kMaxCountdown;
 }
 
 bool FrmDSGJ::eventFilter(QObject* watched, QEvent* event) {
@@ -269,6 +262,7 @@ bool FrmDSGJ::runShutdown(int minutes) {
 void FrmDSGJ::storeSettings(const QDateTime& target) {
   // A countdown that is not a usable number is not stored; the last good one stays.
   const double countdown = Number(combDJS_->currentText());
+  const config::RWini::Batch batch(ini_);
   if (countdown >= kMinCountdown && countdown <= kMaxCountdown) {
     ini_.SetIniN(kSection, QStringLiteral("倒计时"),
                  static_cast<int>(std::nearbyint(countdown)));

@@ -2,11 +2,11 @@
 // Scheduling one forced shutdown of the computer, at a clock time today or after a countdown,
 // and cancelling it. The window stays on top, remembers its last settings, and shows whether a
 // shutdown is pending through the main window's menu item, whose check mark it sets and reads.
-#include <QWidget>
 #include <array>
 #include <functional>
 
 #include "app/AppServices.h"
+#include "app/tools/ToolWindow.h"
 
 class QAction;
 class QComboBox;
@@ -25,7 +25,7 @@ namespace mevrik::tools {
 using Pause = std::function<void(int milliseconds)>;
 void PauseKeepingEvents(int milliseconds);
 
-class FrmDSGJ : public QWidget {
+class FrmDSGJ : public ToolWindow {
   Q_OBJECT
 public:
   // Uses services.config, .boxes, .clock, .shutdown and .top. `pendingMark`: the main window's
@@ -42,9 +42,9 @@ private:
   QWidget* buildClockTime();
   QWidget* buildCountdown();
   void Form_Load();
-  int storedNumber(const QString& key, int fallback);
   void OptDSGJ_Click(int index);
-  bool CombDJS_KeyPress(QChar typed);
+  // `before`: the box's text as it stands before the character goes in.
+  bool CombDJS_KeyPress(QChar typed, const QString& before);
   void CombDJS_LostFocus();
   void confirm();
   void cancelAll();

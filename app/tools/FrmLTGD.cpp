@@ -7,9 +7,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTimer>
+#include <QVBoxLayout>
 
+#include "app/Blanks.h"
+#include "app/EnteredText.h"
 #include "app/config/RWini.h"
 #include "app/tools/ClickLabel.h"
+#include "app/tools/ColumnTable.h"
 #include "app/tools/KeyPressFilter.h"
 #include "app/tools/Named.h"
 #include "app/tools/PipeTexts.h"
@@ -42,9 +46,7 @@ void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) 
 }  // namespace
 
 FrmLTGD::FrmLTGD(config::RWini& ini, platform::MessageBoxes& boxes, QWidget* parent)
-    : QWidget(parent, Qt::Window), ini_(ini), boxes_(boxes) {
-  setObjectName(QStringLiteral("FrmLTGD"));
-  setAttribute(Qt::WA_DeleteOnClose);
+    : ToolWindow(QStringLiteral("FrmLTGD"), parent), ini_(ini), boxes_(boxes) {
   setWindowTitle(QStringLiteral("管路壁厚流量"));
   auto* layout = new QGridLayout(this);
   layout->addWidget(buildWallThickness(), 0, 0);
@@ -64,10 +66,11 @@ QWidget* FrmLTGD::buildWallThickness() {
   connect(help, &ClickLabel::clicked, this, [this] { LabWZ_Click(0); });
   grid->addWidget(help, 0, 2);
 
+  std::array<QLabel*, 7> captions{};
   for (int i = 0; i < 7; ++i) {
-    auto* label = Named(new QLabel(kWallLabels[i], panel), "LabGLBH", i);
-    if (i == 2) label->setToolTip(kStressTip);
-    grid->addWidget(label, i + 1, 0);
+    captions[i] = Named(new QLabel(kWallLabels[i], panel), "LabGLBH", i);
+    if (i == 2) captions[i]->setToolTip(kStressTip);
+    grid->addWidget(captions[i], i + 1, 0);
   }
   for (int i = 0; i < 6; ++i) {  // every quantity but ψ has a unit
     grid->addWidget(Named(new QLabel(kWallUnits[i], panel), "Labdanwei", i), i < 3 ? i + 1 : i + 2,
@@ -81,10 +84,14 @@ QWidget* FrmLTGD::buildWallThickness() {
     combo->setCompleter(nullptr);
     combo->addItems(kWallItems[i]);
     combo->setEditText(kWallDesignTexts[i]);
-    FilterTypedCharacters(combo->lineEdit(), IsNumberCharacter);
+    app::FilterEnteredText(combo->lineEdit(), [](QChar typed, const QString&) {
+      return IsNumberCharacter(typed);
+    });
+    app::PickOnlyByChoice(combo);
     connect(combo, &QComboBox::editTextChanged, this, [this, i] { CombGLBH_Change(i); });
     connect(combo, &QComboBox::activated, this, [this] { computeUnlessShown(); });
     grid->addWidget(combo, i + 1, 1);
+    captions[i]->setBuddy(combo);  // names the box for a screen reader
     combGLBH_[i] = combo;
   }
   combGLBH_[2]->setToolTip(kStressTip);
@@ -94,6 +101,7 @@ QWidget* FrmLTGD::buildWallThickness() {
     auto* result = Named(new QLineEdit(panel), "TxtJG", i);
     result->setToolTip(kResultTips[i]);
     grid->addWidget(result, i + 5, 1);
+    captions[i + 4]->setBuddy(result);
     txtJG_[i] = result;
   }
   return panel;
@@ -115,9 +123,15 @@ QWidget* FrmLTGD::buildFlow() {
     label->setToolTip(QStringLiteral("点击计算"));
     connect(label, &ClickLabel::clicked, this, [this, i] { LabLLLS_Click(i); });
     auto* box = Named(new QLineEdit(panel), "TxtLLLS", i);
+    // Keys, also those refused, make the box the newer one of the pair; what else enters the box
+    // (paste, drop) is taken as typed, character by character.
     FilterTypedCharacters(box, [this, i](QChar typed) { return TxtLLLS_KeyPress(i, typed); });
+    app::FilterEnteredText(box, [this, i](QChar typed, const QString&) {
+      return TxtLLLS_KeyPress(i, typed);
+    });
     box->installEventFilter(this);
     connect(box, &QLineEdit::textChanged, this, [this, i] { TxtLLLS_Change(i); });
+    label->setBuddy(box);
     grid->addWidget(label, i + 2, 0);
     grid->addWidget(box, i + 2, 1);
     grid->addWidget(Named(new QLabel(kFlowUnits[i], panel), "Labdanwei", 11 - i), i + 2, 2);
@@ -129,16 +143,23 @@ QWidget* FrmLTGD::buildFlow() {
 
 QWidget* FrmLTGD::buildReferenceTable() {
   auto* panel = new QWidget(this);
-  auto* grid = new QGridLayout(panel);
-  for (int i = 0; i < 3; ++i) {
-    grid->addWidget(Named(new QLabel(kReferenceHeadings[i], panel), "LabGJLL", i), 0, i);
-  }
   auto* list = Named(new QListWidget(panel), "LstGZG");
   list->setToolTip(QStringLiteral("管路直径之最大流量、流速表"));
   list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   list->addItems(kReferenceRows);
-  list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() + 24);
-  grid->addWidget(list, 1, 0, 1, 3);
+  auto heading = [panel](const QString& text, const char* group, int index) {
+    auto* label = Named(new QLabel(text, panel), group, index);
+    label->setAccessibleDescription(QStringLiteral("列标题"));
+    return label;
+  };
+  // "最 大 流 量" stands over both flow columns, L/s and m³/h.
+  QList<Heading> titles = {{heading(kReferenceHeadings[0], "LabGJLL", 0)},
+                           {heading(kReferenceHeadings[1], "LabGJLL", 1), 2},
+                           {heading(kReferenceHeadings[2], "LabGJLL", 2)}};
+  QList<Heading> units;
+  for (int i = 0; i < 4; ++i) units.append({heading(kReferenceUnits[i], "LabGJDW", i)});
+  auto* layout = new QVBoxLayout(panel);
+  layout->addWidget(ColumnTable(list, {titles, units}, nullptr, panel));
   return panel;
 }
 
@@ -156,8 +177,9 @@ void FrmLTGD::Form_Load() {
 }
 
 void FrmLTGD::closeEvent(QCloseEvent* event) {
+  const config::RWini::Batch batch(ini_);
   QStringList wall;
-  for (auto* combo : combGLBH_) wall << combo->currentText().trimmed();
+  for (auto* combo : combGLBH_) wall << app::TrimBlanks(combo->currentText());
   ini_.SetIniS(kSection, QStringLiteral("壁厚"), wall.join(kSeparator));
   QStringList flow;
   for (auto* box : txtLLLS_) flow << box->text();
@@ -167,7 +189,7 @@ void FrmLTGD::closeEvent(QCloseEvent* event) {
 
 void FrmLTGD::CombGLBH_Change(int index) {
   for (auto* result : txtJG_) result->clear();
-  const QString text = combGLBH_[index]->currentText().trimmed();
+  const QString text = app::TrimBlanks(combGLBH_[index]->currentText());
   if (!text.isEmpty() && Number(text) > 0) computeWallThickness();
 }
 

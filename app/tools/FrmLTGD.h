@@ -2,9 +2,9 @@
 // The pipe tool window: steel pipe wall thickness from pressure, diameter, allowable stress and
 // weld coefficient, and flow/velocity/bore where the user enters two and gets the third. Both
 // recompute as the user types; the inputs are kept in the configuration file.
-#include <QWidget>
 #include <array>
 
+#include "app/tools/ToolWindow.h"
 #include "core/pipe/Flow.h"
 
 class QComboBox;
@@ -21,7 +21,7 @@ class RWini;
 
 namespace mevrik::tools {
 
-class FrmLTGD : public QWidget {
+class FrmLTGD : public ToolWindow {
   Q_OBJECT
 public:
   FrmLTGD(config::RWini& ini, platform::MessageBoxes& boxes, QWidget* parent = nullptr);

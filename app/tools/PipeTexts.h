@@ -32,9 +32,10 @@ inline const QString kFlowUnits[3] = {"(m^3/h)", "(m/s)", QStringLiteral("（mm�
 
 inline const QString kReferenceHeadings[3] = {QStringLiteral("管 径"), QStringLiteral("最 大 流 量"),
                                               QStringLiteral("最大流速")};
-// Bore (mm), maximum flow (L/s and m³/h), maximum velocity (m/s).
+// Bore (mm), maximum flow (L/s and m³/h), maximum velocity (m/s): the units under the headings,
+// then one row per bore.
+inline const QString kReferenceUnits[4] = {"(mm)", "(L/s)", "(m3/h)", "(m/s)"};
 inline const QStringList kReferenceRows = {
-    " (mm)   (L/s)  (m3/h)  (m/s)",
     "  25      1      3.6   2.04", "  38     2.5      9    2.21",
     "  50     4.17    15    2.12", "  65     6.67    24    2.01",
     "  75     10.0    36    2.26", " 100     18.4    66    2.33",

@@ -38,12 +38,18 @@ void CentreLine(QPainter& p, QPointF a, QPointF b) {
   p.drawLine(a, b);
 }
 
+// The plates of a section drawn as one solid outline: their union, so that where two plates
+// overlap (the heel of an angle, the back corners of a channel) the steel stays filled.
 void Plates(QPainter& p, const QList<QRectF>& plates) {
   QPainterPath outline;
-  for (const auto& plate : plates) outline.addRect(plate);
+  for (const auto& plate : plates) {
+    QPainterPath one;
+    one.addRect(plate);
+    outline = outline.united(one);
+  }
   p.setPen(QPen(kOutline, 0.8));
   p.setBrush(kSteel);
-  p.drawPath(outline.simplified());
+  p.drawPath(outline);
 }
 
 // A hole cut through a plate: the gap in the section.

@@ -1,12 +1,13 @@
 #include "core/expr/EvalSteps.h"
 
-#include <charconv>
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "core/expr/CharClass.h"
 #include "core/expr/EvaluateExpr.h"
 #include "core/expr/ExprError.h"
+#include "core/text/DecimalNumeral.h"
 
 namespace mevrik::expr::steps {
 namespace {
@@ -61,53 +62,6 @@ double Divide(double a, double b) {
       u"请检查(程序转换后的)计算式：\r\n";
   text += trimmed;
   throw ExprError(code, std::move(text));
-}
-
-// Decimal exponent of the leading digit of a numeral whose conversion ran out of range: positive
-// for an overflow, negative for an underflow (which reads as 0).
-long long MagnitudeOf(const std::string& ascii) {
-  const size_t mark = ascii.find('e');
-  const std::string mantissa = ascii.substr(0, mark);
-  const size_t point = std::min(mantissa.find('.'), mantissa.size());
-  const size_t first = mantissa.find_first_not_of("0.");
-  long long exponent = 0;
-  if (mark != std::string::npos) {
-    const char* p = ascii.data() + mark + 1;
-    const bool negative = *p == '-';
-    if (negative) ++p;
-    for (; p != ascii.data() + ascii.size(); ++p) {
-      exponent = std::min(exponent * 10 + (*p - '0'), 1000000000LL);  // saturates
-    }
-    if (negative) exponent = -exponent;
-  }
-  const long long leading = first < point ? static_cast<long long>(point - first) - 1
-                                          : static_cast<long long>(point) -
-                                                static_cast<long long>(first);
-  return leading + exponent;
-}
-
-// The numeral in ASCII for from_chars ("D" exponents as "e"); empty when it is not a numeral.
-std::string NumeralAscii(std::u16string_view s) {
-  std::string out;
-  out.reserve(s.size() + 1);
-  out += '0';  // from_chars wants a digit before a leading point
-  size_t i = 0, digits = 0;
-  for (; i < s.size() && IsDigit(s[i]); ++i, ++digits) out += static_cast<char>(s[i]);
-  if (i < s.size() && s[i] == u'.') {
-    out += '.';
-    for (++i; i < s.size() && IsDigit(s[i]); ++i, ++digits) out += static_cast<char>(s[i]);
-  }
-  if (digits == 0) return {};
-  if (i < s.size() && (s[i] == u'E' || s[i] == u'e' || s[i] == u'D' || s[i] == u'd')) {
-    out += 'e';
-    ++i;
-    if (i < s.size() && (s[i] == u'+' || s[i] == u'-')) out += static_cast<char>(s[i++]);
-    size_t exponentDigits = 0;
-    for (; i < s.size() && IsDigit(s[i]); ++i, ++exponentDigits) out += static_cast<char>(s[i]);
-    if (exponentDigits == 0) return {};
-  }
-  if (i != s.size()) return {};
-  return out;
 }
 
 }  // namespace
@@ -202,15 +156,13 @@ double ApplyFunction(Function f, double argument, float toHDu) {
 }
 
 double LeafValue(std::u16string_view trimmed) {
-  const std::string ascii = NumeralAscii(trimmed);
-  if (ascii.empty()) ThrowNotANumber(errors::TypeMismatch, trimmed);
-  double value = 0;
-  const auto result = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
-  if (result.ec == std::errc::result_out_of_range) {
-    if (MagnitudeOf(ascii) > 0) ThrowNotANumber(errors::Overflow, trimmed);
-    return 0;
+  const text::Numeral numeral = text::ScanNumeral(trimmed, {});
+  if (numeral.length == 0 || numeral.length != trimmed.size()) {
+    ThrowNotANumber(errors::TypeMismatch, trimmed);
   }
-  return value;
+  const std::optional<double> value = text::NumeralValue(numeral);
+  if (!value) ThrowNotANumber(errors::Overflow, trimmed);
+  return *value;
 }
 
 }  // namespace mevrik::expr::steps

@@ -42,7 +42,7 @@ std::optional<std::u16string> JingDu(PrecisionMode mode, std::u16string_view val
   if (mode == PrecisionMode::Scientific) {
     // Formatting a text that is no number leaves it as it is.
     if (!value) return std::u16string(valueText);
-    return text::FormatPattern(*value, u"0.000#E-00");
+    return *text::FormatDecimalText(valueText, u"0.000#E-00");
   }
   if (!value) return std::nullopt;
   const double magnitude = std::fabs(*value);
@@ -50,7 +50,9 @@ std::optional<std::u16string> JingDu(PrecisionMode mode, std::u16string_view val
                                       : mode == PrecisionMode::SmartHigh
                                           ? PatternFor(kSmartHigh, magnitude)
                                           : PatternFor(kFixed, magnitude);
-  return text::FormatPattern(*value, pattern);
+  // The value text is decimal; its digits are rounded, so that a product such as 1.5 × 7.41 =
+  // 11.115 shows 11.12 and not the 11.11 of the nearest double.
+  return *text::FormatDecimalText(valueText, pattern);
 }
 
 std::u16string RemoveTrailingPoint(std::u16string text) {

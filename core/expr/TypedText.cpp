@@ -29,4 +29,8 @@ std::u16string RemoveSpaces(std::u16string_view text) {
   return out;
 }
 
+std::u16string CalculationText(std::u16string_view typed) {
+  return ReplaceDu(RemoveSpaces(typed), 0).text;
+}
+
 }  // namespace mevrik::expr

@@ -19,4 +19,8 @@ CaretText ReplaceDu(std::u16string_view text, std::size_t caret);
 // Removes every U+0020 space.
 std::u16string RemoveSpaces(std::u16string_view text);
 
+// The text the calculate action works on: spaces removed first, so that a "d u" typed or pasted
+// with a blank between is a degree sign as well ("3 0 d u" is "30°").
+std::u16string CalculationText(std::u16string_view typed);
+
 }  // namespace mevrik::expr

@@ -9,12 +9,25 @@ namespace mevrik::material {
 
 using text::LeadingNumber;
 
+namespace {
+
+// "长度(mm):" names the parameter "「长度(mm)」".
+std::u16string ParameterName(std::u16string_view caption) {
+  return u"「" + std::u16string(caption.substr(0, caption.empty() ? 0 : caption.size() - 1)) +
+         u"」";
+}
+
+}  // namespace
+
 std::optional<ParameterRefusal> RefuseParameter(int index, std::u16string_view text,
                                                 std::u16string_view caption) {
   if (index == 0 || LeadingNumber(text) > 0) return std::nullopt;
-  const auto name = caption.substr(0, caption.empty() ? 0 : caption.size() - 1);
   return ParameterRefusal{std::u16string(kParameterCheckDetail),
-                          u"「" + std::u16string(name) + u"」参数 必须大于0！"};
+                          ParameterName(caption) + u"参数 必须大于0！"};
+}
+
+std::u16string NotNumberStatus(std::u16string_view caption) {
+  return ParameterName(caption) + u"参数 不是数字！";
 }
 
 std::optional<ThicknessFill> ThicknessForWidth(const CatalogueState& catalogue, CalcKind kind,

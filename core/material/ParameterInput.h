@@ -23,6 +23,9 @@ struct ParameterRefusal {
 std::optional<ParameterRefusal> RefuseParameter(int index, std::u16string_view text,
                                                 std::u16string_view caption);
 
+// The status line for a box that must hold a number and holds none: "「长度(mm)」参数 不是数字！".
+std::u16string NotNumberStatus(std::u16string_view caption);
+
 struct ThicknessFill {
   std::u16string text;     // the smallest listed thickness: "3～4" gives "3"
   std::u16string tooltip;  // "范围:3～4"

@@ -1,5 +1,8 @@
 #include "core/material/WeightCalc.h"
 
+#include <cmath>
+#include <vector>
+
 #include "core/material/CatalogueData.h"
 #include "core/material/Single.h"
 #include "core/text/FormatPattern.h"
@@ -39,6 +42,12 @@ class Calculation {
 
   WeightOutcome Run() {
     if (!ParametersPositive()) return out_;
+    if (const auto box = BoxWithoutNumber()) {
+      out_.notNumberBox = box;
+      out_.detail = std::u16string();
+      out_.result = std::u16string();
+      return out_;
+    }
     switch (in_.kind) {
       case CalcKind::AnchorBolt:
       case CalcKind::HexBolt:
@@ -54,6 +63,7 @@ class Calculation {
       case CalcKind::SteelPlate: SteelPlate(); break;
       default: return out_;
     }
+    if (overflow_) ReportOverflow();
     out_.complete = out_.finished && !skipped_;
     return out_;
   }
@@ -87,14 +97,20 @@ class Calculation {
     return Row(row) ? std::optional(Row(row)->*cell) : std::nullopt;
   }
 
-  std::optional<std::u16string> Format(double value) { return expr_.Format(ValueText(value)); }
+  std::optional<std::u16string> Format(double value) {
+    if (std::isfinite(value)) return expr_.Format(ValueText(value));
+    overflow_ = true;
+    return std::nullopt;
+  }
   std::u16string_view Pattern() const { return WeightPattern(unitWeight_, in_.kind); }
   std::u16string UnitText() const { return FormatPattern(unitWeight_, Pattern()); }
   std::u16string UnitText(std::u16string_view pattern) const {
     return FormatPattern(unitWeight_, pattern);
   }
   void SetUnitWeight(double value) {
-    if (const auto single = detail::ToSingle(value); Have(single)) unitWeight_ = *single;
+    const auto single = detail::ToSingle(value);
+    if (Have(single)) unitWeight_ = *single;
+    else overflow_ = true;
   }
   // The unit weight as shown, so that the total is built from the shown figure.
   void RoundUnitWeight(std::u16string_view pattern) {
@@ -114,6 +130,12 @@ class Calculation {
     if (!Have(total)) return;
     if (auto shown = Format(*total); Have(shown)) out_.result = *shown;
   }
+  // A figure beyond the number range is no result, not the zero or the old value that the
+  // skipped steps would leave.
+  void ReportOverflow() {
+    Refuse(kOverflowDetail, u"");
+    out_.finished = false;
+  }
   void Refuse(std::u16string_view detail, std::u16string_view result) {
     out_.detailColour = TextColour::Red;
     out_.detail = std::u16string(detail);
@@ -127,6 +149,23 @@ class Calculation {
   }
   std::optional<double> Expression(int index) {
     return StrictNumber(expr_.Evaluate(in_.texts[index]));
+  }
+
+  // The boxes a kind's formula reads strictly (the others are read up to the first character
+  // that is no number, or evaluated as expressions with their own error boxes).
+  std::optional<int> BoxWithoutNumber() const {
+    std::vector<int> strict;
+    switch (in_.kind) {
+      case CalcKind::AnchorBolt:
+      case CalcKind::HexBolt: strict = {2}; break;
+      case CalcKind::RoundBar: strict = {1}; break;
+      case CalcKind::SteelPipe: strict = {1, 2}; break;
+      default: break;
+    }
+    for (const int box : strict) {
+      if (!StrictBox(box)) return box;
+    }
+    return std::nullopt;
   }
 
   bool ParametersPositive() {
@@ -284,6 +323,7 @@ class Calculation {
   ExpressionSide& expr_;
   WeightOutcome out_;
   bool skipped_ = false;
+  bool overflow_ = false;
 };
 
 }  // namespace

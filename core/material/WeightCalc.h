@@ -39,6 +39,9 @@ struct WeightOutcome {
   std::optional<std::u16string> result;        // new TxtJieGuo text
   bool finished = false;   // the branch reached its end: run the auto-copy step
   bool complete = false;   // finished with no step skipped: the total belongs to these inputs
+  // A box the formula reads as a whole number ("1.2.3", "100mm" as a bolt length) holds none:
+  // no weight belongs to these inputs, so the result and the detail are emptied.
+  std::optional<int> notNumberBox;
 };
 
 // Calculate for a weight kind (the expression kind gives an empty outcome). `unitWeight` is the
@@ -60,5 +63,7 @@ inline constexpr std::u16string_view kWidthCheckDetail = u"◆ 边宽 > 边厚 �
 inline constexpr std::u16string_view kWidthCheckResult = u"边宽 > 边厚";
 inline constexpr std::u16string_view kWallCheckDetail = u"◆ 外径 > 2×壁厚 ◆\r\n";
 inline constexpr std::u16string_view kWallCheckResult = u"外径 > 2×壁厚";
+// A unit weight or total beyond the number range: the result box is emptied.
+inline constexpr std::u16string_view kOverflowDetail = u"◆ 数值溢出，无法计算 ◆\r\n";
 
 }  // namespace mevrik::material

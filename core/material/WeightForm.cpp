@@ -160,6 +160,7 @@ void WeightForm::Change(int index) {
   const auto slot = static_cast<std::size_t>(index);
   const std::u16string text = state_.boxes[slot].text;
   resultComplete_ = false;
+  boxWithoutNumber_.reset();
   if (const auto refusal = RefuseParameter(index, text, LayoutOf(kind).boxes[slot].caption)) {
     state_.detailColour = TextColour::Red;
     state_.detail = refusal->detail;
@@ -186,16 +187,16 @@ void WeightForm::Change(int index) {
   if (ParametersReady(kind, texts)) {
     state_.detailColour = TextColour::Blue;
     state_.okEnabled = true;
-    RunCalculation();
+    if (!RunCalculation()) return;  // the status names the box without a number
   } else {
     state_.okEnabled = false;
   }
   state_.status = text;
 }
 
-void WeightForm::RunCalculation() {
+bool WeightForm::RunCalculation() {
   const CalcKind kind = state_.kind;
-  if (!IsWeightKind(kind)) return;
+  if (!IsWeightKind(kind)) return true;
   WeightInputs inputs{kind, {}, state_.boxes[catalogue_.sizeComboIndex].listIndex};
   for (std::size_t box = 0; box < 4; ++box) inputs.texts[box] = state_.boxes[box].text;
   const WeightOutcome outcome =
@@ -206,6 +207,11 @@ void WeightForm::RunCalculation() {
   if (outcome.result) state_.result = *outcome.result;
   if (outcome.finished) copy_ = state_.result;
   resultComplete_ = outcome.complete;
+  boxWithoutNumber_ = outcome.notNumberBox;
+  if (!boxWithoutNumber_) return true;
+  const auto slot = static_cast<std::size_t>(*boxWithoutNumber_);
+  state_.status = NotNumberStatus(LayoutOf(kind).boxes[slot].caption);
+  return false;
 }
 
 FormChanges WeightForm::ChangesSince(const FormState& before) {

@@ -18,7 +18,9 @@
 //   status "「长度(mm)」参数 必须大于0！", OK off, result empty); otherwise the size and listed
 //   values are coloured, and with boxes 1-3 all above 0 the detail turns blue, OK on, and the
 //   form calculates.
-// - A calculation that reaches its end asks for the auto-copy of the result.
+// - A calculation that reaches its end asks for the auto-copy of the result. One that finds a
+//   box without a number ("1.2.3" as a bolt length) empties the result and the detail, and the
+//   status names the box: "「长度(mm)」参数 不是数字！".
 #include <array>
 #include <optional>
 #include <string>
@@ -113,6 +115,9 @@ class WeightForm {
   float UnitWeight() const { return unitWeight_; }
   // The result box holds a total of the current texts worked out with no step skipped.
   bool ResultComplete() const { return resultComplete_; }
+  // The box that the last calculation found without a number (the result and the detail are
+  // empty, the status names the box).
+  std::optional<int> BoxWithoutNumber() const { return boxWithoutNumber_; }
 
  private:
   void LoadVariant(int variant, std::u16string_view configuredCode);
@@ -120,7 +125,7 @@ class WeightForm {
   void SetText(int box, std::u16string_view text);
   void Select(int box, int index);
   void Change(int box);
-  void RunCalculation();
+  bool RunCalculation();  // false when a box holds no number
   FormChanges ChangesSince(const FormState& before);
 
   ExpressionSide& expression_;
@@ -129,6 +134,7 @@ class WeightForm {
   CatalogueState catalogue_;
   float unitWeight_ = 0;
   bool resultComplete_ = false;
+  std::optional<int> boxWithoutNumber_;
   std::optional<std::u16string> copy_;
 };
 

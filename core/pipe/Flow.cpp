@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/text/FormatPattern.h"
+#include "core/text/NumberWriters.h"
 
 namespace mevrik::pipe {
 namespace {
@@ -28,7 +29,9 @@ double Compute(FlowQuantity target, const FlowValues& v) {
 std::u16string ComputeFlowQuantity(FlowQuantity target, const FlowValues& values) {
   const auto single = static_cast<float>(Compute(target, values));
   if (!std::isfinite(single)) return {};
-  return text::FormatPattern(single, kPatterns[target]);
+  // The single-precision value stands for its shortest decimal text; that is what is rounded,
+  // so that 70.685 shows 70.69 although the nearest single lies just below it.
+  return *text::FormatDecimalText(text::ShortText(single), kPatterns[target]);
 }
 
 std::u16string FlowQuantityOnRequest(FlowQuantity target, const FlowValues& values) {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/text/DecimalArithmetic.h"
 #include "core/text/FormatPattern.h"
 #include "core/text/NumberReaders.h"
 #include "core/text/NumberWriters.h"
@@ -10,9 +11,6 @@ namespace mevrik::pipe {
 namespace {
 
 constexpr double kStressMargin = 6.4;
-
-// The value as the user sees it in a "0.00" box, so later steps agree with the screen.
-double Shown(const std::u16string& text) { return text::LeadingNumber(text); }
 
 }  // namespace
 
@@ -27,9 +25,13 @@ WallThicknessOutcome ComputeWallThickness(const WallThicknessInput& in) {
       ((in.weldCoefficient * in.allowableStress - kStressMargin) * 2.3 + in.pressure);
   if (!std::isfinite(thickness)) return out;
   out.thickness = text::FormatPattern(thickness, u"0.00");
-  const double allowance = (Shown(out.thickness) + 10) * 0.15;
-  out.allowance = text::FormatPattern(allowance, u"0.00");
-  out.chosen = text::ValueText(Shown(out.thickness) + Shown(out.allowance));
+  // c and δ are worked in exact decimals from the figures as shown, so that a c ending in 5 at
+  // the third place rounds up as the user reckons it: (0.50 + 10) × 0.15 = 1.575 → 1.58. The
+  // shown figures are numerals, so none of these steps can fail.
+  const auto allowance = text::DecimalProduct(*text::DecimalSum(out.thickness, u"10"), u"0.15");
+  out.allowance = *text::FormatDecimalText(*allowance, u"0.00");
+  const auto chosen = text::DecimalSum(out.thickness, out.allowance);
+  out.chosen = text::ValueText(*text::StrictNumber(*chosen));
   return out;
 }
 

@@ -2,8 +2,8 @@
 // Steel pipe wall thickness from working pressure P (MPa), outer diameter D (mm), allowable
 // stress [σ] (MPa) and weld coefficient ψ:
 //   δ' = P·D / (2.3·([σ]·ψ − 6.4) + P),  c = 0.15·(δ' + 10),  δ = δ' + c.
-// Each step works on the value as shown to the user (rounded to two places), so the three
-// boxes always add up on screen.
+// Each step works on the value as shown to the user (rounded to two places), in exact decimals,
+// so the three boxes always add up on screen and a half rounds up as on paper.
 #include <string>
 
 namespace mevrik::pipe {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/text/DecimalNumeral.h"
 #include "core/text/NumberWriters.h"
 
 namespace mevrik::text {
@@ -119,18 +120,17 @@ std::u16string Compose(const Pattern& p, const std::string& whole, std::string f
   return out;
 }
 
-std::u16string FormatFixed(const Pattern& p, double magnitude) {
-  Digits d = Expand(magnitude, false, p.places);
+std::u16string FormatFixed(const Pattern& p, Digits d) {
   Round(d, p.places);
   const size_t split = static_cast<size_t>(std::max(d.point, 0));
   return Compose(p, d.digits.substr(0, split), d.digits.substr(split));
 }
 
-std::u16string FormatScientific(const Pattern& p, double magnitude) {
+// d holds the digits from the first non-zero one on; empty for zero.
+std::u16string FormatScientific(const Pattern& p, Digits d) {
   int exponent = 0;
   std::string mantissa(static_cast<size_t>(p.places + 1), '0');
-  if (magnitude != 0) {
-    Digits d = Expand(magnitude, true, p.places);
+  if (!d.digits.empty()) {
     exponent = d.point - 1;
     d.point = 1;
     Round(d, p.places);
@@ -152,15 +152,49 @@ std::u16string FormatScientific(const Pattern& p, double magnitude) {
   return out;
 }
 
+// The digits of a numeral in the form the two layouts start from: scientific from the first
+// non-zero digit, fixed with at least one digit before the point.
+Digits DigitsOf(const Numeral& n, bool scientific) {
+  Digits d;
+  const size_t first = std::min(n.digits.find_first_not_of('0'), n.digits.size());
+  d.digits = n.digits.substr(first);
+  d.point = static_cast<int>(n.integerDigits - static_cast<long long>(first) + n.exponent);
+  if (scientific) return d;
+  if (d.digits.empty()) d.point = 0;
+  if (d.point < 1) {
+    d.digits.insert(0, static_cast<size_t>(1 - d.point), '0');
+    d.point = 1;
+  }
+  return d;
+}
+
+std::u16string Signed(bool negative, std::u16string out) {
+  if (negative) out.insert(out.begin(), u'-');
+  return out;
+}
+
 }  // namespace
 
 std::u16string FormatPattern(double value, std::u16string_view pattern) {
   if (!std::isfinite(value)) return ValueText(value);
   const Pattern p = Parse(pattern);
   const double magnitude = std::fabs(value);
-  std::u16string out = p.scientific ? FormatScientific(p, magnitude) : FormatFixed(p, magnitude);
-  if (value < 0) out.insert(out.begin(), u'-');
-  return out;
+  // Zero has no first significant digit to write in scientific form.
+  Digits d = magnitude != 0 || !p.scientific ? Expand(magnitude, p.scientific, p.places) : Digits{};
+  return Signed(value < 0, p.scientific ? FormatScientific(p, std::move(d))
+                                        : FormatFixed(p, std::move(d)));
+}
+
+std::optional<std::u16string> FormatDecimalText(std::u16string_view text,
+                                                std::u16string_view pattern) {
+  const std::u16string_view numeral = TrimBlanks(text);
+  const Numeral n = ScanNumeral(numeral, {.sign = true});
+  if (n.length == 0 || n.length != numeral.size() || !NumeralValue(n)) return std::nullopt;
+  const Pattern p = Parse(pattern);
+  Digits d = DigitsOf(n, p.scientific);
+  const bool zero = n.digits.find_first_not_of('0') == std::string::npos;
+  return Signed(n.negative && !zero, p.scientific ? FormatScientific(p, std::move(d))
+                                                  : FormatFixed(p, std::move(d)));
 }
 
 }  // namespace mevrik::text

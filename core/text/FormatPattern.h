@@ -6,11 +6,19 @@
 //   FormatPattern(0.0000123, u"0.00#E-00") -> "1.23E-05"
 //   FormatPattern(123456789, u"0.00#E-00") -> "1.235E08"
 //   FormatPattern(0, u"0.00#E-00")      -> "0.00E00"
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace mevrik::text {
 
 std::u16string FormatPattern(double value, std::u16string_view pattern);
+
+// The same for a decimal numeral ("1.575", "-2.5E-3"), rounded on its decimal digits, so that a
+// value written exactly in decimal rounds as it reads: "1.575" with "0.00" is "1.58", where the
+// nearest double, 1.57499999..., would give "1.57". Blanks around it are allowed; nullopt
+// when the text is not one numeral or is beyond the double range.
+std::optional<std::u16string> FormatDecimalText(std::u16string_view numeral,
+                                                std::u16string_view pattern);
 
 }  // namespace mevrik::text

@@ -23,7 +23,16 @@ std::u16string GeneralText(double value, int digits) {
 
 }  // namespace
 
-std::u16string ValueText(double value) { return GeneralText(value, 15); }
+std::u16string ValueText(double value) {
+  // From here up to the largest double the 15-digit rounding, 1.79769313486232E+308, lies
+  // beyond the double range and would read back as no number: such values are written with
+  // the largest 15-digit text that reads back.
+  constexpr double kFirstBeyond = 1.797693134862315e308;
+  if (std::fabs(value) >= kFirstBeyond && std::isfinite(value)) {
+    return value < 0 ? u"-1.79769313486231E+308" : u"1.79769313486231E+308";
+  }
+  return GeneralText(value, 15);
+}
 
 std::u16string ShortText(float value) { return GeneralText(static_cast<double>(value), 7); }
 

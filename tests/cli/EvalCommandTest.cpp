@@ -20,6 +20,7 @@ TEST(EvalCommand, OneExpressionPerArgument) {
       {{"eval", "--precision", "3", "10/4"}, "2.500E00\n", 0},
       {{"eval", "--precision", "4", "10/4"}, "2.5\n", 0},
       {{"eval", "--precision", "4", "Sin30du"}, "0.499999996487411\n", 0},
+      {{"eval", "3 0 d u"}, "30.00\n", 0},  // blanks go before "du" becomes a degree sign
       {{"eval", "--radians", "--precision", "4", "Sin(1)"}, "0.841470984807897\n", 0},
       {{"eval", "-5+3"}, "-2.000\n", 0},
       {{"eval", "1/0"}, "\n", 1},

@@ -80,12 +80,22 @@ TEST_F(RWiniTest, GetIniNReadsLeadingDigitsAndRewritesTheDefault) {
   }
 }
 
-TEST_F(RWiniTest, NumberBeyondSixteenBitsOverflowsOnRead) {
+TEST_F(RWiniTest, NumberBeyondSixteenBitsRaisesAtStartUpAndIsShownWhileRunning) {
+  ini.SetStartingUp(true);
   EXPECT_EQ(ErrorOfGetIniN("32767"), 0);
   EXPECT_EQ(ErrorOfGetIniN("32768"), 6);
   EXPECT_EQ(ErrorOfGetIniN("99999999999999999999"), 6);
   EXPECT_EQ(ErrorOfGetIniN("-99999"), 0);
   EXPECT_EQ(FileBytes(), QByteArray("[计算式]\r\n记录=-99999\r\n"));
+  EXPECT_TRUE(boxes.shown.isEmpty());
+
+  // A hand edit while the program runs: the box, the default, and the edit left for the user.
+  ini.SetStartingUp(false);
+  EXPECT_EQ(ErrorOfGetIniN("40000"), 0);
+  ASSERT_EQ(boxes.shown.size(), 1);
+  EXPECT_EQ(boxes.shown[0].text, u"  未知错误：6——溢出\r\n\r\n请调整后重新运行。"_s);
+  EXPECT_EQ(FileBytes(), QByteArray("[计算式]\r\n记录=40000\r\n"));
+  EXPECT_EQ(endings, 0);
 }
 
 TEST_F(RWiniTest, SetIniNWritesTheSignPlace) {

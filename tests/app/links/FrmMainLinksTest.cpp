@@ -1,7 +1,10 @@
 // The statistics list and the quick links inside the real main window.
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTemporaryDir>
+#include <QUrl>
 
 #include "app/main/MainWindowFixture.h"
 
@@ -19,7 +22,12 @@ TEST_F(FrmMainLinksTest, CollectsResultsSumsThemAndCopiesTheSum) {
   const QString first = Result();
   ASSERT_TRUE(cmdTJ->isEnabled());
   cmdTJ->click();
-  EXPECT_EQ(main.width(), 640);
+  // The widened window shows the whole statistics area, whose summary reads whole even at its
+  // longest.
+  auto* summary = Find<QLabel>("LabTJ");
+  EXPECT_EQ(main.width(), std::max(640, Find<QLabel>("LabTJQK")->geometry().right() + 3));
+  EXPECT_GE(summary->contentsRect().width(),
+            summary->fontMetrics().horizontalAdvance(QStringLiteral("∑=-8.888888E+38")));
   EXPECT_FALSE(cmdTJ->isEnabled());
   EXPECT_EQ(Status(0), "双击剔除记录");
 
@@ -46,7 +54,14 @@ TEST_F(FrmMainLinksTest, LinksDefinedInTheEditorOpenAfterARestart) {
   Trigger("MnuZDYLJ");
   EXPECT_TRUE(Find<QWidget>("PicMain")->isHidden());
   EXPECT_FALSE(Find<QWidget>("PicSet")->isHidden());
-  files.answers = {"/home/li/图纸/总图.dwg", "/opt/tools/viewer.exe"};
+  QTemporaryDir disk;
+  const QString drawing = disk.filePath("总图.dwg");
+  const QString viewer = disk.filePath("viewer.exe");
+  for (const QString& path : {drawing, viewer}) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  }
+  files.answers = {drawing, viewer};
   boxes.inputs = {std::nullopt, QString("看图")};
   Find<QPushButton>("CmdLianJie_1")->click();
   Find<QPushButton>("CmdLianJie_1")->click();
@@ -64,8 +79,8 @@ TEST_F(FrmMainLinksTest, LinksDefinedInTheEditorOpenAfterARestart) {
   EXPECT_EQ(second->text(), "看图");
   first->trigger();
   second->trigger();
-  EXPECT_EQ(shell.opened, QStringList{"/home/li/图纸/总图.dwg"});
-  EXPECT_EQ(shell.started, QStringList{"/opt/tools/viewer.exe"});
+  EXPECT_EQ(shell.opened, QStringList{QUrl::fromLocalFile(drawing).toString()});
+  EXPECT_EQ(shell.started, QStringList{viewer});
   EXPECT_EQ(Stored("其它", "数量"), "0");
 }
 

@@ -46,7 +46,7 @@ protected:
   }
 
   void CreateMenus() {
-    app::LinkServices services{&ini, &shell, &boxes, &fixedLinks, nullptr};
+    app::LinkServices services{&ini, &shell, &boxes, &fixedLinks, nullptr, folder.path()};
     menus = std::make_unique<app::LinkMenus>(widgets, services);
   }
 

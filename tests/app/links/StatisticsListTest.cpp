@@ -24,6 +24,7 @@ protected:
     list = std::make_unique<app::StatisticsList>(
         app::StatisticsWidgets{&cmdTJ, &listTJ, &labTJ, &labTJQK}, hooks);
     listTJ.resize(200, 200);
+    labTJQK.setGeometry(612, 2, 26, 32);  // where the window puts it with a narrow summary
   }
 
   // A new result, as the result box's change handler leaves it, then a click on 统计.

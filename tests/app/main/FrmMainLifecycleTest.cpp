@@ -1,11 +1,13 @@
 // Start-up, shut-down, titles, the kind switch skeleton, the status clock and the about box of
 // the real window, across two lifetimes where the history must survive.
 #include <QAction>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
+#include <QUrl>
 
 #include <gmock/gmock.h>
 
@@ -197,6 +199,36 @@ TEST_F(FrmMainLifecycleTest, ValuesTheWindowCannotUseEndTheStartUp) {
   }
 }
 
+// A hand edit while the program runs is shown and the calculation goes on.
+TEST_F(FrmMainLifecycleTest, AHandEditBeyondSixteenBitsWhileRunningIsShownAndEndsNothing) {
+  Open();
+  Store(QStringLiteral("计算式"), QStringLiteral("说明"), QStringLiteral("40000"));
+  Calculate(QStringLiteral("Sin(30)+1"));
+  ASSERT_FALSE(boxes.shown.isEmpty());
+  EXPECT_EQ(boxes.shown[0].text, QStringLiteral("  未知错误：6——溢出\r\n\r\n请调整后重新运行。"));
+  EXPECT_EQ(Result(), QStringLiteral("1.500"));
+  EXPECT_EQ(programEnds, 0);
+}
+
+// Thousands of links without names start at once (each default used to be its own rewrite of
+// the file), and the copies a killed save left are gone.
+TEST_F(FrmMainLifecycleTest, ThousandsOfNamelessLinksStartAtOnceAndLeftoverCopiesGo) {
+  Store(QStringLiteral("链接"), QStringLiteral("数量"), QStringLiteral("4000"));
+  for (const char* name : {"VEXTAL_Config.ini.Ab12Cd", "VEXTAL_Config.ini.bak"}) {
+    QFile file(dir.filePath(QLatin1String(name)));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  }
+  QElapsedTimer started;
+  started.start();
+  Open();
+  EXPECT_LT(started.elapsed(), 3000);
+  EXPECT_TRUE(loaded);
+  EXPECT_EQ(Find<QAction>(QStringLiteral("MnuLJ_ZDY_3999"))->text(), QStringLiteral("【无名】"));
+  EXPECT_EQ(Stored(QStringLiteral("链接"), QStringLiteral("链接3999名称")), QStringLiteral("【无名】"));
+  EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("VEXTAL_Config.ini.Ab12Cd"))));
+  EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("VEXTAL_Config.ini.bak"))));
+}
+
 class CountingWeightKinds final : public app::WeightKinds {
 public:
   void SetUpKind(int kind) override { setUps.push_back(kind); }
@@ -259,7 +291,7 @@ TEST_F(FrmMainLifecycleTest, AboutBoxOpensTheConfigurationFile) {
   EXPECT_EQ(edit->text(), QStringLiteral("编辑配置"));
   EXPECT_EQ(edit->toolTip(), QStringLiteral("双击编辑配置"));
   QTest::mouseDClick(edit, Qt::LeftButton);
-  EXPECT_EQ(shell.opened, QStringList{ConfigPath()});
+  EXPECT_EQ(shell.opened, QStringList{QUrl::fromLocalFile(ConfigPath()).toString()});
   EXPECT_TRUE(about->findChild<QLabel*>(QStringLiteral("LabVersion"))->text().endsWith(app::VersionText()));
 }
 
@@ -274,9 +306,8 @@ TEST_F(FrmMainLifecycleTest, InputsHaveCaptionsOrAccessibleNames) {
   QStringList unnamed;
   for (QWidget* widget : window->findChildren<QWidget*>()) {
     const QString name = widget->objectName();
-    const bool captionless = name.startsWith(QStringLiteral("OptT_")) ||
-                             name.startsWith(QStringLiteral("LabStB_")) ||
-                             name == QStringLiteral("TxtJieGuo");
+    const bool captionless =
+        name.startsWith(QStringLiteral("OptT_")) || name == QStringLiteral("TxtJieGuo");
     if (captionless && widget->accessibleName().isEmpty()) unnamed << name;
   }
   EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(u' ').toStdString();

@@ -9,6 +9,9 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <future>
+
 #include <QDialogButtonBox>
 #include <QFontInfo>
 #include <QPushButton>
@@ -20,6 +23,7 @@
 
 #ifdef Q_OS_UNIX
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 #endif
@@ -35,13 +39,22 @@ QString UniqueScope() {
   return QStringLiteral("test-%1-%2").arg(QCoreApplication::applicationPid()).arg(++counter);
 }
 
-TEST(InstanceChannelTest, NameSeparatesUsersAndScopesAndIsFileNameSafe) {
-  const QString a = QtInstanceChannel::ChannelName(QStringLiteral("li"), QString());
-  EXPECT_EQ(a, QStringLiteral("Mevrik|FrmMain_qorbel|li"));
-  EXPECT_NE(QtInstanceChannel::ChannelName(QStringLiteral("wang"), QString()), a);
-  EXPECT_NE(QtInstanceChannel::ChannelName(QStringLiteral("li"), QStringLiteral("/tmp/x")), a);
-  EXPECT_FALSE(QtInstanceChannel::ChannelName(QStringLiteral("a/b c"), QStringLiteral("/d"))
+TEST(InstanceChannelTest, NameSeparatesScopesAndIsFileNameSafe) {
+  const QString a = QtInstanceChannel::ChannelName(QString());
+  EXPECT_EQ(a, QStringLiteral("Mevrik-FrmMain_qorbel"));
+  EXPECT_NE(QtInstanceChannel::ChannelName(QStringLiteral("/tmp/x")), a);
+  EXPECT_FALSE(QtInstanceChannel::ChannelName(QStringLiteral("/d i r"))
                    .contains(QRegularExpression(QStringLiteral("[/ ]"))));
+}
+
+// A second copy sends from a thread of its own: the first answers from this thread's event loop.
+bool SendAsSecondCopy(const QString& scope) {
+  auto sent = std::async(std::launch::async, [scope] {
+    return QtInstanceChannel(scope).send(QStringLiteral("Normal"));
+  });
+  (void)QTest::qWaitFor(
+      [&] { return sent.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }, 5000);
+  return sent.get();
 }
 
 TEST(InstanceChannelTest, SecondCopyHandsItsCommandToTheFirst) {
@@ -52,7 +65,7 @@ TEST(InstanceChannelTest, SecondCopyHandsItsCommandToTheFirst) {
 
   QtInstanceChannel second(scope);
   EXPECT_FALSE(second.listen([](const QString&) {}));
-  EXPECT_TRUE(second.send(QStringLiteral("Normal")));
+  EXPECT_TRUE(SendAsSecondCopy(scope));
   EXPECT_TRUE(QTest::qWaitFor([&] { return !received.isEmpty(); }, 3000));
   EXPECT_EQ(received, QStringList{QStringLiteral("Normal")});
 }
@@ -63,9 +76,59 @@ TEST(InstanceChannelTest, SendingWithoutAFirstCopyFails) {
 }
 
 #ifdef Q_OS_UNIX
+// The socket's folder is used only when no other user can enter it or put anything in it.
+TEST(InstanceChannelTest, SocketFolderIsOneOnlyTheUserCanEnter) {
+  QTemporaryDir temporary;
+  const QString runtime = temporary.filePath(QStringLiteral("runtime"));
+  const QString own = temporary.filePath(QStringLiteral("mevrik-%1").arg(::getuid()));
+  const auto setUp = [&](mode_t runtimeMode, mode_t ownMode, uid_t ownOwner, bool ownIsLink) {
+    QDir(runtime).removeRecursively();
+    QFile::remove(own);
+    QDir(own).removeRecursively();
+    ASSERT_EQ(::mkdir(QFile::encodeName(runtime).constData(), runtimeMode), 0);
+    ::chmod(QFile::encodeName(runtime).constData(), runtimeMode);
+    if (ownIsLink) {
+      ASSERT_EQ(::symlink(QFile::encodeName(runtime).constData(), QFile::encodeName(own).constData()), 0);
+    } else if (ownMode != 0) {
+      ASSERT_EQ(::mkdir(QFile::encodeName(own).constData(), ownMode), 0);
+      ::chmod(QFile::encodeName(own).constData(), ownMode);
+      ASSERT_EQ(::chown(QFile::encodeName(own).constData(), ownOwner, gid_t(-1)), 0);
+    }
+  };
+  const uid_t me = ::getuid();
+  const struct {
+    const char* what;
+    mode_t runtimeMode, ownMode;
+    uid_t ownOwner;
+    bool ownIsLink;
+    QString expected;
+  } cases[] = {
+      {"the user's runtime folder", 0700, 0, me, false, runtime},
+      {"a runtime folder others may enter: a new 0700 folder", 0755, 0, me, false, own},
+      {"a folder of that name others may enter", 0755, 0777, me, false, QString()},
+      {"a link someone put there", 0700 | 0055, 0, me, true, QString()},
+      // Only root can give a folder away; CI runs as root, so this row runs there.
+      {"a folder of that name owned by another user", 0755, 0700, me == 0 ? 65534 : me, false,
+       me == 0 ? QString() : own},
+  };
+  for (const auto& c : cases) {
+    setUp(c.runtimeMode, c.ownMode, c.ownOwner, c.ownIsLink);
+    EXPECT_EQ(QtInstanceChannel::PrivateFolder(runtime, temporary.path()), c.expected) << c.what;
+  }
+}
+
+// A name held by a listener that does not answer as the program does is no running copy.
+TEST(InstanceChannelTest, AListenerThatDoesNotAnswerIsNoRunningCopy) {
+  const QString scope = UniqueScope();
+  QtInstanceChannel second(scope);
+  QLocalServer impostor;
+  ASSERT_TRUE(impostor.listen(second.serverName()));
+  EXPECT_FALSE(second.listen([](const QString&) {}));
+  EXPECT_FALSE(second.send(QStringLiteral("Normal")));
+}
+
 // What a crashed copy leaves: a socket file that nobody listens on.
-void LeaveStaleSocket(const QString& name) {
-  const QString path = QDir(QDir::tempPath()).filePath(name);
+void LeaveStaleSocket(const QString& path) {
   sockaddr_un address{};
   address.sun_family = AF_UNIX;
   const QByteArray bytes = QFile::encodeName(path);
@@ -84,8 +147,7 @@ TEST(InstanceChannelTest, StaleSocketOfACrashedCopyDoesNotStopTheNextStart) {
   LeaveStaleSocket(next.serverName());
   QStringList received;
   ASSERT_TRUE(next.listen([&](const QString& command) { received << command; }));
-  QtInstanceChannel second(scope);
-  EXPECT_TRUE(second.send(QStringLiteral("Normal")));
+  EXPECT_TRUE(SendAsSecondCopy(scope));
   EXPECT_TRUE(QTest::qWaitFor([&] { return !received.isEmpty(); }, 3000));
 }
 #endif
@@ -112,6 +174,30 @@ TEST(InstanceChannelTest, SecondProgramStartHandsOverAndLeavesTheFileAlone) {
   EXPECT_EQ(received, QStringList{QStringLiteral("Normal")});
   EXPECT_FALSE(QFileInfo::exists(QDir(configDir.path()).filePath(QStringLiteral("VEXTAL_Config.ini"))));
 }
+
+// The real program beside a listener that does not answer starts with its window; ended by
+// SIGTERM it takes its socket with it.
+TEST(InstanceChannelTest, ProgramStartsPastAMuteListenerAndRemovesItsSocketOnSigterm) {
+  QTemporaryDir configDir;
+  const QString scope = QDir(configDir.path()).absolutePath();
+  QLocalServer impostor;
+  ASSERT_TRUE(impostor.listen(QtInstanceChannel(scope).serverName()));
+  QProcess program;
+  program.start(QStringLiteral(MEVRIK_EXECUTABLE), {QStringLiteral("--config-dir"), scope});
+  const QString config = QDir(scope).filePath(QStringLiteral("VEXTAL_Config.ini"));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(config); }, 10000));
+  EXPECT_EQ(program.state(), QProcess::Running);
+  program.kill();
+  program.waitForFinished(5000);
+  impostor.close();
+
+  program.start(QStringLiteral(MEVRIK_EXECUTABLE), {QStringLiteral("--config-dir"), scope});
+  const QString socket = QtInstanceChannel(scope).serverName();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(socket); }, 10000));
+  program.terminate();
+  EXPECT_TRUE(program.waitForFinished(5000));
+  EXPECT_FALSE(QFileInfo::exists(socket));
+}
 #endif
 
 TEST(AlwaysOnTopTest, SwitchesTheHintWithoutRecreatingOrHidingTheWindow) {
@@ -137,15 +223,17 @@ TEST(AlwaysOnTopTest, WindowNotYetShownKeepsTheHintForLater) {
   EXPECT_FALSE(window.isVisible());
 }
 
-TEST(QtShellTest, DryRunReportsTheExactTargetAndCommandAndRunsNothing) {
+TEST(QtShellTest, DryRunReportsWhatWouldReallyBeOpenedOrStartedAndRunsNothing) {
   ASSERT_EQ(qEnvironmentVariable("MEVRIK_DRY_RUN"), QStringLiteral("1"));
   platform::QtShell shell;
   ::testing::internal::CaptureStderr();
-  EXPECT_TRUE(shell.open(QStringLiteral("https://www.baidu.com/")));
-  EXPECT_TRUE(shell.start(QStringLiteral("calc.exe \"a b\"")));
-  const std::string said = ::testing::internal::GetCapturedStderr();
-  EXPECT_NE(said.find("https://www.baidu.com/"), std::string::npos) << said;
-  EXPECT_NE(said.find("calc.exe \"a b\""), std::string::npos) << said;
+  EXPECT_TRUE(shell.launch(
+      {platform::LinkLaunch::Way::Open, QStringLiteral("http://www.baidu.com"), {}, {}, {}}));
+  EXPECT_TRUE(shell.launch({platform::LinkLaunch::Way::Start, {}, QStringLiteral("calc.exe"),
+                            {QStringLiteral("a b")}, {}}));
+  EXPECT_FALSE(shell.launch({}));
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+            "[dry run] open http://www.baidu.com\n[dry run] start \"calc.exe\" \"a b\"\n");
 }
 
 TEST(ChineseLookTest, StandardButtonsInChineseAndSimplifiedGlyphsOnAnyLocale) {

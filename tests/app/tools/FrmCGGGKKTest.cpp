@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "ToolFakes.h"
+#include "app/UserInput.h"
 #include "app/tools/ConnectionHoleOpener.h"
 
 using namespace mevrik::tools;
@@ -77,6 +78,18 @@ TEST_F(FrmCGGGKKTest, ARowIsCopiedIntoTheValueLabels) {
     clickRow(c.kind, c.row);
     EXPECT_EQ(values(c.kind), c.shown);
   }
+}
+
+TEST_F(FrmCGGGKKTest, KeysThatMoveTheSelectionMoveTheValues) {
+  opener.open(0);
+  mevrik::testing::UserInput user(opener.window());
+  auto* list = find<QListWidget>(kLists[0]);
+  user.Click(list->viewport(), list->visualItemRect(list->item(4)).center());
+  ASSERT_EQ(values(0).first(), "工18#");
+  user.Key(Qt::Key_Up);
+  EXPECT_EQ(values(0).first(), "工16#");
+  user.Key(Qt::Key_Home);
+  EXPECT_EQ(values(0), (QStringList{"工10#", "=36", "=—", "=12"}));
 }
 
 TEST_F(FrmCGGGKKTest, SameKindOnlyRaisesAnotherKindRebuilds) {

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "ToolFakes.h"
+#include "app/UserInput.h"
 #include "app/tools/ShutdownTime.h"
 
 using namespace mevrik::tools;
@@ -209,6 +210,23 @@ TEST_F(FrmDSGJTest, CountdownTakesDigitsUpToTheLimit) {
   EXPECT_EQ(countdown()->currentText(), "601");
   QTest::keyClick(countdown()->lineEdit(), Qt::Key_Backspace);
   EXPECT_EQ(countdown()->currentText(), "60");
+}
+
+TEST_F(FrmDSGJTest, TheCountdownRefusesLettersTypedAndPasted) {
+  open();
+  mevrik::testing::UserInput user(window);
+  user.Click(find<QRadioButton>("OptDSGJ_1"));
+  const struct {
+    bool paste;
+    const char* entered;
+    const char* kept;
+  } cases[] = {{false, "a1b2", "12"}, {false, "60012", "6001"}, {true, "x4 5", "45"}};
+  for (const auto& c : cases) {
+    user.Click(countdown());
+    user.Key(Qt::Key_A, Qt::ControlModifier);
+    if (c.paste) user.Paste(c.entered); else user.Type(c.entered);
+    EXPECT_EQ(countdown()->currentText(), c.kept) << c.entered;
+  }
 }
 
 TEST_F(FrmDSGJTest, ACommandThatCannotStartIsReportedAndNothingIsMarked) {

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "ToolFakes.h"
+#include "app/UserInput.h"
 
 using namespace mevrik::tools;
 using namespace mevrik::tools::testing;
@@ -74,7 +75,7 @@ TEST_F(FrmLTGDTest, StressAndWeldCoefficientDecideWhetherThereIsAResult) {
   } cases[] = {
       {"85 -10钢", "0.7", {"10.74", "3.11", "13.85"}, 0},  // 59.5 lies above 6.4
       {"5", "1", {"", "", ""}, 0},                         // 5 lies below: nothing
-      {"100-20钢", "1.5", {"4.10", "2.11", "6.21"}, 1},    // warned, still computed
+      {"100-20钢", "1.5", {"4.10", "2.12", "6.22"}, 1},    // warned, still computed
       {"100", "0.05", {"", "", ""}, 0},                    // 5 below 6.4 before any warning
   };
   for (const auto& c : cases) {
@@ -121,6 +122,28 @@ TEST_F(FrmLTGDTest, WallBoxesTakeOnlyDigitsAndPoint) {
   EXPECT_EQ(comb(1)->currentText(), "108.5");
   QTest::keyClick(comb(1)->lineEdit(), Qt::Key_Backspace);
   EXPECT_EQ(comb(1)->currentText(), "108.");
+}
+
+TEST_F(FrmLTGDTest, EveryWayIntoABoxMeetsItsFilterAndCountsAsTyping) {
+  open();
+  mevrik::testing::UserInput user(window);
+  user.Click(comb(0));
+  user.Key(Qt::Key_A, Qt::ControlModifier);
+  user.Type("6.3abc");
+  user.Type(QStringLiteral("，"));  // a full-width comma would split the stored inputs
+  EXPECT_EQ(comb(0)->currentText(), "6.3");
+  user.Key(Qt::Key_A, Qt::ControlModifier);
+  user.Paste("1a6");
+  EXPECT_EQ(comb(0)->currentText(), "16");
+
+  user.Click(flow(1));  // velocity typed, then the bore pasted: the flow follows
+  user.Type("2");
+  user.Click(flow(2));
+  user.Paste("1x00");
+  EXPECT_EQ(flow(2)->text(), "100");
+  EXPECT_EQ(flow(0)->text(), "56.55");
+  window->close();
+  EXPECT_EQ(config.stored(QStringLiteral("壁厚流量"), QStringLiteral("壁厚")), "16，219，100，1");
 }
 
 TEST_F(FrmLTGDTest, TheTwoBoxesTypedLastGiveTheThird) {
@@ -220,7 +243,7 @@ TEST_F(FrmLTGDTest, HelpLabelsOpenTheirNotes) {
   EXPECT_EQ(boxes.shown[1].title, "钢管壁厚计算 说明：");
   EXPECT_EQ(boxes.shown[1].text.count("\r\n"), 14);
   EXPECT_TRUE(boxes.shown[1].text.endsWith("    ⑵.参数有改动时自动计算，请自行校验正确性。"));
-  EXPECT_EQ(find<QListWidget>("LstGZG")->count(), 15);  // the units line and 14 bores
+  EXPECT_EQ(find<QListWidget>("LstGZG")->count(), 14);  // one row per bore; the units head the columns
 }
 
 }  // namespace

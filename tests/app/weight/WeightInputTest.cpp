@@ -4,6 +4,7 @@
 #include <QClipboard>
 
 #include "WeightFixture.h"
+#include "app/UserInput.h"
 
 namespace mevrik::testing {
 namespace {
@@ -92,6 +93,29 @@ TEST_F(WeightInputTest, ControlCharactersAreDroppedSoNothingIsPasted) {
   QTest::keyClick(Box(2), Qt::Key_V, Qt::ControlModifier);
   QTest::keyClick(Box(2), Qt::Key_Backspace);
   EXPECT_EQ(Box(2)->currentText(), "2");
+}
+
+TEST_F(WeightInputTest, APastedLengthMeetsTheFilterAndOneWithoutNumberLeavesNoWeight) {
+  UserInput user(window.get());
+  SelectKind(2);
+  const auto enter = [&](const QString& text, bool paste) {
+    user.Click(Box(2));
+    user.Key(Qt::Key_Home);
+    user.Key(Qt::Key_End, Qt::ShiftModifier);
+    if (paste) user.PasteFromContextMenu(Box(2)->lineEdit(), text); else user.Type(text);
+  };
+  enter("60", false);
+  const QString sixty = Result()->text();
+  ASSERT_FALSE(sixty.isEmpty());
+  enter("100mm", true);
+  EXPECT_EQ(Box(2)->currentText(), "100");
+  EXPECT_NE(Result()->text(), sixty) << "the paste ran the change handler";
+  EXPECT_EQ(Cell(0)->text(), "100");
+
+  enter("1.2.3", false);
+  EXPECT_EQ(Result()->text(), "") << "no weight stands for a length that is no number";
+  EXPECT_EQ(Detail()->text(), "");
+  EXPECT_EQ(Cell(0)->text(), "「长度(mm)」参数 不是数字！");
 }
 
 TEST_F(WeightInputTest, EnterMovesTheFocusThroughTheShownBoxesAndBackToTheSizeBox) {

@@ -244,15 +244,25 @@ TEST_F(Weights, ALengthThatDoesNotEvaluateKeepsTheResult) {
   EXPECT_FALSE(out.complete);
 }
 
-TEST_F(Weights, AFailedStrictReadingKeepsThePreviousUnitWeight) {
-  Select(CalcKind::HexBolt);
-  unitWeight_ = 0.5f;
-  const auto out = Calc(8, {u"M20", u"1", u"1.2.3", u"2"});
-  EXPECT_EQ(unitWeight_, 0.5f);
-  EXPECT_EQ(out.detail->substr(0, 16), u"※ 单重: 0.500 kg/个");
-  EXPECT_EQ(out.result, u"1.000");
-  EXPECT_TRUE(out.finished);
-  EXPECT_FALSE(out.complete);
+// A weight worked out before must not stand as the weight of a box that holds no number.
+TEST_F(Weights, ABoxThatMustHoldANumberAndHoldsNoneEmptiesResultAndDetail) {
+  const struct {
+    CalcKind kind;
+    std::array<std::u16string, 4> texts;
+    int box;
+  } cases[] = {{CalcKind::HexBolt, {u"M20", u"1", u"1.2.3", u"2"}, 2},
+               {CalcKind::AnchorBolt, {u"M20", u"1", u"100mm", u"2"}, 2},
+               {CalcKind::RoundBar, {u"", u"30mm", u"1000", u"1"}, 1},
+               {CalcKind::SteelPipe, {u"", u"100", u"5.5.", u"1000"}, 2}};
+  for (const auto& c : cases) {
+    Select(c.kind);
+    unitWeight_ = 0.5f;
+    const auto out = Calc(8, c.texts);
+    EXPECT_EQ(out.notNumberBox, c.box) << static_cast<int>(c.kind);
+    EXPECT_EQ(out.detail, u"");
+    EXPECT_EQ(out.result, u"");
+    EXPECT_FALSE(out.finished) << "nothing to copy";
+  }
 }
 
 TEST_F(Weights, WithoutASelectedSizeOnlyTheRowFreeStepsRun) {

@@ -121,6 +121,17 @@ TEST_F(Form, RefusalsColoursAndTheOkButton) {
   EXPECT_EQ(S().result, u"");
   EXPECT_FALSE(changes.copy);
   EXPECT_FALSE(form_.Type(0, u"M20").Any());  // box 0 of a pipe is hidden
+
+  Select(CalcKind::HexBolt);  // a length that is no number leaves no weight on show
+  changes = form_.Type(2, u"1.2.3");
+  EXPECT_EQ(S().result, u"");
+  EXPECT_EQ(S().detail, u"");
+  EXPECT_EQ(S().status, u"「长度(mm)」参数 不是数字！");
+  EXPECT_EQ(form_.BoxWithoutNumber(), 2);
+  EXPECT_FALSE(changes.copy || form_.ResultComplete());
+  form_.Type(2, u"60");
+  EXPECT_EQ(S().result, u"0.193");
+  EXPECT_FALSE(form_.BoxWithoutNumber());
 }
 
 TEST_F(Form, ListsAndTooltipsFollowTheKindsAndVariants) {

@@ -46,3 +46,41 @@ TEST(WallThickness, ResultsAsShownAndWhenTheyApply) {
     EXPECT_EQ(ToUtf8(out.chosen), c.chosen);
   }
 }
+
+// Every combination of the window's list items against exact decimal arithmetic. With P and ψ
+// in tenths (p, w), δ' = 10·p·D / (23·(σ·w − 64) + 10·p), so δ' in hundredths is the rational
+// 1000·p·D / M rounded half up; c = (δ' + 10) × 0.15 in ten-thousandths is 15·(h + 1000).
+TEST(WallThickness, EveryListCombinationRoundsAsExactDecimals) {
+  const long long tenthsP[] = {10, 25, 40, 63, 110, 160};
+  const long long diameters[] = {57, 76, 89, 108, 133, 159, 219, 273, 325, 377, 426, 480, 530, 630, 720};
+  const long long stresses[] = {85, 100, 110, 130};
+  const long long tenthsPsi[] = {10, 7};
+  auto hundredths = [](long long h) {
+    return std::to_string(h / 100) + "." + (h % 100 < 10 ? "0" : "") + std::to_string(h % 100);
+  };
+  auto plain = [&](long long h) {  // shortest form: 8.60 → 8.6, 4.00 → 4
+    std::string text = hundredths(h);
+    while (text.back() == '0') text.pop_back();
+    if (text.back() == '.') text.pop_back();
+    return text;
+  };
+  for (const long long p : tenthsP) {
+    for (const long long d : diameters) {
+      for (const long long stress : stresses) {
+        for (const long long w : tenthsPsi) {
+          const long long m = 23 * (stress * w - 64) + 10 * p;
+          const long long thickness = (2 * 1000 * p * d + m) / (2 * m);
+          const long long allowance = (15 * (thickness + 1000) + 50) / 100;
+          const auto out = ComputeWallThickness(
+              {static_cast<double>(p) / 10, static_cast<double>(d), static_cast<double>(stress),
+               static_cast<double>(w) / 10});
+          const std::string inputs = std::to_string(p) + "/10 " + std::to_string(d) + " " +
+                                     std::to_string(stress) + " " + std::to_string(w) + "/10";
+          EXPECT_EQ(ToUtf8(out.thickness), hundredths(thickness)) << inputs;
+          EXPECT_EQ(ToUtf8(out.allowance), hundredths(allowance)) << inputs;
+          EXPECT_EQ(ToUtf8(out.chosen), plain(thickness + allowance)) << inputs;
+        }
+      }
+    }
+  }
+}

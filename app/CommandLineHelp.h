@@ -1,0 +1,12 @@
+#pragma once
+// "mevrik --help": the options, where the configuration file is looked for, and the file this
+// start would use. Runs without a display.
+
+namespace mevrik::app {
+
+bool AsksForHelp(int argc, char** argv);
+
+// Prints the text to standard output; returns the exit status.
+int PrintHelp(int argc, char** argv);
+
+}  // namespace mevrik::app

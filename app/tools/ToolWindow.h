@@ -1,0 +1,15 @@
+#pragma once
+// What the tool windows share: a top-level widget of its own that deletes itself when closed,
+// found by its control name, and presented to assistive technology as a window named by its
+// title (a plain widget with the window flag would be an anonymous pane to a screen reader).
+#include <QWidget>
+
+namespace mevrik::tools {
+
+class ToolWindow : public QWidget {
+  Q_OBJECT
+public:
+  ToolWindow(const QString& name, QWidget* parent);
+};
+
+}  // namespace mevrik::tools

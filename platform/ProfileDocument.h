@@ -1,0 +1,65 @@
+#pragma once
+// The configuration file in memory, as ProfileFile reads and changes it: its lines grouped by
+// section, each line kept as its own bytes so that what is not changed is written back exactly.
+// Sections and keys are found through an index, so reading or adding thousands of keys in one
+// pass costs no more than reading the file once.
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <optional>
+
+#include "platform/ProfileFileEncoding.h"
+
+namespace mevrik::platform {
+
+class ProfileDocument {
+public:
+  // An empty document for a missing file; nullopt when the file is there but cannot be read, so
+  // that a write never replaces a file whose content it could not see.
+  static std::optional<ProfileDocument> Load(const QString& path);
+
+  bool exists() const { return exists_; }
+  // Whether the bytes differ from the file's (always for a missing file that was written to).
+  bool changed() const { return written_ && (!exists_ || bytes() != original_); }
+  QByteArray bytes() const;
+
+  // The key's value without surrounding blanks or enclosing quotes; empty when missing.
+  QString value(const QString& section, const QString& key) const;
+  // Stores "key=value" in the file's own encoding: over the key's line, at the end of its
+  // section, or in a new section at the end of the file. False when the encoding cannot hold it.
+  bool set(const QString& section, const QString& key, const QString& value);
+
+private:
+  struct Line {
+    QByteArray content;    // the bytes without the line break
+    QByteArray lineBreak;  // the encoded "\r\n" or "\n", or empty on a last line without one
+    QString text;          // the content decoded
+  };
+  // A section header and the lines up to the next one; the first block holds what comes before
+  // any header and has no name.
+  struct Block {
+    QList<Line> lines;
+    mutable QHash<QString, qsizetype> keys;  // folded key -> its first line, built on first use
+    mutable bool indexed = false;
+  };
+
+  void parse(const QByteArray& bytes);
+  void append(QByteArray content, QByteArray lineBreak);
+  const Block* blockOf(const QString& section) const;
+  qsizetype lineOf(const Block& block, const QString& key) const;
+  std::optional<Line> newLine(const QString& text) const;
+  void endLastLine();
+
+  bool exists_ = false;
+  QByteArray original_;
+  QByteArray byteOrderMark_;
+  bool written_ = false;
+  QByteArray newLineBreak_;  // the file's own style, in its encoding
+  bool utf16_ = false;                                 // the whole file is in `encoding_`
+  ProfileEncoding encoding_ = ProfileEncoding::Utf8;  // what changed and new lines are written in
+  QList<Block> blocks_{Block{}};
+  QHash<QString, qsizetype> sections_;  // folded name -> its first block
+};
+
+}  // namespace mevrik::platform

@@ -1,0 +1,105 @@
+#include "app/UserInput.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QInputMethodEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QWidget>
+#include <QWindow>
+#include <gtest/gtest.h>
+
+namespace mevrik::testing {
+namespace {
+
+// Keys go where the window system sends them: the window that has the focus (an open popup
+// menu included).
+QWindow* FocusWindow(QWidget* fallback) {
+  if (QWidget* popup = QApplication::activePopupWidget()) return popup->windowHandle();
+  QWindow* focus = QGuiApplication::focusWindow();
+  return focus ? focus : fallback->windowHandle();
+}
+
+}  // namespace
+
+UserInput::UserInput(QWidget* window) : window_(window) {
+  window_->show();
+  Activate();
+}
+
+UserInput::~UserInput() = default;
+
+void UserInput::Activate() const {
+  window_->activateWindow();
+  EXPECT_TRUE(QTest::qWaitForWindowActive(window_));
+}
+
+void UserInput::Click(QWidget* target, QPoint at) const {
+  if (at == QPoint(-1, -1)) at = target->rect().center();
+  QWidget* top = target->window();
+  QTest::mouseClick(top->windowHandle(), Qt::LeftButton, Qt::NoModifier, target->mapTo(top, at));
+  QApplication::processEvents();
+}
+
+void UserInput::OpenMenu(QMenuBar* bar, QAction* menu) const {
+  Click(bar, bar->actionGeometry(menu).center());
+}
+
+void UserInput::Type(const QString& text) const {
+  bool ascii = true;
+  for (const QChar c : text) ascii = ascii && c.unicode() < 128;
+  if (ascii) {
+    for (const QChar c : text) QTest::keyClick(FocusWindow(window_), c.toLatin1());
+    return;
+  }
+  QInputMethodEvent commit;
+  commit.setCommitString(text);
+  QApplication::sendEvent(QApplication::focusWidget(), &commit);
+}
+
+void UserInput::Key(Qt::Key key, Qt::KeyboardModifiers modifiers) const {
+  QTest::keyClick(FocusWindow(window_), key, modifiers);
+}
+
+void UserInput::AccessKey(char letter) const {
+  QTest::keyClick(FocusWindow(window_), letter, Qt::AltModifier);
+  QTest::qWait(200);  // a button's access key clicks it after a short animation
+}
+
+void UserInput::Paste(const QString& text) const {
+  QApplication::clipboard()->setText(text);
+  Key(Qt::Key_V, Qt::ControlModifier);
+}
+
+void UserInput::PasteFromContextMenu(QWidget* target, const QString& text) const {
+  QApplication::clipboard()->setText(text);
+  // The window system turns a right press into this event for the widget under the mouse.
+  const QPoint at = target->rect().center();
+  QContextMenuEvent request(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
+  QApplication::sendEvent(target, &request);
+  (void)QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }, 1000);
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  ASSERT_NE(menu, nullptr) << "no context menu";
+  QAction* paste = nullptr;  // the test program loads no translation: Qt's English captions
+  for (QAction* item : menu->actions()) {
+    if (item->text().remove(u'&').startsWith(QStringLiteral("Paste"))) paste = item;
+  }
+  ASSERT_NE(paste, nullptr);
+  Click(menu, menu->actionGeometry(paste).center());
+}
+
+void UserInput::VisitAnotherWindow() {
+  if (!other_) {
+    other_ = std::make_unique<QWidget>();
+    other_->setWindowTitle(QStringLiteral("another program"));
+    other_->resize(120, 80);
+  }
+  other_->show();
+  other_->activateWindow();
+  EXPECT_TRUE(QTest::qWaitForWindowActive(other_.get()));
+  Activate();
+}
+
+}  // namespace mevrik::testing

@@ -1,0 +1,117 @@
+// The expression box driven as a person drives it: clicks at the controls' places, keys and
+// access keys to the window, paste through the clipboard, another window taking the focus.
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "MainWindowFixture.h"
+#include "app/UserInput.h"
+
+namespace mevrik::testing {
+namespace {
+
+class ExpressionByHandTest : public MainWindowTest {
+protected:
+  void SetUp() override {
+    Open();
+    ASSERT_TRUE(loaded);
+    user = std::make_unique<UserInput>(window.get());
+    user->Click(Box());
+  }
+  QPushButton* Button(const QString& name) const { return Find<QPushButton>(name); }
+  QString Tooltip() const { return Find<QLabel>(QStringLiteral("LabBDS"))->toolTip(); }
+
+  std::unique_ptr<UserInput> user;
+};
+
+TEST_F(ExpressionByHandTest, AResultSurvivesEveryWayOfLeavingTheBox) {
+  Trigger(QStringLiteral("MnuS_FZ"));  // auto-copy off: 复制 is the only way to the clipboard
+  user->Type(QStringLiteral("6*9"));
+  user->Key(Qt::Key_Return);
+  ASSERT_EQ(Result(), QStringLiteral("54.00"));
+  const QString converted = Tooltip();
+  ASSERT_FALSE(converted.isEmpty());
+
+  auto* list = Find<QListWidget>(QStringLiteral("ListTJ"));
+  QMenuBar* bar = window->menuBar();
+  const struct {
+    const char* way;
+    std::function<void()> leave;
+  } ways[] = {
+      {"Tab", [&] { user->Tab(); }},
+      {"a click on 复制", [&] { user->Click(Button(QStringLiteral("CmdFZ"))); }},
+      {"a click on the result box", [&] { user->Click(Find<QLineEdit>(QStringLiteral("TxtJieGuo"))); }},
+      {"a menu", [&] {
+         user->OpenMenu(bar, bar->actions().at(1));
+         user->Key(Qt::Key_Escape);
+         user->Key(Qt::Key_Escape);
+       }},
+      {"another window", [&] { user->VisitAnotherWindow(); }},
+      // Last: adding the result to the statistics disables 统计 until the next result.
+      {"a click on 统计", [&] { user->Click(Button(QStringLiteral("CmdTJ"))); }},
+  };
+  for (const auto& way : ways) {
+    user->Click(Box());
+    ASSERT_TRUE(Button(QStringLiteral("CmdTJ"))->isEnabled()) << way.way;
+    way.leave();
+    EXPECT_EQ(Result(), QStringLiteral("54.00")) << way.way;
+    EXPECT_EQ(Tooltip(), converted) << way.way;
+    EXPECT_TRUE(Button(QStringLiteral("CmdFZ"))->isEnabled()) << way.way;
+  }
+  EXPECT_EQ(list->count(), 1);
+  EXPECT_EQ(list->item(0)->text(), QStringLiteral("54.00"));
+  EXPECT_EQ(clipboard.content, QStringLiteral("54.00"));
+}
+
+TEST_F(ExpressionByHandTest, AccessKeysWrapWhatIsTypedAsAClickDoes) {
+  user->Type(QStringLiteral("5+7"));
+  user->AccessKey('s');
+  EXPECT_EQ(Box()->currentText(), QStringLiteral("5+7Sin()"));
+  EXPECT_EQ(Box()->lineEdit()->cursorPosition(), 7);
+  user->Type(QStringLiteral("30"));
+  user->AccessKey('t');
+  EXPECT_EQ(Box()->currentText(), QStringLiteral("5+7Sin(30Tan())"));
+  user->Key(Qt::Key_Home);
+  user->Key(Qt::Key_Right, Qt::ShiftModifier);
+  user->AccessKey('a');
+  EXPECT_EQ(Box()->currentText(), QStringLiteral("Atn(5)+7Sin(30Tan())"));
+  EXPECT_EQ(Box()->lineEdit()->selectedText(), QStringLiteral("5"));
+}
+
+TEST_F(ExpressionByHandTest, WhatIsTypedOrPastedIsWhatIsCalculated) {
+  user->Type(QStringLiteral("3 0 d u"));
+  user->Key(Qt::Key_Return);
+  EXPECT_EQ(Box()->currentText(), QStringLiteral("30°"));
+  EXPECT_EQ(Result(), QStringLiteral("30.00")) << "du is a degree sign, blanks or not";
+
+  // Longer than the evaluator takes: no result, not the result of a cut text.
+  QString ones = QStringLiteral("1");
+  for (int i = 0; i < 20000; ++i) ones += QStringLiteral("+1");
+  user->Key(Qt::Key_A, Qt::ControlModifier);
+  user->Paste(ones);
+  EXPECT_EQ(Box()->currentText().size(), ones.size());
+  user->Key(Qt::Key_Return);
+  EXPECT_EQ(Result(), QString());
+
+  // Only U+0020 is a blank: a tab is text, and meets the error of a text that is no number.
+  user->Key(Qt::Key_A, Qt::ControlModifier);
+  user->Paste(QStringLiteral("\t"));
+  EXPECT_TRUE(Button(QStringLiteral("CmdOK"))->isEnabled());
+  boxes.shown.clear();
+  clipboard.content = QStringLiteral("\t");
+  user->Click(Button(QStringLiteral("CmdZT")));
+  ASSERT_EQ(boxes.shown.size(), 1);
+  EXPECT_EQ(boxes.shown[0].title, QStringLiteral("错误！"));
+}
+
+TEST_F(ExpressionByHandTest, TypedMarkupIsShownAsTyped) {
+  user->Type(QStringLiteral("<b>1*"));
+  QLabel* cell = Find<QLabel>(QStringLiteral("LabStB_0"));
+  EXPECT_EQ(cell->text(), QStringLiteral("<b>1*"));
+  // Read as markup, the cell would need room for a bold "1*" only.
+  EXPECT_GE(cell->sizeHint().width(), cell->fontMetrics().horizontalAdvance(QStringLiteral("<b>1*")));
+}
+
+}  // namespace
+}  // namespace mevrik::testing

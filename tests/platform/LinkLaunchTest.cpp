@@ -1,0 +1,73 @@
+#include "platform/LinkLaunch.h"
+
+#include <QMap>
+#include <gtest/gtest.h>
+
+using namespace mevrik::platform;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using Way = LinkLaunch::Way;
+
+LinkLaunch Open(const QString& url) { return {Way::Open, url, {}, {}, {}}; }
+
+TEST(LinkLaunchTest, TargetsMapToWhatIsReallyOpenedOrStarted) {
+  const QString folder = u"/opt/mevrik"_s;
+  const QMap<QString, PathKind> disk = {
+      {u"/opt/mevrik/docs/plan.xlsx"_s, PathKind::File},
+      {u"/opt/mevrik/tools/view.exe"_s, PathKind::File},
+      {u"/data/a\tb.exe"_s, PathKind::File},
+      {u"/data/my file.exe"_s, PathKind::File},
+      {u"/data/总图 1.dwg"_s, PathKind::File},
+      {u"/data/a.txt"_s, PathKind::File},
+      {u"/data"_s, PathKind::Folder},
+  };
+  const auto kindOf = [&](const QString& path) { return disk.value(path, PathKind::Missing); };
+  const struct {
+    QString target;
+    LinkLaunch launch;
+  } cases[] = {
+      // Web addresses without a scheme, as a browser's address bar takes them.
+      {u"  www.baidu.com  "_s, Open(u"http://www.baidu.com"_s)},
+      {u"example.com/x?q=1"_s, Open(u"http://example.com/x?q=1"_s)},
+      {u"192.168.1.10:8080/admin"_s, Open(u"http://192.168.1.10:8080/admin"_s)},
+      {u"localhost:8080"_s, Open(u"http://localhost:8080"_s)},
+      {u"Plan.xlsx"_s, {}},  // a missing file, not a web site
+      {u"D:\\Docs\\Plan.xlsx"_s, {}},
+      {u"-example.com"_s, {}},
+      // Addresses with a scheme open as they are; "file:" only when the file is there; scripts never.
+      {u"https://www.example.cn/exe"_s, Open(u"https://www.example.cn/exe"_s)},
+      {u"mailto:li@example.com"_s, Open(u"mailto:li@example.com"_s)},
+      {u"file:///data/a.txt"_s, Open(u"file:///data/a.txt"_s)},
+      {u"file:///data/gone.txt"_s, {}},
+      {u"javascript:alert(1)"_s, {}},
+      {u"JavaScript:alert(1)"_s, {}},
+      // Paths: relative ones from the program's folder; an existing file is opened or started whole.
+      {u"docs/plan.xlsx"_s, Open(u"file:///opt/mevrik/docs/plan.xlsx"_s)},
+      {u"/data"_s, Open(u"file:///data"_s)},
+      {u"/data/总图 1.dwg"_s, Open(u"file:///data/总图 1.dwg"_s)},
+      {u"tools/view.exe"_s, {Way::Start, {}, u"/opt/mevrik/tools/view.exe"_s, {}, folder}},
+      {u"/data/a\tb.exe"_s, {Way::Start, {}, u"/data/a\tb.exe"_s, {}, folder}},
+      {u"/data/my file.exe"_s, {Way::Start, {}, u"/data/my file.exe"_s, {}, folder}},
+      // Only a target that is no file is a command line: split without a shell, quotes group,
+      // and what a shell would expand stays text.
+      {u"a\tb.exe"_s, {Way::Start, {}, u"a"_s, {u"b.exe"_s}, folder}},
+      {u"\"my tool\" a.exe"_s, {Way::Start, {}, u"my tool"_s, {u"a.exe"_s}, folder}},
+      {u"bin/run -v x.exe"_s, {Way::Start, {}, u"/opt/mevrik/bin/run"_s, {u"-v"_s, u"x.exe"_s}, folder}},
+      {u"$(rm -rf ~).exe"_s, {Way::Start, {}, u"$(rm"_s, {u"-rf"_s, u"~).exe"_s}, folder}},
+      {u"`id`.exe"_s, {Way::Start, {}, u"`id`.exe"_s, {}, folder}},
+      {u"a;b.exe"_s, {Way::Start, {}, u"a;b.exe"_s, {}, folder}},
+      {u"-x.exe"_s, {Way::Start, {}, u"-x.exe"_s, {}, folder}},
+      {u"/data/a.EXE"_s, {}},  // only a lower-case "exe" makes a command line
+      {u""_s, {}},
+  };
+  for (const auto& c : cases) {
+    const LinkLaunch launch = LinkLaunchFor(c.target, folder, kindOf);
+    EXPECT_EQ(launch, c.launch) << c.target.toStdString() << " -> " << launch.text().toStdString();
+  }
+  EXPECT_EQ(LinkLaunchFor(u"$(rm -rf ~).exe"_s, folder, kindOf).text(),
+            uR"(start "$(rm" "-rf" "~).exe")"_s);
+}
+
+}  // namespace
