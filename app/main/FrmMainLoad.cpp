@@ -65,10 +65,8 @@ void FrmMain::ReadSettings() {
                                          tools::DefaultShutdownTime(now.date()));
   m_.MnuDSGJ->setChecked(tools::ShutdownPendingToday(shutdownAt, now));
 
-  state_.Catalogue.standardCode =
-      ini.GetIniS(QStringLiteral("标准代号"), QStringLiteral("地脚螺栓"),
-                  QStringLiteral("GB/T 799-2020"))
-          .toStdU16String();
+  // Read only so that the key exists; each kind reads its code when it is selected.
+  ini.GetIniS(QStringLiteral("标准代号"), QStringLiteral("地脚螺栓"), QStringLiteral("GB/T 799-2020"));
   // Read only so that the key exists for the trigonometry help countdown.
   ini.GetIniN(QStringLiteral("计算式"), QStringLiteral("说明"), 0);
   expression_->MSBDSSL_Click(ini.GetIniN(QStringLiteral("计算式"), QStringLiteral("记录"), 1));

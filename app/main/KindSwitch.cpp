@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "app/PlainText.h"
 #include "app/main/MainControls.h"
 #include "app/main/MainMenus.h"
 #include "app/main/MainState.h"
@@ -84,25 +83,14 @@ void KindSwitch::MnuJS_Click(int index) {
   }
   c_.LabPM->setVisible(false);
   m_.MnuLeiBie->setEnabled(false);
-  for (int i = 1; i < c_.CombSR.size(); ++i) {
-    c_.CombSR[i]->setEditText(QStringLiteral("1"));
-    c_.CombSR[i]->setToolTip(QString());
-  }
 
   m_.MSCZ->setEnabled(index != 0);
   m_.MSBDS->setEnabled(index == 0);
   m_.MSjd->setEnabled(index == 0);
 
-  if (index == 0) {
-    ShowExpressionLayout();
-  } else {
-    ShowWeightLayout();
-    if (weight_) weight_->SetUpKind(index);
-  }
-
-  QComboBox* sizeBox = c_.CombSR[state_.Catalogue.sizeComboIndex];
-  sizeBox->setToolTip(PlainToolTip(Q(state_.Catalogue.standardCode)));
-  if (index != 0) sizeBox->setFocus();
+  if (index != 0) ShowWeightLayout();
+  if (weight_) weight_->SetUpKind(index);
+  if (index == 0) ShowExpressionLayout();
 }
 
 void KindSwitch::ShowExpressionLayout() {
@@ -125,8 +113,6 @@ void KindSwitch::ShowWeightLayout() {
   c_.LabBDS->setVisible(false);
   c_.CombBDS->setVisible(false);
   c_.LabDanZhong->setVisible(true);
-  c_.LabDanZhong->clear();
-  c_.CmdOK->setEnabled(true);
   QLabel* material = c_.LabStB[1];
   material->setToolTip(QString::fromUtf16(material::kMaterialIndicatorTooltip.data(),
                                           material::kMaterialIndicatorTooltip.size()));

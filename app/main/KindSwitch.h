@@ -16,9 +16,10 @@ struct MainState;
 class WeightKinds {
 public:
   virtual ~WeightKinds() = default;
-  // The kind's own set-up, after the switch has hidden every parameter box and shown the weight
-  // layout: lists, captions, defaults, MainState's Catalogue, the default size (which starts a
-  // calculation).
+  // The parameter boxes of a newly selected kind, after the switch has hidden every box (and,
+  // for kinds 1-12, shown the weight layout): the ones typed into boxes 1-3, and for kinds 1-12
+  // lists, captions, defaults and the default size (which starts a calculation). The expression
+  // kind's layout is shown after it.
   virtual void SetUpKind(int kind) = 0;
   // The calculate action for kinds 1-12, its parameter check included.
   virtual void Calculate() = 0;

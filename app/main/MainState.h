@@ -5,7 +5,6 @@
 #include "core/expr/EvaluateExpr.h"
 #include "core/expr/JingDu.h"
 #include "core/expr/Prepare.h"
-#include "core/material/Catalogue.h"
 #include "core/material/Material.h"
 
 namespace mevrik::app {
@@ -18,8 +17,6 @@ struct MainState {
   expr::NoticeFlags NoticeFlags;
   // Expressions kept in the history: 0, 8, 16 or 24.
   int HistoryLimit = 8;
-  // Written by the kind and variant switches, read by the weight calculation.
-  material::CatalogueState Catalogue;
   material::MaterialChoice Material;
   QString VersionText;
 };

@@ -17,7 +17,7 @@ std::unique_ptr<WeightPanel> MakeMainWeightPanel(FrmMain& window) {
   hooks.openSectionHoles = [&window](int section) { window.Tools().OpenConnectionHoles(section); };
   const AppServices& services = window.Services();
   return std::make_unique<WeightPanel>(
-      &window, WeightState{state.CurrentKind, state.Catalogue, state.Material, state.Precision},
+      &window, WeightState{state.Material, state.Precision},
       *services.boxes, *services.config, std::move(hooks));
 }
 

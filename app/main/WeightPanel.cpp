@@ -15,50 +15,72 @@
 #include "app/main/WeightRowLayout.h"
 #include "core/material/ExpressionBinding.h"
 #include "core/material/KindLayout.h"
-#include "core/material/ParameterInput.h"
 #include "platform/MessageBoxes.h"
 
 namespace mevrik::app {
 namespace {
 
 using material::CalcKind;
-using material::TextColour;
 
 QString Q(std::u16string_view text) {
   return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QColor ColourOf(TextColour colour) {
-  const material::Rgb rgb = material::ColourValue(colour);
-  return {rgb.red, rgb.green, rgb.blue};
+void SetTextColour(QWidget* widget, material::TextColour colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::WindowText, ColourOf(colour));
+  widget->setPalette(palette);
 }
 
-void SetTextColour(QWidget* widget, const QColor& colour) {
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::WindowText, colour);
-  widget->setPalette(palette);
+// Length and area expressions are evaluated like the expression box's text, with the window's
+// context at that moment, and every total is formatted at the precision chosen at that moment.
+class WindowExpressionSide final : public material::ExpressionSide {
+public:
+  WindowExpressionSide(const expr::PrecisionMode& precision,
+                       std::function<expr::ExprContext()> context)
+      : precision_(precision), context_(std::move(context)) {}
+
+  std::optional<std::u16string> Format(std::u16string_view valueText) override {
+    expr::ExprContext context = context_();
+    return material::ExpressionBinding(precision_, context).Format(valueText);
+  }
+  std::u16string Evaluate(std::u16string_view expression) override {
+    expr::ExprContext context = context_();
+    return material::ExpressionBinding(precision_, context).Evaluate(expression);
+  }
+
+private:
+  const expr::PrecisionMode& precision_;
+  std::function<expr::ExprContext()> context_;
+};
+
+// Every part of the form, for a kind switch: the expression kind shares the result box, the OK
+// button and the status cell, so a weight kind is shown whole.
+material::FormChanges Whole(material::FormChanges changes) {
+  for (material::BoxChanges& box : changes.boxes) box = {true, true, true, true, true};
+  changes.detail = changes.detailColour = changes.result = changes.ok = changes.status = true;
+  changes.title = changes.variants = changes.picker = true;
+  return changes;
 }
 
 }  // namespace
 
 WeightPanel::WeightPanel(QWidget* window, WeightState state, platform::MessageBoxes& boxes,
                          config::RWini& config, WeightHooks hooks)
-    : window_(window), w_(FindWeightWidgets(window)), state_(state),
-      boxes_(boxes), config_(config), hooks_(std::move(hooks)) {
+    : window_(window), w_(FindWeightWidgets(window)), state_(state), boxes_(boxes),
+      config_(config), hooks_(std::move(hooks)),
+      expression_(std::make_unique<WindowExpressionSide>(state_.precision, hooks_.exprContext)),
+      form_(std::make_unique<material::WeightForm>(*expression_, state_.material)) {
   params_ = new WeightBoxes(
-      w_.CombSR, [this](int index) { CombSR_Change(index); },
-      [this](int index) { CombSR_Click(index); },
-      [this](int index, QChar typed) {
-        return material::FilterKey(Kind(), index, typed.unicode()).accepted;
-      },
-      this);
+      w_.CombSR,
+      [this](int box, const QString& text) { Show(form_->Type(box, text.toStdU16String())); },
+      [this](int box, int index) { Show(form_->Pick(box, index)); },
+      [this](int box, QChar typed) { return form_->Key(box, typed.unicode()).accepted; }, this);
   WatchControls();
   ConnectMenus();
 }
 
 WeightPanel::~WeightPanel() = default;
-
-CalcKind WeightPanel::Kind() const { return static_cast<CalcKind>(state_.currentKind); }
 
 void WeightPanel::WatchControls() {
   // The box holds the focus and hands typed keys on to its line edit.
@@ -81,15 +103,45 @@ std::u16string WeightPanel::ConfiguredCode(CalcKind kind, const std::u16string& 
       .toStdU16String();
 }
 
+void WeightPanel::Show(const material::FormChanges& changes) {
+  const material::FormState& s = form_->State();
+  for (int i = 0; i < 4; ++i)
+    params_->Show(i, s.boxes[static_cast<std::size_t>(i)], changes.boxes[static_cast<std::size_t>(i)]);
+  if (changes.detail) w_.LabDanZhong->setText(Q(s.detail));
+  if (changes.detailColour) SetTextColour(w_.LabDanZhong, s.detailColour);
+  if (changes.ok) w_.CmdOK->setEnabled(s.okEnabled);
+  if (changes.copy) {
+    // The auto-copy takes the result as the calculation left it, before any later step of the
+    // same action; its notice in the status cell gives way to the form's status.
+    w_.TxtJieGuo->setText(Q(*changes.copy));
+    hooks_.autoCopy();
+  }
+  if (changes.result || changes.copy) w_.TxtJieGuo->setText(Q(s.result));
+  if (changes.status) w_.LabStB[0]->setText(Q(s.status));
+  if (changes.title) hooks_.setTitle(Q(s.titleText));
+  if (changes.variants) ShowVariants();
+  if (changes.picker) SetTextColour(w_.LabPM, s.pickerColour);
+}
+
+void WeightPanel::ShowVariants() {
+  const material::FormState& s = form_->State();
+  for (int i = 0; i < w_.MnuLB.size(); ++i) {
+    w_.MnuLB[i]->setChecked(i == s.variant);
+    if (i < static_cast<int>(s.variantCaptions.size()))
+      w_.MnuLB[i]->setText(Q(s.variantCaptions[static_cast<std::size_t>(i)]));
+  }
+}
+
+// After the kind switch has hidden every box. The expression kind (0) only resets the boxes.
 void WeightPanel::SetUpKind(int kind) {
   const auto k = static_cast<CalcKind>(kind);
-  if (!material::IsWeightKind(k)) return;
-  const std::u16string code = ConfiguredCode(k, material::DefaultStandardCode(k));
-  material::LoadKind(state_.catalogue, k, code);
+  if (!material::IsWeightKind(k)) {
+    Show(form_->SelectKind(k, u""));
+    return;
+  }
+  Show(Whole(form_->SelectKind(k, ConfiguredCode(k, material::DefaultStandardCode(k)))));
   ShowLayout(k);
-  Replay(material::KindFillSteps(k));
-  if (material::VariantCount(k) > 0) SetUpVariants(k, code);
-  PlaceParameterRow(w_, material::LayoutOf(k));
+  w_.CombSR[form_->Catalogue().sizeComboIndex]->setFocus();
 }
 
 void WeightPanel::ShowLayout(CalcKind kind) {
@@ -98,7 +150,6 @@ void WeightPanel::ShowLayout(CalcKind kind) {
     const material::BoxLayout& box = layout.boxes[static_cast<std::size_t>(i)];
     if (!box.shown) continue;
     w_.LabSM[i]->setText(Q(box.caption));
-    w_.CombSR[i]->setToolTip(Q(box.tooltip));
     w_.LabSM[i]->setVisible(true);
     w_.CombSR[i]->setVisible(true);
   }
@@ -106,48 +157,26 @@ void WeightPanel::ShowLayout(CalcKind kind) {
   w_.LabPM->setToolTip(Q(layout.pickerTooltip));
   w_.MnuLeiBie->setEnabled(layout.variantMenuEnabled);
   w_.LabDanZhong->setToolTip(Q(layout.detailTooltip));
-}
-
-void WeightPanel::SetUpVariants(CalcKind kind, const std::u16string& code) {
-  const std::vector<std::u16string> codes = material::VariantCodes(kind, code);
-  const int count = material::VariantCount(kind);
-  w_.MnuLB[2]->setVisible(count > 2);
-  ToggleLabPMColour();
-  for (int i = 0; i < count; ++i) w_.MnuLB[i]->setText(Q(codes[static_cast<std::size_t>(i)]));
-  MnuLB_Click(material::DefaultVariant(kind).value_or(0));
-}
-
-void WeightPanel::Replay(const std::vector<material::BoxStep>& steps) {
-  for (const material::BoxStep& step : steps) params_->Apply(step, w_.LabStB[0]);
+  if (material::VariantCount(kind) > 0) w_.MnuLB[2]->setVisible(material::VariantCount(kind) > 2);
+  PlaceParameterRow(w_, layout);
 }
 
 void WeightPanel::MnuLB_Click(int index) {
-  for (QAction* item : w_.MnuLB) item->setChecked(false);
-  w_.MnuLB[index]->setChecked(true);
-  const CalcKind kind = Kind();
-  if (index >= material::VariantCount(kind)) return;
-  const std::u16string code = ConfiguredCode(kind, material::VariantDefaultStandardCode(kind));
-  hooks_.setTitle(Q(material::VariantTitleText(kind, index)));
-  material::LoadVariant(state_.catalogue, kind, index, code);
-  if (const auto tooltip = material::VariantSizeTooltip(kind, index))
-    w_.CombSR[0]->setToolTip(Q(*tooltip));
-  Replay(material::VariantFillSteps(kind, index));
+  const CalcKind kind = form_->State().kind;
+  const bool listed = index < material::VariantCount(kind);
+  Show(form_->SelectVariant(
+      index, listed ? ConfiguredCode(kind, material::VariantDefaultStandardCode(kind)) : u""));
+  ShowVariants();  // a checkable item triggered again has unchecked itself
 }
 
 void WeightPanel::LabPM_Click() {
-  const CalcKind kind = Kind();
-  if (material::VariantCount(kind) > 0) {
+  const material::FormChanges changes = form_->ClickPicker();
+  if (changes.openVariantMenu) {
     w_.MnuLeiBie->popup(QCursor::pos());
-  } else if (kind >= CalcKind::IBeam && kind <= CalcKind::Angle && hooks_.openSectionHoles) {
-    hooks_.openSectionHoles(static_cast<int>(kind) - static_cast<int>(CalcKind::IBeam));
+  } else if (changes.openSectionHoles && hooks_.openSectionHoles) {
+    hooks_.openSectionHoles(*changes.openSectionHoles);
   }
-  ToggleLabPMColour();
-}
-
-void WeightPanel::ToggleLabPMColour() {
-  const bool blue = w_.LabPM->palette().color(QPalette::WindowText) == ColourOf(TextColour::Blue);
-  const TextColour now = blue ? TextColour::Blue : TextColour::Black;
-  SetTextColour(w_.LabPM, ColourOf(material::ToggledPickerColour(now)));
+  Show(changes);
 }
 
 void WeightPanel::LabSM_DblClick(int index) {
@@ -157,86 +186,14 @@ void WeightPanel::LabSM_DblClick(int index) {
 void WeightPanel::LabDanZhong_DblClick() { ShowNotes(); }
 
 void WeightPanel::ShowNotes() {
-  platform::BoxRequest request;
-  request.icon = platform::BoxIcon::Information;
-  request.title = Q(material::kNotesTitle);
-  request.text = Q(material::NotesText(state_.catalogue));
-  request.parent = window_;
-  boxes_.show(request);
+  boxes_.show({platform::BoxIcon::Information, platform::BoxButtons::Ok, Q(material::kNotesTitle),
+               Q(form_->Notes()), false, window_});
 }
 
-void WeightPanel::CombSR_Change(int index) {
-  const CalcKind kind = Kind();
-  const QString text = w_.CombSR[index]->currentText();
-  if (const auto refusal = material::RefuseParameter(index, text.toStdU16String(),
-                                                     w_.LabSM[index]->text().toStdU16String())) {
-    SetDetail(refusal->detail, TextColour::Red);
-    SetStatus(Q(refusal->status));
-    w_.CmdOK->setEnabled(false);
-    w_.TxtJieGuo->clear();
-    return;
-  }
-  SetStatus(text);
-  if (const auto fill = material::ThicknessForWidth(state_.catalogue, kind, index,
-                                                    params_->ListIndex(index))) {
-    w_.CombSR[2]->setEditText(Q(fill->text));
-    w_.CombSR[2]->setToolTip(Q(fill->tooltip));
-  }
-  if (index == 0) {
-    params_->SetTextColour(0, ColourOf(material::SizeTextColour(text.toStdU16String())));
-    if (const auto tooltip = material::SizeTooltip(kind, state_.catalogue.standardCode,
-                                                   text.toStdU16String()))
-      w_.CombSR[0]->setToolTip(PlainToolTip(Q(*tooltip)));
-  } else if (index == 1) {
-    if (const auto colour = material::ListedValueColour(params_->Items(1), text.toStdU16String()))
-      params_->SetTextColour(1, ColourOf(*colour));
-  }
-  if (material::ParametersReady(kind, params_->Texts())) {
-    SetDetailColour(TextColour::Blue);
-    w_.CmdOK->setEnabled(true);
-    if (!CalculateReporting()) return;  // the status line names the box to mend
-  } else {
-    w_.CmdOK->setEnabled(false);
-  }
-  SetStatus(text);
-}
+void WeightPanel::Calculate() { Show(form_->Calculate()); }
 
-void WeightPanel::Calculate() { CalculateReporting(); }
-
-bool WeightPanel::CalculateReporting() {
-  const CalcKind kind = Kind();
-  if (!material::IsWeightKind(kind)) return true;
-  material::WeightInputs inputs{kind, params_->Texts(),
-                                params_->ListIndex(state_.catalogue.sizeComboIndex)};
-  // Length and area expressions are evaluated like the expression box's text, and every total
-  // is formatted at the precision the user chose.
-  expr::ExprContext context = hooks_.exprContext();
-  material::ExpressionBinding expression(state_.precision, context);
-  const material::WeightOutcome outcome = material::CalculateWeight(
-      state_.catalogue, inputs, state_.material.densityFactor, unitWeight_, expression);
-  if (outcome.detail) w_.LabDanZhong->setText(Q(*outcome.detail));
-  if (outcome.detailColour) SetDetailColour(*outcome.detailColour);
-  if (outcome.disableOk) w_.CmdOK->setEnabled(false);
-  if (outcome.result) w_.TxtJieGuo->setText(Q(*outcome.result));
-  if (outcome.notNumberBox) {
-    SetStatus(Q(material::NotNumberStatus(w_.LabSM[*outcome.notNumberBox]->text().toStdU16String())));
-    return false;
-  }
-  if (outcome.finished) hooks_.autoCopy();
-  return true;
-}
-
-void WeightPanel::SetDetail(const std::u16string& text, TextColour colour) {
-  SetDetailColour(colour);
-  w_.LabDanZhong->setText(Q(text));
-}
-
-void WeightPanel::SetDetailColour(TextColour colour) { SetTextColour(w_.LabDanZhong, ColourOf(colour)); }
-
-void WeightPanel::SetStatus(const QString& text) { w_.LabStB[0]->setText(text); }
-
-bool WeightPanel::CombSR_KeyPress(int index, char16_t key) {
-  const material::KeyResult result = material::FilterKey(Kind(), index, key);
+bool WeightPanel::KeyPress(int box, char16_t key) {
+  const material::KeyResult result = form_->Key(box, key);
   if (result.focusBox) {
     // Selected as a box entered with the Tab key, so the next keys replace its value.
     QComboBox* next = w_.CombSR[*result.focusBox];
@@ -270,7 +227,7 @@ void WeightPanel::MSCaiZhi_Click(int index) {
   w_.LabStB[1]->setText(Q(material::MaterialIndicator(material)));
   w_.LabStB[1]->setVisible(material.index != 0);
   hooks_.calculate();
-  SetStatus(Q(material::MaterialStatus(material)));
+  w_.LabStB[0]->setText(Q(material::MaterialStatus(material)));
 }
 
 bool WeightPanel::FilterKeyEvent(int box, QEvent* event) {
@@ -288,7 +245,7 @@ bool WeightPanel::FilterKeyEvent(int box, QEvent* event) {
       typed = key->text().at(0).unicode();
   }
   // Enter has done its work once the focus has moved.
-  return !CombSR_KeyPress(box, typed) || typed == u'\r';
+  return !KeyPress(box, typed) || typed == u'\r';
 }
 
 bool WeightPanel::eventFilter(QObject* watched, QEvent* event) {

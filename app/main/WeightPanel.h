@@ -1,20 +1,20 @@
 #pragma once
-// The weight side of the main window: the set-up of kinds 1-12 inside the kind switch, the
-// variant switch of spring and square bevel washers, the parameter boxes' change, click and key
-// handlers, the calculate action's weight branches, the material menu and the notes.
-// Everything it computes comes from core/material; it only moves texts between core and widgets.
+// The weight side of the main window: the parameter boxes, the detail label, the "▼" picker,
+// the variant and material menus and the notes of kinds 1-12. How the weights react is the
+// weight form's (core/material/WeightForm.h): this panel hands each user action to the form and
+// copies what the form changed to the widgets; only what a window has (visibility, captions,
+// focus, menus, message boxes, the configuration file) is decided here.
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <memory>
 
 #include "app/main/KindSwitch.h"
 #include "app/main/WeightWidgets.h"
 #include "core/expr/JingDu.h"
 #include "core/expr/Prepare.h"
-#include "core/material/Catalogue.h"
-#include "core/material/KindLayout.h"
 #include "core/material/Material.h"
-#include "core/material/WeightCalc.h"
+#include "core/material/WeightForm.h"
 
 class QWidget;
 
@@ -31,8 +31,6 @@ class WeightBoxes;
 
 // The window's calculation state the weight side reads and writes; owned by the window.
 struct WeightState {
-  int& currentKind;
-  material::CatalogueState& catalogue;
   material::MaterialChoice& material;
   const expr::PrecisionMode& precision;
 };
@@ -59,44 +57,31 @@ public:
               config::RWini& config, WeightHooks hooks);
   ~WeightPanel() override;
 
-  // The kind switch's set-up of kind 1-12, after it has hidden every box and shown the weight
-  // layout: lists, captions, defaults and the default size, which starts a calculation.
   void SetUpKind(int kind) override;
-  // The calculate action of kinds 1-12.
   void Calculate() override;
 
   void MnuLB_Click(int index);
   void LabPM_Click();
   void LabSM_DblClick(int index);
   void LabDanZhong_DblClick();
-  void CombSR_Change(int index);
-  void CombSR_Click(int index) { CombSR_Change(index); }
-  // False when the key is dropped.
-  bool CombSR_KeyPress(int index, char16_t key);
   void MSCaiZhi_Click(int index);
 
-  // The weight of one piece, metre or square metre that the last calculation worked out.
-  float UnitWeight() const { return unitWeight_; }
+  const material::WeightForm& Form() const { return *form_; }
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-  material::CalcKind Kind() const;
   void WatchControls();
   void ConnectMenus();
+  void Show(const material::FormChanges& changes);
+  void ShowVariants();
   void ShowLayout(material::CalcKind kind);
-  void SetUpVariants(material::CalcKind kind, const std::u16string& code);
-  void Replay(const std::vector<material::BoxStep>& steps);
-  void SetDetail(const std::u16string& text, material::TextColour colour);
-  void SetDetailColour(material::TextColour colour);
-  void SetStatus(const QString& text);
   void ShowNotes();
-  void ToggleLabPMColour();
   std::u16string ConfiguredCode(material::CalcKind kind, const std::u16string& fallback);
+  // False when the key is dropped; Enter and "*" may move the focus to another box.
+  bool KeyPress(int box, char16_t key);
   bool FilterKeyEvent(int box, QEvent* event);
-  // Calculate; false when a box holds no number and the status line says which.
-  bool CalculateReporting();
 
   QWidget* window_;
   WeightWidgets w_;
@@ -104,8 +89,9 @@ private:
   platform::MessageBoxes& boxes_;
   config::RWini& config_;
   WeightHooks hooks_;
+  std::unique_ptr<material::ExpressionSide> expression_;
+  std::unique_ptr<material::WeightForm> form_;
   WeightBoxes* params_ = nullptr;
-  float unitWeight_ = 0;
 };
 
 }  // namespace mevrik::app

@@ -128,7 +128,7 @@ void WeightForm::Replay(const std::vector<BoxStep>& steps) {
         box.items.insert(box.items.end(), step.items.begin(), step.items.end());
         if (!step.loadingText.empty() && !step.items.empty()) {
           const std::size_t last = step.items.size() - 1;
-          state_.status = LoadingStatus(step.loadingText, last, last);
+          SetStatus(LoadingStatus(step.loadingText, last, last));
         }
         break;
       case BoxOp::Select:
@@ -148,6 +148,11 @@ void WeightForm::SetText(int box, std::u16string_view text) {
   Change(box);
 }
 
+void WeightForm::SetStatus(std::u16string text) {
+  state_.status = std::move(text);
+  statusWritten_ = true;
+}
+
 void WeightForm::Select(int box, int index) {
   FormBox& target = state_.boxes[static_cast<std::size_t>(box)];
   target.listIndex = index;
@@ -164,12 +169,12 @@ void WeightForm::Change(int index) {
   if (const auto refusal = RefuseParameter(index, text, LayoutOf(kind).boxes[slot].caption)) {
     state_.detailColour = TextColour::Red;
     state_.detail = refusal->detail;
-    state_.status = refusal->status;
+    SetStatus(refusal->status);
     state_.okEnabled = false;
     state_.result.clear();
     return;
   }
-  state_.status = text;
+  SetStatus(text);
   if (const auto fill = ThicknessForWidth(catalogue_, kind, index, state_.boxes[slot].listIndex)) {
     SetText(2, fill->text);
     state_.boxes[2].tooltip = fill->tooltip;
@@ -191,7 +196,7 @@ void WeightForm::Change(int index) {
   } else {
     state_.okEnabled = false;
   }
-  state_.status = text;
+  SetStatus(text);
 }
 
 bool WeightForm::RunCalculation() {
@@ -210,7 +215,7 @@ bool WeightForm::RunCalculation() {
   boxWithoutNumber_ = outcome.notNumberBox;
   if (!boxWithoutNumber_) return true;
   const auto slot = static_cast<std::size_t>(*boxWithoutNumber_);
-  state_.status = NotNumberStatus(LayoutOf(kind).boxes[slot].caption);
+  SetStatus(NotNumberStatus(LayoutOf(kind).boxes[slot].caption));
   return false;
 }
 
@@ -222,7 +227,8 @@ FormChanges WeightForm::ChangesSince(const FormState& before) {
   changes.detailColour = before.detailColour != state_.detailColour;
   changes.result = before.result != state_.result;
   changes.ok = before.okEnabled != state_.okEnabled;
-  changes.status = before.status != state_.status;
+  changes.status = statusWritten_ || before.status != state_.status;
+  statusWritten_ = false;
   changes.title = before.titleText != state_.titleText;
   changes.variants = before.variant != state_.variant ||
                      before.variantCaptions != state_.variantCaptions;

@@ -60,7 +60,7 @@ struct FormState {
   std::u16string titleText;  // the middle of the window title: "角钢 _", "弹簧垫圈 (重型) _"
   int variant = -1;          // the checked item of the variant menu
   std::vector<std::u16string> variantCaptions;  // its items: one configured code per variant
-  TextColour pickerColour = TextColour::Black;  // "▼"
+  TextColour pickerColour = TextColour::Blue;  // "▼", blue in a window that has just started
 
   bool operator==(const FormState&) const = default;
 };
@@ -73,7 +73,10 @@ struct BoxChanges {
 // What one call changed, for the window to copy to its widgets, and what it asks for.
 struct FormChanges {
   std::array<BoxChanges, 4> boxes;
-  bool detail = false, detailColour = false, result = false, ok = false, status = false;
+  bool detail = false, detailColour = false, result = false, ok = false;
+  // The status was written, even with the text it held: the window shows other texts in that
+  // cell between two calls (a material's density, the expression box).
+  bool status = false;
   bool title = false, variants = false, picker = false;
   // A calculation reached its end: the auto-copy copies this text (the result at that moment).
   std::optional<std::u16string> copy;
@@ -123,6 +126,7 @@ class WeightForm {
   void LoadVariant(int variant, std::u16string_view configuredCode);
   void Replay(const std::vector<BoxStep>& steps);
   void SetText(int box, std::u16string_view text);
+  void SetStatus(std::u16string text);
   void Select(int box, int index);
   void Change(int box);
   bool RunCalculation();  // false when a box holds no number
@@ -135,6 +139,7 @@ class WeightForm {
   float unitWeight_ = 0;
   bool resultComplete_ = false;
   std::optional<int> boxWithoutNumber_;
+  bool statusWritten_ = false;
   std::optional<std::u16string> copy_;
 };
 

@@ -231,15 +231,23 @@ TEST_F(FrmMainLifecycleTest, ThousandsOfNamelessLinksStartAtOnceAndLeftoverCopie
 
 class CountingWeightKinds final : public app::WeightKinds {
 public:
-  void SetUpKind(int kind) override { setUps.push_back(kind); }
+  explicit CountingWeightKinds(QPushButton* ok) : ok_(ok) {}
+  // As the weight form of a kind does, the set-up turns OK on.
+  void SetUpKind(int kind) override {
+    setUps.push_back(kind);
+    ok_->setEnabled(kind != 0);
+  }
   void Calculate() override { ++calculations; }
   std::vector<int> setUps;
   int calculations = 0;
+
+private:
+  QPushButton* ok_;
 };
 
 TEST_F(FrmMainLifecycleTest, EachSelectorSwitchesTheKindExactlyOnce) {
   Open();
-  CountingWeightKinds weight;
+  CountingWeightKinds weight(Find<QPushButton>(QStringLiteral("CmdOK")));
   window->Kinds().SetWeightKinds(&weight);
   QComboBox* dropDown = Find<QComboBox>(QStringLiteral("CombJS"));
 
@@ -266,7 +274,7 @@ TEST_F(FrmMainLifecycleTest, EachSelectorSwitchesTheKindExactlyOnce) {
   EXPECT_TRUE(Box()->isVisibleTo(window.get()));
   EXPECT_EQ(Status(1), QStringLiteral("度 °"));
   EXPECT_EQ(dropDown->currentText(), QStringLiteral("表达式"));
-  EXPECT_THAT(weight.setUps, ElementsAre(7, 9, 3));
+  EXPECT_THAT(weight.setUps, ElementsAre(7, 9, 3, 0));  // the expression kind resets the boxes
 }
 
 TEST_F(FrmMainLifecycleTest, ClockWritesTimeAndChineseWeekday) {

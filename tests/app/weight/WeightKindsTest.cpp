@@ -5,6 +5,7 @@
 
 #include "WeightFixture.h"
 #include "app/main/ToolWindowOpeners.h"
+#include "app/main/WeightPanel.h"
 
 namespace mevrik::testing {
 namespace {
@@ -180,7 +181,7 @@ TEST_F(WeightKindsTest, ParameterRowFitsLeftOfTheResultForEveryKind) {
       EXPECT_GE(Caption(i)->width(), Caption(i)->fontMetrics().horizontalAdvance(Caption(i)->text()));
       EXPECT_GE(Box(i)->x(), Caption(i)->geometry().right());
       right = Box(i)->geometry().right();
-      if (Picker()->isVisible() && i == State().Catalogue.sizeComboIndex) {
+      if (Picker()->isVisible() && i == window->Weight().Form().Catalogue().sizeComboIndex) {
         EXPECT_GT(Picker()->x(), right);
         right = Picker()->geometry().right();
       }

@@ -148,17 +148,17 @@ TEST_F(Form, ListsAndTooltipsFollowTheKindsAndVariants) {
   form_.Pick(0, 0);  // a mining size shows the mining code
   EXPECT_EQ(S().boxes[0].tooltip, u"YB/T 5047-2000(矿用工字钢)");
   EXPECT_EQ(form_.ClickPicker().openSectionHoles, 0);
-  EXPECT_EQ(S().pickerColour, TextColour::Blue);
+  EXPECT_EQ(S().pickerColour, TextColour::Red);  // blue at the start
 
   const auto changes = Select(CalcKind::SpringWasher);
   EXPECT_EQ(S().variant, 1);
   EXPECT_EQ(S().variantCaptions.size(), 3u);
   EXPECT_EQ(S().titleText, u"弹簧垫圈 (标准) _");
   EXPECT_EQ(S().boxes[0].tooltip, S().variantCaptions[1]);
-  EXPECT_EQ(S().pickerColour, TextColour::Red);  // each switch to kinds 5 and 6 toggles it
+  EXPECT_EQ(S().pickerColour, TextColour::Blue);  // each switch to kinds 5 and 6 toggles it
   EXPECT_TRUE(changes.title && changes.variants && changes.picker && changes.boxes[0].items);
   EXPECT_TRUE(form_.ClickPicker().openVariantMenu);
-  EXPECT_EQ(S().pickerColour, TextColour::Blue);
+  EXPECT_EQ(S().pickerColour, TextColour::Red);
   form_.SelectVariant(2, DefaultStandardCode(CalcKind::SpringWasher));
   EXPECT_EQ(S().boxes[0].items.size(), 14u);
   EXPECT_EQ(S().boxes[0].text, u"16");
