@@ -1,6 +1,10 @@
 #include "app/UserInput.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QInputMethodEvent>
@@ -45,6 +49,34 @@ void UserInput::Click(QWidget* target, QPoint at) const {
 
 void UserInput::OpenMenu(QMenuBar* bar, QAction* menu) const {
   Click(bar, bar->actionGeometry(menu).center());
+}
+
+void UserInput::Choose(QMenuBar* bar, QAction* item) const {
+  QList<QAction*> path{item};  // from the item up to the menu whose title is on the bar
+  for (auto* menu = qobject_cast<QMenu*>(item->parent()); menu;
+       menu = qobject_cast<QMenu*>(menu->parent()))
+    path.prepend(menu->menuAction());
+  OpenMenu(bar, path.takeFirst());
+  for (QAction* step : path) {
+    auto* open = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(open, nullptr) << "no menu open for " << step->text().toStdString();
+    Click(open, open->actionGeometry(step).center());
+  }
+}
+
+void UserInput::Choose(QComboBox* box, int index) const {
+  QStyleOptionComboBox option;
+  option.initFrom(box);
+  option.editable = box->isEditable();
+  const QRect arrow =
+      box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, box);
+  Click(box, arrow.center());
+  QAbstractItemView* list = box->view();
+  ASSERT_TRUE(QTest::qWaitFor([list] { return list->isVisible(); }, 1000)) << "no list opened";
+  // The open list has the keys: to its first entry, down to the wanted one, Enter.
+  Key(Qt::Key_Home);
+  for (int i = 0; i < index; ++i) Key(Qt::Key_Down);
+  Key(Qt::Key_Return);
 }
 
 void UserInput::Type(const QString& text) const {

@@ -11,6 +11,7 @@
 #include <memory>
 
 class QAction;
+class QComboBox;
 class QMenuBar;
 class QWidget;
 
@@ -26,6 +27,10 @@ public:
   void Click(QWidget* target, QPoint at = QPoint(-1, -1)) const;
   // Opens a menu of the menu bar with a click on its title.
   void OpenMenu(QMenuBar* bar, QAction* menu) const;
+  // Chooses `item` with clicks: the title of its menu on the bar, each submenu, the item.
+  void Choose(QMenuBar* bar, QAction* item) const;
+  // Opens the list of a combo box with a click on its arrow and clicks entry `index`.
+  void Choose(QComboBox* box, int index) const;
   // Typed into whatever has the focus: ASCII as keys, anything else as an input method commits.
   void Type(const QString& text) const;
   void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const;

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QPushButton>
 
+#include "app/UserInput.h"
 #include "app/main/MainWindowFixture.h"
 
 namespace mevrik::testing {
@@ -43,6 +44,13 @@ protected:
     return widget->palette().color(QPalette::WindowText);
   }
   static QColor BoxColour(const QComboBox* box) { return box->palette().color(QPalette::Text); }
+
+  // A click into a box and its whole text selected with the keys, ready to be typed over.
+  void SelectText(const UserInput& user, int box) const {
+    user.Click(Box(box));
+    user.Key(Qt::Key_Home);
+    user.Key(Qt::Key_End, Qt::ShiftModifier);
+  }
 
   // Types into a box as the user does: the text selected first, then one key after another.
   void Type(int box, const QString& keys) const {
