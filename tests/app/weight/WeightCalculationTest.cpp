@@ -29,6 +29,12 @@ TEST_F(WeightCalculationTest, ShowsWhatTheFormShowsForTheSameInputs) {
     const material::CalcKind kind = *material::KindFromCaption(text::FromUtf8(c.kind));
     user.Click(toolbar(0));  // by way of the expression kind, so each case starts at the defaults
     user.Click(toolbar(static_cast<int>(kind)));
+    // The expression kind set the result box, OK and the status cell its own way; a weight kind
+    // shows the form's, even where they equal what the form showed before.
+    const material::FormState& form = window->Weight().Form().State();
+    EXPECT_EQ(Result()->text().toStdU16String(), form.result);
+    EXPECT_EQ(Ok()->isEnabled(), form.okEnabled);
+    EXPECT_EQ(Cell(0)->text().toStdU16String(), form.status);
     for (int v = 0; v < material::VariantCount(kind); ++v) {
       if (material::VariantCaption(kind, v) != text::FromUtf8(c.variant)) continue;
       user.Click(Picker());
