@@ -114,8 +114,6 @@ class WeightForm {
 
   const FormState& State() const { return state_; }
   const CatalogueState& Catalogue() const { return catalogue_; }
-  // The weight of one piece, metre or square metre the last calculation worked out.
-  float UnitWeight() const { return unitWeight_; }
   // The result box holds a total of the current texts worked out with no step skipped.
   bool ResultComplete() const { return resultComplete_; }
   // The box that the last calculation found without a number (the result and the detail are
@@ -136,7 +134,7 @@ class WeightForm {
   const MaterialChoice& material_;
   FormState state_;
   CatalogueState catalogue_;
-  float unitWeight_ = 0;
+  float unitWeight_ = 0;  // the last unit weight, which a calculation that skips a step keeps
   bool resultComplete_ = false;
   std::optional<int> boxWithoutNumber_;
   bool statusWritten_ = false;
