@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "app/config/ConfigKeys.h"
 #include "app/config/RWini.h"
 #include "platform/MessageBoxes.h"
 
@@ -22,9 +23,6 @@ platform::BoxIcon IconOf(expr::BoxKind kind) {
   return platform::BoxIcon::Critical;
 }
 
-const QString kSection = QStringLiteral("计算式");
-const QString kKey = QStringLiteral("说明");
-
 }  // namespace
 
 void BoxNotices::show(expr::BoxKind kind, std::u16string_view title, std::u16string_view text) {
@@ -37,8 +35,10 @@ void BoxNotices::show(expr::BoxKind kind, std::u16string_view title, std::u16str
   boxes_.show(request);
 }
 
-int IniHelpCountdown::get() { return ini_.GetIniN(kSection, kKey, 0); }
+namespace keys = config::keys::expression;
 
-void IniHelpCountdown::set(int value) { ini_.SetIniN(kSection, kKey, value); }
+int IniHelpCountdown::get() { return ini_.GetIniN(keys::Section, keys::HelpCountdown, 0); }
+
+void IniHelpCountdown::set(int value) { ini_.SetIniN(keys::Section, keys::HelpCountdown, value); }
 
 }  // namespace mevrik::app

@@ -12,6 +12,7 @@
 #include "app/Blanks.h"
 #include "app/EnteredText.h"
 #include "app/PlainText.h"
+#include "app/config/ConfigKeys.h"
 #include "app/config/RWini.h"
 #include "app/main/EventHooks.h"
 #include "app/main/ExprAdapters.h"
@@ -20,7 +21,6 @@
 #include "app/main/MainState.h"
 #include "core/expr/JingDu.h"
 #include "core/expr/TypedText.h"
-#include "core/text/NumberReaders.h"
 #include "platform/Clipboard.h"
 #include "platform/MessageBoxes.h"
 #include "platform/RuntimeError.h"
@@ -142,7 +142,7 @@ void ExpressionPanel::CombBDS_Change() {
     line->setText(Q(replaced.text));
     line->setCursorPosition(static_cast<int>(replaced.caret));
   }
-  c_.LabStB[0]->setText(TrimBlanks(line->text()));
+  c_.LabStB[status::Message]->setText(TrimBlanks(line->text()));
   c_.LabBDS->setToolTip(QString());
 }
 
@@ -201,7 +201,7 @@ void ExpressionPanel::CmdFZ_Click() {
   if (TrimBlanks(result).size() < 2) return;
   services_->clipboard.clear();
   services_->clipboard.setText(result);
-  c_.LabStB[0]->setText(QStringLiteral("已将 结果 复制到剪贴板。"));
+  c_.LabStB[status::Message]->setText(QStringLiteral("已将 结果 复制到剪贴板。"));
 }
 
 void ExpressionPanel::TxtJieGuo_Change() {
@@ -237,7 +237,7 @@ void ExpressionPanel::MSJingDu_Click(int index) {
   state_.Precision = static_cast<expr::PrecisionMode>(index);
   m_.MSJingDu[index]->setChecked(true);
   calculate_();
-  c_.LabStB[0]->setText(QStringLiteral("计算精度：") + m_.MSJingDu[index]->text());
+  c_.LabStB[status::Message]->setText(QStringLiteral("计算精度：") + m_.MSJingDu[index]->text());
 }
 
 QString ExpressionPanel::AngleUnitCaption() const {
@@ -249,10 +249,10 @@ void ExpressionPanel::MSjddw_Click(int index) {
   m_.MSjddw[index]->setChecked(true);
   state_.ToHDu = index == 1 ? expr::kRadianFactor : expr::kDegreeFactor;
   if (state_.CurrentKind == 0) {
-    c_.LabStB[1]->setText(AngleUnitCaption());
-    c_.LabStB[1]->setToolTip(QStringLiteral("角度单位"));
+    c_.LabStB[status::Setting]->setText(AngleUnitCaption());
+    c_.LabStB[status::Setting]->setToolTip(QStringLiteral("角度单位"));
   }
-  c_.LabStB[0]->setText(QStringLiteral("角度单位：") + AngleUnitCaption());
+  c_.LabStB[status::Message]->setText(QStringLiteral("角度单位：") + AngleUnitCaption());
 }
 
 void ExpressionPanel::MSBDSSL_Click(int index) {
@@ -261,9 +261,10 @@ void ExpressionPanel::MSBDSSL_Click(int index) {
   for (QAction* item : m_.MSBDSSL) item->setChecked(false);
   m_.MSBDSSL[index]->setChecked(true);
   const QString caption = m_.MSBDSSL[index]->text();
-  state_.HistoryLimit = static_cast<int>(text::LeadingNumber(caption.toStdU16String()));
-  services_->ini.SetIniS(QStringLiteral("计算式"), QStringLiteral("记录"), QString::number(index));
-  c_.LabStB[0]->setText(QStringLiteral("计算式记录：") + caption);
+  state_.HistoryLimit = kHistorySizes[static_cast<std::size_t>(index)].limit;
+  services_->ini.SetIniS(config::keys::expression::Section, config::keys::expression::HistorySize,
+                         QString::number(index));
+  c_.LabStB[status::Message]->setText(QStringLiteral("计算式记录：") + caption);
 }
 
 }  // namespace mevrik::app

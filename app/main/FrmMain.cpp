@@ -30,7 +30,7 @@ FrmMain::FrmMain(const AppServices& services, std::function<void()> endProgram, 
   central->setObjectName(QStringLiteral("FrmMainClient"));
   setCentralWidget(central);
   c_ = BuildMainControls(central);
-  clock_ = new StatusClock(c_.LabStB[3], c_.LabStB[4], *services_.clock, this);
+  clock_ = new StatusClock(c_.LabStB[status::Time], c_.LabStB[status::Date], *services_.clock, this);
   expression_ = std::make_unique<ExpressionPanel>(c_, m_, state_, services_,
                                                   [this] { CmdOK_Click(); });
   kinds_ = std::make_unique<KindSwitch>(c_, m_, state_,

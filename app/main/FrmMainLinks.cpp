@@ -20,7 +20,7 @@ void FrmMain::CreateStatisticsAndLinks() {
   hooks.currentKind = [this] { return state_.CurrentKind; };
   hooks.focusQuantity = [this] { c_.CombSR[3]->setFocus(); };
   hooks.setWindowWidth = [this](int twips) { SetFormWidthTwips(twips); };
-  hooks.showMessage = [this](const QString& text) { c_.LabStB[0]->setText(text); };
+  hooks.showMessage = [this](const QString& text) { c_.LabStB[status::Message]->setText(text); };
   hooks.copyToClipboard = [this](const QString& text) {
     services_.clipboard->clear();
     services_.clipboard->setText(text);

@@ -13,6 +13,18 @@ class QWidget;
 
 namespace mevrik::app {
 
+// The cells of the status bar, as indexes into MainControls::LabStB.
+namespace status {
+enum Cell : int {
+  Message = 0,  // what the last action did
+  Setting = 1,  // the angle unit for expressions, the material or unit for a weight kind
+  Kind = 2,     // the caption of the current kind
+  Time = 3,
+  Date = 4,     // with the weekday
+  CellCount
+};
+}  // namespace status
+
 struct MainControls {
   // The kind selectors (panel PictT) and the close button.
   QWidget* PictT = nullptr;
@@ -48,7 +60,7 @@ struct MainControls {
 
   // The status bar.
   QWidget* PicStatBar = nullptr;
-  QList<QLabel*> LabStB;
+  QList<QLabel*> LabStB;  // indexed by status::Cell
 };
 
 // Height of the status bar panel in pixels.

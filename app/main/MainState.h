@@ -16,7 +16,7 @@ struct MainState {
   expr::PrecisionMode Precision = expr::PrecisionMode::SmartLow;
   float ToHDu = expr::kDegreeFactor;
   expr::NoticeFlags NoticeFlags;
-  // Expressions kept in the history: 0, 8, 16 or 24.
+  // Expressions kept in the history: a limit of kHistorySizes.
   int HistoryLimit = 8;
   // Written by the kind and variant switches, read by the weight calculation.
   material::CatalogueState Catalogue;

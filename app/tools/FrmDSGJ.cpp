@@ -16,6 +16,7 @@
 #include <cmath>
 
 #include "app/EnteredText.h"
+#include "app/config/ConfigKeys.h"
 #include "app/config/RWini.h"
 #include "app/tools/KeyPressFilter.h"
 #include "app/tools/Named.h"
@@ -29,7 +30,7 @@
 namespace mevrik::tools {
 namespace {
 
-const QString kSection = QStringLiteral("定时关机");
+namespace keys = config::keys::shutdown;
 const QString kAbort = QStringLiteral("shutdown -a");
 const QString kCaptionPrefix = QStringLiteral("定时关机—");
 constexpr int kPauseBetweenCommands = 1200;  // lets the abort finish before the new schedule
@@ -151,7 +152,7 @@ QWidget* FrmDSGJ::buildCountdown() {
 }
 
 void FrmDSGJ::Form_Load() {
-  const int mode = ini_.GetIniN(kSection, QStringLiteral("关机方式"), 0) == 1 ? 1 : 0;
+  const int mode = ini_.GetIniN(keys::Section, keys::Mode, 0) == 1 ? 1 : 0;
   const bool pending = pendingMark_ && pendingMark_->isChecked();
   setWindowTitle(kCaptionPrefix + (!pending    ? QStringLiteral("未设置")
                                    : mode == 0 ? QStringLiteral("定时")
@@ -159,11 +160,12 @@ void FrmDSGJ::Form_Load() {
   optDSGJ_[mode]->setChecked(true);
   labTXT_[1]->setText(QStringLiteral("★ 使用ShutDown命令关机，仅最后一次设置有效！"));
   const auto selectStored = [this](QComboBox* box, const QString& key, int fallback) {
-    box->setCurrentIndex(IndexWithin(ini_.GetIniN(kSection, key, fallback), box->count(), fallback));
+    const int stored = ini_.GetIniN(keys::Section, key, fallback);
+    box->setCurrentIndex(IndexWithin(stored, box->count(), fallback));
   };
-  selectStored(combDS_[0], QStringLiteral("时"), kDefaultHour);
-  selectStored(combDS_[1], QStringLiteral("分"), kDefaultMinuteIndex);
-  combDJS_->setEditText(ini_.GetIniS(kSection, QStringLiteral("倒计时"), QStringLiteral("30")));
+  selectStored(combDS_[0], keys::Hour, kDefaultHour);
+  selectStored(combDS_[1], keys::Minute, kDefaultMinuteIndex);
+  combDJS_->setEditText(ini_.GetIniS(keys::Section, keys::Countdown, QStringLiteral("30")));
   cmddsgj_[0]->setEnabled(pending);
   services_.top->setTopMost(this, true);
   // Tall enough for the inputs and the "说明" arrow; the notes below it show when the user pulls
@@ -218,7 +220,7 @@ void FrmDSGJ::confirm() {
       CombDJS_LostFocus();
       return;
     }
-    ini_.SetIniN(kSection, QStringLiteral("关机方式"), 1);
+    ini_.SetIniN(keys::Section, keys::Mode, 1);
     setWindowTitle(kCaptionPrefix + QStringLiteral("倒计时"));
     minutes = static_cast<int>(std::nearbyint(countdown));  // halves to even
     target = target.addSecs(minutes * 60);
@@ -231,7 +233,7 @@ void FrmDSGJ::confirm() {
       return;
     }
     minutes = -minutesPast;
-    ini_.SetIniN(kSection, QStringLiteral("关机方式"), 0);
+    ini_.SetIniN(keys::Section, keys::Mode, 0);
     setWindowTitle(kCaptionPrefix + QStringLiteral("定时"));
   }
   if (!runShutdown(minutes)) return;
@@ -264,12 +266,12 @@ void FrmDSGJ::storeSettings(const QDateTime& target) {
   const double countdown = Number(combDJS_->currentText());
   const config::RWini::Batch batch(ini_);
   if (countdown >= kMinCountdown && countdown <= kMaxCountdown) {
-    ini_.SetIniN(kSection, QStringLiteral("倒计时"),
+    ini_.SetIniN(keys::Section, keys::Countdown,
                  static_cast<int>(std::nearbyint(countdown)));
   }
-  ini_.SetIniN(kSection, QStringLiteral("时"), combDS_[0]->currentIndex());
-  ini_.SetIniN(kSection, QStringLiteral("分"), combDS_[1]->currentIndex());
-  ini_.SetIniS(kSection, QStringLiteral("关机时间"), FormatShutdownTime(target));
+  ini_.SetIniN(keys::Section, keys::Hour, combDS_[0]->currentIndex());
+  ini_.SetIniN(keys::Section, keys::Minute, combDS_[1]->currentIndex());
+  ini_.SetIniS(keys::Section, keys::Time, FormatShutdownTime(target));
 }
 
 void FrmDSGJ::cancelAll() {
@@ -278,7 +280,7 @@ void FrmDSGJ::cancelAll() {
     return;
   }
   const QDate today = services_.clock->now().date();
-  ini_.SetIniS(kSection, QStringLiteral("关机时间"),
+  ini_.SetIniS(keys::Section, keys::Time,
                FormatShutdownTime(QDateTime(today, QTime(0, 0))));
   setWindowTitle(kCaptionPrefix + QStringLiteral("未设置"));
   setPending(false);

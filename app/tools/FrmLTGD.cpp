@@ -11,6 +11,7 @@
 
 #include "app/Blanks.h"
 #include "app/EnteredText.h"
+#include "app/config/ConfigKeys.h"
 #include "app/config/RWini.h"
 #include "app/tools/ClickLabel.h"
 #include "app/tools/ColumnTable.h"
@@ -24,7 +25,7 @@
 namespace mevrik::tools {
 namespace {
 
-const QString kSection = QStringLiteral("壁厚流量");
+namespace keys = config::keys::pipe;
 const QString kSeparator = QStringLiteral("，");
 
 // Colours of the flow boxes: white/black while typed into, light yellow/light blue for the
@@ -166,11 +167,11 @@ QWidget* FrmLTGD::buildReferenceTable() {
 void FrmLTGD::Form_Load() {
   editPair_.set(-1, -1);
   const QStringList wall =
-      ini_.GetIniS(kSection, QStringLiteral("壁厚"), QStringLiteral("6.3，219，100，1"))
+      ini_.GetIniS(keys::Section, keys::Wall, QStringLiteral("6.3，219，100，1"))
           .split(kSeparator);
   for (int i = 0; i < 4 && i < wall.size(); ++i) combGLBH_[i]->setEditText(wall[i]);
   const QStringList flow =
-      ini_.GetIniS(kSection, QStringLiteral("流量"), QStringLiteral("60，2.12，100"))
+      ini_.GetIniS(keys::Section, keys::Flow, QStringLiteral("60，2.12，100"))
           .split(kSeparator);
   for (int i = 0; i < 3 && i < flow.size(); ++i) txtLLLS_[i]->setText(flow[i]);
   computeUnlessShown();
@@ -180,10 +181,10 @@ void FrmLTGD::closeEvent(QCloseEvent* event) {
   const config::RWini::Batch batch(ini_);
   QStringList wall;
   for (auto* combo : combGLBH_) wall << app::TrimBlanks(combo->currentText());
-  ini_.SetIniS(kSection, QStringLiteral("壁厚"), wall.join(kSeparator));
+  ini_.SetIniS(keys::Section, keys::Wall, wall.join(kSeparator));
   QStringList flow;
   for (auto* box : txtLLLS_) flow << box->text();
-  ini_.SetIniS(kSection, QStringLiteral("流量"), flow.join(kSeparator));
+  ini_.SetIniS(keys::Section, keys::Flow, flow.join(kSeparator));
   event->accept();
 }
 
