@@ -31,7 +31,12 @@ namespace mevrik::tools {
 namespace {
 
 namespace keys = config::keys::shutdown;
-const QString kAbort = QStringLiteral("shutdown -a");
+// How the error box names the two commands: in the words of the `shutdown` program that the
+// window's notes speak of, whatever the system runs.
+const QString kAbortWords = QStringLiteral("shutdown -a");
+QString ScheduleWords(int seconds) {
+  return QStringLiteral("shutdown -s -f -t ") + QString::number(seconds);
+}
 const QString kCaptionPrefix = QStringLiteral("定时关机—");
 constexpr int kPauseBetweenCommands = 1200;  // lets the abort finish before the new schedule
 constexpr int kMinCountdown = 3;
@@ -243,15 +248,14 @@ void FrmDSGJ::confirm() {
 }
 
 bool FrmDSGJ::runShutdown(int minutes) {
-  const QString schedule = QStringLiteral("shutdown -s -f -t ") + QString::number(minutes * 60);
   QApplication::setOverrideCursor(Qt::WaitCursor);
   busy_ = true;
   QString notStarted;
-  if (!services_.shutdown->run(kAbort)) {
-    notStarted = kAbort;
+  if (!services_.shutdown->abort()) {
+    notStarted = kAbortWords;
   } else {
     pause_(kPauseBetweenCommands);
-    if (!services_.shutdown->run(schedule)) notStarted = schedule;
+    if (!services_.shutdown->schedule(minutes * 60)) notStarted = ScheduleWords(minutes * 60);
   }
   busy_ = false;
   if (notStarted.isEmpty()) hide();
@@ -275,8 +279,8 @@ void FrmDSGJ::storeSettings(const QDateTime& target) {
 }
 
 void FrmDSGJ::cancelAll() {
-  if (!services_.shutdown->run(kAbort)) {
-    showError(QStringLiteral("定时关机"), QStringLiteral("关机命令未能执行：") + "\r\n" + kAbort);
+  if (!services_.shutdown->abort()) {
+    showError(QStringLiteral("定时关机"), QStringLiteral("关机命令未能执行：") + "\r\n" + kAbortWords);
     return;
   }
   const QDate today = services_.clock->now().date();
