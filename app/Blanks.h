@@ -5,7 +5,7 @@
 
 namespace mevrik::app {
 
-inline QString TrimBlanks(const QString& text) {
+inline QString TrimSpaces(const QString& text) {
   qsizetype first = 0;
   qsizetype last = text.size();
   while (first < last && text[first] == u' ') ++first;

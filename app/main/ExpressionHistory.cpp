@@ -53,7 +53,7 @@ QStringList ExpressionHistory::Items() const {
 void ExpressionHistory::Restore(config::RWini& ini, QLabel* statusCell) {
   const int count = ini.GetIniN(keys::Section, keys::HistoryCount, 0);
   for (int i = 0; i < count; ++i) {
-    const QString entry = TrimBlanks(ini.GetIniS(keys::Section, keys::HistoryEntry(i), QString()));
+    const QString entry = TrimSpaces(ini.GetIniS(keys::Section, keys::HistoryEntry(i), QString()));
     if (entry.isEmpty()) continue;
     EditKeepingText([&] { box_->addItem(entry); });
     statusCell->setText(QStringLiteral("载入计算式") + QString::number(i) + QLatin1Char(':') +

@@ -10,11 +10,11 @@
 
 #include "app/AppServices.h"
 #include "app/Blanks.h"
-#include "app/EnteredText.h"
-#include "app/PlainText.h"
+#include "app/widgets/EnteredText.h"
+#include "app/widgets/PlainText.h"
 #include "app/config/ConfigKeys.h"
 #include "app/config/RWini.h"
-#include "app/main/EventHooks.h"
+#include "app/widgets/EventHooks.h"
 #include "app/main/ExprAdapters.h"
 #include "app/main/MainControls.h"
 #include "app/main/MainMenus.h"
@@ -79,18 +79,18 @@ ExpressionPanel::~ExpressionPanel() = default;
 
 void ExpressionPanel::Connect() {
   connect(c_.CombBDS, &QComboBox::editTextChanged, this, [this] { CombBDS_Change(); });
-  PickOnlyByChoice(c_.CombBDS);
+  widgets::PickOnlyByChoice(c_.CombBDS);
   connect(c_.CombBDS, &QComboBox::activated, this, [this] { CombBDS_Click(); });
-  EventHook::OnEnterKey(c_.CombBDS, this, [this] { CombBDS_KeyPressEnter(); });
-  EventHook::OnEnterKey(c_.CombBDS->lineEdit(), this, [this] { CombBDS_KeyPressEnter(); });
-  OnFocusOut(c_.CombBDS, this, [this] { CombBDS_LostFocus(); });
+  widgets::EventHook::OnEnterKey(c_.CombBDS, this, [this] { CombBDS_KeyPressEnter(); });
+  widgets::EventHook::OnEnterKey(c_.CombBDS->lineEdit(), this, [this] { CombBDS_KeyPressEnter(); });
+  widgets::OnFocusOut(c_.CombBDS, this, [this] { CombBDS_LostFocus(); });
   for (int i = 0; i < c_.CmdHanShu.size(); ++i)
     connect(c_.CmdHanShu[i], &QPushButton::clicked, this, [this, i] { CmdHanShu_Click(i); });
   connect(c_.CmdZT, &QPushButton::clicked, this, [this] { CmdZT_Click(); });
   connect(c_.CmdQK, &QPushButton::clicked, this, [this] { CmdQK_Click(); });
   connect(c_.CmdFZ, &QPushButton::clicked, this, [this] { CmdFZ_Click(); });
   connect(c_.TxtJieGuo, &QLineEdit::textChanged, this, [this] { TxtJieGuo_Change(); });
-  OnDoubleClick(c_.LabBDS, this, [this] { LabBDS_DblClick(); });
+  widgets::OnDoubleClick(c_.LabBDS, this, [this] { LabBDS_DblClick(); });
   connect(m_.MnuS_FZ, &QAction::triggered, this, [this] { MnuS_FZ_Click(); });
   for (int i = 0; i < m_.MSJingDu.size(); ++i)
     connect(m_.MSJingDu[i], &QAction::triggered, this, [this, i] { MSJingDu_Click(i); });
@@ -105,7 +105,7 @@ expr::ExprContext ExpressionPanel::Context(bool forExpressionKind) {
   context.radians = m_.MSjddw[1]->isChecked();
   context.helpCountdown = &services_->countdown;
   context.convertedTooltip = [this](std::u16string_view text) {
-    c_.LabBDS->setToolTip(PlainToolTip(Q(text)));
+    c_.LabBDS->setToolTip(widgets::PlainToolTip(Q(text)));
   };
   if (forExpressionKind) {
     context.removeHistoryHead = [this] {
@@ -118,7 +118,7 @@ expr::ExprContext ExpressionPanel::Context(bool forExpressionKind) {
 void ExpressionPanel::Calculate() {
   const QString text = Q(expr::CalculationText(c_.CombBDS->currentText().toStdU16String()));
   c_.CombBDS->setEditText(text);
-  if (TrimBlanks(text).isEmpty()) return;
+  if (TrimSpaces(text).isEmpty()) return;
   history_.PutOnTop(text);
   c_.CombBDS->setEditText(c_.CombBDS->itemText(0));
   expr::ExprContext context = Context(true);
@@ -135,14 +135,14 @@ void ExpressionPanel::AutoCopy() {
 void ExpressionPanel::CombBDS_Change() {
   c_.TxtJieGuo->clear();
   QLineEdit* line = c_.CombBDS->lineEdit();
-  if (state_.CurrentKind == 0) c_.CmdOK->setEnabled(!TrimBlanks(line->text()).isEmpty());
+  if (state_.CurrentKind == 0) c_.CmdOK->setEnabled(!TrimSpaces(line->text()).isEmpty());
   const auto replaced = expr::ReplaceDu(line->text().toStdU16String(),
                                         static_cast<std::size_t>(line->cursorPosition()));
   if (Q(replaced.text) != line->text()) {
     line->setText(Q(replaced.text));
     line->setCursorPosition(static_cast<int>(replaced.caret));
   }
-  c_.LabStB[status::Message]->setText(TrimBlanks(line->text()));
+  c_.LabStB[status::Message]->setText(TrimSpaces(line->text()));
   c_.LabBDS->setToolTip(QString());
 }
 
@@ -152,7 +152,7 @@ void ExpressionPanel::CombBDS_Click() {
 }
 
 void ExpressionPanel::CombBDS_KeyPressEnter() {
-  if (!TrimBlanks(c_.CombBDS->currentText()).isEmpty()) calculate_();
+  if (!TrimSpaces(c_.CombBDS->currentText()).isEmpty()) calculate_();
 }
 
 void ExpressionPanel::CombBDS_LostFocus() {
@@ -160,7 +160,7 @@ void ExpressionPanel::CombBDS_LostFocus() {
   const QString text = line->text();
   const qsizetype start = line->hasSelectedText() ? line->selectionStart() : line->cursorPosition();
   const qsizetype length = line->selectedText().size();
-  const QString trimmed = TrimBlanks(text);
+  const QString trimmed = TrimSpaces(text);
   qsizetype lead = 0;
   while (lead < text.size() && text[lead] == QLatin1Char(' ')) ++lead;
   if (trimmed != text) c_.CombBDS->setEditText(trimmed);
@@ -198,7 +198,7 @@ void ExpressionPanel::CmdQK_Click() {
 
 void ExpressionPanel::CmdFZ_Click() {
   const QString result = c_.TxtJieGuo->text();
-  if (TrimBlanks(result).size() < 2) return;
+  if (TrimSpaces(result).size() < 2) return;
   services_->clipboard.clear();
   services_->clipboard.setText(result);
   c_.LabStB[status::Message]->setText(QStringLiteral("已将 结果 复制到剪贴板。"));

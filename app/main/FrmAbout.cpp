@@ -9,7 +9,7 @@
 #include "app/AppServices.h"
 #include "app/config/ConfigErrorDialogs.h"
 #include "app/config/RWini.h"
-#include "app/main/EventHooks.h"
+#include "app/widgets/EventHooks.h"
 #include "platform/Shell.h"
 
 namespace mevrik::app {
@@ -49,7 +49,7 @@ FrmAbout::FrmAbout(const QString& versionText, const AppServices& services, QWid
   QPalette link = edit->palette();
   link.setColor(QPalette::WindowText, QColor(0, 0, 255));
   edit->setPalette(link);
-  OnDoubleClick(edit, this, [this] { LabBJPZ_DblClick(); });
+  widgets::OnDoubleClick(edit, this, [this] { LabBJPZ_DblClick(); });
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
   buttons->setObjectName(QStringLiteral("CmdOK"));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

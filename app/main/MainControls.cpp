@@ -9,8 +9,8 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "app/EnteredText.h"
-#include "app/PlainText.h"
+#include "app/widgets/EnteredText.h"
+#include "app/widgets/PlainText.h"
 #include "app/main/KindIcons.h"
 #include "app/main/Twips.h"
 
@@ -78,7 +78,7 @@ void BuildExpressionArea(MainControls& c) {
   c.CombBDS->setEditable(true);
   c.CombBDS->setInsertPolicy(QComboBox::NoInsert);
   c.CombBDS->setCompleter(nullptr);
-  RemoveLengthLimit(c.CombBDS->lineEdit());
+  widgets::RemoveLengthLimit(c.CombBDS->lineEdit());
   c.CombBDS->setMaxVisibleItems(24);
   c.CombBDS->setToolTip(QStringLiteral(
       "注意：①.函数需加括号。 ②.仅支持Sin()、Cos()、Tan()及反正切Atn()等4个三角函数。"));
@@ -117,7 +117,7 @@ void BuildWeightInputs(MainControls& c) {
     if (box->isEditable()) {
       box->setInsertPolicy(QComboBox::NoInsert);
       box->setCompleter(nullptr);
-      RemoveLengthLimit(box->lineEdit());  // length and area expressions
+      widgets::RemoveLengthLimit(box->lineEdit());  // length and area expressions
     }
     label->setBuddy(box);
     label->setVisible(false);
@@ -142,7 +142,7 @@ void BuildWeightInputs(MainControls& c) {
   c.LabDanZhong = MakeLabel(c.PicMain, QStringLiteral("LabDanZhong"),
                             QStringLiteral("单重：12.57kg/m"), {Tw(820), Tw(560), 376, 44});
   c.LabDanZhong->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  ShowPlain(c.LabDanZhong);  // standard codes come from the configuration file
+  widgets::ShowPlain(c.LabDanZhong);  // standard codes come from the configuration file
   c.LabDanZhong->setVisible(false);
 }
 
@@ -205,7 +205,7 @@ void BuildStatusBar(MainControls& c, QWidget* central) {
     cell->setFrameShape(QFrame::Panel);
     cell->setFrameShadow(QFrame::Sunken);
     cell->setAccessibleDescription(roles[i]);  // the content is the name
-    ShowPlain(cell);  // the message cell echoes typed text and stored expressions
+    widgets::ShowPlain(cell);  // the message cell echoes typed text and stored expressions
     if (i != status::Message) cell->setAlignment(Qt::AlignCenter);
     c.LabStB << cell;
   }

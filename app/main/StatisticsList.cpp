@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/main/EventHooks.h"
+#include "app/widgets/EventHooks.h"
 #include "app/main/Twips.h"
 #include "core/text/NumberReaders.h"
 #include "core/text/NumberWriters.h"
@@ -30,11 +30,11 @@ StatisticsList::StatisticsList(StatisticsWidgets widgets, StatisticsHooks hooks,
   // The view's own signal, so that the double-click does not go on to select the entry that
   // moves up under the mouse.
   connect(w_.ListTJ, &QListWidget::itemDoubleClicked, this, [this] { ListTJ_DblClick(); });
-  OnClick(w_.LabTJ, this, [this] { LabTJ_Click(); });
+  widgets::OnClick(w_.LabTJ, this, [this] { LabTJ_Click(); });
   // The sum can be copied without a mouse: the summary takes the focus like a button.
   w_.LabTJ->setFocusPolicy(Qt::StrongFocus);
-  EventHook::OnPressKey(w_.LabTJ, this, [this] { LabTJ_Click(); });
-  OnDoubleClick(w_.LabTJQK, this, [this] { LabTJQK_DblClick(); });
+  widgets::EventHook::OnPressKey(w_.LabTJ, this, [this] { LabTJ_Click(); });
+  widgets::OnDoubleClick(w_.LabTJQK, this, [this] { LabTJQK_DblClick(); });
 }
 
 void StatisticsList::CmdTJ_Click() {

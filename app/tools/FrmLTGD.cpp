@@ -10,13 +10,13 @@
 #include <QVBoxLayout>
 
 #include "app/Blanks.h"
-#include "app/EnteredText.h"
+#include "app/widgets/EnteredText.h"
 #include "app/config/ConfigKeys.h"
 #include "app/config/RWini.h"
-#include "app/tools/ClickLabel.h"
+#include "app/widgets/ClickLabel.h"
 #include "app/tools/ColumnTable.h"
-#include "app/tools/KeyPressFilter.h"
-#include "app/tools/Named.h"
+#include "app/widgets/KeyPressFilter.h"
+#include "app/widgets/Named.h"
 #include "app/tools/PipeTexts.h"
 #include "core/pipe/WallThickness.h"
 #include "core/text/NumberReaders.h"
@@ -59,36 +59,36 @@ FrmLTGD::FrmLTGD(config::RWini& ini, platform::MessageBoxes& boxes, QWidget* par
 QWidget* FrmLTGD::buildWallThickness() {
   auto* panel = new QWidget(this);
   auto* grid = new QGridLayout(panel);
-  auto* title = Named(new QLabel(QStringLiteral("钢管管路壁厚计算"), panel), "Labdanwei", 7);
+  auto* title = widgets::Named(new QLabel(QStringLiteral("钢管管路壁厚计算"), panel), "Labdanwei", 7);
   title->setToolTip(QStringLiteral("GB/T 50451-2008  P9"));
   grid->addWidget(title, 0, 0, 1, 2);
-  auto* help = Named(new ClickLabel(QStringLiteral("说明"), panel), "LabWZ", 0);
+  auto* help = widgets::Named(new widgets::ClickLabel(QStringLiteral("说明"), panel), "LabWZ", 0);
   help->setToolTip(QStringLiteral("点击查看说明"));
-  connect(help, &ClickLabel::clicked, this, [this] { LabWZ_Click(0); });
+  connect(help, &widgets::ClickLabel::clicked, this, [this] { LabWZ_Click(0); });
   grid->addWidget(help, 0, 2);
 
   std::array<QLabel*, 7> captions{};
   for (int i = 0; i < 7; ++i) {
-    captions[i] = Named(new QLabel(kWallLabels[i], panel), "LabGLBH", i);
+    captions[i] = widgets::Named(new QLabel(kWallLabels[i], panel), "LabGLBH", i);
     if (i == 2) captions[i]->setToolTip(kStressTip);
     grid->addWidget(captions[i], i + 1, 0);
   }
   for (int i = 0; i < 6; ++i) {  // every quantity but ψ has a unit
-    grid->addWidget(Named(new QLabel(kWallUnits[i], panel), "Labdanwei", i), i < 3 ? i + 1 : i + 2,
+    grid->addWidget(widgets::Named(new QLabel(kWallUnits[i], panel), "Labdanwei", i), i < 3 ? i + 1 : i + 2,
                     2);
   }
 
   for (int i = 0; i < 4; ++i) {
-    auto* combo = Named(new QComboBox(panel), "CombGLBH", i);
+    auto* combo = widgets::Named(new QComboBox(panel), "CombGLBH", i);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setCompleter(nullptr);
     combo->addItems(kWallItems[i]);
     combo->setEditText(kWallDesignTexts[i]);
-    app::FilterEnteredText(combo->lineEdit(), [](QChar typed, const QString&) {
-      return IsNumberCharacter(typed);
+    widgets::FilterEnteredText(combo->lineEdit(), [](QChar typed, const QString&) {
+      return widgets::IsNumberCharacter(typed);
     });
-    app::PickOnlyByChoice(combo);
+    widgets::PickOnlyByChoice(combo);
     connect(combo, &QComboBox::editTextChanged, this, [this, i] { CombGLBH_Change(i); });
     connect(combo, &QComboBox::activated, this, [this] { computeUnlessShown(); });
     grid->addWidget(combo, i + 1, 1);
@@ -99,7 +99,7 @@ QWidget* FrmLTGD::buildWallThickness() {
   combGLBH_[3]->setToolTip(QStringLiteral("0<ψ≤1"));
 
   for (int i = 0; i < 3; ++i) {
-    auto* result = Named(new QLineEdit(panel), "TxtJG", i);
+    auto* result = widgets::Named(new QLineEdit(panel), "TxtJG", i);
     result->setToolTip(kResultTips[i]);
     grid->addWidget(result, i + 5, 1);
     captions[i + 4]->setBuddy(result);
@@ -111,23 +111,23 @@ QWidget* FrmLTGD::buildWallThickness() {
 QWidget* FrmLTGD::buildFlow() {
   auto* panel = new QWidget(this);
   auto* grid = new QGridLayout(panel);
-  grid->addWidget(Named(new QLabel(QStringLiteral("流量/流速/管径计算"), panel), "Labdanwei", 8),
+  grid->addWidget(widgets::Named(new QLabel(QStringLiteral("流量/流速/管径计算"), panel), "Labdanwei", 8),
                   0, 0, 1, 2);
-  auto* help = Named(new ClickLabel(QStringLiteral("说明"), panel), "LabWZ", 1);
+  auto* help = widgets::Named(new widgets::ClickLabel(QStringLiteral("说明"), panel), "LabWZ", 1);
   help->setToolTip(QStringLiteral("点击查看说明"));
-  connect(help, &ClickLabel::clicked, this, [this] { LabWZ_Click(1); });
+  connect(help, &widgets::ClickLabel::clicked, this, [this] { LabWZ_Click(1); });
   grid->addWidget(help, 0, 2);
-  grid->addWidget(Named(new QLabel(kFormula, panel), "Labdanwei", 6), 1, 0, 1, 3);
+  grid->addWidget(widgets::Named(new QLabel(kFormula, panel), "Labdanwei", 6), 1, 0, 1, 3);
 
   for (int i = 0; i < 3; ++i) {
-    auto* label = Named(new ClickLabel(kFlowLabels[i], panel), "LabLLLS", i);
+    auto* label = widgets::Named(new widgets::ClickLabel(kFlowLabels[i], panel), "LabLLLS", i);
     label->setToolTip(QStringLiteral("点击计算"));
-    connect(label, &ClickLabel::clicked, this, [this, i] { LabLLLS_Click(i); });
-    auto* box = Named(new QLineEdit(panel), "TxtLLLS", i);
+    connect(label, &widgets::ClickLabel::clicked, this, [this, i] { LabLLLS_Click(i); });
+    auto* box = widgets::Named(new QLineEdit(panel), "TxtLLLS", i);
     // Keys, also those refused, make the box the newer one of the pair; what else enters the box
     // (paste, drop) is taken as typed, character by character.
-    FilterTypedCharacters(box, [this, i](QChar typed) { return TxtLLLS_KeyPress(i, typed); });
-    app::FilterEnteredText(box, [this, i](QChar typed, const QString&) {
+    widgets::FilterTypedCharacters(box, [this, i](QChar typed) { return TxtLLLS_KeyPress(i, typed); });
+    widgets::FilterEnteredText(box, [this, i](QChar typed, const QString&) {
       return TxtLLLS_KeyPress(i, typed);
     });
     box->installEventFilter(this);
@@ -135,7 +135,7 @@ QWidget* FrmLTGD::buildFlow() {
     label->setBuddy(box);
     grid->addWidget(label, i + 2, 0);
     grid->addWidget(box, i + 2, 1);
-    grid->addWidget(Named(new QLabel(kFlowUnits[i], panel), "Labdanwei", 11 - i), i + 2, 2);
+    grid->addWidget(widgets::Named(new QLabel(kFlowUnits[i], panel), "Labdanwei", 11 - i), i + 2, 2);
     labLLLS_[i] = label;
     txtLLLS_[i] = box;
   }
@@ -144,12 +144,12 @@ QWidget* FrmLTGD::buildFlow() {
 
 QWidget* FrmLTGD::buildReferenceTable() {
   auto* panel = new QWidget(this);
-  auto* list = Named(new QListWidget(panel), "LstGZG");
+  auto* list = widgets::Named(new QListWidget(panel), "LstGZG");
   list->setToolTip(QStringLiteral("管路直径之最大流量、流速表"));
   list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   list->addItems(kReferenceRows);
   auto heading = [panel](const QString& text, const char* group, int index) {
-    auto* label = Named(new QLabel(text, panel), group, index);
+    auto* label = widgets::Named(new QLabel(text, panel), group, index);
     label->setAccessibleDescription(QStringLiteral("列标题"));
     return label;
   };
@@ -180,7 +180,7 @@ void FrmLTGD::Form_Load() {
 void FrmLTGD::closeEvent(QCloseEvent* event) {
   const config::RWini::Batch batch(ini_);
   QStringList wall;
-  for (auto* combo : combGLBH_) wall << app::TrimBlanks(combo->currentText());
+  for (auto* combo : combGLBH_) wall << app::TrimSpaces(combo->currentText());
   ini_.SetIniS(keys::Section, keys::Wall, wall.join(kSeparator));
   QStringList flow;
   for (auto* box : txtLLLS_) flow << box->text();
@@ -190,7 +190,7 @@ void FrmLTGD::closeEvent(QCloseEvent* event) {
 
 void FrmLTGD::CombGLBH_Change(int index) {
   for (auto* result : txtJG_) result->clear();
-  const QString text = app::TrimBlanks(combGLBH_[index]->currentText());
+  const QString text = app::TrimSpaces(combGLBH_[index]->currentText());
   if (!text.isEmpty() && Number(text) > 0) computeWallThickness();
 }
 
@@ -220,7 +220,7 @@ void FrmLTGD::computeWallThickness() {
 bool FrmLTGD::TxtLLLS_KeyPress(int index, QChar typed) {
   editPair_.typedInto(index);
   colourFlowBox(index, kBoxWhite, kLabelBlack);
-  return IsNumberCharacter(typed);
+  return widgets::IsNumberCharacter(typed);
 }
 
 void FrmLTGD::TxtLLLS_Change(int index) {

@@ -1,8 +1,8 @@
-#include "app/tools/ClickLabel.h"
+#include "app/widgets/ClickLabel.h"
 
 #include <QMouseEvent>
 
-namespace mevrik::tools {
+namespace mevrik::widgets {
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
   QLabel::mouseReleaseEvent(event);
@@ -11,4 +11,4 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
   }
 }
 
-}  // namespace mevrik::tools
+}  // namespace mevrik::widgets

@@ -2,7 +2,7 @@
 // A label that reacts to a click, for the labels that start a calculation or open a note.
 #include <QLabel>
 
-namespace mevrik::tools {
+namespace mevrik::widgets {
 
 class ClickLabel : public QLabel {
   Q_OBJECT
@@ -16,4 +16,4 @@ protected:
   void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
-}  // namespace mevrik::tools
+}  // namespace mevrik::widgets

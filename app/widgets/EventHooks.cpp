@@ -1,8 +1,8 @@
-#include "app/main/EventHooks.h"
+#include "app/widgets/EventHooks.h"
 
 #include <QKeyEvent>
 
-namespace mevrik::app {
+namespace mevrik::widgets {
 
 EventHook::EventHook(QObject* watched, QEvent::Type type, QObject* context,
                      std::function<void()> handler, Keys keys)
@@ -35,4 +35,4 @@ bool EventHook::eventFilter(QObject*, QEvent* event) {
   return keys_ != Keys::Any;
 }
 
-}  // namespace mevrik::app
+}  // namespace mevrik::widgets

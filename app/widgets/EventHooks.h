@@ -8,7 +8,7 @@
 #include <QPointer>
 #include <functional>
 
-namespace mevrik::app {
+namespace mevrik::widgets {
 
 class EventHook : public QObject {
 public:
@@ -45,4 +45,4 @@ inline void OnFocusOut(QObject* widget, QObject* context, std::function<void()> 
   EventHook::On(widget, QEvent::FocusOut, context, std::move(handler));
 }
 
-}  // namespace mevrik::app
+}  // namespace mevrik::widgets
