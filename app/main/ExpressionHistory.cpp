@@ -6,7 +6,7 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
-#include "app/Blanks.h"
+#include "app/TrimSpaces.h"
 #include "app/config/ConfigKeys.h"
 #include "app/config/RWini.h"
 

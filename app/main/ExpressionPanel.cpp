@@ -9,7 +9,7 @@
 #include <algorithm>
 
 #include "app/AppServices.h"
-#include "app/Blanks.h"
+#include "app/TrimSpaces.h"
 #include "app/widgets/EnteredText.h"
 #include "app/widgets/PlainText.h"
 #include "app/config/ConfigKeys.h"

@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/Blanks.h"
+#include "app/TrimSpaces.h"
 #include "app/widgets/EnteredText.h"
 #include "app/config/ConfigKeys.h"
 #include "app/config/RWini.h"

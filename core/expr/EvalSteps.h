@@ -16,9 +16,6 @@ int OperatorLevel(char16_t c);
 // right side first, which decides the order of the boxes the user sees.
 bool LeftFirst(char16_t op);
 
-// The text without leading and trailing U+0020 spaces.
-std::u16string_view TrimSpaces(std::u16string_view text);
-
 // Overflow error when the (trimmed) text is longer than the 16-bit counters allow.
 void CheckLength(std::u16string_view trimmed);
 
