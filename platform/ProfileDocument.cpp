@@ -14,7 +14,7 @@ QStringView TrimSpacesAndTabs(QStringView text) {
   return text;
 }
 
-// Only ASCII letters fold: the Windows profile functions leave other characters alone.
+// Only ASCII letters fold; every other character must match exactly.
 QString Folded(QStringView name) {
   QString folded = name.toString();
   for (QChar& c : folded) {

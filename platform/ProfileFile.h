@@ -1,9 +1,8 @@
 #pragma once
-// A private-profile (ini) file read and written the way Windows does it: sections and keys
-// matched without regard to ASCII letter case, values without the spaces and tabs around them,
-// the first match wins, a new key goes to the end of its section and a new section to the end
-// of the file. Every line we do not write stays byte for byte as it was, in its own encoding
-// and line breaks.
+// A private-profile (ini) file: sections and keys matched without regard to ASCII letter case,
+// values without the spaces and tabs around them, the first match wins, a new key goes to the
+// end of its section and a new section to the end of the file. Every line we do not write stays
+// byte for byte as it was, in its own encoding and line breaks.
 // The file is read afresh on every call, so edits made by hand in between are seen.
 #include <QString>
 #include <optional>

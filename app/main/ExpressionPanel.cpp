@@ -71,7 +71,7 @@ ExpressionPanel::ExpressionPanel(MainControls& controls, MainMenus& menus, MainS
       services_(std::make_unique<Services>(services, controls.PicMain->window())),
       calculate_(std::move(calculate)), history_(controls.CombBDS) {
   Connect();
-  // The copy button shows the auto-copy state from the start (checked in the design).
+  // The copy button shows the auto-copy state from the start (the menu item starts checked).
   MnuS_FZ_Click();
 }
 

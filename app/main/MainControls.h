@@ -1,5 +1,5 @@
 #pragma once
-// The controls of the main window, created with their design captions, tooltips and places.
+// The controls of the main window, created with their start-up captions, tooltips and places.
 // Each gets its control name as objectName ("CombBDS", indexed groups "CmdHanShu_0").
 #include <QList>
 

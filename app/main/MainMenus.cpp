@@ -27,7 +27,7 @@ QAction* AddItem(QMenu* menu, const QString& name, const QString& caption, bool 
   return item;
 }
 
-// An indexed group Name_0, Name_1, ... of check items; `checkedIndex` is the design default.
+// An indexed group Name_0, Name_1, ... of check items; `checkedIndex` starts checked (-1: none).
 QList<QAction*> AddGroup(QMenu* menu, const char* name, const QStringList& captions,
                          int checkedIndex) {
   QList<QAction*> items;

@@ -12,7 +12,7 @@
 namespace mevrik::expr::steps {
 namespace {
 
-// The runtime's own short descriptions of its arithmetic faults.
+// The short descriptions of the arithmetic faults, as users know them from the error boxes.
 constexpr std::u16string_view kOverflowText = u"溢出";
 constexpr std::u16string_view kDivisionByZeroText = u"除数为零";
 constexpr std::u16string_view kInvalidCallText = u"无效的过程调用或参数";

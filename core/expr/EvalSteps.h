@@ -26,7 +26,8 @@ void CheckLength(std::u16string_view trimmed);
 void WarnMissingOperand(Notices& notices, std::u16string_view a, char16_t op,
                         std::u16string_view b);
 
-// a op b with the runtime's error checks.
+// a op b; a result beyond the double range, a division by zero and a power without a real
+// value raise their evaluation errors.
 double Combine(char16_t op, double a, double b);
 
 enum class Function : std::uint8_t { None, Sin, Cos, Tan, Atn };
