@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include "app/config/RWini.h"
 #include "app/main/ExpressionPanel.h"
 #include "app/main/FrmAbout.h"
 #include "app/main/KindSwitch.h"
@@ -102,7 +103,10 @@ void FrmMain::Form_LinkExecute(const QString& command) {
 
 void FrmMain::MnuH_About_Click() {
   auto* about = findChild<FrmAbout*>();
-  if (!about) about = new FrmAbout(state_.VersionText, services_, this);
+  if (!about) {
+    about = new FrmAbout(state_.VersionText, *services_.shell, services_.config->ConfigPath(),
+                         this);
+  }
   about->show();
   about->raise();
 }

@@ -36,7 +36,11 @@ void ToolWindowOpeners::MnuLTGD_Click() {
 }
 
 void ToolWindowOpeners::MnuDSGJ_Click() {
-  if (!shutdown_) shutdown_ = new tools::FrmDSGJ(services_, m_.MnuDSGJ, owner_);
+  if (!shutdown_) {
+    const AppServices& s = services_;
+    shutdown_ = new tools::FrmDSGJ({*s.config, *s.boxes, *s.clock, *s.shutdown, *s.top},
+                                   m_.MnuDSGJ, owner_);
+  }
   Present(shutdown_);
 }
 

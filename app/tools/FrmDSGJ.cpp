@@ -62,11 +62,11 @@ void PauseKeepingEvents(int milliseconds) {
   loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
-FrmDSGJ::FrmDSGJ(const app::AppServices& services, QAction* pendingMark, QWidget* parent,
+FrmDSGJ::FrmDSGJ(ShutdownWindowServices services, QAction* pendingMark, QWidget* parent,
                  Pause pause)
     : ToolWindow(QStringLiteral("FrmDSGJ"), parent),
       services_(services),
-      ini_(*services.config),
+      ini_(services.ini),
       pendingMark_(pendingMark),
       pause_(std::move(pause)) {
   build();
@@ -172,7 +172,7 @@ void FrmDSGJ::Form_Load() {
   selectStored(combDS_[1], keys::Minute, kDefaultMinuteIndex);
   combDJS_->setEditText(ini_.GetIniS(keys::Section, keys::Countdown, QStringLiteral("30")));
   cmddsgj_[0]->setEnabled(pending);
-  services_.top->setTopMost(this, true);
+  services_.top.setTopMost(this, true);
   // Tall enough for the inputs and the "说明" arrow; the notes below it show when the user pulls
   // the window taller.
   content_->adjustSize();
@@ -211,7 +211,7 @@ void FrmDSGJ::CombDJS_LostFocus() {
 }
 
 void FrmDSGJ::confirm() {
-  const QDateTime now = services_.clock->now();
+  const QDateTime now = services_.clock.now();
   QDateTime target(now.date(), QTime(now.time().hour(), now.time().minute()));
   int minutes = 0;
   if (optDSGJ_[1]->isChecked()) {
@@ -251,11 +251,11 @@ bool FrmDSGJ::runShutdown(int minutes) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   busy_ = true;
   QString notStarted;
-  if (!services_.shutdown->abort()) {
+  if (!services_.shutdown.abort()) {
     notStarted = kAbortWords;
   } else {
     pause_(kPauseBetweenCommands);
-    if (!services_.shutdown->schedule(minutes * 60)) notStarted = ScheduleWords(minutes * 60);
+    if (!services_.shutdown.schedule(minutes * 60)) notStarted = ScheduleWords(minutes * 60);
   }
   busy_ = false;
   if (notStarted.isEmpty()) hide();
@@ -279,11 +279,11 @@ void FrmDSGJ::storeSettings(const QDateTime& target) {
 }
 
 void FrmDSGJ::cancelAll() {
-  if (!services_.shutdown->abort()) {
+  if (!services_.shutdown.abort()) {
     showError(QStringLiteral("定时关机"), QStringLiteral("关机命令未能执行：") + "\r\n" + kAbortWords);
     return;
   }
-  const QDate today = services_.clock->now().date();
+  const QDate today = services_.clock.now().date();
   ini_.SetIniS(keys::Section, keys::Time,
                FormatShutdownTime(QDateTime(today, QTime(0, 0))));
   setWindowTitle(kCaptionPrefix + QStringLiteral("未设置"));
@@ -296,7 +296,7 @@ void FrmDSGJ::setPending(bool pending) {
 }
 
 void FrmDSGJ::showError(const QString& title, const QString& text, bool systemModal) {
-  services_.boxes->show(
+  services_.boxes.show(
       {platform::BoxIcon::Critical, platform::BoxButtons::Ok, title, text, systemModal, this});
 }
 
