@@ -32,8 +32,7 @@ FrmMain::FrmMain(const AppServices& services, std::function<void()> endProgram, 
   setCentralWidget(central);
   c_ = BuildMainControls(central);
   clock_ = new StatusClock(c_.LabStB[status::Time], c_.LabStB[status::Date], *services_.clock, this);
-  expression_ = std::make_unique<ExpressionPanel>(c_, m_, state_, services_,
-                                                  [this] { CmdOK_Click(); });
+  CreateExpressionPanel();
   kinds_ = std::make_unique<KindSwitch>(c_, m_, state_,
                                         [this](const QString& middle) { SetTitle(middle); });
   tools_ = std::make_unique<ToolWindowOpeners>(services_, m_, this);
@@ -71,6 +70,30 @@ void FrmMain::SetTitle(const QString& middle) {
 
 QString FrmMain::StartUpTitle(const QString& middle, const QString& version) {
   return QStringLiteral("Mevrik→") + middle + version + QStringLiteral("-[置顶]");
+}
+
+void FrmMain::CreateExpressionPanel() {
+  ExpressionWidgets w;
+  w.window = this;
+  w.CombBDS = c_.CombBDS;
+  w.LabBDS = c_.LabBDS;
+  w.CmdHanShu = c_.CmdHanShu;
+  w.CmdZT = c_.CmdZT;
+  w.CmdQK = c_.CmdQK;
+  w.CmdOK = c_.CmdOK;
+  w.CmdFZ = c_.CmdFZ;
+  w.CmdTJ = c_.CmdTJ;
+  w.TxtJieGuo = c_.TxtJieGuo;
+  w.statusMessage = c_.LabStB[status::Message];
+  w.statusSetting = c_.LabStB[status::Setting];
+  w.MnuS_FZ = m_.MnuS_FZ;
+  w.MSJingDu = m_.MSJingDu;
+  w.MSjddw = m_.MSjddw;
+  w.MSBDSSL = m_.MSBDSSL;
+  expression_ = std::make_unique<ExpressionPanel>(
+      std::move(w), state_,
+      ExpressionServices{*services_.boxes, *services_.clipboard, *services_.config},
+      [this] { CmdOK_Click(); });
 }
 
 void FrmMain::CmdOK_Click() {
