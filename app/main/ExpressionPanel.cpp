@@ -9,13 +9,13 @@
 #include <algorithm>
 
 #include "app/TrimSpaces.h"
-#include "app/widgets/EnteredText.h"
-#include "app/widgets/PlainText.h"
 #include "app/config/ConfigKeys.h"
 #include "app/config/RWini.h"
-#include "app/widgets/EventHooks.h"
 #include "app/main/ExprAdapters.h"
 #include "app/main/MainState.h"
+#include "app/widgets/EnteredText.h"
+#include "app/widgets/EventHooks.h"
+#include "app/widgets/PlainText.h"
 #include "core/expr/JingDu.h"
 #include "core/expr/TypedText.h"
 #include "platform/Clipboard.h"

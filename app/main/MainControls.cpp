@@ -9,10 +9,10 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "app/widgets/EnteredText.h"
-#include "app/widgets/PlainText.h"
 #include "app/main/KindIcons.h"
 #include "app/main/Twips.h"
+#include "app/widgets/EnteredText.h"
+#include "app/widgets/PlainText.h"
 
 // Positions are in pixels of the 556-pixel-wide window (8340 twips); the few that the start-up
 // sets in twips are written with Tw().

@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/widgets/EventHooks.h"
 #include "app/main/Twips.h"
+#include "app/widgets/EventHooks.h"
 #include "core/text/NumberReaders.h"
 #include "core/text/NumberWriters.h"
 

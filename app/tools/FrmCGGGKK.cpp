@@ -7,10 +7,10 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/widgets/ClickLabel.h"
 #include "app/tools/ColumnTable.h"
-#include "app/widgets/Named.h"
 #include "app/tools/SectionDrawing.h"
+#include "app/widgets/ClickLabel.h"
+#include "app/widgets/Named.h"
 #include "platform/MessageBoxes.h"
 
 namespace mevrik::tools {

@@ -15,12 +15,13 @@
 #include <QTimer>
 #include <cmath>
 
-#include "app/widgets/EnteredText.h"
 #include "app/config/ConfigKeys.h"
 #include "app/config/RWini.h"
+#include "app/tools/ShutdownTime.h"
+#include "app/widgets/EnteredText.h"
+#include "app/widgets/EventHooks.h"
 #include "app/widgets/KeyPressFilter.h"
 #include "app/widgets/Named.h"
-#include "app/tools/ShutdownTime.h"
 #include "core/text/NumberReaders.h"
 #include "platform/AlwaysOnTop.h"
 #include "platform/Clock.h"
@@ -147,7 +148,7 @@ QWidget* FrmDSGJ::buildCountdown() {
     return CombDJS_KeyPress(typed, before);
   });
   widgets::PickOnlyByChoice(combDJS_);
-  combDJS_->installEventFilter(this);
+  widgets::EventHook::OnFocusMovedAway(combDJS_, this, [this] { CombDJS_LostFocus(); });
   connect(combDJS_, &QComboBox::editTextChanged, this, [this] { cmddsgj_[1]->setEnabled(true); });
   connect(combDJS_, &QComboBox::activated, this, [this] { cmddsgj_[1]->setEnabled(true); });
   row->addWidget(combDJS_);
@@ -191,17 +192,6 @@ void FrmDSGJ::OptDSGJ_Click(int index) {
 bool FrmDSGJ::CombDJS_KeyPress(QChar typed, const QString& before) {
   if (!widgets::IsDigitOrBackspace(typed)) return false;
   return typed == u'\b' || Number(before) <= kMaxCountdown;
-}
-
-bool FrmDSGJ::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == combDJS_ && event->type() == QEvent::FocusOut) {
-    // Leaving the box for another control, not the window losing activation or a popup.
-    const auto reason = static_cast<QFocusEvent*>(event)->reason();
-    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-      CombDJS_LostFocus();
-    }
-  }
-  return QWidget::eventFilter(watched, event);
 }
 
 void FrmDSGJ::CombDJS_LostFocus() {

@@ -47,7 +47,6 @@ public:
 
 protected:
   void closeEvent(QCloseEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
   void build();

@@ -10,14 +10,15 @@
 #include <QVBoxLayout>
 
 #include "app/TrimSpaces.h"
-#include "app/widgets/EnteredText.h"
 #include "app/config/ConfigKeys.h"
 #include "app/config/RWini.h"
-#include "app/widgets/ClickLabel.h"
 #include "app/tools/ColumnTable.h"
+#include "app/tools/PipeTexts.h"
+#include "app/widgets/ClickLabel.h"
+#include "app/widgets/EnteredText.h"
+#include "app/widgets/EventHooks.h"
 #include "app/widgets/KeyPressFilter.h"
 #include "app/widgets/Named.h"
-#include "app/tools/PipeTexts.h"
 #include "core/pipe/WallThickness.h"
 #include "core/text/NumberReaders.h"
 #include "platform/MessageBoxes.h"
@@ -130,7 +131,8 @@ QWidget* FrmLTGD::buildFlow() {
     widgets::FilterEnteredText(box, [this, i](QChar typed, const QString&) {
       return TxtLLLS_KeyPress(i, typed);
     });
-    box->installEventFilter(this);
+    // Entering a flow box selects its text, after the click that placed the cursor.
+    widgets::OnFocusIn(box, this, [box] { QTimer::singleShot(0, box, &QLineEdit::selectAll); });
     connect(box, &QLineEdit::textChanged, this, [this, i] { TxtLLLS_Change(i); });
     label->setBuddy(box);
     grid->addWidget(label, i + 2, 0);
@@ -244,13 +246,6 @@ void FrmLTGD::LabLLLS_Click(int index) {
 void FrmLTGD::LabWZ_Click(int index) {
   boxes_.show({platform::BoxIcon::Information, platform::BoxButtons::Ok, kHelpTitles[index],
                kHelpTexts[index], false, this});
-}
-
-bool FrmLTGD::eventFilter(QObject* watched, QEvent* event) {
-  // Entering a flow box selects its text, after the click that placed the cursor.
-  auto* box = qobject_cast<QLineEdit*>(watched);
-  if (event->type() == QEvent::FocusIn && box) QTimer::singleShot(0, box, &QLineEdit::selectAll);
-  return QWidget::eventFilter(watched, event);
 }
 
 pipe::FlowValues FrmLTGD::flowValues() const {

@@ -1,38 +1,59 @@
 #include "app/widgets/EventHooks.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 
 namespace mevrik::widgets {
+namespace {
+
+bool Any(const QEvent&) { return true; }
+
+bool IsEnterKey(const QEvent& event) {
+  const int key = static_cast<const QKeyEvent&>(event).key();
+  return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+bool IsPressKey(const QEvent& event) {
+  return IsEnterKey(event) || static_cast<const QKeyEvent&>(event).key() == Qt::Key_Space;
+}
+
+bool MovesToAnotherControl(const QEvent& event) {
+  const Qt::FocusReason reason = static_cast<const QFocusEvent&>(event).reason();
+  return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+}  // namespace
 
 EventHook::EventHook(QObject* watched, QEvent::Type type, QObject* context,
-                     std::function<void()> handler, Keys keys)
-    : QObject(watched), type_(type), keys_(keys), context_(context),
+                     std::function<void()> handler, Accepts accepts, bool consumes)
+    : QObject(watched), type_(type), accepts_(accepts), consumes_(consumes), context_(context),
       handler_(std::move(handler)) {
   watched->installEventFilter(this);
 }
 
 void EventHook::On(QObject* watched, QEvent::Type type, QObject* context,
                    std::function<void()> handler) {
-  new EventHook(watched, type, context, std::move(handler), Keys::Any);
+  new EventHook(watched, type, context, std::move(handler), Any, false);
 }
 
 void EventHook::OnEnterKey(QObject* watched, QObject* context, std::function<void()> handler) {
-  new EventHook(watched, QEvent::KeyPress, context, std::move(handler), Keys::Enter);
+  new EventHook(watched, QEvent::KeyPress, context, std::move(handler), IsEnterKey, true);
 }
 
 void EventHook::OnPressKey(QObject* watched, QObject* context, std::function<void()> handler) {
-  new EventHook(watched, QEvent::KeyPress, context, std::move(handler), Keys::Press);
+  new EventHook(watched, QEvent::KeyPress, context, std::move(handler), IsPressKey, true);
+}
+
+void EventHook::OnFocusMovedAway(QObject* watched, QObject* context,
+                                 std::function<void()> handler) {
+  new EventHook(watched, QEvent::FocusOut, context, std::move(handler), MovesToAnotherControl,
+                false);
 }
 
 bool EventHook::eventFilter(QObject*, QEvent* event) {
-  if (event->type() != type_ || !context_) return false;
-  if (keys_ != Keys::Any) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-    if (!enter && !(keys_ == Keys::Press && key == Qt::Key_Space)) return false;
-  }
+  if (event->type() != type_ || !context_ || !accepts_(*event)) return false;
   handler_();
-  return keys_ != Keys::Any;
+  return consumes_;
 }
 
 }  // namespace mevrik::widgets
