@@ -2,16 +2,13 @@
 
 #include <QString>
 
+#include "app/CoreText.h"
 #include "app/config/ConfigKeys.h"
 #include "app/config/RWini.h"
 #include "platform/MessageBoxes.h"
 
 namespace mevrik::app {
 namespace {
-
-QString Q(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 platform::BoxIcon IconOf(expr::BoxKind kind) {
   switch (kind) {

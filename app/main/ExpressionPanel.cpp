@@ -8,6 +8,7 @@
 #include <QStyle>
 #include <algorithm>
 
+#include "app/CoreText.h"
 #include "app/TrimSpaces.h"
 #include "app/config/ConfigKeys.h"
 #include "app/config/RWini.h"
@@ -24,10 +25,6 @@
 
 namespace mevrik::app {
 namespace {
-
-QString Q(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 const QColor kAutoCopyGreen(128, 255, 128);
 
