@@ -83,9 +83,9 @@ LinkMenus::UserLinks& LinkMenus::LinksOf(const QString& section) {
 
 void LinkMenus::Load() {
   for (const QString& section : {links::LinksSection, links::OthersSection}) {
-    const int n = s_.ini->GetIniN(section, links::Count, 0);
+    const int n = s_.ini.GetIniN(section, links::Count, 0);
     QStringList names;
-    for (int i = 0; i < n; ++i) names << s_.ini->GetIniS(section, links::Name(i), kNoName);
+    for (int i = 0; i < n; ++i) names << s_.ini.GetIniS(section, links::Name(i), kNoName);
     ShowLinks(section, names);
   }
 }
@@ -104,10 +104,10 @@ void LinkMenus::ShowLinks(const QString& section, const QStringList& names) {
 }
 
 void LinkMenus::MnuLJ_LJie_Click(int index) {
-  const auto action = s_.fixedLinks->action(static_cast<platform::FixedLink>(index));
-  if (action && s_.shell->launch(platform::LaunchOf(*action))) return;
+  const auto action = s_.fixedLinks.action(static_cast<platform::FixedLink>(index));
+  if (action && s_.shell.launch(platform::LaunchOf(*action))) return;
   const FixedItemFailure& failure = kFixedFailures[index];
-  ShowLinkError(*s_.boxes, s_.owner,
+  ShowLinkError(s_.boxes, s_.owner,
                 "  未能打开“" + QString::fromUtf8(failure.caption) + "”。" + kBreak + kBreak +
                     QString::fromUtf8(failure.advice));
 }
@@ -117,18 +117,18 @@ void LinkMenus::MnuLJ_ZDY_Click(int index) { OpenLink(links::LinksSection, index
 void LinkMenus::MnuQT_ZDY_Click(int index) { OpenLink(links::OthersSection, index); }
 
 void LinkMenus::OpenLink(const QString& section, int index) {
-  const QString target = s_.ini->GetIniS(section, links::Target(index), kNoTarget).trimmed();
+  const QString target = s_.ini.GetIniS(section, links::Target(index), kNoTarget).trimmed();
   const platform::LinkLaunch launch =
       platform::LinkLaunchFor(target, s_.programFolder, platform::PathKindOnDisk);
   if (launch.way == platform::LinkLaunch::Way::Start) {
-    if (!s_.shell->launch(launch)) {
-      ShowLinkError(*s_.boxes, s_.owner,
+    if (!s_.shell.launch(launch)) {
+      ShowLinkError(s_.boxes, s_.owner,
                     LinkStartErrorText(platform::StartFailure(launch.program), target));
     }
     return;
   }
-  if (!s_.shell->launch(launch)) {
-    ShowLinkError(*s_.boxes, s_.owner,
+  if (!s_.shell.launch(launch)) {
+    ShowLinkError(s_.boxes, s_.owner,
                   "  未能成功打开链接。" + kBreak + kBreak + "可能是由错误的路径引起的，请重新设置路径！");
   }
 }

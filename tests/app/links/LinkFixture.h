@@ -47,7 +47,7 @@ protected:
   }
 
   void CreateMenus() {
-    app::LinkServices services{&ini, &shell, &boxes, &fixedLinks, nullptr, folder.path()};
+    app::LinkServices services{ini, shell, boxes, fixedLinks, nullptr, folder.path()};
     menus = std::make_unique<app::LinkMenus>(widgets, services);
   }
 
