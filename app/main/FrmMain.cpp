@@ -35,7 +35,9 @@ FrmMain::FrmMain(const AppServices& services, std::function<void()> endProgram, 
   CreateExpressionPanel();
   kinds_ = std::make_unique<KindSwitch>(c_, m_, state_,
                                         [this](const QString& middle) { SetTitle(middle); });
-  tools_ = std::make_unique<ToolWindowOpeners>(services_, m_, this);
+  const AppServices& s = services_;
+  tools_ = std::make_unique<ToolWindowOpeners>(
+      tools::ShutdownWindowServices{*s.config, *s.boxes, *s.clock, *s.shutdown, *s.top}, m_, this);
   CreateStatisticsAndLinks();
   weight_ = MakeMainWeightPanel(*this);
   kinds_->SetWeightKinds(weight_.get());
