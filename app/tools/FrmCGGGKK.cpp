@@ -3,13 +3,14 @@
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "app/tools/ColumnTable.h"
 #include "app/tools/SectionDrawing.h"
-#include "app/widgets/ClickLabel.h"
+#include "app/widgets/EventHooks.h"
 #include "app/widgets/Named.h"
 #include "platform/MessageBoxes.h"
 
@@ -96,8 +97,8 @@ QWidget* FrmCGGGKK::buildPanel(SectionKind kind) {
     heading->setAccessibleDescription(QStringLiteral("列标题"));
     headings.append({heading});
   }
-  auto* note = widgets::Named(new widgets::ClickLabel(QStringLiteral("+"), panel), "Lab_BS", kNoteLabel[kind]);
-  connect(note, &widgets::ClickLabel::clicked, this, [this, kind] { Lab_BS_Click(kNoteLabel[kind]); });
+  auto* note = widgets::Named(new QLabel(QStringLiteral("+"), panel), "Lab_BS", kNoteLabel[kind]);
+  widgets::OnClick(note, this, [this, kind] { Lab_BS_Click(kNoteLabel[kind]); });
   auto* table = new QVBoxLayout;
   table->addWidget(ColumnTable(list, {headings}, note, panel));
   auto* values = new QHBoxLayout;

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QGridLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTimer>
@@ -14,7 +15,6 @@
 #include "app/config/RWini.h"
 #include "app/tools/ColumnTable.h"
 #include "app/tools/PipeTexts.h"
-#include "app/widgets/ClickLabel.h"
 #include "app/widgets/EnteredText.h"
 #include "app/widgets/EventHooks.h"
 #include "app/widgets/KeyPressFilter.h"
@@ -63,9 +63,9 @@ QWidget* FrmLTGD::buildWallThickness() {
   auto* title = widgets::Named(new QLabel(QStringLiteral("钢管管路壁厚计算"), panel), "Labdanwei", 7);
   title->setToolTip(QStringLiteral("GB/T 50451-2008  P9"));
   grid->addWidget(title, 0, 0, 1, 2);
-  auto* help = widgets::Named(new widgets::ClickLabel(QStringLiteral("说明"), panel), "LabWZ", 0);
+  auto* help = widgets::Named(new QLabel(QStringLiteral("说明"), panel), "LabWZ", 0);
   help->setToolTip(QStringLiteral("点击查看说明"));
-  connect(help, &widgets::ClickLabel::clicked, this, [this] { LabWZ_Click(0); });
+  widgets::OnClick(help, this, [this] { LabWZ_Click(0); });
   grid->addWidget(help, 0, 2);
 
   std::array<QLabel*, 7> captions{};
@@ -114,16 +114,16 @@ QWidget* FrmLTGD::buildFlow() {
   auto* grid = new QGridLayout(panel);
   grid->addWidget(widgets::Named(new QLabel(QStringLiteral("流量/流速/管径计算"), panel), "Labdanwei", 8),
                   0, 0, 1, 2);
-  auto* help = widgets::Named(new widgets::ClickLabel(QStringLiteral("说明"), panel), "LabWZ", 1);
+  auto* help = widgets::Named(new QLabel(QStringLiteral("说明"), panel), "LabWZ", 1);
   help->setToolTip(QStringLiteral("点击查看说明"));
-  connect(help, &widgets::ClickLabel::clicked, this, [this] { LabWZ_Click(1); });
+  widgets::OnClick(help, this, [this] { LabWZ_Click(1); });
   grid->addWidget(help, 0, 2);
   grid->addWidget(widgets::Named(new QLabel(kFormula, panel), "Labdanwei", 6), 1, 0, 1, 3);
 
   for (int i = 0; i < 3; ++i) {
-    auto* label = widgets::Named(new widgets::ClickLabel(kFlowLabels[i], panel), "LabLLLS", i);
+    auto* label = widgets::Named(new QLabel(kFlowLabels[i], panel), "LabLLLS", i);
     label->setToolTip(QStringLiteral("点击计算"));
-    connect(label, &widgets::ClickLabel::clicked, this, [this, i] { LabLLLS_Click(i); });
+    widgets::OnClick(label, this, [this, i] { LabLLLS_Click(i); });
     auto* box = widgets::Named(new QLineEdit(panel), "TxtLLLS", i);
     // Keys, also those refused, make the box the newer one of the pair; what else enters the box
     // (paste, drop) is taken as typed, character by character.

@@ -2,24 +2,32 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWidget>
 
 namespace mevrik::widgets {
 namespace {
 
-bool Any(const QEvent&) { return true; }
+bool Any(const QObject&, const QEvent&) { return true; }
 
-bool IsEnterKey(const QEvent& event) {
+bool IsEnterKey(const QObject&, const QEvent& event) {
   const int key = static_cast<const QKeyEvent&>(event).key();
   return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
-bool IsPressKey(const QEvent& event) {
-  return IsEnterKey(event) || static_cast<const QKeyEvent&>(event).key() == Qt::Key_Space;
+bool IsPressKey(const QObject& watched, const QEvent& event) {
+  return IsEnterKey(watched, event) || static_cast<const QKeyEvent&>(event).key() == Qt::Key_Space;
 }
 
-bool MovesToAnotherControl(const QEvent& event) {
+bool MovesToAnotherControl(const QObject&, const QEvent& event) {
   const Qt::FocusReason reason = static_cast<const QFocusEvent&>(event).reason();
   return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+bool IsLeftClickInside(const QObject& watched, const QEvent& event) {
+  const auto& mouse = static_cast<const QMouseEvent&>(event);
+  const auto& widget = static_cast<const QWidget&>(watched);
+  return mouse.button() == Qt::LeftButton && widget.rect().contains(mouse.position().toPoint());
 }
 
 }  // namespace
@@ -50,8 +58,13 @@ void EventHook::OnFocusMovedAway(QObject* watched, QObject* context,
                 false);
 }
 
-bool EventHook::eventFilter(QObject*, QEvent* event) {
-  if (event->type() != type_ || !context_ || !accepts_(*event)) return false;
+void EventHook::OnClick(QWidget* watched, QObject* context, std::function<void()> handler) {
+  new EventHook(watched, QEvent::MouseButtonRelease, context, std::move(handler),
+                IsLeftClickInside, false);
+}
+
+bool EventHook::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != type_ || !context_ || !accepts_(*watched, *event)) return false;
   handler_();
   return consumes_;
 }

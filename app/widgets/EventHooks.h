@@ -8,6 +8,8 @@
 #include <QPointer>
 #include <functional>
 
+class QWidget;
+
 namespace mevrik::widgets {
 
 class EventHook : public QObject {
@@ -24,12 +26,15 @@ public:
   // Calls `handler` when the focus leaves `watched` for another control of the window, not when
   // the window loses activation or a popup (a list, a menu) takes the focus for a moment.
   static void OnFocusMovedAway(QObject* watched, QObject* context, std::function<void()> handler);
+  // Calls `handler` when the left button is released over the widget it was pressed on: a
+  // click, not any release.
+  static void OnClick(QWidget* watched, QObject* context, std::function<void()> handler);
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-  using Accepts = bool (*)(const QEvent& event);
+  using Accepts = bool (*)(const QObject& watched, const QEvent& event);
   // `consumes`: an accepted event is kept from the widget.
   EventHook(QObject* watched, QEvent::Type type, QObject* context, std::function<void()> handler,
             Accepts accepts, bool consumes);
@@ -40,8 +45,8 @@ private:
   std::function<void()> handler_;
 };
 
-inline void OnClick(QObject* widget, QObject* context, std::function<void()> handler) {
-  EventHook::On(widget, QEvent::MouseButtonRelease, context, std::move(handler));
+inline void OnClick(QWidget* widget, QObject* context, std::function<void()> handler) {
+  EventHook::OnClick(widget, context, std::move(handler));
 }
 inline void OnDoubleClick(QObject* widget, QObject* context, std::function<void()> handler) {
   EventHook::On(widget, QEvent::MouseButtonDblClick, context, std::move(handler));
