@@ -66,7 +66,8 @@ void ExpressionHistory::Save(config::RWini& ini, int limit) const {
   if (count == 0 || limit <= 0) return;
   const config::RWini::Batch batch(ini);
   ini.SetIniS(keys::Section, keys::HistoryCount, QString::number(std::min(count, limit)));
-  for (int i = 0; i < count; ++i) ini.SetIniS(keys::Section, keys::HistoryEntry(i), box_->itemText(i));
+  for (int i = 0; i < count; ++i)
+    ini.SetIniS(keys::Section, keys::HistoryEntry(i), box_->itemText(i));
 }
 
 }  // namespace mevrik::app

@@ -24,6 +24,13 @@
 #include "platform/RuntimeError.h"
 
 namespace mevrik::app {
+
+using widgets::EventHook;
+using widgets::OnDoubleClick;
+using widgets::OnFocusOut;
+using widgets::PickOnlyByChoice;
+using widgets::PlainToolTip;
+
 namespace {
 
 const QColor kAutoCopyGreen(128, 255, 128);
@@ -73,18 +80,18 @@ ExpressionPanel::~ExpressionPanel() = default;
 
 void ExpressionPanel::Connect() {
   connect(w_.CombBDS, &QComboBox::editTextChanged, this, [this] { CombBDS_Change(); });
-  widgets::PickOnlyByChoice(w_.CombBDS);
+  PickOnlyByChoice(w_.CombBDS);
   connect(w_.CombBDS, &QComboBox::activated, this, [this] { CombBDS_Click(); });
-  widgets::EventHook::OnEnterKey(w_.CombBDS, this, [this] { CombBDS_KeyPressEnter(); });
-  widgets::EventHook::OnEnterKey(w_.CombBDS->lineEdit(), this, [this] { CombBDS_KeyPressEnter(); });
-  widgets::OnFocusOut(w_.CombBDS, this, [this] { CombBDS_LostFocus(); });
+  EventHook::OnEnterKey(w_.CombBDS, this, [this] { CombBDS_KeyPressEnter(); });
+  EventHook::OnEnterKey(w_.CombBDS->lineEdit(), this, [this] { CombBDS_KeyPressEnter(); });
+  OnFocusOut(w_.CombBDS, this, [this] { CombBDS_LostFocus(); });
   for (int i = 0; i < w_.CmdHanShu.size(); ++i)
     connect(w_.CmdHanShu[i], &QPushButton::clicked, this, [this, i] { CmdHanShu_Click(i); });
   connect(w_.CmdZT, &QPushButton::clicked, this, [this] { CmdZT_Click(); });
   connect(w_.CmdQK, &QPushButton::clicked, this, [this] { CmdQK_Click(); });
   connect(w_.CmdFZ, &QPushButton::clicked, this, [this] { CmdFZ_Click(); });
   connect(w_.TxtJieGuo, &QLineEdit::textChanged, this, [this] { TxtJieGuo_Change(); });
-  widgets::OnDoubleClick(w_.LabBDS, this, [this] { LabBDS_DblClick(); });
+  OnDoubleClick(w_.LabBDS, this, [this] { LabBDS_DblClick(); });
   connect(w_.MnuS_FZ, &QAction::triggered, this, [this] { MnuS_FZ_Click(); });
   for (int i = 0; i < w_.MSJingDu.size(); ++i)
     connect(w_.MSJingDu[i], &QAction::triggered, this, [this, i] { MSJingDu_Click(i); });
@@ -99,7 +106,7 @@ expr::ExprContext ExpressionPanel::Context(bool forExpressionKind) {
   context.radians = w_.MSjddw[1]->isChecked();
   context.helpCountdown = &services_->countdown;
   context.convertedTooltip = [this](std::u16string_view text) {
-    w_.LabBDS->setToolTip(widgets::PlainToolTip(Q(text)));
+    w_.LabBDS->setToolTip(PlainToolTip(Q(text)));
   };
   if (forExpressionKind) {
     context.removeHistoryHead = [this] {

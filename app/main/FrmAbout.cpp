@@ -11,6 +11,9 @@
 #include "platform/Shell.h"
 
 namespace mevrik::app {
+
+using widgets::OnDoubleClick;
+
 namespace {
 
 using config::MakerMail;
@@ -48,7 +51,7 @@ FrmAbout::FrmAbout(const QString& versionText, platform::Shell& shell, QString c
   QPalette link = edit->palette();
   link.setColor(QPalette::WindowText, QColor(0, 0, 255));
   edit->setPalette(link);
-  widgets::OnDoubleClick(edit, this, [this] { LabBJPZ_DblClick(); });
+  OnDoubleClick(edit, this, [this] { LabBJPZ_DblClick(); });
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
   buttons->setObjectName(QStringLiteral("CmdOK"));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

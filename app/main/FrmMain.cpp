@@ -31,7 +31,8 @@ FrmMain::FrmMain(const AppServices& services, std::function<void()> endProgram, 
   central->setObjectName(QStringLiteral("FrmMainClient"));
   setCentralWidget(central);
   c_ = BuildMainControls(central);
-  clock_ = new StatusClock(c_.LabStB[status::Time], c_.LabStB[status::Date], *services_.clock, this);
+  clock_ = new StatusClock(c_.LabStB[status::Time], c_.LabStB[status::Date], *services_.clock,
+                           this);
   CreateExpressionPanel();
   kinds_ = std::make_unique<KindSwitch>(c_, m_, state_,
                                         [this](const QString& middle) { SetTitle(middle); });

@@ -17,6 +17,10 @@
 // Positions are in pixels of the 556-pixel-wide window (8340 twips); the few that the start-up
 // sets in twips are written with Tw().
 namespace mevrik::app {
+
+using widgets::RemoveLengthLimit;
+using widgets::ShowPlain;
+
 namespace {
 
 constexpr int kKinds = 13;
@@ -78,7 +82,7 @@ void BuildExpressionArea(MainControls& c) {
   c.CombBDS->setEditable(true);
   c.CombBDS->setInsertPolicy(QComboBox::NoInsert);
   c.CombBDS->setCompleter(nullptr);
-  widgets::RemoveLengthLimit(c.CombBDS->lineEdit());
+  RemoveLengthLimit(c.CombBDS->lineEdit());
   c.CombBDS->setMaxVisibleItems(24);
   c.CombBDS->setToolTip(QStringLiteral(
       "注意：①.函数需加括号。 ②.仅支持Sin()、Cos()、Tan()及反正切Atn()等4个三角函数。"));
@@ -117,7 +121,7 @@ void BuildWeightInputs(MainControls& c) {
     if (box->isEditable()) {
       box->setInsertPolicy(QComboBox::NoInsert);
       box->setCompleter(nullptr);
-      widgets::RemoveLengthLimit(box->lineEdit());  // length and area expressions
+      RemoveLengthLimit(box->lineEdit());  // length and area expressions
     }
     label->setBuddy(box);
     label->setVisible(false);
@@ -142,7 +146,7 @@ void BuildWeightInputs(MainControls& c) {
   c.LabDanZhong = MakeLabel(c.PicMain, QStringLiteral("LabDanZhong"),
                             QStringLiteral("单重：12.57kg/m"), {Tw(820), Tw(560), 376, 44});
   c.LabDanZhong->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  widgets::ShowPlain(c.LabDanZhong);  // standard codes come from the configuration file
+  ShowPlain(c.LabDanZhong);  // standard codes come from the configuration file
   c.LabDanZhong->setVisible(false);
 }
 
@@ -205,7 +209,7 @@ void BuildStatusBar(MainControls& c, QWidget* central) {
     cell->setFrameShape(QFrame::Panel);
     cell->setFrameShadow(QFrame::Sunken);
     cell->setAccessibleDescription(roles[i]);  // the content is the name
-    widgets::ShowPlain(cell);  // the message cell echoes typed text and stored expressions
+    ShowPlain(cell);  // the message cell echoes typed text and stored expressions
     if (i != status::Message) cell->setAlignment(Qt::AlignCenter);
     c.LabStB << cell;
   }

@@ -13,6 +13,11 @@
 #include "core/text/NumberWriters.h"
 
 namespace mevrik::app {
+
+using widgets::EventHook;
+using widgets::OnClick;
+using widgets::OnDoubleClick;
+
 namespace {
 
 QString SumText(float sum) { return QString::fromStdU16String(text::ShortText(sum)); }
@@ -30,11 +35,11 @@ StatisticsList::StatisticsList(StatisticsWidgets widgets, StatisticsHooks hooks,
   // The view's own signal, so that the double-click does not go on to select the entry that
   // moves up under the mouse.
   connect(w_.ListTJ, &QListWidget::itemDoubleClicked, this, [this] { ListTJ_DblClick(); });
-  widgets::OnClick(w_.LabTJ, this, [this] { LabTJ_Click(); });
+  OnClick(w_.LabTJ, this, [this] { LabTJ_Click(); });
   // The sum can be copied without a mouse: the summary takes the focus like a button.
   w_.LabTJ->setFocusPolicy(Qt::StrongFocus);
-  widgets::EventHook::OnPressKey(w_.LabTJ, this, [this] { LabTJ_Click(); });
-  widgets::OnDoubleClick(w_.LabTJQK, this, [this] { LabTJQK_DblClick(); });
+  EventHook::OnPressKey(w_.LabTJ, this, [this] { LabTJ_Click(); });
+  OnDoubleClick(w_.LabTJQK, this, [this] { LabTJQK_DblClick(); });
 }
 
 void StatisticsList::CmdTJ_Click() {

@@ -15,6 +15,10 @@
 #include "platform/MessageBoxes.h"
 
 namespace mevrik::tools {
+
+using widgets::Named;
+using widgets::OnClick;
+
 namespace {
 
 using sections::SectionKind;
@@ -58,7 +62,7 @@ FrmCGGGKK::FrmCGGGKK(int& selectedKind, platform::MessageBoxes& boxes, QWidget* 
   auto* layout = new QGridLayout(this);
   auto* options = new QHBoxLayout;
   for (int i = 0; i < 3; ++i) {
-    optXG_[i] = widgets::Named(new QRadioButton(kKindCaptions[i], this), "OptXG", i);
+    optXG_[i] = Named(new QRadioButton(kKindCaptions[i], this), "OptXG", i);
     connect(optXG_[i], &QRadioButton::toggled, this, [this, i](bool on) {
       if (on) OptXG_Click(i);
     });
@@ -70,19 +74,19 @@ FrmCGGGKK::FrmCGGGKK(int& selectedKind, platform::MessageBoxes& boxes, QWidget* 
     picXG_[kind] = buildPanel(kind);
     layout->addWidget(picXG_[kind], 1, 0);  // stacked: one shown at a time
   }
-  labShuoMing_ = widgets::Named(new QLabel(this), "LabSshuoMing");
+  labShuoMing_ = Named(new QLabel(this), "LabSshuoMing");
   layout->addWidget(labShuoMing_, 2, 0);
   Form_Load();
 }
 
 QWidget* FrmCGGGKK::buildPanel(SectionKind kind) {
-  auto* panel = widgets::Named(new QWidget(this), "PicXG", kind);
+  auto* panel = Named(new QWidget(this), "PicXG", kind);
   auto* grid = new QGridLayout(panel);
   grid->setContentsMargins(0, 0, 0, 0);
-  grid->addWidget(widgets::Named(new QLabel(kKindCaptions[kind], panel), "Labbel1"), 0, 0);
+  grid->addWidget(Named(new QLabel(kKindCaptions[kind], panel), "Labbel1"), 0, 0);
   grid->addWidget(new SectionDrawing(kind, panel), 1, 0, 3, 1);
 
-  auto* list = widgets::Named(new QListWidget(panel), kListNames[kind]);
+  auto* list = Named(new QListWidget(panel), kListNames[kind]);
   list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   for (const auto line : sections::HoleTableLines(kind)) {
     list->addItem(QString::fromUtf16(line.data(), static_cast<qsizetype>(line.size())));
@@ -93,17 +97,17 @@ QWidget* FrmCGGGKK::buildPanel(SectionKind kind) {
 
   QList<Heading> headings;
   for (int c = 0; c < kHeadings[kind].size(); ++c) {
-    auto* heading = widgets::Named(new QLabel(kHeadings[kind][c], panel), "Lab_BS", kFirstHeading[kind] + c);
+    auto* heading = Named(new QLabel(kHeadings[kind][c], panel), "Lab_BS", kFirstHeading[kind] + c);
     heading->setAccessibleDescription(QStringLiteral("列标题"));
     headings.append({heading});
   }
-  auto* note = widgets::Named(new QLabel(QStringLiteral("+"), panel), "Lab_BS", kNoteLabel[kind]);
-  widgets::OnClick(note, this, [this, kind] { Lab_BS_Click(kNoteLabel[kind]); });
+  auto* note = Named(new QLabel(QStringLiteral("+"), panel), "Lab_BS", kNoteLabel[kind]);
+  OnClick(note, this, [this, kind] { Lab_BS_Click(kNoteLabel[kind]); });
   auto* table = new QVBoxLayout;
   table->addWidget(ColumnTable(list, {headings}, note, panel));
   auto* values = new QHBoxLayout;
   for (int c = 0; c < 4; ++c) {
-    values_[kind][c] = widgets::Named(new QLabel(panel), kValueNames[kind], c);
+    values_[kind][c] = Named(new QLabel(panel), kValueNames[kind], c);
     values_[kind][c]->setAccessibleDescription(kValueRoles[kind][c]);  // the value is the name
     values->addWidget(values_[kind][c]);
   }

@@ -29,6 +29,13 @@
 #include "platform/Shutdown.h"
 
 namespace mevrik::tools {
+
+using widgets::EventHook;
+using widgets::FilterEnteredText;
+using widgets::IsDigitOrBackspace;
+using widgets::Named;
+using widgets::PickOnlyByChoice;
+
 namespace {
 
 namespace keys = config::keys::shutdown;
@@ -81,11 +88,11 @@ void FrmDSGJ::build() {
   const QString modes[2] = {QStringLiteral("定时"), QStringLiteral("倒计时")};
   QWidget* inputs[2] = {buildClockTime(), buildCountdown()};
   for (int i = 0; i < 2; ++i) {
-    optDSGJ_[i] = widgets::Named(new QRadioButton(modes[i], content_), "OptDSGJ", i);
+    optDSGJ_[i] = Named(new QRadioButton(modes[i], content_), "OptDSGJ", i);
     connect(optDSGJ_[i], &QRadioButton::toggled, this, [this, i](bool on) {
       if (on) OptDSGJ_Click(i);
     });
-    frame_[i] = widgets::Named(new QGroupBox(content_), "Frame", i);
+    frame_[i] = Named(new QGroupBox(content_), "Frame", i);
     auto* row = new QHBoxLayout(frame_[i]);
     row->setContentsMargins(4, 2, 4, 2);
     row->addWidget(inputs[i]);
@@ -96,7 +103,7 @@ void FrmDSGJ::build() {
   const QString commands[3] = {QStringLiteral("取消所有关机"), QStringLiteral("确定"),
                                QStringLiteral("关闭")};
   for (int i = 0; i < 3; ++i) {
-    cmddsgj_[i] = widgets::Named(new QPushButton(commands[i], content_), "Cmddsgj", i);
+    cmddsgj_[i] = Named(new QPushButton(commands[i], content_), "Cmddsgj", i);
     layout->addWidget(cmddsgj_[i], 2, i);
   }
   connect(cmddsgj_[0], &QPushButton::clicked, this, &FrmDSGJ::cancelAll);
@@ -104,11 +111,11 @@ void FrmDSGJ::build() {
   connect(cmddsgj_[2], &QPushButton::clicked, this, &QWidget::close);
   cmddsgj_[1]->setEnabled(false);
 
-  labShuoMing_ = widgets::Named(new QLabel(QStringLiteral("↓ 说 明 ↓"), content_), "LabShuoMing");
+  labShuoMing_ = Named(new QLabel(QStringLiteral("↓ 说 明 ↓"), content_), "LabShuoMing");
   layout->addWidget(labShuoMing_, 3, 0, 1, 3, Qt::AlignCenter);
-  labTXT_[0] = widgets::Named(new QLabel(QStringLiteral("★ 定时关机仅执行一次，系统注销或重启则失效！"), content_),
+  labTXT_[0] = Named(new QLabel(QStringLiteral("★ 定时关机仅执行一次，系统注销或重启则失效！"), content_),
                      "LabTXT", 0);
-  labTXT_[1] = widgets::Named(new QLabel(content_), "LabTXT", 1);
+  labTXT_[1] = Named(new QLabel(content_), "LabTXT", 1);
   layout->addWidget(labTXT_[0], 4, 0, 1, 3);
   layout->addWidget(labTXT_[1], 5, 0, 1, 3);
 }
@@ -117,19 +124,19 @@ QWidget* FrmDSGJ::buildClockTime() {
   auto* box = new QWidget(content_);
   auto* row = new QHBoxLayout(box);
   row->setContentsMargins(0, 0, 0, 0);
-  combDS_[0] = widgets::Named(new QComboBox(box), "CombDS", 0);
+  combDS_[0] = Named(new QComboBox(box), "CombDS", 0);
   combDS_[0]->setToolTip(QStringLiteral("选择 时"));
   for (int hour = 0; hour < 24; ++hour) combDS_[0]->addItem(QString::number(hour));
-  combDS_[1] = widgets::Named(new QComboBox(box), "CombDS", 1);
+  combDS_[1] = Named(new QComboBox(box), "CombDS", 1);
   combDS_[1]->setToolTip(QStringLiteral("选择 分"));
   for (int minute = 0; minute < 60; minute += 5) combDS_[1]->addItem(QString::number(minute));
   for (auto* combo : combDS_) {
     connect(combo, &QComboBox::activated, this, [this] { cmddsgj_[1]->setEnabled(true); });
   }
   row->addWidget(combDS_[0]);
-  row->addWidget(widgets::Named(new QLabel(QStringLiteral("时"), box), "LabS", 0));
+  row->addWidget(Named(new QLabel(QStringLiteral("时"), box), "LabS", 0));
   row->addWidget(combDS_[1]);
-  row->addWidget(widgets::Named(new QLabel(QStringLiteral("分 关闭系统"), box), "LabFen", 0));
+  row->addWidget(Named(new QLabel(QStringLiteral("分 关闭系统"), box), "LabFen", 0));
   row->addStretch();
   return box;
 }
@@ -138,21 +145,21 @@ QWidget* FrmDSGJ::buildCountdown() {
   auto* box = new QWidget(content_);
   auto* row = new QHBoxLayout(box);
   row->setContentsMargins(0, 0, 0, 0);
-  combDJS_ = widgets::Named(new QComboBox(box), "CombDJS");
+  combDJS_ = Named(new QComboBox(box), "CombDJS");
   combDJS_->setEditable(true);
   combDJS_->setInsertPolicy(QComboBox::NoInsert);
   combDJS_->setCompleter(nullptr);
   combDJS_->addItems({"10", "15", "20", "30", "45", "60", "90", "120", "150", "200", "600"});
   combDJS_->setToolTip(QStringLiteral("3～600之间的整数"));
-  widgets::FilterEnteredText(combDJS_->lineEdit(), [this](QChar typed, const QString& before) {
+  FilterEnteredText(combDJS_->lineEdit(), [this](QChar typed, const QString& before) {
     return CombDJS_KeyPress(typed, before);
   });
-  widgets::PickOnlyByChoice(combDJS_);
-  widgets::EventHook::OnFocusMovedAway(combDJS_, this, [this] { CombDJS_LostFocus(); });
+  PickOnlyByChoice(combDJS_);
+  EventHook::OnFocusMovedAway(combDJS_, this, [this] { CombDJS_LostFocus(); });
   connect(combDJS_, &QComboBox::editTextChanged, this, [this] { cmddsgj_[1]->setEnabled(true); });
   connect(combDJS_, &QComboBox::activated, this, [this] { cmddsgj_[1]->setEnabled(true); });
   row->addWidget(combDJS_);
-  row->addWidget(widgets::Named(new QLabel(QStringLiteral("分钟 后 关闭系统"), box), "LabFen", 1));
+  row->addWidget(Named(new QLabel(QStringLiteral("分钟 后 关闭系统"), box), "LabFen", 1));
   row->addStretch();
   return box;
 }
@@ -190,7 +197,7 @@ void FrmDSGJ::OptDSGJ_Click(int index) {
 }
 
 bool FrmDSGJ::CombDJS_KeyPress(QChar typed, const QString& before) {
-  if (!widgets::IsDigitOrBackspace(typed)) return false;
+  if (!IsDigitOrBackspace(typed)) return false;
   return typed == u'\b' || Number(before) <= kMaxCountdown;
 }
 

@@ -24,6 +24,15 @@
 #include "platform/MessageBoxes.h"
 
 namespace mevrik::tools {
+
+using widgets::FilterEnteredText;
+using widgets::FilterTypedCharacters;
+using widgets::IsNumberCharacter;
+using widgets::Named;
+using widgets::OnClick;
+using widgets::OnFocusIn;
+using widgets::PickOnlyByChoice;
+
 namespace {
 
 namespace keys = config::keys::pipe;
@@ -60,36 +69,36 @@ FrmLTGD::FrmLTGD(config::RWini& ini, platform::MessageBoxes& boxes, QWidget* par
 QWidget* FrmLTGD::buildWallThickness() {
   auto* panel = new QWidget(this);
   auto* grid = new QGridLayout(panel);
-  auto* title = widgets::Named(new QLabel(QStringLiteral("钢管管路壁厚计算"), panel), "Labdanwei", 7);
+  auto* title = Named(new QLabel(QStringLiteral("钢管管路壁厚计算"), panel), "Labdanwei", 7);
   title->setToolTip(QStringLiteral("GB/T 50451-2008  P9"));
   grid->addWidget(title, 0, 0, 1, 2);
-  auto* help = widgets::Named(new QLabel(QStringLiteral("说明"), panel), "LabWZ", 0);
+  auto* help = Named(new QLabel(QStringLiteral("说明"), panel), "LabWZ", 0);
   help->setToolTip(QStringLiteral("点击查看说明"));
-  widgets::OnClick(help, this, [this] { LabWZ_Click(0); });
+  OnClick(help, this, [this] { LabWZ_Click(0); });
   grid->addWidget(help, 0, 2);
 
   std::array<QLabel*, 7> captions{};
   for (int i = 0; i < 7; ++i) {
-    captions[i] = widgets::Named(new QLabel(kWallLabels[i], panel), "LabGLBH", i);
+    captions[i] = Named(new QLabel(kWallLabels[i], panel), "LabGLBH", i);
     if (i == 2) captions[i]->setToolTip(kStressTip);
     grid->addWidget(captions[i], i + 1, 0);
   }
   for (int i = 0; i < 6; ++i) {  // every quantity but ψ has a unit
-    grid->addWidget(widgets::Named(new QLabel(kWallUnits[i], panel), "Labdanwei", i), i < 3 ? i + 1 : i + 2,
+    grid->addWidget(Named(new QLabel(kWallUnits[i], panel), "Labdanwei", i), i < 3 ? i + 1 : i + 2,
                     2);
   }
 
   for (int i = 0; i < 4; ++i) {
-    auto* combo = widgets::Named(new QComboBox(panel), "CombGLBH", i);
+    auto* combo = Named(new QComboBox(panel), "CombGLBH", i);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setCompleter(nullptr);
     combo->addItems(kWallItems[i]);
     combo->setEditText(kWallDesignTexts[i]);
-    widgets::FilterEnteredText(combo->lineEdit(), [](QChar typed, const QString&) {
-      return widgets::IsNumberCharacter(typed);
+    FilterEnteredText(combo->lineEdit(), [](QChar typed, const QString&) {
+      return IsNumberCharacter(typed);
     });
-    widgets::PickOnlyByChoice(combo);
+    PickOnlyByChoice(combo);
     connect(combo, &QComboBox::editTextChanged, this, [this, i] { CombGLBH_Change(i); });
     connect(combo, &QComboBox::activated, this, [this] { computeUnlessShown(); });
     grid->addWidget(combo, i + 1, 1);
@@ -100,7 +109,7 @@ QWidget* FrmLTGD::buildWallThickness() {
   combGLBH_[3]->setToolTip(QStringLiteral("0<ψ≤1"));
 
   for (int i = 0; i < 3; ++i) {
-    auto* result = widgets::Named(new QLineEdit(panel), "TxtJG", i);
+    auto* result = Named(new QLineEdit(panel), "TxtJG", i);
     result->setToolTip(kResultTips[i]);
     grid->addWidget(result, i + 5, 1);
     captions[i + 4]->setBuddy(result);
@@ -112,32 +121,32 @@ QWidget* FrmLTGD::buildWallThickness() {
 QWidget* FrmLTGD::buildFlow() {
   auto* panel = new QWidget(this);
   auto* grid = new QGridLayout(panel);
-  grid->addWidget(widgets::Named(new QLabel(QStringLiteral("流量/流速/管径计算"), panel), "Labdanwei", 8),
+  grid->addWidget(Named(new QLabel(QStringLiteral("流量/流速/管径计算"), panel), "Labdanwei", 8),
                   0, 0, 1, 2);
-  auto* help = widgets::Named(new QLabel(QStringLiteral("说明"), panel), "LabWZ", 1);
+  auto* help = Named(new QLabel(QStringLiteral("说明"), panel), "LabWZ", 1);
   help->setToolTip(QStringLiteral("点击查看说明"));
-  widgets::OnClick(help, this, [this] { LabWZ_Click(1); });
+  OnClick(help, this, [this] { LabWZ_Click(1); });
   grid->addWidget(help, 0, 2);
-  grid->addWidget(widgets::Named(new QLabel(kFormula, panel), "Labdanwei", 6), 1, 0, 1, 3);
+  grid->addWidget(Named(new QLabel(kFormula, panel), "Labdanwei", 6), 1, 0, 1, 3);
 
   for (int i = 0; i < 3; ++i) {
-    auto* label = widgets::Named(new QLabel(kFlowLabels[i], panel), "LabLLLS", i);
+    auto* label = Named(new QLabel(kFlowLabels[i], panel), "LabLLLS", i);
     label->setToolTip(QStringLiteral("点击计算"));
-    widgets::OnClick(label, this, [this, i] { LabLLLS_Click(i); });
-    auto* box = widgets::Named(new QLineEdit(panel), "TxtLLLS", i);
+    OnClick(label, this, [this, i] { LabLLLS_Click(i); });
+    auto* box = Named(new QLineEdit(panel), "TxtLLLS", i);
     // Keys, also those refused, make the box the newer one of the pair; what else enters the box
     // (paste, drop) is taken as typed, character by character.
-    widgets::FilterTypedCharacters(box, [this, i](QChar typed) { return TxtLLLS_KeyPress(i, typed); });
-    widgets::FilterEnteredText(box, [this, i](QChar typed, const QString&) {
+    FilterTypedCharacters(box, [this, i](QChar typed) { return TxtLLLS_KeyPress(i, typed); });
+    FilterEnteredText(box, [this, i](QChar typed, const QString&) {
       return TxtLLLS_KeyPress(i, typed);
     });
     // Entering a flow box selects its text, after the click that placed the cursor.
-    widgets::OnFocusIn(box, this, [box] { QTimer::singleShot(0, box, &QLineEdit::selectAll); });
+    OnFocusIn(box, this, [box] { QTimer::singleShot(0, box, &QLineEdit::selectAll); });
     connect(box, &QLineEdit::textChanged, this, [this, i] { TxtLLLS_Change(i); });
     label->setBuddy(box);
     grid->addWidget(label, i + 2, 0);
     grid->addWidget(box, i + 2, 1);
-    grid->addWidget(widgets::Named(new QLabel(kFlowUnits[i], panel), "Labdanwei", 11 - i), i + 2, 2);
+    grid->addWidget(Named(new QLabel(kFlowUnits[i], panel), "Labdanwei", 11 - i), i + 2, 2);
     labLLLS_[i] = label;
     txtLLLS_[i] = box;
   }
@@ -146,12 +155,12 @@ QWidget* FrmLTGD::buildFlow() {
 
 QWidget* FrmLTGD::buildReferenceTable() {
   auto* panel = new QWidget(this);
-  auto* list = widgets::Named(new QListWidget(panel), "LstGZG");
+  auto* list = Named(new QListWidget(panel), "LstGZG");
   list->setToolTip(QStringLiteral("管路直径之最大流量、流速表"));
   list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   list->addItems(kReferenceRows);
   auto heading = [panel](const QString& text, const char* group, int index) {
-    auto* label = widgets::Named(new QLabel(text, panel), group, index);
+    auto* label = Named(new QLabel(text, panel), group, index);
     label->setAccessibleDescription(QStringLiteral("列标题"));
     return label;
   };
@@ -222,7 +231,7 @@ void FrmLTGD::computeWallThickness() {
 bool FrmLTGD::TxtLLLS_KeyPress(int index, QChar typed) {
   editPair_.typedInto(index);
   colourFlowBox(index, kBoxWhite, kLabelBlack);
-  return widgets::IsNumberCharacter(typed);
+  return IsNumberCharacter(typed);
 }
 
 void FrmLTGD::TxtLLLS_Change(int index) {
