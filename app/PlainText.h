@@ -1,15 +1,9 @@
 #pragma once
-// Text from the user or the configuration file is shown exactly as written: "<b>1*" is five
-// characters, not a bold "1*", and blanks and line breaks stay.
-#include <QString>
-
-class QLabel;
+// Weight panel bridge: the weight panel's files still include this path and name these helpers
+// in mevrik::app. Remove once they include app/widgets/PlainText.h.
+#include "app/widgets/PlainText.h"
 
 namespace mevrik::app {
-
-// The label never reads its text as markup.
-void ShowPlain(QLabel* label);
-// A tooltip that shows `text` as written (Qt reads any tooltip that looks like markup as markup).
-QString PlainToolTip(const QString& text);
-
+using widgets::PlainToolTip;
+using widgets::ShowPlain;
 }  // namespace mevrik::app

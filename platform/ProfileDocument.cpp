@@ -6,15 +6,15 @@ namespace mevrik::platform {
 
 namespace {
 
-bool IsBlank(QChar c) { return c == u' ' || c == u'\t'; }
+bool IsSpaceOrTab(QChar c) { return c == u' ' || c == u'\t'; }
 
-QStringView TrimBlanks(QStringView text) {
-  while (!text.isEmpty() && IsBlank(text.front())) text = text.sliced(1);
-  while (!text.isEmpty() && IsBlank(text.back())) text.chop(1);
+QStringView TrimSpacesAndTabs(QStringView text) {
+  while (!text.isEmpty() && IsSpaceOrTab(text.front())) text = text.sliced(1);
+  while (!text.isEmpty() && IsSpaceOrTab(text.back())) text.chop(1);
   return text;
 }
 
-// Only ASCII letters fold: the Windows profile functions leave other characters alone.
+// Only ASCII letters fold; every other character must match exactly.
 QString Folded(QStringView name) {
   QString folded = name.toString();
   for (QChar& c : folded) {
@@ -24,11 +24,11 @@ QString Folded(QStringView name) {
 }
 
 std::optional<QStringView> SectionName(QStringView line) {
-  line = TrimBlanks(line);
+  line = TrimSpacesAndTabs(line);
   if (!line.startsWith(u'[')) return std::nullopt;
   const qsizetype close = line.indexOf(u']');
   if (close < 0) return std::nullopt;
-  return TrimBlanks(line.sliced(1, close - 1));
+  return TrimSpacesAndTabs(line.sliced(1, close - 1));
 }
 
 struct Entry {
@@ -39,7 +39,7 @@ struct Entry {
 std::optional<Entry> EntryOf(QStringView line) {
   const qsizetype equals = line.indexOf(u'=');
   if (equals < 0) return std::nullopt;
-  return Entry{TrimBlanks(line.first(equals)), TrimBlanks(line.sliced(equals + 1))};
+  return Entry{TrimSpacesAndTabs(line.first(equals)), TrimSpacesAndTabs(line.sliced(equals + 1))};
 }
 
 QString WithoutEnclosingQuotes(QStringView value) {
@@ -207,7 +207,7 @@ bool ProfileDocument::set(const QString& section, const QString& key, const QStr
   }
   // At the end of the section, before the blank lines that part it from the next one.
   qsizetype at = block->lines.size();
-  while (at > 1 && TrimBlanks(block->lines[at - 1].text).isEmpty()) --at;
+  while (at > 1 && TrimSpacesAndTabs(block->lines[at - 1].text).isEmpty()) --at;
   auto line = newLine(key + entry);
   if (!line) return false;
   if (block->lines[at - 1].lineBreak.isEmpty()) block->lines[at - 1].lineBreak = newLineBreak_;

@@ -24,7 +24,7 @@ public:
   bool changed() const { return written_ && (!exists_ || bytes() != original_); }
   QByteArray bytes() const;
 
-  // The key's value without surrounding blanks or enclosing quotes; empty when missing.
+  // The key's value without the spaces and tabs around it or enclosing quotes; empty when missing.
   QString value(const QString& section, const QString& key) const;
   // Stores "key=value" in the file's own encoding: over the key's line, at the end of its
   // section, or in a new section at the end of the file. False when the encoding cannot hold it.

@@ -1,8 +1,8 @@
 #pragma once
-// A private-profile (ini) file read and written the way Windows does it: sections and keys
-// matched without regard to ASCII letter case, values without surrounding blanks, the first match
-// wins, a new key goes to the end of its section and a new section to the end of the file. Every
-// line we do not write stays byte for byte as it was, in its own encoding and line breaks.
+// A private-profile (ini) file: sections and keys matched without regard to ASCII letter case,
+// values without the spaces and tabs around them, the first match wins, a new key goes to the
+// end of its section and a new section to the end of the file. Every line we do not write stays
+// byte for byte as it was, in its own encoding and line breaks.
 // The file is read afresh on every call, so edits made by hand in between are seen.
 #include <QString>
 #include <optional>
@@ -17,8 +17,8 @@ public:
 
   const QString& path() const { return path_; }
 
-  // The key's value without surrounding blanks or enclosing quotes; empty text when the file,
-  // the section or the key is missing, or the value is empty.
+  // The key's value without the spaces and tabs around it or enclosing quotes; empty text when
+  // the file, the section or the key is missing, or the value is empty.
   QString read(const QString& section, const QString& key) const;
 
   // Writes the key, replacing the whole file atomically (a temporary file in the same folder,

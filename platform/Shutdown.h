@@ -1,18 +1,17 @@
 #pragma once
-// Scheduling and cancelling the computer's shutdown. The window speaks in the two commands of
-// the Windows `shutdown` program, "shutdown -a" (abort what is pending) and
-// "shutdown -s -f -t SECONDS" (forced shutdown after a delay); an implementation carries them
-// out as its system allows.
-#include <QString>
-
+// Scheduling and cancelling a forced shutdown of the computer. Each system's implementation
+// builds its own command; the caller only says what it wants.
 namespace mevrik::platform {
 
 class Shutdown {
 public:
   virtual ~Shutdown() = default;
-  // Starts the command without waiting for it. False when it could not be started (or is not
-  // one of the two commands); the command's own outcome is not observed.
-  virtual bool run(const QString& command) = 0;
+  // A forced shutdown after `seconds` (0: now), replacing nothing: abort() first to cancel an
+  // earlier one. False when the command could not be started or `seconds` is negative; the
+  // command's own outcome is not observed.
+  virtual bool schedule(int seconds) = 0;
+  // Cancels a pending shutdown. False when the command could not be started.
+  virtual bool abort() = 0;
 };
 
 }  // namespace mevrik::platform

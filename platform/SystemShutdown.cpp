@@ -11,36 +11,7 @@
 namespace mevrik::platform {
 namespace {
 
-// Seconds of "shutdown -s -f -t SECONDS", or -1 when the words are not that command.
-int ScheduledSeconds(const QStringList& words) {
-  if (words.size() != 5 || words[0] != "shutdown" || words[1] != "-s" || words[2] != "-f" ||
-      words[3] != "-t") {
-    return -1;
-  }
-  bool ok = false;
-  const int seconds = words[4].toInt(&ok);
-  return ok && seconds >= 0 ? seconds : -1;
-}
-
-}  // namespace
-
-QStringList SystemShutdownCommand(const QString& command) {
-  const QStringList words = QProcess::splitCommand(command);
-  const bool abort = words == QStringList{"shutdown", "-a"};
-  const int seconds = ScheduledSeconds(words);
-  if (!abort && seconds < 0) return {};
-#ifdef Q_OS_WIN
-  return words;
-#else
-  if (abort) return {"shutdown", "-c"};
-  if (seconds == 0) return {"shutdown", "-h", "now"};
-  // The delay is always whole minutes; a part minute would rather wait longer than shorter.
-  return {"shutdown", "-h", "+" + QString::number((seconds + 59) / 60)};
-#endif
-}
-
-bool SystemShutdown::run(const QString& command) {
-  QStringList words = SystemShutdownCommand(command);
+bool Start(QStringList words) {
   if (words.isEmpty()) return false;
   if (IsDryRun()) {
     ReportDryRun(words.join(' '));
@@ -58,5 +29,30 @@ bool SystemShutdown::run(const QString& command) {
 #endif
   return process.startDetached();
 }
+
+}  // namespace
+
+QStringList ShutdownScheduleCommand(int seconds) {
+  if (seconds < 0) return {};
+#ifdef Q_OS_WIN
+  return {"shutdown", "-s", "-f", "-t", QString::number(seconds)};
+#else
+  if (seconds == 0) return {"shutdown", "-h", "now"};
+  // The delay is whole minutes here; a part minute would rather wait longer than shorter.
+  return {"shutdown", "-h", "+" + QString::number((seconds + 59) / 60)};
+#endif
+}
+
+QStringList ShutdownAbortCommand() {
+#ifdef Q_OS_WIN
+  return {"shutdown", "-a"};
+#else
+  return {"shutdown", "-c"};
+#endif
+}
+
+bool SystemShutdown::schedule(int seconds) { return Start(ShutdownScheduleCommand(seconds)); }
+
+bool SystemShutdown::abort() { return Start(ShutdownAbortCommand()); }
 
 }  // namespace mevrik::platform

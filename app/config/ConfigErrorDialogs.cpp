@@ -24,8 +24,8 @@ BoxAnswer ShowError(platform::MessageBoxes& boxes, BoxButtons buttons, const QSt
   return boxes.show(request);
 }
 
-// Numbers printed the way the run-time prints a number on its own: a blank before it when it
-// is not negative.
+// An error number in a dialog's text: a space before it when it is not negative, where the
+// minus sign of a negative one stands.
 QString NumberWithSignSpace(int number) {
   return number < 0 ? QString::number(number) : u' ' + QString::number(number);
 }

@@ -20,8 +20,8 @@ public:
 
   const QString& ConfigPath() const { return file_.path(); }
 
-  // Errors where the run-time raises them: GetIniN 6 on a stored number beyond the 16-bit
-  // range; the default writes 5 on a section or key that cannot be stored. During the start-up
+  // Errors: GetIniN raises 6 on a stored number beyond the 16-bit range; writing the default
+  // raises 5 on a section or key that cannot be stored. During the start-up
   // they are raised for the start-up's error dialog. At any other time the read shows the error
   // in that dialog's words and returns its default (writing nothing), so a hand edit of the file
   // while the program runs never ends it.

@@ -2,15 +2,13 @@
 
 #include <QString>
 
+#include "app/CoreText.h"
+#include "app/config/ConfigKeys.h"
 #include "app/config/RWini.h"
 #include "platform/MessageBoxes.h"
 
 namespace mevrik::app {
 namespace {
-
-QString Q(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 platform::BoxIcon IconOf(expr::BoxKind kind) {
   switch (kind) {
@@ -21,9 +19,6 @@ platform::BoxIcon IconOf(expr::BoxKind kind) {
   }
   return platform::BoxIcon::Critical;
 }
-
-const QString kSection = QStringLiteral("计算式");
-const QString kKey = QStringLiteral("说明");
 
 }  // namespace
 
@@ -37,8 +32,10 @@ void BoxNotices::show(expr::BoxKind kind, std::u16string_view title, std::u16str
   boxes_.show(request);
 }
 
-int IniHelpCountdown::get() { return ini_.GetIniN(kSection, kKey, 0); }
+namespace keys = config::keys::expression;
 
-void IniHelpCountdown::set(int value) { ini_.SetIniN(kSection, kKey, value); }
+int IniHelpCountdown::get() { return ini_.GetIniN(keys::Section, keys::HelpCountdown, 0); }
+
+void IniHelpCountdown::set(int value) { ini_.SetIniN(keys::Section, keys::HelpCountdown, value); }
 
 }  // namespace mevrik::app

@@ -25,7 +25,7 @@ private:
   QWidget* parent_;
 };
 
-// Section "计算式", key "说明".
+// The countdown is kept in the configuration file, so it lasts across runs.
 class IniHelpCountdown final : public expr::HelpCountdown {
 public:
   explicit IniHelpCountdown(config::RWini& ini) : ini_(ini) {}

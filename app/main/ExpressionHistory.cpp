@@ -6,18 +6,12 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
-#include "app/Blanks.h"
+#include "app/TrimSpaces.h"
+#include "app/config/ConfigKeys.h"
 #include "app/config/RWini.h"
 
 namespace mevrik::app {
-namespace {
-
-const QString kSection = QStringLiteral("计算式");
-const QString kCount = QStringLiteral("数量");
-
-QString RecordKey(int i) { return QStringLiteral("记录") + QString::number(i); }
-
-}  // namespace
+namespace keys = config::keys::expression;
 
 template <typename Edit>
 void ExpressionHistory::EditKeepingText(Edit edit) {
@@ -57,9 +51,9 @@ QStringList ExpressionHistory::Items() const {
 }
 
 void ExpressionHistory::Restore(config::RWini& ini, QLabel* statusCell) {
-  const int count = ini.GetIniN(kSection, kCount, 0);
+  const int count = ini.GetIniN(keys::Section, keys::HistoryCount, 0);
   for (int i = 0; i < count; ++i) {
-    const QString entry = TrimBlanks(ini.GetIniS(kSection, RecordKey(i), QString()));
+    const QString entry = TrimSpaces(ini.GetIniS(keys::Section, keys::HistoryEntry(i), QString()));
     if (entry.isEmpty()) continue;
     EditKeepingText([&] { box_->addItem(entry); });
     statusCell->setText(QStringLiteral("载入计算式") + QString::number(i) + QLatin1Char(':') +
@@ -71,8 +65,9 @@ void ExpressionHistory::Save(config::RWini& ini, int limit) const {
   const int count = box_->count();
   if (count == 0 || limit <= 0) return;
   const config::RWini::Batch batch(ini);
-  ini.SetIniS(kSection, kCount, QString::number(std::min(count, limit)));
-  for (int i = 0; i < count; ++i) ini.SetIniS(kSection, RecordKey(i), box_->itemText(i));
+  ini.SetIniS(keys::Section, keys::HistoryCount, QString::number(std::min(count, limit)));
+  for (int i = 0; i < count; ++i)
+    ini.SetIniS(keys::Section, keys::HistoryEntry(i), box_->itemText(i));
 }
 
 }  // namespace mevrik::app

@@ -3,6 +3,7 @@
 // never changes the text being edited (the box's own behaviour would put the next item there).
 #include <QString>
 #include <QStringList>
+#include <array>
 
 class QComboBox;
 class QLabel;
@@ -12,6 +13,15 @@ class RWini;
 }
 
 namespace mevrik::app {
+
+// The choices of the menu "计算式记录" (MSBDSSL), in menu order: the caption and the number of
+// expressions kept.
+struct HistorySize {
+  const char16_t* caption;
+  int limit;
+};
+inline constexpr std::array<HistorySize, 4> kHistorySizes{
+    {{u"不记录", 0}, {u"8 个", 8}, {u"16 个", 16}, {u"24 个", 24}}};
 
 class ExpressionHistory {
 public:

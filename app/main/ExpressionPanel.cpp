@@ -8,29 +8,30 @@
 #include <QStyle>
 #include <algorithm>
 
-#include "app/AppServices.h"
-#include "app/Blanks.h"
-#include "app/EnteredText.h"
-#include "app/PlainText.h"
+#include "app/CoreText.h"
+#include "app/TrimSpaces.h"
+#include "app/config/ConfigKeys.h"
 #include "app/config/RWini.h"
-#include "app/main/EventHooks.h"
 #include "app/main/ExprAdapters.h"
-#include "app/main/MainControls.h"
-#include "app/main/MainMenus.h"
 #include "app/main/MainState.h"
+#include "app/widgets/EnteredText.h"
+#include "app/widgets/EventHooks.h"
+#include "app/widgets/PlainText.h"
 #include "core/expr/JingDu.h"
 #include "core/expr/TypedText.h"
-#include "core/text/NumberReaders.h"
 #include "platform/Clipboard.h"
 #include "platform/MessageBoxes.h"
 #include "platform/RuntimeError.h"
 
 namespace mevrik::app {
-namespace {
 
-QString Q(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
+using widgets::EventHook;
+using widgets::OnDoubleClick;
+using widgets::OnFocusOut;
+using widgets::PickOnlyByChoice;
+using widgets::PlainToolTip;
+
+namespace {
 
 const QColor kAutoCopyGreen(128, 255, 128);
 
@@ -54,8 +55,8 @@ const char16_t* const kHelpLines[] = {
 // The services the panel calls, with the adapters the expression preparation asks for.
 class ExpressionPanel::Services {
 public:
-  Services(const AppServices& app, QWidget* window)
-      : boxes(*app.boxes), clipboard(*app.clipboard), ini(*app.config), notices(boxes, window),
+  Services(const ExpressionServices& app, QWidget* window)
+      : boxes(app.boxes), clipboard(app.clipboard), ini(app.ini), notices(boxes, window),
         countdown(ini) {}
   platform::MessageBoxes& boxes;
   platform::Clipboard& clipboard;
@@ -64,48 +65,48 @@ public:
   IniHelpCountdown countdown;
 };
 
-ExpressionPanel::ExpressionPanel(MainControls& controls, MainMenus& menus, MainState& state,
-                                 const AppServices& services, std::function<void()> calculate,
+ExpressionPanel::ExpressionPanel(ExpressionWidgets widgets, MainState& state,
+                                 ExpressionServices services, std::function<void()> calculate,
                                  QObject* parent)
-    : QObject(parent), c_(controls), m_(menus), state_(state),
-      services_(std::make_unique<Services>(services, controls.PicMain->window())),
-      calculate_(std::move(calculate)), history_(controls.CombBDS) {
+    : QObject(parent), w_(std::move(widgets)), state_(state),
+      services_(std::make_unique<Services>(services, w_.window)),
+      calculate_(std::move(calculate)), history_(w_.CombBDS) {
   Connect();
-  // The copy button shows the auto-copy state from the start (checked in the design).
+  // The copy button shows the auto-copy state from the start (the menu item starts checked).
   MnuS_FZ_Click();
 }
 
 ExpressionPanel::~ExpressionPanel() = default;
 
 void ExpressionPanel::Connect() {
-  connect(c_.CombBDS, &QComboBox::editTextChanged, this, [this] { CombBDS_Change(); });
-  PickOnlyByChoice(c_.CombBDS);
-  connect(c_.CombBDS, &QComboBox::activated, this, [this] { CombBDS_Click(); });
-  EventHook::OnEnterKey(c_.CombBDS, this, [this] { CombBDS_KeyPressEnter(); });
-  EventHook::OnEnterKey(c_.CombBDS->lineEdit(), this, [this] { CombBDS_KeyPressEnter(); });
-  OnFocusOut(c_.CombBDS, this, [this] { CombBDS_LostFocus(); });
-  for (int i = 0; i < c_.CmdHanShu.size(); ++i)
-    connect(c_.CmdHanShu[i], &QPushButton::clicked, this, [this, i] { CmdHanShu_Click(i); });
-  connect(c_.CmdZT, &QPushButton::clicked, this, [this] { CmdZT_Click(); });
-  connect(c_.CmdQK, &QPushButton::clicked, this, [this] { CmdQK_Click(); });
-  connect(c_.CmdFZ, &QPushButton::clicked, this, [this] { CmdFZ_Click(); });
-  connect(c_.TxtJieGuo, &QLineEdit::textChanged, this, [this] { TxtJieGuo_Change(); });
-  OnDoubleClick(c_.LabBDS, this, [this] { LabBDS_DblClick(); });
-  connect(m_.MnuS_FZ, &QAction::triggered, this, [this] { MnuS_FZ_Click(); });
-  for (int i = 0; i < m_.MSJingDu.size(); ++i)
-    connect(m_.MSJingDu[i], &QAction::triggered, this, [this, i] { MSJingDu_Click(i); });
-  for (int i = 0; i < m_.MSjddw.size(); ++i)
-    connect(m_.MSjddw[i], &QAction::triggered, this, [this, i] { MSjddw_Click(i); });
-  for (int i = 0; i < m_.MSBDSSL.size(); ++i)
-    connect(m_.MSBDSSL[i], &QAction::triggered, this, [this, i] { MSBDSSL_Click(i); });
+  connect(w_.CombBDS, &QComboBox::editTextChanged, this, [this] { CombBDS_Change(); });
+  PickOnlyByChoice(w_.CombBDS);
+  connect(w_.CombBDS, &QComboBox::activated, this, [this] { CombBDS_Click(); });
+  EventHook::OnEnterKey(w_.CombBDS, this, [this] { CombBDS_KeyPressEnter(); });
+  EventHook::OnEnterKey(w_.CombBDS->lineEdit(), this, [this] { CombBDS_KeyPressEnter(); });
+  OnFocusOut(w_.CombBDS, this, [this] { CombBDS_LostFocus(); });
+  for (int i = 0; i < w_.CmdHanShu.size(); ++i)
+    connect(w_.CmdHanShu[i], &QPushButton::clicked, this, [this, i] { CmdHanShu_Click(i); });
+  connect(w_.CmdZT, &QPushButton::clicked, this, [this] { CmdZT_Click(); });
+  connect(w_.CmdQK, &QPushButton::clicked, this, [this] { CmdQK_Click(); });
+  connect(w_.CmdFZ, &QPushButton::clicked, this, [this] { CmdFZ_Click(); });
+  connect(w_.TxtJieGuo, &QLineEdit::textChanged, this, [this] { TxtJieGuo_Change(); });
+  OnDoubleClick(w_.LabBDS, this, [this] { LabBDS_DblClick(); });
+  connect(w_.MnuS_FZ, &QAction::triggered, this, [this] { MnuS_FZ_Click(); });
+  for (int i = 0; i < w_.MSJingDu.size(); ++i)
+    connect(w_.MSJingDu[i], &QAction::triggered, this, [this, i] { MSJingDu_Click(i); });
+  for (int i = 0; i < w_.MSjddw.size(); ++i)
+    connect(w_.MSjddw[i], &QAction::triggered, this, [this, i] { MSjddw_Click(i); });
+  for (int i = 0; i < w_.MSBDSSL.size(); ++i)
+    connect(w_.MSBDSSL[i], &QAction::triggered, this, [this, i] { MSBDSSL_Click(i); });
 }
 
 expr::ExprContext ExpressionPanel::Context(bool forExpressionKind) {
   expr::ExprContext context{services_->notices, state_.ToHDu, state_.NoticeFlags};
-  context.radians = m_.MSjddw[1]->isChecked();
+  context.radians = w_.MSjddw[1]->isChecked();
   context.helpCountdown = &services_->countdown;
   context.convertedTooltip = [this](std::u16string_view text) {
-    c_.LabBDS->setToolTip(PlainToolTip(Q(text)));
+    w_.LabBDS->setToolTip(PlainToolTip(Q(text)));
   };
   if (forExpressionKind) {
     context.removeHistoryHead = [this] {
@@ -116,54 +117,54 @@ expr::ExprContext ExpressionPanel::Context(bool forExpressionKind) {
 }
 
 void ExpressionPanel::Calculate() {
-  const QString text = Q(expr::CalculationText(c_.CombBDS->currentText().toStdU16String()));
-  c_.CombBDS->setEditText(text);
-  if (TrimBlanks(text).isEmpty()) return;
+  const QString text = Q(expr::CalculationText(w_.CombBDS->currentText().toStdU16String()));
+  w_.CombBDS->setEditText(text);
+  if (TrimSpaces(text).isEmpty()) return;
   history_.PutOnTop(text);
-  c_.CombBDS->setEditText(c_.CombBDS->itemText(0));
+  w_.CombBDS->setEditText(w_.CombBDS->itemText(0));
   expr::ExprContext context = Context(true);
   const std::u16string value = expr::BDSJS(text.toStdU16String(), context);
-  if (const auto shown = expr::ResultText(state_.Precision, value)) c_.TxtJieGuo->setText(Q(*shown));
+  if (const auto shown = expr::ResultText(state_.Precision, value)) w_.TxtJieGuo->setText(Q(*shown));
   history_.DropOnePast(state_.HistoryLimit);
   AutoCopy();
 }
 
 void ExpressionPanel::AutoCopy() {
-  if (m_.MnuS_FZ->isChecked()) CmdFZ_Click();
+  if (w_.MnuS_FZ->isChecked()) CmdFZ_Click();
 }
 
 void ExpressionPanel::CombBDS_Change() {
-  c_.TxtJieGuo->clear();
-  QLineEdit* line = c_.CombBDS->lineEdit();
-  if (state_.CurrentKind == 0) c_.CmdOK->setEnabled(!TrimBlanks(line->text()).isEmpty());
+  w_.TxtJieGuo->clear();
+  QLineEdit* line = w_.CombBDS->lineEdit();
+  if (state_.CurrentKind == 0) w_.CmdOK->setEnabled(!TrimSpaces(line->text()).isEmpty());
   const auto replaced = expr::ReplaceDu(line->text().toStdU16String(),
                                         static_cast<std::size_t>(line->cursorPosition()));
   if (Q(replaced.text) != line->text()) {
     line->setText(Q(replaced.text));
     line->setCursorPosition(static_cast<int>(replaced.caret));
   }
-  c_.LabStB[0]->setText(TrimBlanks(line->text()));
-  c_.LabBDS->setToolTip(QString());
+  w_.statusMessage->setText(TrimSpaces(line->text()));
+  w_.LabBDS->setToolTip(QString());
 }
 
 void ExpressionPanel::CombBDS_Click() {
-  c_.TxtJieGuo->clear();
+  w_.TxtJieGuo->clear();
   CombBDS_Change();
 }
 
 void ExpressionPanel::CombBDS_KeyPressEnter() {
-  if (!TrimBlanks(c_.CombBDS->currentText()).isEmpty()) calculate_();
+  if (!TrimSpaces(w_.CombBDS->currentText()).isEmpty()) calculate_();
 }
 
 void ExpressionPanel::CombBDS_LostFocus() {
-  QLineEdit* line = c_.CombBDS->lineEdit();
+  QLineEdit* line = w_.CombBDS->lineEdit();
   const QString text = line->text();
   const qsizetype start = line->hasSelectedText() ? line->selectionStart() : line->cursorPosition();
   const qsizetype length = line->selectedText().size();
-  const QString trimmed = TrimBlanks(text);
+  const QString trimmed = TrimSpaces(text);
   qsizetype lead = 0;
   while (lead < text.size() && text[lead] == QLatin1Char(' ')) ++lead;
-  if (trimmed != text) c_.CombBDS->setEditText(trimmed);
+  if (trimmed != text) w_.CombBDS->setEditText(trimmed);
   const qsizetype from = std::clamp<qsizetype>(start - lead, 0, trimmed.size());
   const qsizetype count = std::clamp<qsizetype>(length, 0, trimmed.size() - from);
   selSplit_[0] = trimmed.left(from);
@@ -175,39 +176,39 @@ void ExpressionPanel::CmdHanShu_Click(int index) {
   static const char* const kPrefixes[] = {"(", "^(", "Sin(", "Cos(", "Tan(", "Atn("};
   // An access key clicks the button while the box keeps the focus: the box has not been left,
   // so what it holds now is what the button wraps.
-  if (c_.CombBDS->hasFocus()) CombBDS_LostFocus();
+  if (w_.CombBDS->hasFocus()) CombBDS_LostFocus();
   selSplit_[0] += QLatin1String(kPrefixes[index]);
   selSplit_[2].prepend(QLatin1Char(')'));
-  c_.CombBDS->setEditText(selSplit_[0] + selSplit_[1] + selSplit_[2]);
-  c_.CombBDS->setFocus();
-  c_.CombBDS->lineEdit()->setSelection(static_cast<int>(selSplit_[0].size()),
+  w_.CombBDS->setEditText(selSplit_[0] + selSplit_[1] + selSplit_[2]);
+  w_.CombBDS->setFocus();
+  w_.CombBDS->lineEdit()->setSelection(static_cast<int>(selSplit_[0].size()),
                                        static_cast<int>(selSplit_[1].size()));
 }
 
 void ExpressionPanel::CmdZT_Click() {
-  c_.CombBDS->setEditText(services_->clipboard.text());
+  w_.CombBDS->setEditText(services_->clipboard.text());
   calculate_();
-  c_.CombBDS->setFocus();
+  w_.CombBDS->setFocus();
 }
 
 void ExpressionPanel::CmdQK_Click() {
-  c_.CombBDS->setEditText(QString());
-  c_.TxtJieGuo->clear();
-  c_.CombBDS->setFocus();
+  w_.CombBDS->setEditText(QString());
+  w_.TxtJieGuo->clear();
+  w_.CombBDS->setFocus();
 }
 
 void ExpressionPanel::CmdFZ_Click() {
-  const QString result = c_.TxtJieGuo->text();
-  if (TrimBlanks(result).size() < 2) return;
+  const QString result = w_.TxtJieGuo->text();
+  if (TrimSpaces(result).size() < 2) return;
   services_->clipboard.clear();
   services_->clipboard.setText(result);
-  c_.LabStB[0]->setText(QStringLiteral("已将 结果 复制到剪贴板。"));
+  w_.statusMessage->setText(QStringLiteral("已将 结果 复制到剪贴板。"));
 }
 
 void ExpressionPanel::TxtJieGuo_Change() {
-  const bool copyable = c_.TxtJieGuo->text().size() >= 2;
-  c_.CmdFZ->setEnabled(copyable);
-  c_.CmdTJ->setEnabled(copyable);
+  const bool copyable = w_.TxtJieGuo->text().size() >= 2;
+  w_.CmdFZ->setEnabled(copyable);
+  w_.CmdTJ->setEnabled(copyable);
 }
 
 void ExpressionPanel::LabBDS_DblClick() {
@@ -217,53 +218,54 @@ void ExpressionPanel::LabBDS_DblClick() {
   request.icon = platform::BoxIcon::Information;
   request.title = QStringLiteral("说明（计算式计算）");
   request.text = lines.join(QStringLiteral("\r\n"));
-  request.parent = c_.PicMain->window();
+  request.parent = w_.window;
   services_->boxes.show(request);
 }
 
 // The menu item has already inverted its check mark when this runs.
 void ExpressionPanel::MnuS_FZ_Click() {
-  const bool on = m_.MnuS_FZ->isChecked();
-  c_.CmdFZ->setText(on ? QStringLiteral("◎复制") : QStringLiteral("复制"));
-  c_.CmdFZ->setToolTip(on ? QStringLiteral("自动复制") : QStringLiteral("复制"));
-  QPalette palette = c_.CmdFZ->palette();
+  const bool on = w_.MnuS_FZ->isChecked();
+  w_.CmdFZ->setText(on ? QStringLiteral("◎复制") : QStringLiteral("复制"));
+  w_.CmdFZ->setToolTip(on ? QStringLiteral("自动复制") : QStringLiteral("复制"));
+  QPalette palette = w_.CmdFZ->palette();
   palette.setColor(QPalette::Button,
-                   on ? kAutoCopyGreen : c_.CmdFZ->style()->standardPalette().color(QPalette::Button));
-  c_.CmdFZ->setPalette(palette);
+                   on ? kAutoCopyGreen : w_.CmdFZ->style()->standardPalette().color(QPalette::Button));
+  w_.CmdFZ->setPalette(palette);
 }
 
 void ExpressionPanel::MSJingDu_Click(int index) {
-  for (QAction* item : m_.MSJingDu) item->setChecked(false);
+  for (QAction* item : w_.MSJingDu) item->setChecked(false);
   state_.Precision = static_cast<expr::PrecisionMode>(index);
-  m_.MSJingDu[index]->setChecked(true);
+  w_.MSJingDu[index]->setChecked(true);
   calculate_();
-  c_.LabStB[0]->setText(QStringLiteral("计算精度：") + m_.MSJingDu[index]->text());
+  w_.statusMessage->setText(QStringLiteral("计算精度：") + w_.MSJingDu[index]->text());
 }
 
 QString ExpressionPanel::AngleUnitCaption() const {
-  return m_.MSjddw[0]->isChecked() ? QStringLiteral("度 °") : QStringLiteral("弧度");
+  return w_.MSjddw[0]->isChecked() ? QStringLiteral("度 °") : QStringLiteral("弧度");
 }
 
 void ExpressionPanel::MSjddw_Click(int index) {
-  for (QAction* item : m_.MSjddw) item->setChecked(false);
-  m_.MSjddw[index]->setChecked(true);
+  for (QAction* item : w_.MSjddw) item->setChecked(false);
+  w_.MSjddw[index]->setChecked(true);
   state_.ToHDu = index == 1 ? expr::kRadianFactor : expr::kDegreeFactor;
   if (state_.CurrentKind == 0) {
-    c_.LabStB[1]->setText(AngleUnitCaption());
-    c_.LabStB[1]->setToolTip(QStringLiteral("角度单位"));
+    w_.statusSetting->setText(AngleUnitCaption());
+    w_.statusSetting->setToolTip(QStringLiteral("角度单位"));
   }
-  c_.LabStB[0]->setText(QStringLiteral("角度单位：") + AngleUnitCaption());
+  w_.statusMessage->setText(QStringLiteral("角度单位：") + AngleUnitCaption());
 }
 
 void ExpressionPanel::MSBDSSL_Click(int index) {
-  if (index < 0 || index >= m_.MSBDSSL.size())
+  if (index < 0 || index >= w_.MSBDSSL.size())
     throw platform::RuntimeError(platform::SubscriptOutOfRange);
-  for (QAction* item : m_.MSBDSSL) item->setChecked(false);
-  m_.MSBDSSL[index]->setChecked(true);
-  const QString caption = m_.MSBDSSL[index]->text();
-  state_.HistoryLimit = static_cast<int>(text::LeadingNumber(caption.toStdU16String()));
-  services_->ini.SetIniS(QStringLiteral("计算式"), QStringLiteral("记录"), QString::number(index));
-  c_.LabStB[0]->setText(QStringLiteral("计算式记录：") + caption);
+  for (QAction* item : w_.MSBDSSL) item->setChecked(false);
+  w_.MSBDSSL[index]->setChecked(true);
+  const QString caption = w_.MSBDSSL[index]->text();
+  state_.HistoryLimit = kHistorySizes[static_cast<std::size_t>(index)].limit;
+  services_->ini.SetIniS(config::keys::expression::Section, config::keys::expression::HistorySize,
+                         QString::number(index));
+  w_.statusMessage->setText(QStringLiteral("计算式记录：") + caption);
 }
 
 }  // namespace mevrik::app

@@ -2,12 +2,19 @@
 // The expression side of the main window: the expression box and its history, the calculate
 // action for kind 0, the result box and copying, the function buttons, and the precision,
 // angle-unit, history-size and auto-copy settings.
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <functional>
 
 #include "app/main/ExpressionHistory.h"
 #include "core/expr/Prepare.h"
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
 
 namespace mevrik::platform {
 class Clipboard;
@@ -19,19 +26,41 @@ class RWini;
 
 namespace mevrik::app {
 
-struct AppServices;
-struct MainControls;
-struct MainMenus;
 struct MainState;
+
+// The controls and menu items the expression side handles.
+struct ExpressionWidgets {
+  QWidget* window = nullptr;  // owner of the message boxes
+  QComboBox* CombBDS = nullptr;
+  QLabel* LabBDS = nullptr;
+  QList<QPushButton*> CmdHanShu;
+  QPushButton* CmdZT = nullptr;
+  QPushButton* CmdQK = nullptr;
+  QPushButton* CmdOK = nullptr;
+  QPushButton* CmdFZ = nullptr;
+  QPushButton* CmdTJ = nullptr;
+  QLineEdit* TxtJieGuo = nullptr;
+  QLabel* statusMessage = nullptr;
+  QLabel* statusSetting = nullptr;  // shows the angle unit while the expression kind is on
+  QAction* MnuS_FZ = nullptr;
+  QList<QAction*> MSJingDu;
+  QList<QAction*> MSjddw;
+  QList<QAction*> MSBDSSL;
+};
+
+struct ExpressionServices {
+  platform::MessageBoxes& boxes;
+  platform::Clipboard& clipboard;
+  config::RWini& ini;
+};
 
 class ExpressionPanel : public QObject {
   Q_OBJECT
 public:
   // `calculate` runs the calculate action for the current kind (the precision menu reformats
   // whatever is shown).
-  ExpressionPanel(MainControls& controls, MainMenus& menus, MainState& state,
-                  const AppServices& services, std::function<void()> calculate,
-                  QObject* parent = nullptr);
+  ExpressionPanel(ExpressionWidgets widgets, MainState& state, ExpressionServices services,
+                  std::function<void()> calculate, QObject* parent = nullptr);
   ~ExpressionPanel() override;
 
   // The calculate action's expression branch.
@@ -65,8 +94,7 @@ private:
   void Connect();
   QString AngleUnitCaption() const;
 
-  MainControls& c_;
-  MainMenus& m_;
+  ExpressionWidgets w_;
   MainState& state_;
   std::unique_ptr<Services> services_;
   std::function<void()> calculate_;

@@ -6,13 +6,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/AppServices.h"
 #include "app/config/ConfigErrorDialogs.h"
-#include "app/config/RWini.h"
-#include "app/main/EventHooks.h"
+#include "app/widgets/EventHooks.h"
 #include "platform/Shell.h"
 
 namespace mevrik::app {
+
+using widgets::OnDoubleClick;
+
 namespace {
 
 using config::MakerMail;
@@ -26,8 +27,9 @@ QLabel* AddLabel(QVBoxLayout* layout, const char* name, const QString& text) {
 
 }  // namespace
 
-FrmAbout::FrmAbout(const QString& versionText, const AppServices& services, QWidget* parent)
-    : QDialog(parent), services_(services) {
+FrmAbout::FrmAbout(const QString& versionText, platform::Shell& shell, QString configPath,
+                   QWidget* parent)
+    : QDialog(parent), shell_(shell), configPath_(std::move(configPath)) {
   setObjectName(QStringLiteral("FrmAbout"));
   setWindowTitle(QStringLiteral("关于 Mevrik"));
   auto* layout = new QVBoxLayout(this);
@@ -57,7 +59,7 @@ FrmAbout::FrmAbout(const QString& versionText, const AppServices& services, QWid
 }
 
 void FrmAbout::LabBJPZ_DblClick() {
-  services_.shell->launch(platform::OpenFileLaunch(services_.config->ConfigPath()));
+  shell_.launch(platform::OpenFileLaunch(configPath_));
 }
 
 }  // namespace mevrik::app

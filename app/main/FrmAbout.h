@@ -3,20 +3,25 @@
 // the label that opens the configuration file in the program the system associates with it.
 #include <QDialog>
 
-namespace mevrik::app {
+namespace mevrik::platform {
+class Shell;
+}
 
-struct AppServices;
+namespace mevrik::app {
 
 class FrmAbout : public QDialog {
   Q_OBJECT
 public:
-  FrmAbout(const QString& versionText, const AppServices& services, QWidget* parent);
+  // `shell` opens the configuration file at `configPath`.
+  FrmAbout(const QString& versionText, platform::Shell& shell, QString configPath,
+           QWidget* parent);
 
   // Opens the configuration file for editing.
   void LabBJPZ_DblClick();
 
 private:
-  const AppServices& services_;
+  platform::Shell& shell_;
+  QString configPath_;
 };
 
 }  // namespace mevrik::app

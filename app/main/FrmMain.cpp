@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include "app/config/RWini.h"
 #include "app/main/ExpressionPanel.h"
 #include "app/main/FrmAbout.h"
 #include "app/main/KindSwitch.h"
@@ -30,12 +31,14 @@ FrmMain::FrmMain(const AppServices& services, std::function<void()> endProgram, 
   central->setObjectName(QStringLiteral("FrmMainClient"));
   setCentralWidget(central);
   c_ = BuildMainControls(central);
-  clock_ = new StatusClock(c_.LabStB[3], c_.LabStB[4], *services_.clock, this);
-  expression_ = std::make_unique<ExpressionPanel>(c_, m_, state_, services_,
-                                                  [this] { CmdOK_Click(); });
+  clock_ = new StatusClock(c_.LabStB[status::Time], c_.LabStB[status::Date], *services_.clock,
+                           this);
+  CreateExpressionPanel();
   kinds_ = std::make_unique<KindSwitch>(c_, m_, state_,
                                         [this](const QString& middle) { SetTitle(middle); });
-  tools_ = std::make_unique<ToolWindowOpeners>(services_, m_, this);
+  const AppServices& s = services_;
+  tools_ = std::make_unique<ToolWindowOpeners>(
+      tools::ShutdownWindowServices{*s.config, *s.boxes, *s.clock, *s.shutdown, *s.top}, m_, this);
   CreateStatisticsAndLinks();
   weight_ = MakeMainWeightPanel(*this);
   kinds_->SetWeightKinds(weight_.get());
@@ -72,6 +75,30 @@ QString FrmMain::StartUpTitle(const QString& middle, const QString& version) {
   return QStringLiteral("Mevrik→") + middle + version + QStringLiteral("-[置顶]");
 }
 
+void FrmMain::CreateExpressionPanel() {
+  ExpressionWidgets w;
+  w.window = this;
+  w.CombBDS = c_.CombBDS;
+  w.LabBDS = c_.LabBDS;
+  w.CmdHanShu = c_.CmdHanShu;
+  w.CmdZT = c_.CmdZT;
+  w.CmdQK = c_.CmdQK;
+  w.CmdOK = c_.CmdOK;
+  w.CmdFZ = c_.CmdFZ;
+  w.CmdTJ = c_.CmdTJ;
+  w.TxtJieGuo = c_.TxtJieGuo;
+  w.statusMessage = c_.LabStB[status::Message];
+  w.statusSetting = c_.LabStB[status::Setting];
+  w.MnuS_FZ = m_.MnuS_FZ;
+  w.MSJingDu = m_.MSJingDu;
+  w.MSjddw = m_.MSjddw;
+  w.MSBDSSL = m_.MSBDSSL;
+  expression_ = std::make_unique<ExpressionPanel>(
+      std::move(w), state_,
+      ExpressionServices{*services_.boxes, *services_.clipboard, *services_.config},
+      [this] { CmdOK_Click(); });
+}
+
 void FrmMain::CmdOK_Click() {
   if (state_.CurrentKind == 0) {
     expression_->Calculate();
@@ -102,7 +129,10 @@ void FrmMain::Form_LinkExecute(const QString& command) {
 
 void FrmMain::MnuH_About_Click() {
   auto* about = findChild<FrmAbout*>();
-  if (!about) about = new FrmAbout(state_.VersionText, services_, this);
+  if (!about) {
+    about = new FrmAbout(state_.VersionText, *services_.shell, services_.config->ConfigPath(),
+                         this);
+  }
   about->show();
   about->raise();
 }

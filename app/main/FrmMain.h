@@ -72,6 +72,7 @@ private:
   void ReadSettings();
   void ConnectWindowHandlers();
   QString KindTitleText() const;
+  void CreateExpressionPanel();
   // FrmMainLinks.cpp: the statistics list, the link menus and the link editor.
   void CreateStatisticsAndLinks();
   void LoadLinkMenus();

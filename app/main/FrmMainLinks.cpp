@@ -20,7 +20,7 @@ void FrmMain::CreateStatisticsAndLinks() {
   hooks.currentKind = [this] { return state_.CurrentKind; };
   hooks.focusQuantity = [this] { c_.CombSR[3]->setFocus(); };
   hooks.setWindowWidth = [this](int twips) { SetFormWidthTwips(twips); };
-  hooks.showMessage = [this](const QString& text) { c_.LabStB[0]->setText(text); };
+  hooks.showMessage = [this](const QString& text) { c_.LabStB[status::Message]->setText(text); };
   hooks.copyToClipboard = [this](const QString& text) {
     services_.clipboard->clear();
     services_.clipboard->setText(text);
@@ -37,13 +37,13 @@ void FrmMain::CreateStatisticsAndLinks() {
   menus.gqt = m_.gqt;
   menus.MnuQT_ZDY0 = m_.MnuQT_ZDY[0];
   links_ = std::make_unique<LinkMenus>(
-      menus, LinkServices{services_.config, services_.shell, services_.boxes,
-                          services_.fixedLinks, this, QCoreApplication::applicationDirPath()});
+      menus, LinkServices{*services_.config, *services_.shell, *services_.boxes,
+                          *services_.fixedLinks, this, QCoreApplication::applicationDirPath()});
 
   linkEditor_ = std::make_unique<LinkEditor>(
       LinkEditorWindow{c_.PicMain, c_.PicSet, m_.MnuSet, m_.MnuF, m_.MnuLJ, m_.MnuQTT},
-      LinkEditorServices{services_.config, links_.get(), services_.boxes,
-                         services_.fileDialogs, this});
+      LinkEditorServices{*services_.config, *links_, *services_.boxes,
+                         *services_.fileDialogs, this});
   connect(m_.MnuZDYLJ, &QAction::triggered, this, [this] { linkEditor_->MnuZDYLJ_Click(); });
 }
 

@@ -6,6 +6,7 @@
 
 #include "app/AppVersion.h"
 #include "app/config/ConfigErrorDialogs.h"
+#include "app/config/ConfigKeys.h"
 #include "app/config/RWini.h"
 #include "app/main/ExpressionPanel.h"
 #include "app/main/FrmMain.h"
@@ -61,16 +62,21 @@ void FrmMain::ReadSettings() {
   LoadLinkMenus();
 
   const QDateTime now = services_.clock->now();
-  const QString shutdownAt = ini.GetIniS(QStringLiteral("定时关机"), QStringLiteral("关机时间"),
+  const QString shutdownAt = ini.GetIniS(config::keys::shutdown::Section,
+                                         config::keys::shutdown::Time,
                                          tools::DefaultShutdownTime(now.date()));
   m_.MnuDSGJ->setChecked(tools::ShutdownPendingToday(shutdownAt, now));
 
+  namespace codes = config::keys::standard_codes;
+  namespace expression = config::keys::expression;
+  constexpr auto anchorBolt = material::CalcKind::AnchorBolt;
   // Read only so that the key exists; each kind reads its code when it is selected.
-  ini.GetIniS(QStringLiteral("标准代号"), QStringLiteral("地脚螺栓"), QStringLiteral("GB/T 799-2020"));
+  ini.GetIniS(codes::Section, codes::Key(anchorBolt),
+              QString::fromStdU16String(material::DefaultStandardCode(anchorBolt)));
   // Read only so that the key exists for the trigonometry help countdown.
-  ini.GetIniN(QStringLiteral("计算式"), QStringLiteral("说明"), 0);
-  expression_->MSBDSSL_Click(ini.GetIniN(QStringLiteral("计算式"), QStringLiteral("记录"), 1));
-  if (!m_.MSBDSSL[0]->isChecked()) expression_->History().Restore(ini, c_.LabStB[0]);
+  ini.GetIniN(expression::Section, expression::HelpCountdown, 0);
+  expression_->MSBDSSL_Click(ini.GetIniN(expression::Section, expression::HistorySize, 1));
+  if (!m_.MSBDSSL[0]->isChecked()) expression_->History().Restore(ini, c_.LabStB[status::Message]);
 
   // The window and panel sizes of the start-up are those MainControls lays out.
   clock_->TimerPicStB_Timer();

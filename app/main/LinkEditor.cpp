@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "app/config/ConfigKeys.h"
 #include "app/config/RWini.h"
 #include "app/main/LinkMenus.h"
 #include "core/text/BaseName.h"
@@ -15,6 +16,8 @@
 #include "platform/MessageBoxes.h"
 
 namespace mevrik::app {
+
+namespace links = config::keys::links;
 namespace {
 
 // A row keeps its two fields beside its text, so a name that itself holds a run of 36 blanks
@@ -96,7 +99,7 @@ void LinkEditor::BuildPanel() {
 }
 
 QString LinkEditor::LinkSection() const {
-  return OptLJWZ_[0]->isChecked() ? kLinksSection : kOthersSection;
+  return OptLJWZ_[0]->isChecked() ? links::LinksSection : links::OthersSection;
 }
 
 void LinkEditor::MnuZDYLJ_Click() {
@@ -115,12 +118,12 @@ void LinkEditor::MnuZDYLJ_Click() {
 
 void LinkEditor::Reload() {
   const QString section = LinkSection();
-  const int n = s_.ini->GetIniN(section, kLinkCountKey, 0);
+  const int n = s_.ini.GetIniN(section, links::Count, 0);
   ListLJ_->clear();
   for (int i = 0; i < n; ++i) {
     LinkRecord link;
-    link.LinkName = s_.ini->GetIniS(section, LinkNameKey(i), kNoName);
-    link.LinkTarget = s_.ini->GetIniS(section, LinkTargetKey(i), kNoTarget);
+    link.LinkName = s_.ini.GetIniS(section, links::Name(i), kNoName);
+    link.LinkTarget = s_.ini.GetIniS(section, links::Target(i), kNoTarget);
     AppendRecord(link);
   }
 }
@@ -178,7 +181,7 @@ bool LinkEditor::AddLink() {
   const QString path = ChooseFile();
   if (path.isEmpty()) return false;
   const QString baseName = QString::fromStdU16String(text::GetBaseName(path.toStdU16String()));
-  QString name = Trimmed(s_.boxes->input(kNameTitle, kNamePrompt, baseName, s_.owner));
+  QString name = Trimmed(s_.boxes.input(kNameTitle, kNamePrompt, baseName, s_.owner));
   if (name.isEmpty()) name = baseName.trimmed();
   AppendRecord({name, path.trimmed()});
   return true;
@@ -186,7 +189,7 @@ bool LinkEditor::AddLink() {
 
 void LinkEditor::RenameLink(int row) {
   LinkRecord link = RecordAt(row);
-  const QString answer = Trimmed(s_.boxes->input(kNameTitle, kNamePrompt, link.LinkName, s_.owner));
+  const QString answer = Trimmed(s_.boxes.input(kNameTitle, kNamePrompt, link.LinkName, s_.owner));
   if (!answer.isEmpty()) {
     link.LinkName = answer;
     SetRecord(row, link);
@@ -196,7 +199,7 @@ void LinkEditor::RenameLink(int row) {
 
 void LinkEditor::RetargetLink(int row) {
   LinkRecord link = RecordAt(row);
-  const QString answer = Trimmed(s_.boxes->input(
+  const QString answer = Trimmed(s_.boxes.input(
       "链接名称", "  请输入链接路径：\r\n\r\n(路径可为文件、文件夹或网址)", link.LinkTarget, s_.owner));
   if (!answer.isEmpty()) {
     link.LinkTarget = answer;
@@ -209,16 +212,16 @@ void LinkEditor::SaveLinks() {
   const QString section = LinkSection();
   const int c = ListLJ_->count();
   // One replacement of the file: a save cut short never pairs names with other links' targets.
-  const config::RWini::Batch batch(*s_.ini);
-  s_.ini->SetIniN(section, kLinkCountKey, c);
+  const config::RWini::Batch batch(s_.ini);
+  s_.ini.SetIniN(section, links::Count, c);
   QStringList names;
   for (int i = 0; i < c; ++i) {
     const LinkRecord link = RecordAt(i);
-    s_.ini->SetIniS(section, LinkNameKey(i), link.LinkName);
-    s_.ini->SetIniS(section, LinkTargetKey(i), link.LinkTarget);
+    s_.ini.SetIniS(section, links::Name(i), link.LinkName);
+    s_.ini.SetIniS(section, links::Target(i), link.LinkTarget);
     names << link.LinkName;
   }
-  s_.menus->ShowLinks(section, names);
+  s_.menus.ShowLinks(section, names);
   ShowCount();
   Labljsm_->hide();
 }
@@ -236,7 +239,7 @@ QString LinkEditor::ChooseFile() {
   request.filterName = "所有文件(*.*)";
   request.filterPattern = "*.*";
   request.owner = s_.owner;
-  return s_.files->openFile(request);
+  return s_.files.openFile(request);
 }
 
 int LinkEditor::SelectedRow() const {

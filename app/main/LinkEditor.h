@@ -39,10 +39,10 @@ struct LinkEditorWindow {
 };
 
 struct LinkEditorServices {
-  config::RWini* ini = nullptr;
-  LinkMenus* menus = nullptr;
-  platform::MessageBoxes* boxes = nullptr;
-  platform::FileDialogs* files = nullptr;
+  config::RWini& ini;
+  LinkMenus& menus;
+  platform::MessageBoxes& boxes;
+  platform::FileDialogs& files;
   QWidget* owner = nullptr;  // the main window, owner of the dialogs
 };
 

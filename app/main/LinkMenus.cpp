@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QMenu>
 
+#include "app/config/ConfigKeys.h"
 #include "app/config/RWini.h"
 #include "app/main/LinkRecord.h"
 #include "platform/FixedLinks.h"
@@ -11,6 +12,8 @@
 #include "platform/StartFailure.h"
 
 namespace mevrik::app {
+
+namespace links = config::keys::links;
 namespace {
 
 const QString kBreak = QStringLiteral("\r\n");
@@ -52,8 +55,8 @@ QString LinkStartErrorText(const platform::RuntimeError& error, const QString& t
 
 LinkMenus::LinkMenus(LinkMenuWidgets widgets, LinkServices services, QObject* parent)
     : QObject(parent), s_(services), fixed_(widgets.MnuLJ_LJie) {
-  links_ = {widgets.MnuLJ, widgets.glj, kLinksSection, "MnuLJ_ZDY", {}};
-  others_ = {widgets.MnuQTT, widgets.gqt, kOthersSection, "MnuQT_ZDY", {}};
+  links_ = {widgets.MnuLJ, widgets.glj, links::LinksSection, "MnuLJ_ZDY", {}};
+  others_ = {widgets.MnuQTT, widgets.gqt, links::OthersSection, "MnuQT_ZDY", {}};
   for (int i = 0; i < static_cast<int>(fixed_.size()); ++i)
     connect(fixed_[i], &QAction::triggered, this, [this, i] { MnuLJ_LJie_Click(i); });
   Connect(links_, widgets.MnuLJ_ZDY0);
@@ -75,14 +78,14 @@ QAction* LinkMenus::AddItem(UserLinks& links) {
 }
 
 LinkMenus::UserLinks& LinkMenus::LinksOf(const QString& section) {
-  return section == kLinksSection ? links_ : others_;
+  return section == links::LinksSection ? links_ : others_;
 }
 
 void LinkMenus::Load() {
-  for (const QString& section : {kLinksSection, kOthersSection}) {
-    const int n = s_.ini->GetIniN(section, kLinkCountKey, 0);
+  for (const QString& section : {links::LinksSection, links::OthersSection}) {
+    const int n = s_.ini.GetIniN(section, links::Count, 0);
     QStringList names;
-    for (int i = 0; i < n; ++i) names << s_.ini->GetIniS(section, LinkNameKey(i), kNoName);
+    for (int i = 0; i < n; ++i) names << s_.ini.GetIniS(section, links::Name(i), kNoName);
     ShowLinks(section, names);
   }
 }
@@ -101,31 +104,31 @@ void LinkMenus::ShowLinks(const QString& section, const QStringList& names) {
 }
 
 void LinkMenus::MnuLJ_LJie_Click(int index) {
-  const auto action = s_.fixedLinks->action(static_cast<platform::FixedLink>(index));
-  if (action && s_.shell->launch(platform::LaunchOf(*action))) return;
+  const auto action = s_.fixedLinks.action(static_cast<platform::FixedLink>(index));
+  if (action && s_.shell.launch(platform::LaunchOf(*action))) return;
   const FixedItemFailure& failure = kFixedFailures[index];
-  ShowLinkError(*s_.boxes, s_.owner,
+  ShowLinkError(s_.boxes, s_.owner,
                 "  未能打开“" + QString::fromUtf8(failure.caption) + "”。" + kBreak + kBreak +
                     QString::fromUtf8(failure.advice));
 }
 
-void LinkMenus::MnuLJ_ZDY_Click(int index) { OpenLink(kLinksSection, index); }
+void LinkMenus::MnuLJ_ZDY_Click(int index) { OpenLink(links::LinksSection, index); }
 
-void LinkMenus::MnuQT_ZDY_Click(int index) { OpenLink(kOthersSection, index); }
+void LinkMenus::MnuQT_ZDY_Click(int index) { OpenLink(links::OthersSection, index); }
 
 void LinkMenus::OpenLink(const QString& section, int index) {
-  const QString target = s_.ini->GetIniS(section, LinkTargetKey(index), kNoTarget).trimmed();
+  const QString target = s_.ini.GetIniS(section, links::Target(index), kNoTarget).trimmed();
   const platform::LinkLaunch launch =
       platform::LinkLaunchFor(target, s_.programFolder, platform::PathKindOnDisk);
   if (launch.way == platform::LinkLaunch::Way::Start) {
-    if (!s_.shell->launch(launch)) {
-      ShowLinkError(*s_.boxes, s_.owner,
+    if (!s_.shell.launch(launch)) {
+      ShowLinkError(s_.boxes, s_.owner,
                     LinkStartErrorText(platform::StartFailure(launch.program), target));
     }
     return;
   }
-  if (!s_.shell->launch(launch)) {
-    ShowLinkError(*s_.boxes, s_.owner,
+  if (!s_.shell.launch(launch)) {
+    ShowLinkError(s_.boxes, s_.owner,
                   "  未能成功打开链接。" + kBreak + kBreak + "可能是由错误的路径引起的，请重新设置路径！");
   }
 }

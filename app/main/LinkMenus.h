@@ -39,10 +39,10 @@ struct LinkMenuWidgets {
 };
 
 struct LinkServices {
-  config::RWini* ini = nullptr;
-  platform::Shell* shell = nullptr;
-  platform::MessageBoxes* boxes = nullptr;
-  const platform::FixedLinks* fixedLinks = nullptr;
+  config::RWini& ini;
+  platform::Shell& shell;
+  platform::MessageBoxes& boxes;
+  const platform::FixedLinks& fixedLinks;
   QWidget* owner = nullptr;  // the main window, owner of the error boxes
   QString programFolder;     // relative targets start here, and programs run in it
 };

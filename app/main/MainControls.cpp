@@ -9,14 +9,18 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "app/EnteredText.h"
-#include "app/PlainText.h"
 #include "app/main/KindIcons.h"
 #include "app/main/Twips.h"
+#include "app/widgets/EnteredText.h"
+#include "app/widgets/PlainText.h"
 
 // Positions are in pixels of the 556-pixel-wide window (8340 twips); the few that the start-up
 // sets in twips are written with Tw().
 namespace mevrik::app {
+
+using widgets::RemoveLengthLimit;
+using widgets::ShowPlain;
+
 namespace {
 
 constexpr int kKinds = 13;
@@ -206,12 +210,12 @@ void BuildStatusBar(MainControls& c, QWidget* central) {
     cell->setFrameShadow(QFrame::Sunken);
     cell->setAccessibleDescription(roles[i]);  // the content is the name
     ShowPlain(cell);  // the message cell echoes typed text and stored expressions
-    if (i > 0) cell->setAlignment(Qt::AlignCenter);
+    if (i != status::Message) cell->setAlignment(Qt::AlignCenter);
     c.LabStB << cell;
   }
-  c.LabStB[1]->setToolTip(QStringLiteral("角度单位"));
-  c.LabStB[3]->setToolTip(QStringLiteral("时间"));
-  c.LabStB[4]->setToolTip(QStringLiteral("日期"));
+  c.LabStB[status::Setting]->setToolTip(QStringLiteral("角度单位"));
+  c.LabStB[status::Time]->setToolTip(QStringLiteral("时间"));
+  c.LabStB[status::Date]->setToolTip(QStringLiteral("日期"));
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 #pragma once
-// The controls of the main window, created with their design captions, tooltips and places.
+// The controls of the main window, created with their start-up captions, tooltips and places.
 // Each gets its control name as objectName ("CombBDS", indexed groups "CmdHanShu_0").
 #include <QList>
 
@@ -12,6 +12,18 @@ class QToolButton;
 class QWidget;
 
 namespace mevrik::app {
+
+// The cells of the status bar, as indexes into MainControls::LabStB.
+namespace status {
+enum Cell : int {
+  Message = 0,  // what the last action did
+  Setting = 1,  // the angle unit for expressions, the material or unit for a weight kind
+  Kind = 2,     // the caption of the current kind
+  Time = 3,
+  Date = 4,     // with the weekday
+  CellCount
+};
+}  // namespace status
 
 struct MainControls {
   // The kind selectors (panel PictT) and the close button.
@@ -48,7 +60,7 @@ struct MainControls {
 
   // The status bar.
   QWidget* PicStatBar = nullptr;
-  QList<QLabel*> LabStB;
+  QList<QLabel*> LabStB;  // indexed by status::Cell
 };
 
 // Height of the status bar panel in pixels.

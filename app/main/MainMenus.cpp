@@ -4,6 +4,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "app/main/ExpressionHistory.h"
+
 namespace mevrik::app {
 namespace {
 
@@ -25,7 +27,7 @@ QAction* AddItem(QMenu* menu, const QString& name, const QString& caption, bool 
   return item;
 }
 
-// An indexed group Name_0, Name_1, ... of check items; `checkedIndex` is the design default.
+// An indexed group Name_0, Name_1, ... of check items; `checkedIndex` starts checked (-1: none).
 QList<QAction*> AddGroup(QMenu* menu, const char* name, const QStringList& captions,
                          int checkedIndex) {
   QList<QAction*> items;
@@ -68,10 +70,9 @@ void BuildSettingsMenu(MainMenus& m, QMenuBar* bar) {
   m.MSjd = AddMenu(m.MnuSet, "MSjd", QStringLiteral("角度单位"));
   m.MSjddw = AddGroup(m.MSjd, "MSjddw", {QStringLiteral("度 °"), QStringLiteral("弧度")}, 0);
   m.MSBDS = AddMenu(m.MnuSet, "MSBDS", QStringLiteral("计算式记录"));
-  m.MSBDSSL = AddGroup(m.MSBDS, "MSBDSSL",
-                       {QStringLiteral("不记录"), QStringLiteral("8 个"), QStringLiteral("16 个"),
-                        QStringLiteral("24 个")},
-                       1);
+  QStringList historySizes;
+  for (const HistorySize& size : kHistorySizes) historySizes << QString::fromUtf16(size.caption);
+  m.MSBDSSL = AddGroup(m.MSBDS, "MSBDSSL", historySizes, 1);
   AddSeparator(m.MnuSet, "MnuSet_Sep0", true);
   m.MnuZDYLJ = AddItem(m.MnuSet, QStringLiteral("MnuZDYLJ"), QStringLiteral("自定义链接"));
   AddSeparator(m.MnuSet, "MnuSet_Sep1", true);

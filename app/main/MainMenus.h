@@ -1,6 +1,6 @@
 #pragma once
-// The menu bar of the main window: every menu and item with its caption, shortcut and design
-// check mark. Handlers are connected by the parts that own them.
+// The menu bar of the main window: every menu and item with its caption, shortcut and check
+// mark at start-up. Handlers are connected by the parts that own them.
 #include <QList>
 
 class QAction;
@@ -10,43 +10,46 @@ class QMenuBar;
 
 namespace mevrik::app {
 
+// The original control names are kept (tests and the other parts find items by them); the
+// comment after each terse one says what it is, with the pinyin it abbreviates.
 struct MainMenus {
-  // "计算类型(&F)": the kind items MnuJS(0..12) and "退  出".
+  // "计算类型(&F)": the kind items and "退  出".
   QMenu* MnuF = nullptr;
-  QList<QAction*> MnuJS;
+  QList<QAction*> MnuJS;  // the kinds 0-12 (jisuan, calculation)
   QActionGroup* MnuJSGroup = nullptr;
   QAction* MnuEnd = nullptr;
 
   // "设置(&O)".
   QMenu* MnuSet = nullptr;
-  QMenu* MSJingD = nullptr;
-  QList<QAction*> MSJingDu;
-  QMenu* MSCZ = nullptr;
-  QList<QAction*> MSCaiZhi;
-  QMenu* MSjd = nullptr;
-  QList<QAction*> MSjddw;
-  QMenu* MSBDS = nullptr;
-  QList<QAction*> MSBDSSL;
-  QAction* MnuZDYLJ = nullptr;
-  QAction* MnuS_FZ = nullptr;
-  QAction* MnuS_Top = nullptr;
+  QMenu* MSJingD = nullptr;     // "计算精度" (jingdu, precision)
+  QList<QAction*> MSJingDu;     // its five precision modes
+  QMenu* MSCZ = nullptr;        // "材质密度" (caizhi, material)
+  QList<QAction*> MSCaiZhi;     // steel, copper, aluminium, user density
+  QMenu* MSjd = nullptr;        // "角度单位" (jiaodu, angle)
+  QList<QAction*> MSjddw;       // angle units: degrees, radians (jiaodu danwei)
+  QMenu* MSBDS = nullptr;       // "计算式记录" (biaodashi, expression)
+  QList<QAction*> MSBDSSL;      // history sizes, kHistorySizes (biaodashi shuliang, count)
+  QAction* MnuZDYLJ = nullptr;  // "自定义链接": opens the link editor (zidingyi lianjie)
+  QAction* MnuS_FZ = nullptr;   // "自动复制结果": auto-copy of results (fuzhi, copy)
+  QAction* MnuS_Top = nullptr;  // "置顶显示": always on top
 
-  // "类别": the variants of spring and square bevel washers.
+  // "类别": the variants of spring and square bevel washers (leibie).
   QMenu* MnuLeiBie = nullptr;
   QList<QAction*> MnuLB;
 
-  // "链接(&L)": fixed links, separator glj, user links MnuLJ_ZDY (item 0 made here, hidden).
+  // "链接(&L)": fixed links (lianjie), separator glj, user links MnuLJ_ZDY (item 0 made here,
+  // hidden).
   QMenu* MnuLJ = nullptr;
   QList<QAction*> MnuLJ_LJie;
   QAction* glj = nullptr;
   QList<QAction*> MnuLJ_ZDY;
 
   // "其它(&Q)": the tool windows, separator gqt, user links MnuQT_ZDY (item 0, hidden).
-  QMenu* MnuQTT = nullptr;
-  QMenu* MnuQT1 = nullptr;
-  QList<QAction*> MnuLJK;
-  QAction* MnuLTGD = nullptr;
-  QAction* MnuDSGJ = nullptr;
+  QMenu* MnuQTT = nullptr;  // the menu "其它(&Q)" itself (qita, other)
+  QMenu* MnuQT1 = nullptr;  // its submenu "型钢连接孔"
+  QList<QAction*> MnuLJK;   // the sections of that submenu: I-beam, channel, angle (lianjiekong)
+  QAction* MnuLTGD = nullptr;  // "管路壁厚流量": the pipe window
+  QAction* MnuDSGJ = nullptr;  // "定时关机": the shutdown window; checked while one is pending
   QAction* gqt = nullptr;
   QList<QAction*> MnuQT_ZDY;
 

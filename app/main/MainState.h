@@ -15,7 +15,7 @@ struct MainState {
   expr::PrecisionMode Precision = expr::PrecisionMode::SmartLow;
   float ToHDu = expr::kDegreeFactor;
   expr::NoticeFlags NoticeFlags;
-  // Expressions kept in the history: 0, 8, 16 or 24.
+  // Expressions kept in the history: a limit of kHistorySizes.
   int HistoryLimit = 8;
   material::MaterialChoice Material;
   QString VersionText;

@@ -7,12 +7,17 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/main/EventHooks.h"
 #include "app/main/Twips.h"
+#include "app/widgets/EventHooks.h"
 #include "core/text/NumberReaders.h"
 #include "core/text/NumberWriters.h"
 
 namespace mevrik::app {
+
+using widgets::EventHook;
+using widgets::OnClick;
+using widgets::OnDoubleClick;
+
 namespace {
 
 QString SumText(float sum) { return QString::fromStdU16String(text::ShortText(sum)); }

@@ -18,7 +18,7 @@ struct StatisticsHooks {
   std::function<int()> currentKind;                   // 0 is the expression kind
   std::function<void()> focusQuantity;                // CombSR(3)
   std::function<void(int twips)> setWindowWidth;
-  std::function<void(const QString&)> showMessage;    // LabStB(0)
+  std::function<void(const QString&)> showMessage;    // status cell status::Message
   std::function<void(const QString&)> copyToClipboard;  // replaces the clipboard's text
 };
 

@@ -1,6 +1,6 @@
 #pragma once
-// The clock of the status bar: time in LabStB(3), date and weekday in LabStB(4), refreshed every
-// two seconds by the timer TimerPicStB.
+// The clock of the status bar: time in the cell status::Time, date and weekday in status::Date,
+// refreshed every two seconds by the timer TimerPicStB.
 #include <QDateTime>
 #include <QObject>
 

@@ -15,9 +15,9 @@ void Present(QWidget* window) {
 
 }  // namespace
 
-ToolWindowOpeners::ToolWindowOpeners(const AppServices& services, MainMenus& menus,
+ToolWindowOpeners::ToolWindowOpeners(tools::ShutdownWindowServices services, MainMenus& menus,
                                      QWidget* owner)
-    : services_(services), m_(menus), owner_(owner), holes_(*services.boxes, owner) {
+    : services_(services), m_(menus), owner_(owner), holes_(services.boxes, owner) {
   connect(m_.MnuLTGD, &QAction::triggered, this, [this] { MnuLTGD_Click(); });
   connect(m_.MnuDSGJ, &QAction::triggered, this, [this](bool checked) {
     // The check mark tells whether a shutdown is pending; only the start-up and the shutdown
@@ -31,7 +31,7 @@ ToolWindowOpeners::ToolWindowOpeners(const AppServices& services, MainMenus& men
 }
 
 void ToolWindowOpeners::MnuLTGD_Click() {
-  if (!pipe_) pipe_ = new tools::FrmLTGD(*services_.config, *services_.boxes, owner_);
+  if (!pipe_) pipe_ = new tools::FrmLTGD(services_.ini, services_.boxes, owner_);
   Present(pipe_);
 }
 

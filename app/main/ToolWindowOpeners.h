@@ -6,7 +6,6 @@
 #include <QObject>
 #include <QPointer>
 
-#include "app/AppServices.h"
 #include "app/tools/ConnectionHoleOpener.h"
 #include "app/tools/FrmDSGJ.h"
 #include "app/tools/FrmLTGD.h"
@@ -18,8 +17,8 @@ struct MainMenus;
 class ToolWindowOpeners : public QObject {
 public:
   // `owner` (the main window) keeps the tool windows with it and ends them with it; it also
-  // owns this object.
-  ToolWindowOpeners(const AppServices& services, MainMenus& menus, QWidget* owner);
+  // owns this object. The shutdown window's services are all that the three windows use.
+  ToolWindowOpeners(tools::ShutdownWindowServices services, MainMenus& menus, QWidget* owner);
 
   void MnuLTGD_Click();
   void MnuDSGJ_Click();
@@ -33,7 +32,7 @@ public:
   tools::FrmDSGJ* ShutdownWindow() const { return shutdown_; }
 
 private:
-  AppServices services_;
+  tools::ShutdownWindowServices services_;
   MainMenus& m_;
   QWidget* owner_;
   tools::ConnectionHoleOpener holes_;

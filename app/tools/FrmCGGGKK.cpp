@@ -3,17 +3,22 @@
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/tools/ClickLabel.h"
 #include "app/tools/ColumnTable.h"
-#include "app/tools/Named.h"
 #include "app/tools/SectionDrawing.h"
+#include "app/widgets/EventHooks.h"
+#include "app/widgets/Named.h"
 #include "platform/MessageBoxes.h"
 
 namespace mevrik::tools {
+
+using widgets::Named;
+using widgets::OnClick;
+
 namespace {
 
 using sections::SectionKind;
@@ -96,8 +101,8 @@ QWidget* FrmCGGGKK::buildPanel(SectionKind kind) {
     heading->setAccessibleDescription(QStringLiteral("列标题"));
     headings.append({heading});
   }
-  auto* note = Named(new ClickLabel(QStringLiteral("+"), panel), "Lab_BS", kNoteLabel[kind]);
-  connect(note, &ClickLabel::clicked, this, [this, kind] { Lab_BS_Click(kNoteLabel[kind]); });
+  auto* note = Named(new QLabel(QStringLiteral("+"), panel), "Lab_BS", kNoteLabel[kind]);
+  OnClick(note, this, [this, kind] { Lab_BS_Click(kNoteLabel[kind]); });
   auto* table = new QVBoxLayout;
   table->addWidget(ColumnTable(list, {headings}, note, panel));
   auto* values = new QHBoxLayout;

@@ -15,11 +15,13 @@
 #include <QTimer>
 #include <cmath>
 
-#include "app/EnteredText.h"
+#include "app/config/ConfigKeys.h"
 #include "app/config/RWini.h"
-#include "app/tools/KeyPressFilter.h"
-#include "app/tools/Named.h"
 #include "app/tools/ShutdownTime.h"
+#include "app/widgets/EnteredText.h"
+#include "app/widgets/EventHooks.h"
+#include "app/widgets/KeyPressFilter.h"
+#include "app/widgets/Named.h"
 #include "core/text/NumberReaders.h"
 #include "platform/AlwaysOnTop.h"
 #include "platform/Clock.h"
@@ -27,10 +29,22 @@
 #include "platform/Shutdown.h"
 
 namespace mevrik::tools {
+
+using widgets::EventHook;
+using widgets::FilterEnteredText;
+using widgets::IsDigitOrBackspace;
+using widgets::Named;
+using widgets::PickOnlyByChoice;
+
 namespace {
 
-const QString kSection = QStringLiteral("定时关机");
-const QString kAbort = QStringLiteral("shutdown -a");
+namespace keys = config::keys::shutdown;
+// How the error box names the two commands: in the words of the `shutdown` program that the
+// window's notes speak of, whatever the system runs.
+const QString kAbortWords = QStringLiteral("shutdown -a");
+QString ScheduleWords(int seconds) {
+  return QStringLiteral("shutdown -s -f -t ") + QString::number(seconds);
+}
 const QString kCaptionPrefix = QStringLiteral("定时关机—");
 constexpr int kPauseBetweenCommands = 1200;  // lets the abort finish before the new schedule
 constexpr int kMinCountdown = 3;
@@ -56,11 +70,11 @@ void PauseKeepingEvents(int milliseconds) {
   loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
-FrmDSGJ::FrmDSGJ(const app::AppServices& services, QAction* pendingMark, QWidget* parent,
+FrmDSGJ::FrmDSGJ(ShutdownWindowServices services, QAction* pendingMark, QWidget* parent,
                  Pause pause)
     : ToolWindow(QStringLiteral("FrmDSGJ"), parent),
       services_(services),
-      ini_(*services.config),
+      ini_(services.ini),
       pendingMark_(pendingMark),
       pause_(std::move(pause)) {
   build();
@@ -137,11 +151,11 @@ QWidget* FrmDSGJ::buildCountdown() {
   combDJS_->setCompleter(nullptr);
   combDJS_->addItems({"10", "15", "20", "30", "45", "60", "90", "120", "150", "200", "600"});
   combDJS_->setToolTip(QStringLiteral("3～600之间的整数"));
-  app::FilterEnteredText(combDJS_->lineEdit(), [this](QChar typed, const QString& before) {
+  FilterEnteredText(combDJS_->lineEdit(), [this](QChar typed, const QString& before) {
     return CombDJS_KeyPress(typed, before);
   });
-  app::PickOnlyByChoice(combDJS_);
-  combDJS_->installEventFilter(this);
+  PickOnlyByChoice(combDJS_);
+  EventHook::OnFocusMovedAway(combDJS_, this, [this] { CombDJS_LostFocus(); });
   connect(combDJS_, &QComboBox::editTextChanged, this, [this] { cmddsgj_[1]->setEnabled(true); });
   connect(combDJS_, &QComboBox::activated, this, [this] { cmddsgj_[1]->setEnabled(true); });
   row->addWidget(combDJS_);
@@ -151,7 +165,7 @@ QWidget* FrmDSGJ::buildCountdown() {
 }
 
 void FrmDSGJ::Form_Load() {
-  const int mode = ini_.GetIniN(kSection, QStringLiteral("关机方式"), 0) == 1 ? 1 : 0;
+  const int mode = ini_.GetIniN(keys::Section, keys::Mode, 0) == 1 ? 1 : 0;
   const bool pending = pendingMark_ && pendingMark_->isChecked();
   setWindowTitle(kCaptionPrefix + (!pending    ? QStringLiteral("未设置")
                                    : mode == 0 ? QStringLiteral("定时")
@@ -159,13 +173,14 @@ void FrmDSGJ::Form_Load() {
   optDSGJ_[mode]->setChecked(true);
   labTXT_[1]->setText(QStringLiteral("★ 使用ShutDown命令关机，仅最后一次设置有效！"));
   const auto selectStored = [this](QComboBox* box, const QString& key, int fallback) {
-    box->setCurrentIndex(IndexWithin(ini_.GetIniN(kSection, key, fallback), box->count(), fallback));
+    const int stored = ini_.GetIniN(keys::Section, key, fallback);
+    box->setCurrentIndex(IndexWithin(stored, box->count(), fallback));
   };
-  selectStored(combDS_[0], QStringLiteral("时"), kDefaultHour);
-  selectStored(combDS_[1], QStringLiteral("分"), kDefaultMinuteIndex);
-  combDJS_->setEditText(ini_.GetIniS(kSection, QStringLiteral("倒计时"), QStringLiteral("30")));
+  selectStored(combDS_[0], keys::Hour, kDefaultHour);
+  selectStored(combDS_[1], keys::Minute, kDefaultMinuteIndex);
+  combDJS_->setEditText(ini_.GetIniS(keys::Section, keys::Countdown, QStringLiteral("30")));
   cmddsgj_[0]->setEnabled(pending);
-  services_.top->setTopMost(this, true);
+  services_.top.setTopMost(this, true);
   // Tall enough for the inputs and the "说明" arrow; the notes below it show when the user pulls
   // the window taller.
   content_->adjustSize();
@@ -186,17 +201,6 @@ bool FrmDSGJ::CombDJS_KeyPress(QChar typed, const QString& before) {
   return typed == u'\b' || Number(before) <= kMaxCountdown;
 }
 
-bool FrmDSGJ::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == combDJS_ && event->type() == QEvent::FocusOut) {
-    // Leaving the box for another control, not the window losing activation or a popup.
-    const auto reason = static_cast<QFocusEvent*>(event)->reason();
-    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-      CombDJS_LostFocus();
-    }
-  }
-  return QWidget::eventFilter(watched, event);
-}
-
 void FrmDSGJ::CombDJS_LostFocus() {
   if (Number(combDJS_->currentText()) <= kMaxCountdown) return;
   showError(QStringLiteral("定时关机--倒计时设置"), QStringLiteral("倒计时设置时间不得超过600分钟"));
@@ -204,7 +208,7 @@ void FrmDSGJ::CombDJS_LostFocus() {
 }
 
 void FrmDSGJ::confirm() {
-  const QDateTime now = services_.clock->now();
+  const QDateTime now = services_.clock.now();
   QDateTime target(now.date(), QTime(now.time().hour(), now.time().minute()));
   int minutes = 0;
   if (optDSGJ_[1]->isChecked()) {
@@ -218,7 +222,7 @@ void FrmDSGJ::confirm() {
       CombDJS_LostFocus();
       return;
     }
-    ini_.SetIniN(kSection, QStringLiteral("关机方式"), 1);
+    ini_.SetIniN(keys::Section, keys::Mode, 1);
     setWindowTitle(kCaptionPrefix + QStringLiteral("倒计时"));
     minutes = static_cast<int>(std::nearbyint(countdown));  // halves to even
     target = target.addSecs(minutes * 60);
@@ -231,7 +235,7 @@ void FrmDSGJ::confirm() {
       return;
     }
     minutes = -minutesPast;
-    ini_.SetIniN(kSection, QStringLiteral("关机方式"), 0);
+    ini_.SetIniN(keys::Section, keys::Mode, 0);
     setWindowTitle(kCaptionPrefix + QStringLiteral("定时"));
   }
   if (!runShutdown(minutes)) return;
@@ -241,15 +245,14 @@ void FrmDSGJ::confirm() {
 }
 
 bool FrmDSGJ::runShutdown(int minutes) {
-  const QString schedule = QStringLiteral("shutdown -s -f -t ") + QString::number(minutes * 60);
   QApplication::setOverrideCursor(Qt::WaitCursor);
   busy_ = true;
   QString notStarted;
-  if (!services_.shutdown->run(kAbort)) {
-    notStarted = kAbort;
+  if (!services_.shutdown.abort()) {
+    notStarted = kAbortWords;
   } else {
     pause_(kPauseBetweenCommands);
-    if (!services_.shutdown->run(schedule)) notStarted = schedule;
+    if (!services_.shutdown.schedule(minutes * 60)) notStarted = ScheduleWords(minutes * 60);
   }
   busy_ = false;
   if (notStarted.isEmpty()) hide();
@@ -264,21 +267,21 @@ void FrmDSGJ::storeSettings(const QDateTime& target) {
   const double countdown = Number(combDJS_->currentText());
   const config::RWini::Batch batch(ini_);
   if (countdown >= kMinCountdown && countdown <= kMaxCountdown) {
-    ini_.SetIniN(kSection, QStringLiteral("倒计时"),
+    ini_.SetIniN(keys::Section, keys::Countdown,
                  static_cast<int>(std::nearbyint(countdown)));
   }
-  ini_.SetIniN(kSection, QStringLiteral("时"), combDS_[0]->currentIndex());
-  ini_.SetIniN(kSection, QStringLiteral("分"), combDS_[1]->currentIndex());
-  ini_.SetIniS(kSection, QStringLiteral("关机时间"), FormatShutdownTime(target));
+  ini_.SetIniN(keys::Section, keys::Hour, combDS_[0]->currentIndex());
+  ini_.SetIniN(keys::Section, keys::Minute, combDS_[1]->currentIndex());
+  ini_.SetIniS(keys::Section, keys::Time, FormatShutdownTime(target));
 }
 
 void FrmDSGJ::cancelAll() {
-  if (!services_.shutdown->run(kAbort)) {
-    showError(QStringLiteral("定时关机"), QStringLiteral("关机命令未能执行：") + "\r\n" + kAbort);
+  if (!services_.shutdown.abort()) {
+    showError(QStringLiteral("定时关机"), QStringLiteral("关机命令未能执行：") + "\r\n" + kAbortWords);
     return;
   }
-  const QDate today = services_.clock->now().date();
-  ini_.SetIniS(kSection, QStringLiteral("关机时间"),
+  const QDate today = services_.clock.now().date();
+  ini_.SetIniS(keys::Section, keys::Time,
                FormatShutdownTime(QDateTime(today, QTime(0, 0))));
   setWindowTitle(kCaptionPrefix + QStringLiteral("未设置"));
   setPending(false);
@@ -290,7 +293,7 @@ void FrmDSGJ::setPending(bool pending) {
 }
 
 void FrmDSGJ::showError(const QString& title, const QString& text, bool systemModal) {
-  services_.boxes->show(
+  services_.boxes.show(
       {platform::BoxIcon::Critical, platform::BoxButtons::Ok, title, text, systemModal, this});
 }
 

@@ -5,7 +5,6 @@
 #include <array>
 #include <functional>
 
-#include "app/AppServices.h"
 #include "app/tools/ToolWindow.h"
 
 class QAction;
@@ -18,6 +17,12 @@ class QRadioButton;
 namespace mevrik::config {
 class RWini;
 }
+namespace mevrik::platform {
+class AlwaysOnTop;
+class Clock;
+class MessageBoxes;
+class Shutdown;
+}  // namespace mevrik::platform
 
 namespace mevrik::tools {
 
@@ -25,17 +30,23 @@ namespace mevrik::tools {
 using Pause = std::function<void(int milliseconds)>;
 void PauseKeepingEvents(int milliseconds);
 
+struct ShutdownWindowServices {
+  config::RWini& ini;
+  platform::MessageBoxes& boxes;
+  platform::Clock& clock;
+  platform::Shutdown& shutdown;
+  platform::AlwaysOnTop& top;
+};
+
 class FrmDSGJ : public ToolWindow {
   Q_OBJECT
 public:
-  // Uses services.config, .boxes, .clock, .shutdown and .top. `pendingMark`: the main window's
-  // checkable menu item "定时关机".
-  FrmDSGJ(const app::AppServices& services, QAction* pendingMark,
+  // `pendingMark`: the main window's checkable menu item "定时关机".
+  FrmDSGJ(ShutdownWindowServices services, QAction* pendingMark,
           QWidget* parent = nullptr, Pause pause = PauseKeepingEvents);
 
 protected:
   void closeEvent(QCloseEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
   void build();
@@ -53,7 +64,7 @@ private:
   void setPending(bool pending);
   void showError(const QString& title, const QString& text, bool systemModal = false);
 
-  app::AppServices services_;
+  ShutdownWindowServices services_;
   config::RWini& ini_;
   QAction* pendingMark_;
   Pause pause_;

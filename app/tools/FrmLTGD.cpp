@@ -4,27 +4,38 @@
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QGridLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/Blanks.h"
-#include "app/EnteredText.h"
+#include "app/TrimSpaces.h"
+#include "app/config/ConfigKeys.h"
 #include "app/config/RWini.h"
-#include "app/tools/ClickLabel.h"
 #include "app/tools/ColumnTable.h"
-#include "app/tools/KeyPressFilter.h"
-#include "app/tools/Named.h"
 #include "app/tools/PipeTexts.h"
+#include "app/widgets/EnteredText.h"
+#include "app/widgets/EventHooks.h"
+#include "app/widgets/KeyPressFilter.h"
+#include "app/widgets/Named.h"
 #include "core/pipe/WallThickness.h"
 #include "core/text/NumberReaders.h"
 #include "platform/MessageBoxes.h"
 
 namespace mevrik::tools {
+
+using widgets::FilterEnteredText;
+using widgets::FilterTypedCharacters;
+using widgets::IsNumberCharacter;
+using widgets::Named;
+using widgets::OnClick;
+using widgets::OnFocusIn;
+using widgets::PickOnlyByChoice;
+
 namespace {
 
-const QString kSection = QStringLiteral("壁厚流量");
+namespace keys = config::keys::pipe;
 const QString kSeparator = QStringLiteral("，");
 
 // Colours of the flow boxes: white/black while typed into, light yellow/light blue for the
@@ -61,9 +72,9 @@ QWidget* FrmLTGD::buildWallThickness() {
   auto* title = Named(new QLabel(QStringLiteral("钢管管路壁厚计算"), panel), "Labdanwei", 7);
   title->setToolTip(QStringLiteral("GB/T 50451-2008  P9"));
   grid->addWidget(title, 0, 0, 1, 2);
-  auto* help = Named(new ClickLabel(QStringLiteral("说明"), panel), "LabWZ", 0);
+  auto* help = Named(new QLabel(QStringLiteral("说明"), panel), "LabWZ", 0);
   help->setToolTip(QStringLiteral("点击查看说明"));
-  connect(help, &ClickLabel::clicked, this, [this] { LabWZ_Click(0); });
+  OnClick(help, this, [this] { LabWZ_Click(0); });
   grid->addWidget(help, 0, 2);
 
   std::array<QLabel*, 7> captions{};
@@ -84,10 +95,10 @@ QWidget* FrmLTGD::buildWallThickness() {
     combo->setCompleter(nullptr);
     combo->addItems(kWallItems[i]);
     combo->setEditText(kWallDesignTexts[i]);
-    app::FilterEnteredText(combo->lineEdit(), [](QChar typed, const QString&) {
+    FilterEnteredText(combo->lineEdit(), [](QChar typed, const QString&) {
       return IsNumberCharacter(typed);
     });
-    app::PickOnlyByChoice(combo);
+    PickOnlyByChoice(combo);
     connect(combo, &QComboBox::editTextChanged, this, [this, i] { CombGLBH_Change(i); });
     connect(combo, &QComboBox::activated, this, [this] { computeUnlessShown(); });
     grid->addWidget(combo, i + 1, 1);
@@ -112,24 +123,25 @@ QWidget* FrmLTGD::buildFlow() {
   auto* grid = new QGridLayout(panel);
   grid->addWidget(Named(new QLabel(QStringLiteral("流量/流速/管径计算"), panel), "Labdanwei", 8),
                   0, 0, 1, 2);
-  auto* help = Named(new ClickLabel(QStringLiteral("说明"), panel), "LabWZ", 1);
+  auto* help = Named(new QLabel(QStringLiteral("说明"), panel), "LabWZ", 1);
   help->setToolTip(QStringLiteral("点击查看说明"));
-  connect(help, &ClickLabel::clicked, this, [this] { LabWZ_Click(1); });
+  OnClick(help, this, [this] { LabWZ_Click(1); });
   grid->addWidget(help, 0, 2);
   grid->addWidget(Named(new QLabel(kFormula, panel), "Labdanwei", 6), 1, 0, 1, 3);
 
   for (int i = 0; i < 3; ++i) {
-    auto* label = Named(new ClickLabel(kFlowLabels[i], panel), "LabLLLS", i);
+    auto* label = Named(new QLabel(kFlowLabels[i], panel), "LabLLLS", i);
     label->setToolTip(QStringLiteral("点击计算"));
-    connect(label, &ClickLabel::clicked, this, [this, i] { LabLLLS_Click(i); });
+    OnClick(label, this, [this, i] { LabLLLS_Click(i); });
     auto* box = Named(new QLineEdit(panel), "TxtLLLS", i);
     // Keys, also those refused, make the box the newer one of the pair; what else enters the box
     // (paste, drop) is taken as typed, character by character.
     FilterTypedCharacters(box, [this, i](QChar typed) { return TxtLLLS_KeyPress(i, typed); });
-    app::FilterEnteredText(box, [this, i](QChar typed, const QString&) {
+    FilterEnteredText(box, [this, i](QChar typed, const QString&) {
       return TxtLLLS_KeyPress(i, typed);
     });
-    box->installEventFilter(this);
+    // Entering a flow box selects its text, after the click that placed the cursor.
+    OnFocusIn(box, this, [box] { QTimer::singleShot(0, box, &QLineEdit::selectAll); });
     connect(box, &QLineEdit::textChanged, this, [this, i] { TxtLLLS_Change(i); });
     label->setBuddy(box);
     grid->addWidget(label, i + 2, 0);
@@ -166,11 +178,11 @@ QWidget* FrmLTGD::buildReferenceTable() {
 void FrmLTGD::Form_Load() {
   editPair_.set(-1, -1);
   const QStringList wall =
-      ini_.GetIniS(kSection, QStringLiteral("壁厚"), QStringLiteral("6.3，219，100，1"))
+      ini_.GetIniS(keys::Section, keys::Wall, QStringLiteral("6.3，219，100，1"))
           .split(kSeparator);
   for (int i = 0; i < 4 && i < wall.size(); ++i) combGLBH_[i]->setEditText(wall[i]);
   const QStringList flow =
-      ini_.GetIniS(kSection, QStringLiteral("流量"), QStringLiteral("60，2.12，100"))
+      ini_.GetIniS(keys::Section, keys::Flow, QStringLiteral("60，2.12，100"))
           .split(kSeparator);
   for (int i = 0; i < 3 && i < flow.size(); ++i) txtLLLS_[i]->setText(flow[i]);
   computeUnlessShown();
@@ -179,17 +191,17 @@ void FrmLTGD::Form_Load() {
 void FrmLTGD::closeEvent(QCloseEvent* event) {
   const config::RWini::Batch batch(ini_);
   QStringList wall;
-  for (auto* combo : combGLBH_) wall << app::TrimBlanks(combo->currentText());
-  ini_.SetIniS(kSection, QStringLiteral("壁厚"), wall.join(kSeparator));
+  for (auto* combo : combGLBH_) wall << app::TrimSpaces(combo->currentText());
+  ini_.SetIniS(keys::Section, keys::Wall, wall.join(kSeparator));
   QStringList flow;
   for (auto* box : txtLLLS_) flow << box->text();
-  ini_.SetIniS(kSection, QStringLiteral("流量"), flow.join(kSeparator));
+  ini_.SetIniS(keys::Section, keys::Flow, flow.join(kSeparator));
   event->accept();
 }
 
 void FrmLTGD::CombGLBH_Change(int index) {
   for (auto* result : txtJG_) result->clear();
-  const QString text = app::TrimBlanks(combGLBH_[index]->currentText());
+  const QString text = app::TrimSpaces(combGLBH_[index]->currentText());
   if (!text.isEmpty() && Number(text) > 0) computeWallThickness();
 }
 
@@ -243,13 +255,6 @@ void FrmLTGD::LabLLLS_Click(int index) {
 void FrmLTGD::LabWZ_Click(int index) {
   boxes_.show({platform::BoxIcon::Information, platform::BoxButtons::Ok, kHelpTitles[index],
                kHelpTexts[index], false, this});
-}
-
-bool FrmLTGD::eventFilter(QObject* watched, QEvent* event) {
-  // Entering a flow box selects its text, after the click that placed the cursor.
-  auto* box = qobject_cast<QLineEdit*>(watched);
-  if (event->type() == QEvent::FocusIn && box) QTimer::singleShot(0, box, &QLineEdit::selectAll);
-  return QWidget::eventFilter(watched, event);
 }
 
 pipe::FlowValues FrmLTGD::flowValues() const {

@@ -28,7 +28,6 @@ public:
 
 protected:
   void closeEvent(QCloseEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
   QWidget* buildWallThickness();

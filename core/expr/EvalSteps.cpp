@@ -79,12 +79,6 @@ int OperatorLevel(char16_t c) {
 
 bool LeftFirst(char16_t op) { return op == u'\\' || op == u'%'; }
 
-std::u16string_view TrimSpaces(std::u16string_view text) {
-  const size_t begin = text.find_first_not_of(u' ');
-  if (begin == std::u16string_view::npos) return {};
-  return text.substr(begin, text.find_last_not_of(u' ') - begin + 1);
-}
-
 void CheckLength(std::u16string_view trimmed) {
   if (trimmed.size() > kMaxExprLength) Throw(errors::Overflow);
 }

@@ -16,9 +16,6 @@ int OperatorLevel(char16_t c);
 // right side first, which decides the order of the boxes the user sees.
 bool LeftFirst(char16_t op);
 
-// The text without leading and trailing U+0020 spaces.
-std::u16string_view TrimSpaces(std::u16string_view text);
-
 // Overflow error when the (trimmed) text is longer than the 16-bit counters allow.
 void CheckLength(std::u16string_view trimmed);
 
@@ -29,7 +26,8 @@ void CheckLength(std::u16string_view trimmed);
 void WarnMissingOperand(Notices& notices, std::u16string_view a, char16_t op,
                         std::u16string_view b);
 
-// a op b with the runtime's error checks.
+// a op b; a result beyond the double range, a division by zero and a power without a real
+// value raise their evaluation errors.
 double Combine(char16_t op, double a, double b);
 
 enum class Function : std::uint8_t { None, Sin, Cos, Tan, Atn };

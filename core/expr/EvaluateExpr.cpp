@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/expr/EvalSteps.h"
+#include "core/text/Blanks.h"
 
 namespace mevrik::expr {
 namespace {
@@ -181,7 +182,7 @@ private:
   // between them has a ")" too many.
   void EvaluateGroup(std::int32_t open, std::int32_t close) {
     const Group& group = groups_[static_cast<size_t>(open)];
-    if (group.close != close) ThrowExtraCloseBracket(TrimSpaces(Sub(open + 1, close)));
+    if (group.close != close) ThrowExtraCloseBracket(text::TrimSpaces(Sub(open + 1, close)));
     Push(TaskKind::Evaluate, open + 1, close, group.root);
   }
 
@@ -197,7 +198,7 @@ private:
 }  // namespace
 
 double EvaluateExpr(std::u16string_view text, float& toHDu, Notices& notices) {
-  const std::u16string_view trimmed = TrimSpaces(text);
+  const std::u16string_view trimmed = text::TrimSpaces(text);
   if (trimmed.empty()) return 0;
   CheckLength(trimmed);
   return Evaluator(trimmed, toHDu, notices).Run();

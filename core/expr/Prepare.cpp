@@ -7,6 +7,7 @@
 #include "core/expr/EvalSteps.h"
 #include "core/expr/EvaluateExpr.h"
 #include "core/expr/ExprError.h"
+#include "core/text/Blanks.h"
 #include "core/text/NumberWriters.h"
 
 namespace mevrik::expr {
@@ -177,7 +178,7 @@ std::u16string BDSJS(std::u16string_view input, ExprContext& context) {
   }
   std::u16string mapped = MapCharacters(input);
   CollapseDegreeSigns(mapped, notices);
-  if (steps::TrimSpaces(mapped).empty()) {
+  if (text::TrimSpaces(mapped).empty()) {
     notices.show(BoxKind::Warning, u"无计算式！", u"无有效计算式!\r\n请检查计算式是否正确。");
     return {};
   }

@@ -3,12 +3,13 @@
 #include <algorithm>
 #include <charconv>
 
+#include "core/text/Blanks.h"
+
 namespace mevrik::text {
 namespace {
 
 constexpr long long kExponentLimit = 1000000000;  // far beyond 10^±400
 
-bool IsBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }
 bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 bool IsExponentMark(char16_t c) { return c == u'E' || c == u'e' || c == u'D' || c == u'd'; }
 
@@ -72,13 +73,6 @@ Numeral ScanNumeral(std::u16string_view text, NumeralRules rules) {
     }
   }
   return n;
-}
-
-std::u16string_view TrimBlanks(std::u16string_view text) {
-  std::size_t begin = 0, end = text.size();
-  while (begin < end && IsBlank(text[begin])) ++begin;
-  while (end > begin && IsBlank(text[end - 1])) --end;
-  return text.substr(begin, end - begin);
 }
 
 std::optional<double> NumeralValue(const Numeral& n) {

@@ -27,9 +27,6 @@ struct Numeral {
 // exponent. An exponent mark without digits after it is not taken: "1E" scans as "1".
 Numeral ScanNumeral(std::u16string_view text, NumeralRules rules);
 
-// The text without the blanks (space, tab, line breaks) around a numeral.
-std::u16string_view TrimBlanks(std::u16string_view text);
-
 // The numeral's double; nullopt when its magnitude is beyond the double range. A magnitude below
 // the smallest double reads as 0.
 std::optional<double> NumeralValue(const Numeral& numeral);

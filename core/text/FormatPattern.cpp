@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/text/Blanks.h"
 #include "core/text/DecimalNumeral.h"
 #include "core/text/NumberWriters.h"
 

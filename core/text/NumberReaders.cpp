@@ -1,5 +1,6 @@
 #include "core/text/NumberReaders.h"
 
+#include "core/text/Blanks.h"
 #include "core/text/DecimalNumeral.h"
 
 namespace mevrik::text {

@@ -6,9 +6,9 @@
 namespace mevrik::text {
 namespace {
 
-// The general form with up to `digits` significant digits, as the classic BASIC runtime writes
-// it: upper-case "E", a sign and at least two exponent digits, no "-0", and its texts for
-// values that are not numbers.
+// The general form with up to `digits` significant digits: upper-case "E", a sign and at least
+// two exponent digits, no "-0", and "-1.#IND", "1.#INF", "-1.#INF" for values that are not
+// numbers.
 std::u16string GeneralText(double value, int digits) {
   if (std::isnan(value)) return u"-1.#IND";
   if (std::isinf(value)) return value > 0 ? u"1.#INF" : u"-1.#INF";

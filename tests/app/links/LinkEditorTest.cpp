@@ -21,7 +21,7 @@ protected:
     CreateMenus();
     editor = std::make_unique<app::LinkEditor>(
         app::LinkEditorWindow{PicMain, PicSet, &MnuSet, &MnuF, &MnuLJ, &MnuQTT},
-        app::LinkEditorServices{&ini, menus.get(), &boxes, &files, nullptr});
+        app::LinkEditorServices{ini, *menus, boxes, files, nullptr});
   }
 
   template <typename T>

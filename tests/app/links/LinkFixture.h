@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "app/config/ConfigKeys.h"
 #include "app/config/ConfigLocation.h"
 #include "app/config/RecordingBoxes.h"
 #include "app/config/RWini.h"
@@ -46,7 +47,7 @@ protected:
   }
 
   void CreateMenus() {
-    app::LinkServices services{&ini, &shell, &boxes, &fixedLinks, nullptr, folder.path()};
+    app::LinkServices services{ini, shell, boxes, fixedLinks, nullptr, folder.path()};
     menus = std::make_unique<app::LinkMenus>(widgets, services);
   }
 
@@ -54,8 +55,8 @@ protected:
   void Store(const QString& section, const QList<app::LinkRecord>& links) {
     ini.SetIniN(section, "数量", static_cast<int>(links.size()));
     for (int i = 0; i < links.size(); ++i) {
-      ini.SetIniS(section, app::LinkNameKey(i), links[i].LinkName);
-      ini.SetIniS(section, app::LinkTargetKey(i), links[i].LinkTarget);
+      ini.SetIniS(section, config::keys::links::Name(i), links[i].LinkName);
+      ini.SetIniS(section, config::keys::links::Target(i), links[i].LinkTarget);
     }
   }
 

@@ -78,6 +78,19 @@ TEST_F(StatisticsListTest, SumsInSinglePrecisionAndCopiesOnlyTheSum) {
   }
 }
 
+// A click is the left button pressed and released over the summary: another button, or a press
+// dragged off the label before release, copies nothing.
+TEST_F(StatisticsListTest, OnlyALeftClickOnTheSummaryCopies) {
+  labTJ.resize(80, 30);
+  QTest::mouseClick(&labTJ, Qt::RightButton);
+  QTest::mouseClick(&labTJ, Qt::MiddleButton);
+  QTest::mousePress(&labTJ, Qt::LeftButton, {}, QPoint(10, 10));
+  QTest::mouseRelease(&labTJ, Qt::LeftButton, {}, QPoint(200, 10));
+  EXPECT_TRUE(clipboard.isEmpty());
+  QTest::mouseClick(&labTJ, Qt::LeftButton);
+  EXPECT_EQ(clipboard, QStringList{"0"});
+}
+
 TEST_F(StatisticsListTest, CopyingAnEmptyListCopiesZero) {
   list->LabTJ_Click();
   EXPECT_EQ(clipboard, QStringList{"0"});

@@ -25,16 +25,11 @@ class FrmDSGJTest : public ::testing::Test {
 protected:
   void SetUp() override {
     pending.setCheckable(true);
-    services.config = &config.ini;
-    services.boxes = &boxes;
-    services.clock = &clock;
-    services.shutdown = &shutdown;
-    services.top = &top;
   }
   void TearDown() override { delete window.data(); }
 
   void open() {
-    window = new FrmDSGJ(services, &pending, nullptr,
+    window = new FrmDSGJ({config.ini, boxes, clock, shutdown, top}, &pending, nullptr,
                          [this](int ms) { shutdown.log << QString("wait %1").arg(ms); });
   }
   template <class W>
@@ -66,7 +61,6 @@ protected:
   FakeShutdown shutdown;
   FakeAlwaysOnTop top;
   QAction pending;
-  mevrik::app::AppServices services;
   QPointer<FrmDSGJ> window;
 };
 

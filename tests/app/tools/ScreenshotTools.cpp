@@ -56,13 +56,7 @@ int main(int argc, char** argv) {
 
   QAction pending;
   pending.setCheckable(true);
-  mevrik::app::AppServices services;
-  services.boxes = &boxes;
-  services.clock = &clock;
-  services.shutdown = &shutdown;
-  services.config = &config.ini;
-  services.top = &top;
-  FrmDSGJ shutdownWindow(services, &pending);
+  FrmDSGJ shutdownWindow({config.ini, boxes, clock, shutdown, top}, &pending);
   Save(&shutdownWindow, dir, "FrmDSGJ");
   shutdownWindow.resize(shutdownWindow.maximumSize());  // pulled taller: the notes show
   Save(&shutdownWindow, dir, "FrmDSGJ_notes");

@@ -41,11 +41,16 @@ struct TempConfig {
   config::RWini ini{path, errorBoxes, [this] { ended = true; }};
 };
 
-// Records the commands, and the pauses between them, in one log.
+// Records the commands, and the pauses between them, in one log, in the words of the Windows
+// `shutdown` program.
 class FakeShutdown final : public platform::Shutdown {
 public:
-  bool run(const QString& command) override {
-    log << command;
+  bool schedule(int seconds) override {
+    log << QStringLiteral("shutdown -s -f -t %1").arg(seconds);
+    return starts;
+  }
+  bool abort() override {
+    log << QStringLiteral("shutdown -a");
     return starts;
   }
   QStringList log;

@@ -17,12 +17,8 @@ namespace {
 class ToolWindowOpenersTest : public ::testing::Test {
 protected:
   ToolWindowOpenersTest() {
-    services.config = &config.ini;
-    services.boxes = &boxes;
-    services.clock = &clock;
-    services.shutdown = &shutdown;
-    services.top = &top;
-    openers.emplace(services, menus, &owner);
+    openers.emplace(tools::ShutdownWindowServices{config.ini, boxes, clock, shutdown, top}, menus,
+                    &owner);
   }
 
   TempConfig config;
@@ -30,7 +26,6 @@ protected:
   FakeClock clock{QDateTime(QDate(2026, 12, 7), QTime(14, 30, 25))};
   FakeShutdown shutdown;
   FakeAlwaysOnTop top;
-  app::AppServices services;
   QWidget owner;
   QMenuBar* bar = new QMenuBar(&owner);
   app::MainMenus menus = app::BuildMainMenus(bar);

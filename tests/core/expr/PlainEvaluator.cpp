@@ -1,13 +1,14 @@
 #include "PlainEvaluator.h"
 
 #include "core/expr/EvalSteps.h"
+#include "core/text/Blanks.h"
 
 namespace mevrik::expr::testing {
 
 using namespace steps;
 
 double PlainEvaluateExpr(std::u16string_view text, float& toHDu, Notices& notices) {
-  const std::u16string_view s = TrimSpaces(text);
+  const std::u16string_view s = text::TrimSpaces(text);
   const size_t n = s.size();
   if (n == 0) return 0;
   CheckLength(s);

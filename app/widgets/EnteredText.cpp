@@ -1,4 +1,4 @@
-#include "app/EnteredText.h"
+#include "app/widgets/EnteredText.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <limits>
 
-namespace mevrik::app {
+namespace mevrik::widgets {
 namespace {
 
 // The line edit asks its validator about every change. A change the user made (the line edit is
@@ -63,4 +63,4 @@ void PickOnlyByChoice(QComboBox* box) {
 
 void RemoveLengthLimit(QLineEdit* line) { line->setMaxLength(std::numeric_limits<int>::max()); }
 
-}  // namespace mevrik::app
+}  // namespace mevrik::widgets

@@ -7,7 +7,7 @@
 
 class QWidget;
 
-namespace mevrik::tools {
+namespace mevrik::widgets {
 
 void FilterTypedCharacters(QWidget* box, std::function<bool(QChar)> handler);
 
@@ -15,4 +15,4 @@ void FilterTypedCharacters(QWidget* box, std::function<bool(QChar)> handler);
 inline bool IsDigitOrBackspace(QChar c) { return (c >= u'0' && c <= u'9') || c == u'\b'; }
 inline bool IsNumberCharacter(QChar c) { return IsDigitOrBackspace(c) || c == u'.'; }
 
-}  // namespace mevrik::tools
+}  // namespace mevrik::widgets

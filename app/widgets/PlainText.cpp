@@ -1,9 +1,9 @@
-#include "app/PlainText.h"
+#include "app/widgets/PlainText.h"
 
 #include <QLabel>
 #include <QTextDocument>
 
-namespace mevrik::app {
+namespace mevrik::widgets {
 
 void ShowPlain(QLabel* label) { label->setTextFormat(Qt::PlainText); }
 
@@ -13,4 +13,4 @@ QString PlainToolTip(const QString& text) {
          QStringLiteral("</p>");
 }
 
-}  // namespace mevrik::app
+}  // namespace mevrik::widgets

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QWidget>
 
-namespace mevrik::tools {
+namespace mevrik::widgets {
 
 template <class W>
 W* Named(W* widget, const QString& name) {
@@ -17,4 +17,4 @@ W* Named(W* widget, const QString& group, int index) {
   return Named(widget, group + u'_' + QString::number(index));
 }
 
-}  // namespace mevrik::tools
+}  // namespace mevrik::widgets

@@ -8,7 +8,9 @@
 #include <QPointer>
 #include <functional>
 
-namespace mevrik::app {
+class QWidget;
+
+namespace mevrik::widgets {
 
 class EventHook : public QObject {
 public:
@@ -21,28 +23,39 @@ public:
   static void OnEnterKey(QObject* watched, QObject* context, std::function<void()> handler);
   // The same for Enter, Return and Space: the keys that press a focused control.
   static void OnPressKey(QObject* watched, QObject* context, std::function<void()> handler);
+  // Calls `handler` when the focus leaves `watched` for another control of the window, not when
+  // the window loses activation or a popup (a list, a menu) takes the focus for a moment.
+  static void OnFocusMovedAway(QObject* watched, QObject* context, std::function<void()> handler);
+  // Calls `handler` when the left button is released over the widget it was pressed on: a
+  // click, not any release.
+  static void OnClick(QWidget* watched, QObject* context, std::function<void()> handler);
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-  enum class Keys { Any, Enter, Press };
+  using Accepts = bool (*)(const QObject& watched, const QEvent& event);
+  // `consumes`: an accepted event is kept from the widget.
   EventHook(QObject* watched, QEvent::Type type, QObject* context, std::function<void()> handler,
-            Keys keys);
+            Accepts accepts, bool consumes);
   QEvent::Type type_;
-  Keys keys_;
+  Accepts accepts_;
+  bool consumes_;
   QPointer<QObject> context_;
   std::function<void()> handler_;
 };
 
-inline void OnClick(QObject* widget, QObject* context, std::function<void()> handler) {
-  EventHook::On(widget, QEvent::MouseButtonRelease, context, std::move(handler));
+inline void OnClick(QWidget* widget, QObject* context, std::function<void()> handler) {
+  EventHook::OnClick(widget, context, std::move(handler));
 }
 inline void OnDoubleClick(QObject* widget, QObject* context, std::function<void()> handler) {
   EventHook::On(widget, QEvent::MouseButtonDblClick, context, std::move(handler));
+}
+inline void OnFocusIn(QObject* widget, QObject* context, std::function<void()> handler) {
+  EventHook::On(widget, QEvent::FocusIn, context, std::move(handler));
 }
 inline void OnFocusOut(QObject* widget, QObject* context, std::function<void()> handler) {
   EventHook::On(widget, QEvent::FocusOut, context, std::move(handler));
 }
 
-}  // namespace mevrik::app
+}  // namespace mevrik::widgets

@@ -1,9 +1,9 @@
-#include "app/tools/KeyPressFilter.h"
+#include "app/widgets/KeyPressFilter.h"
 
 #include <QKeyEvent>
 #include <QWidget>
 
-namespace mevrik::tools {
+namespace mevrik::widgets {
 namespace {
 
 class TypedCharacterFilter : public QObject {
@@ -40,4 +40,4 @@ void FilterTypedCharacters(QWidget* box, std::function<bool(QChar)> handler) {
   box->installEventFilter(new TypedCharacterFilter(box, std::move(handler)));
 }
 
-}  // namespace mevrik::tools
+}  // namespace mevrik::widgets
