@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/Commands.h"
+#include "cli/Utf8Process.h"
 
 namespace {
 
@@ -51,7 +52,8 @@ const char* const kUsage =
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::vector<std::string> args(argv + 1, argv + argc);
+  const mevrik::cli::Utf8Streams streams;
+  std::vector<std::string> args = mevrik::cli::Utf8Arguments(argc, argv);
   if (args.empty()) {
     std::cerr << kUsage;
     return 2;
