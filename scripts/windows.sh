@@ -35,13 +35,15 @@ cmake --build "$root/mingw" --parallel "$(nproc)"
 cmake --build "$root/linux" --parallel "$(nproc)" --target cli_tests
 
 export MEVRIK_DRY_RUN=1
-if [ ! -d "$root/wineprefix" ]; then
+# One Wine server for all the test programs, ended with the script; the first start creates the
+# prefix.
+mkdir -p "$root/wineprefix"
+./scripts/wine-run.sh wineserver -p 60
+trap './scripts/wine-run.sh wineserver -k || true' EXIT
+if [ ! -f "$root/wineprefix/system.reg" ]; then
   echo "Creating the Wine prefix $root/wineprefix" >&2
   ./scripts/wine-run.sh wineboot --init >/dev/null 2>&1
 fi
-# One Wine server for all the test programs, ended with the script.
-./scripts/wine-run.sh wineserver -p 60
-trap './scripts/wine-run.sh wineserver -k || true' EXIT
 ctest --test-dir "$root/mingw" --output-on-failure --parallel "$(nproc)" --timeout 300
 
 ./scripts/windows-compare.sh "$root/linux" "$root/mingw" "$root/compare"
