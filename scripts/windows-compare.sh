@@ -4,6 +4,8 @@
 # writes: stdout, stderr and exit status, for every run of the CLI tests and for a sweep of
 # expressions (all precisions, both angle units) and weights (every listed size, parameter
 # grids, materials). Both builds must be built; the Wine prefix is taken from the environment.
+# Wine on a busy machine now and then fails to start a program: a run that wrote nothing at all
+# (the program always writes something) or whose tests failed is repeated once.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 linux=$1 windows=$2 out=$3
@@ -15,8 +17,11 @@ cli() {
 }
 
 # 1. The CLI test suite, each build's tests driving its own program, every run recorded.
-MEVRIK_CLI_TRANSCRIPT="$out/cli-runs.linux" "$linux/tests/cli/cli_tests" >/dev/null
-MEVRIK_CLI_TRANSCRIPT="$out/cli-runs.windows" "$wine_run" "$windows/tests/cli/cli_tests.exe" >/dev/null
+# transcript FILE PROGRAM...: the CLI tests' runs, recorded afresh.
+transcript() { rm -f "$1" && MEVRIK_CLI_TRANSCRIPT="$1" "${@:2}" >/dev/null; }
+transcript "$out/cli-runs.linux" "$linux/tests/cli/cli_tests"
+transcript "$out/cli-runs.windows" "$wine_run" "$windows/tests/cli/cli_tests.exe" ||
+  transcript "$out/cli-runs.windows" "$wine_run" "$windows/tests/cli/cli_tests.exe"
 for build in linux windows; do LC_ALL=C sort "$out/cli-runs.$build" >"$out/cli-tests.$build"; done
 rm "$out"/cli-runs.*
 
@@ -53,8 +58,11 @@ for precision in 0 1 2 3 4; do
     [ $unit = --radians ] && args+=(--radians)
     for build in linux windows; do
       name=$out/eval-$precision$unit
-      status=0
-      cli $build "${args[@]}" - <"$out/expressions.txt" >"$name.$build" 2>"$name.err.$build" || status=$?
+      for attempt in 1 2; do
+        status=0
+        cli $build "${args[@]}" - <"$out/expressions.txt" >"$name.$build" 2>"$name.err.$build" || status=$?
+        [ -s "$name.$build" ] && break
+      done
       echo "status $status" >>"$name.$build"
     done
   done
@@ -82,9 +90,12 @@ sizes() { cli linux weight "$1" --size '?' 2>&1 | sed -n 's/^可选 \/ valid siz
 } >"$out/weights.tsv"
 for build in linux windows; do
   while IFS=$'\t' read -ra args; do
-    status=0
-    { echo "=== ${args[*]}"; cli $build weight "${args[@]}" 2>&1 </dev/null || status=$?; echo "status $status"; } \
-      >>"$out/weights.$build"
+    for attempt in 1 2; do
+      output=$(cli $build weight "${args[@]}" 2>&1 </dev/null; echo "status $?")
+      [ "${output#status }" = "$output" ] && break
+      echo "no output from: $build weight ${args[*]} ($output), run $attempt" >&2
+    done
+    printf '=== %s\n%s\n' "${args[*]}" "$output" >>"$out/weights.$build"
   done <"$out/weights.tsv"
 done
 
