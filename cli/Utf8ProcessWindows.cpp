@@ -36,22 +36,25 @@ class ConsoleInput : public std::streambuf {
     if (ended_ || !ReadConsoleW(console_, wide, 1024, &count, nullptr) || count == 0) {
       return traits_type::eof();
     }
-    std::u16string text = pendingHalf_ + std::u16string(reinterpret_cast<const char16_t*>(wide), count);
+    std::u16string text =
+        pendingHalf_ + std::u16string(reinterpret_cast<const char16_t*>(wide), count);
     pendingHalf_.clear();
     if (text.back() >= 0xD800 && text.back() < 0xDC00) {  // the rest comes with the next read
       pendingHalf_ = text.back();
       text.pop_back();
     }
     // Ctrl+Z at the start of a line ends the input, as it does for the console's own programs.
-    if (const auto eofMark = text.find(u'\x1A'); eofMark != std::u16string::npos &&
-                                                 (eofMark == 0 ? atLineStart_ : text[eofMark - 1] == u'\n')) {
+    const auto eofMark = text.find(u'\x1A');
+    if (eofMark != std::u16string::npos &&
+        (eofMark == 0 ? atLineStart_ : text[eofMark - 1] == u'\n')) {
       text.resize(eofMark);
       ended_ = true;
     }
     if (!text.empty()) atLineStart_ = text.back() == u'\n';
     buffer_ = text::ToUtf8(text);
     setg(buffer_.data(), buffer_.data(), buffer_.data() + buffer_.size());
-    return buffer_.empty() ? traits_type::eof() : traits_type::to_int_type(buffer_[0]);
+    if (buffer_.empty()) return ended_ ? traits_type::eof() : underflow();  // half a pair read
+    return traits_type::to_int_type(buffer_[0]);
   }
 
  private:

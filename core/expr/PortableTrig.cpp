@@ -69,12 +69,14 @@ double CosKernel(Double2 r) {
   return w + (((1 - w) - half) + (z * z * Horner(kCos, z) - r.hi * r.lo));
 }
 
-// The 256 bits of 2/π from bit `first` on (1-based), as eight 32-bit limbs, least significant first.
+// The 256 bits of 2/π from bit `first` on (1-based), as eight 32-bit limbs, least significant
+// first.
 std::array<std::uint32_t, 8> TwoOverPiBits(int first) {
   const int word = (first - 1) / 32, shift = (first - 1) % 32;
   std::array<std::uint32_t, 8> limbs{};
   for (int j = 0; j < 8; ++j) {
-    const std::uint64_t pair = (std::uint64_t{kTwoOverPi[word + j]} << 32) | kTwoOverPi[word + j + 1];
+    const std::uint64_t pair =
+        (std::uint64_t{kTwoOverPi[word + j]} << 32) | kTwoOverPi[word + j + 1];
     limbs[7 - j] = static_cast<std::uint32_t>(pair >> (32 - shift));
   }
   return limbs;
@@ -96,7 +98,8 @@ Reduced ReduceQuarterTurns(double x) {
   const int first = e - 1 > 1 ? e - 1 : 1;
   const std::array<std::uint32_t, 8> w = TwoOverPiBits(first);
   std::array<std::uint32_t, 11> p{};  // m * w
-  const std::uint32_t mLimbs[2] = {static_cast<std::uint32_t>(m), static_cast<std::uint32_t>(m >> 32)};
+  const std::uint32_t mLimbs[2] = {static_cast<std::uint32_t>(m),
+                                   static_cast<std::uint32_t>(m >> 32)};
   for (int t = 0; t < 2; ++t) {
     std::uint64_t carry = 0;
     for (int k = 0; k < 8; ++k) {
@@ -119,8 +122,9 @@ Reduced ReduceQuarterTurns(double x) {
     a -= 1;
     quadrant += 1;
   }
-  const Double2 fraction = dd::Add(dd::TwoSum(a, static_cast<double>(take(point - 96, 48)) * 0x1p-96),
-                                   {static_cast<double>(take(point - 144, 48)) * 0x1p-144, 0});
+  const double b = static_cast<double>(take(point - 96, 48)) * 0x1p-96;
+  const double c = static_cast<double>(take(point - 144, 48)) * 0x1p-144;
+  const Double2 fraction = dd::Add(dd::TwoSum(a, b), {c, 0});
   Double2 r = dd::Mul(fraction, kHalfPi);
   if (x < 0) {
     quadrant = -quadrant;

@@ -73,7 +73,9 @@ CliResult RunProcess(const std::vector<std::string>& command, const std::string&
   std::thread outThread = Drain(out.read, result.out), errThread = Drain(err.read, result.err);
   DWORD written = 0;
   // A program that ends before reading everything breaks the pipe; the rest is not wanted.
-  if (!input.empty()) WriteFile(in.write, input.data(), static_cast<DWORD>(input.size()), &written, nullptr);
+  if (!input.empty()) {
+    WriteFile(in.write, input.data(), static_cast<DWORD>(input.size()), &written, nullptr);
+  }
   CloseHandle(in.write);
   outThread.join();
   errThread.join();
