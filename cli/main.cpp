@@ -5,9 +5,11 @@
 
 #include "cli/Commands.h"
 #include "cli/Usage.h"
+#include "cli/Utf8Process.h"
 
 int main(int argc, char** argv) {
-  std::vector<std::string> args(argv + 1, argv + argc);
+  const mevrik::cli::Utf8Streams streams;
+  std::vector<std::string> args = mevrik::cli::Utf8Arguments(argc, argv);
   if (args.empty()) {
     std::cerr << mevrik::cli::Usage();
     return 2;

@@ -8,6 +8,7 @@
 #include "core/expr/EvaluateExpr.h"
 #include "core/expr/ExprError.h"
 #include "core/text/DecimalNumeral.h"
+#include "core/expr/PortableMath.h"
 
 namespace mevrik::expr::steps {
 namespace {
@@ -45,7 +46,7 @@ double IntegerOperation(char16_t op, double a, double b) {
 double Power(double a, double b) {
   if (a == 0 && b < 0) Throw(errors::DivisionByZero);
   if (a < 0 && b != std::trunc(b)) Throw(errors::InvalidCall);
-  return Checked(std::pow(a, b));
+  return Checked(math::Pow(a, b));
 }
 
 double Divide(double a, double b) {
@@ -137,15 +138,12 @@ void EnsureAngleFactor(float& toHDu, Notices& notices) {
 }
 
 double ApplyFunction(Function f, double argument, float toHDu) {
-  if (f == Function::Atn) return Checked(std::atan(argument) / static_cast<double>(toHDu));
-  // The product is formed in extended precision and then rounded to double. Where long double is
-  // only a double (MSVC) it is rounded once, which differs solely in rare double-rounding ties.
-  const auto radians =
-      static_cast<double>(static_cast<long double>(toHDu) * static_cast<long double>(argument));
+  if (f == Function::Atn) return Checked(math::Atan(argument) / static_cast<double>(toHDu));
+  const double radians = math::ExtendedProduct(toHDu, argument);
   switch (f) {
-    case Function::Sin: return Checked(std::sin(radians));
-    case Function::Cos: return Checked(std::cos(radians));
-    default: return Checked(std::tan(radians));
+    case Function::Sin: return Checked(math::Sin(radians));
+    case Function::Cos: return Checked(math::Cos(radians));
+    default: return Checked(math::Tan(radians));
   }
 }
 

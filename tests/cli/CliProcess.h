@@ -12,6 +12,11 @@ struct CliResult {
   int status = -1;
 };
 
+// With MEVRIK_CLI_TRANSCRIPT naming a file, every run is appended to it (arguments, input,
+// outputs, status), so the runs of two builds of the program can be compared byte for byte.
 CliResult RunCli(const std::vector<std::string>& args, const std::string& input = {});
+
+// The system's part: starts command[0] with the other items as its arguments.
+CliResult RunProcess(const std::vector<std::string>& command, const std::string& input);
 
 }  // namespace mevrik::testing
