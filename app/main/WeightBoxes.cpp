@@ -5,10 +5,15 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
-#include "app/EnteredText.h"
-#include "app/PlainText.h"
+#include "app/widgets/EnteredText.h"
+#include "app/widgets/PlainText.h"
 
 namespace mevrik::app {
+
+using widgets::FilterEnteredText;
+using widgets::PickOnlyByChoice;
+using widgets::PlainToolTip;
+
 namespace {
 
 QString Q(const std::u16string& text) { return QString::fromStdU16String(text); }

@@ -9,7 +9,6 @@
 #include <QMenu>
 #include <QPushButton>
 
-#include "app/PlainText.h"
 #include "app/config/RWini.h"
 #include "app/main/WeightBoxes.h"
 #include "app/main/WeightRowLayout.h"
