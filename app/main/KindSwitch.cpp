@@ -63,7 +63,7 @@ void KindSwitch::CombJS_Click(int index) {
 
 void KindSwitch::OptT_Click(int index) {
   MnuJS_Click(index);
-  c_.LabStB[2]->setToolTip(c_.OptT[index]->toolTip());
+  c_.LabStB[status::Kind]->setToolTip(c_.OptT[index]->toolTip());
 }
 
 void KindSwitch::MnuJS_Click(int index) {
@@ -75,7 +75,7 @@ void KindSwitch::MnuJS_Click(int index) {
 
   const QString caption = m_.MnuJS[index]->text();
   setTitle_(Q(material::KindTitleText(static_cast<material::CalcKind>(index))));
-  c_.LabStB[2]->setText(caption);
+  c_.LabStB[status::Kind]->setText(caption);
 
   for (int i = 0; i < c_.CombSR.size(); ++i) {
     c_.CombSR[i]->setVisible(false);
@@ -100,11 +100,11 @@ void KindSwitch::ShowExpressionLayout() {
   c_.LabDanZhong->setVisible(false);
   c_.CmdOK->setEnabled(!c_.CombBDS->currentText().isEmpty());
   c_.TxtJieGuo->clear();
-  QLabel* unit = c_.LabStB[1];
+  QLabel* unit = c_.LabStB[status::Setting];
   unit->setVisible(true);
   unit->setText(m_.MSjddw[0]->isChecked() ? QStringLiteral("度 °") : QStringLiteral("弧度"));
   unit->setToolTip(QStringLiteral("角度单位"));
-  c_.LabStB[0]->setText(c_.CombBDS->currentText());
+  c_.LabStB[status::Message]->setText(c_.CombBDS->currentText());
   c_.CombBDS->setFocus();
 }
 
@@ -113,7 +113,7 @@ void KindSwitch::ShowWeightLayout() {
   c_.LabBDS->setVisible(false);
   c_.CombBDS->setVisible(false);
   c_.LabDanZhong->setVisible(true);
-  QLabel* material = c_.LabStB[1];
+  QLabel* material = c_.LabStB[status::Setting];
   material->setToolTip(QString::fromUtf16(material::kMaterialIndicatorTooltip.data(),
                                           material::kMaterialIndicatorTooltip.size()));
   material->setVisible(state_.Material.index != 0);

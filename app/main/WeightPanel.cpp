@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include "app/config/RWini.h"
+#include "app/main/MainControls.h"
 #include "app/main/WeightBoxes.h"
 #include "app/main/WeightRowLayout.h"
 #include "core/material/ExpressionBinding.h"
@@ -116,7 +117,7 @@ void WeightPanel::Show(const material::FormChanges& changes) {
     hooks_.autoCopy();
   }
   if (changes.result || changes.copy) w_.TxtJieGuo->setText(Q(s.result));
-  if (changes.status) w_.LabStB[0]->setText(Q(s.status));
+  if (changes.status) w_.LabStB[status::Message]->setText(Q(s.status));
   if (changes.title) hooks_.setTitle(Q(s.titleText));
   if (changes.variants) ShowVariants();
   if (changes.picker) SetTextColour(w_.LabPM, s.pickerColour);
@@ -223,10 +224,10 @@ void WeightPanel::MSCaiZhi_Click(int index) {
     }
     w_.MSCaiZhi[3]->setText(Q(material::MaterialMenuCaption(material, 3)));
   }
-  w_.LabStB[1]->setText(Q(material::MaterialIndicator(material)));
-  w_.LabStB[1]->setVisible(material.index != 0);
+  w_.LabStB[status::Setting]->setText(Q(material::MaterialIndicator(material)));
+  w_.LabStB[status::Setting]->setVisible(material.index != 0);
   hooks_.calculate();
-  w_.LabStB[0]->setText(Q(material::MaterialStatus(material)));
+  w_.LabStB[status::Message]->setText(Q(material::MaterialStatus(material)));
 }
 
 bool WeightPanel::FilterKeyEvent(int box, QEvent* event) {

@@ -7,6 +7,8 @@
 #include <QMenu>
 #include <QPushButton>
 
+#include "app/main/MainControls.h"
+
 namespace mevrik::app {
 namespace {
 
@@ -36,7 +38,7 @@ WeightWidgets FindWeightWidgets(QObject* window) {
   w.LabJieGuo = Find<QLabel>(window, QStringLiteral("LabJieGuo"));
   w.TxtJieGuo = Find<QLineEdit>(window, QStringLiteral("TxtJieGuo"));
   w.CmdOK = Find<QPushButton>(window, QStringLiteral("CmdOK"));
-  w.LabStB = FindGroup<QLabel>(window, "LabStB", 5);
+  w.LabStB = FindGroup<QLabel>(window, "LabStB", status::CellCount);
   w.MnuLeiBie = Find<QMenu>(window, QStringLiteral("MnuLeiBie"));
   w.MnuLB = FindGroup<QAction>(window, "MnuLB", 3);
   w.MSCaiZhi = FindGroup<QAction>(window, "MSCaiZhi", 4);

@@ -21,7 +21,7 @@ struct WeightWidgets {
   QLabel* LabJieGuo = nullptr;  // the result caption; the parameter row ends before it
   QLineEdit* TxtJieGuo = nullptr;
   QPushButton* CmdOK = nullptr;
-  QList<QLabel*> LabStB;  // status cells 0-4
+  QList<QLabel*> LabStB;  // indexed by status::Cell
   QMenu* MnuLeiBie = nullptr;
   QList<QAction*> MnuLB;     // variants
   QList<QAction*> MSCaiZhi;  // materials

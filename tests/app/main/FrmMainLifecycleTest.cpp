@@ -59,10 +59,10 @@ TEST_F(FrmMainLifecycleTest, StartsOnTopInTheExpressionLayout) {
   EXPECT_EQ(window->State().CurrentKind, 0);
   EXPECT_TRUE(Action(QStringLiteral("MnuJS_0"))->isChecked());
   EXPECT_TRUE(Find<QToolButton>(QStringLiteral("OptT_0"))->isChecked());
-  EXPECT_EQ(Status(1), QStringLiteral("度 °"));
-  EXPECT_EQ(Status(2), QStringLiteral("计算式"));
-  EXPECT_EQ(Status(3), QStringLiteral("10:30"));
-  EXPECT_EQ(Status(4), QStringLiteral("2026-12-04  星期五"));
+  EXPECT_EQ(Status(status::Setting), QStringLiteral("度 °"));
+  EXPECT_EQ(Status(status::Kind), QStringLiteral("计算式"));
+  EXPECT_EQ(Status(status::Time), QStringLiteral("10:30"));
+  EXPECT_EQ(Status(status::Date), QStringLiteral("2026-12-04  星期五"));
   EXPECT_FALSE(Find<QPushButton>(QStringLiteral("CmdOK"))->isEnabled());
   EXPECT_EQ(window->width(), 556);
   QMenu* kinds = Find<QMenu>(QStringLiteral("MnuF"));
@@ -260,8 +260,8 @@ TEST_F(FrmMainLifecycleTest, EachSelectorSwitchesTheKindExactlyOnce) {
 
   EXPECT_EQ(dropDown->currentIndex(), 3);
   EXPECT_TRUE(Action(QStringLiteral("MnuJS_3"))->isChecked());
-  EXPECT_EQ(Status(2), QStringLiteral("六角螺母"));
-  EXPECT_EQ(Find<QLabel>(QStringLiteral("LabStB_2"))->toolTip(), QStringLiteral("六角螺母"));
+  EXPECT_EQ(Status(status::Kind), QStringLiteral("六角螺母"));
+  EXPECT_EQ(Cell(status::Kind)->toolTip(), QStringLiteral("六角螺母"));
   EXPECT_EQ(window->windowTitle(), Title("六角螺母 _", true));
   EXPECT_FALSE(Box()->isVisibleTo(window.get()));
   EXPECT_TRUE(Find<QLabel>(QStringLiteral("LabDanZhong"))->isVisibleTo(window.get()));
@@ -272,7 +272,7 @@ TEST_F(FrmMainLifecycleTest, EachSelectorSwitchesTheKindExactlyOnce) {
 
   Trigger(QStringLiteral("MnuJS_0"));
   EXPECT_TRUE(Box()->isVisibleTo(window.get()));
-  EXPECT_EQ(Status(1), QStringLiteral("度 °"));
+  EXPECT_EQ(Status(status::Setting), QStringLiteral("度 °"));
   EXPECT_EQ(dropDown->currentText(), QStringLiteral("表达式"));
   EXPECT_THAT(weight.setUps, ElementsAre(7, 9, 3, 0));  // the expression kind resets the boxes
 }

@@ -4,6 +4,7 @@
 // window, so a second Open() is the next run of the program.
 #include <QComboBox>
 #include <QInputMethodEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,6 +24,8 @@
 #include "platform/ProfileFile.h"
 
 namespace mevrik::testing {
+
+namespace status = app::status;
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -58,9 +61,10 @@ protected:
 
   QComboBox* Box() const { return Find<QComboBox>(QStringLiteral("CombBDS")); }
   QString Result() const { return Find<QLineEdit>(QStringLiteral("TxtJieGuo"))->text(); }
-  QString Status(int cell) const {
-    return Find<QLabel>(QStringLiteral("LabStB_%1").arg(cell))->text();
+  QLabel* Cell(status::Cell cell) const {
+    return Find<QLabel>(QStringLiteral("LabStB_%1").arg(cell));
   }
+  QString Status(status::Cell cell) const { return Cell(cell)->text(); }
 
   // Typed into the expression box as a user would: ASCII as keys, anything else as an input
   // method's commit.

@@ -26,7 +26,6 @@ protected:
 
   QComboBox* Box(int i) const { return Find<QComboBox>(QStringLiteral("CombSR_%1").arg(i)); }
   QLabel* Caption(int i) const { return Find<QLabel>(QStringLiteral("LabSM_%1").arg(i)); }
-  QLabel* Cell(int i) const { return Find<QLabel>(QStringLiteral("LabStB_%1").arg(i)); }
   QAction* Variant(int i) const { return Find<QAction>(QStringLiteral("MnuLB_%1").arg(i)); }
   QAction* Material(int i) const { return Find<QAction>(QStringLiteral("MSCaiZhi_%1").arg(i)); }
   QLabel* Detail() const { return Find<QLabel>(QStringLiteral("LabDanZhong")); }

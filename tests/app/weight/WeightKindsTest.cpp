@@ -176,7 +176,7 @@ TEST_F(WeightKindsTest, ParameterRowFitsLeftOfTheResultForEveryKind) {
 TEST_F(WeightKindsTest, MenuDropDownAndToolbarGiveTheSameStateWithOneSwitchEach) {
   // What the window shows of the kind, to compare the selections.
   const auto shown = [this] {
-    QStringList texts{Detail()->text(), Result()->text(), Cell(2)->text(), Cell(2)->toolTip()};
+    QStringList texts{Detail()->text(), Result()->text(), Cell(status::Kind)->text(), Cell(status::Kind)->toolTip()};
     for (int i = 0; i < 4; ++i) texts << Box(i)->currentText() << QString::number(Box(i)->count());
     return texts;
   };
