@@ -13,6 +13,7 @@
 #include "app/main/KindSwitch.h"
 #include "app/main/StatusClock.h"
 #include "app/tools/ShutdownTime.h"
+#include "core/material/Catalogue.h"
 #include "platform/AlwaysOnTop.h"
 #include "platform/Clock.h"
 #include "platform/RuntimeError.h"

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QPushButton>
 
+#include "app/config/ConfigKeys.h"
 #include "app/config/RWini.h"
 #include "app/main/MainControls.h"
 #include "app/main/WeightBoxes.h"
@@ -98,9 +99,8 @@ void WeightPanel::ConnectMenus() {
 }
 
 std::u16string WeightPanel::ConfiguredCode(CalcKind kind, const std::u16string& fallback) {
-  return config_.GetIniS(Q(material::kStandardCodeSection), Q(material::KindCaption(kind)),
-                         Q(fallback))
-      .toStdU16String();
+  namespace codes = config::keys::standard_codes;
+  return config_.GetIniS(codes::Section, codes::Key(kind), Q(fallback)).toStdU16String();
 }
 
 void WeightPanel::Show(const material::FormChanges& changes) {
