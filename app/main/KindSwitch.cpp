@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "app/CoreText.h"
 #include "app/main/MainControls.h"
 #include "app/main/MainMenus.h"
 #include "app/main/MainState.h"
@@ -16,11 +17,6 @@
 #include "core/material/KindLayout.h"
 
 namespace mevrik::app {
-namespace {
-
-QString Q(const std::u16string& text) { return QString::fromStdU16String(text); }
-
-}  // namespace
 
 KindSwitch::KindSwitch(MainControls& controls, MainMenus& menus, MainState& state,
                        std::function<void(const QString&)> setTitle, QObject* parent)
@@ -114,8 +110,7 @@ void KindSwitch::ShowWeightLayout() {
   c_.CombBDS->setVisible(false);
   c_.LabDanZhong->setVisible(true);
   QLabel* material = c_.LabStB[status::Setting];
-  material->setToolTip(QString::fromUtf16(material::kMaterialIndicatorTooltip.data(),
-                                          material::kMaterialIndicatorTooltip.size()));
+  material->setToolTip(Q(material::kMaterialIndicatorTooltip));
   material->setVisible(state_.Material.index != 0);
   if (state_.Material.index != 0)
     material->setText(Q(material::KindSwitchMaterialIndicator(state_.Material)));

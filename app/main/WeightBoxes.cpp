@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
+#include "app/CoreText.h"
 #include "app/widgets/EnteredText.h"
 #include "app/widgets/PlainText.h"
 
@@ -15,8 +16,6 @@ using widgets::PickOnlyByChoice;
 using widgets::PlainToolTip;
 
 namespace {
-
-QString Q(const std::u16string& text) { return QString::fromStdU16String(text); }
 
 void SetTextColour(QComboBox* combo, const QColor& colour) {
   QPalette palette = combo->palette();

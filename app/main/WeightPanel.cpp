@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QPushButton>
 
+#include "app/CoreText.h"
 #include "app/config/ConfigKeys.h"
 #include "app/config/RWini.h"
 #include "app/main/MainControls.h"
@@ -22,10 +23,6 @@ namespace mevrik::app {
 namespace {
 
 using material::CalcKind;
-
-QString Q(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 void SetTextColour(QWidget* widget, material::TextColour colour) {
   QPalette palette = widget->palette();
