@@ -50,11 +50,7 @@ public:
   // Window width in twips (8340 the calculator alone, 9600 with the statistics in view).
   void SetFormWidthTwips(int twips);
 
-  MainControls& Controls() { return c_; }
-  MainMenus& Menus() { return m_; }
   MainState& State() { return state_; }
-  const AppServices& Services() const { return services_; }
-  ExpressionPanel& Expression() { return *expression_; }
   KindSwitch& Kinds() { return *kinds_; }
   ToolWindowOpeners& Tools() { return *tools_; }
   // The weight kinds 1-12.
@@ -73,6 +69,9 @@ private:
   void ConnectWindowHandlers();
   QString KindTitleText() const;
   void CreateExpressionPanel();
+  // FrmMainKinds.cpp: the kind switch, and the weight panel after the tool windows' openers.
+  void CreateKindSwitch();
+  void CreateWeightPanel();
   // FrmMainLinks.cpp: the statistics list, the link menus and the link editor.
   void CreateStatisticsAndLinks();
   void LoadLinkMenus();

@@ -133,6 +133,9 @@ TEST_F(WeightKindsTest, SquareBevelWasherHasTwoVariantsAndTheChannelOneHasItsOwn
 TEST_F(WeightKindsTest, PickerOpensTheConnectionHoleWindowForSectionsAndAlternatesItsColour) {
   QList<QColor> colours;
   QList<int> sections;
+  SelectKind(7);
+  QTest::mouseClick(Picker(), Qt::RightButton);
+  EXPECT_EQ(window->Tools().ConnectionHoles().window(), nullptr) << "only a left click picks";
   for (int kind : {7, 8, 9}) {
     SelectKind(kind);
     QTest::mouseClick(Picker(), Qt::LeftButton);
