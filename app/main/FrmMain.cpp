@@ -20,9 +20,10 @@
 #include "core/material/KindLayout.h"
 #include "platform/AlwaysOnTop.h"
 
-namespace mevrik::app {
+namespace mevrik::main {
 
-FrmMain::FrmMain(const AppServices& services, std::function<void()> endProgram, QWidget* parent)
+FrmMain::FrmMain(const app::AppServices& services, std::function<void()> endProgram,
+                 QWidget* parent)
     : QMainWindow(parent), services_(services), endProgram_(std::move(endProgram)) {
   setObjectName(QStringLiteral("FrmMain"));
   m_ = BuildMainMenus(menuBar());
@@ -34,7 +35,7 @@ FrmMain::FrmMain(const AppServices& services, std::function<void()> endProgram, 
                            this);
   CreateExpressionPanel();
   CreateKindSwitch();
-  const AppServices& s = services_;
+  const app::AppServices& s = services_;
   tools_ = std::make_unique<ToolWindowOpeners>(
       tools::ShutdownWindowServices{*s.config, *s.boxes, *s.clock, *s.shutdown, *s.top}, m_, this);
   CreateStatisticsAndLinks();
@@ -149,4 +150,4 @@ void FrmMain::Form_QueryUnload() {
   expression_->History().Save(*services_.config, state_.HistoryLimit);
 }
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

@@ -11,7 +11,7 @@
 #include "app/main/MainMenus.h"
 #include "app/main/MainState.h"
 
-namespace mevrik::app {
+namespace mevrik::main {
 
 class ExpressionPanel;
 class WeightPanel;
@@ -26,7 +26,7 @@ class FrmMain : public QMainWindow {
   Q_OBJECT
 public:
   // `endProgram` ends the process at once; it runs after the history is saved on closing.
-  FrmMain(const AppServices& services, std::function<void()> endProgram,
+  FrmMain(const app::AppServices& services, std::function<void()> endProgram,
           QWidget* parent = nullptr);
   ~FrmMain() override;
 
@@ -76,7 +76,7 @@ private:
   void CreateStatisticsAndLinks();
   void LoadLinkMenus();
 
-  AppServices services_;
+  app::AppServices services_;
   std::function<void()> endProgram_;
   MainMenus m_;
   MainControls c_;
@@ -91,4 +91,4 @@ private:
   std::unique_ptr<WeightPanel> weight_;
 };
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

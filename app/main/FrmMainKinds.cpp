@@ -8,7 +8,7 @@
 #include "app/main/ToolWindowOpeners.h"
 #include "app/main/WeightPanel.h"
 
-namespace mevrik::app {
+namespace mevrik::main {
 
 void FrmMain::CreateKindSwitch() {
   KindSwitchWidgets w;
@@ -68,4 +68,4 @@ void FrmMain::CreateWeightPanel() {
   kinds_->SetWeightKinds(weight_.get());
 }
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

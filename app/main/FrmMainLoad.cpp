@@ -18,10 +18,10 @@
 #include "platform/Clock.h"
 #include "platform/RuntimeError.h"
 
-namespace mevrik::app {
+namespace mevrik::main {
 
 bool FrmMain::Form_Load() {
-  state_.VersionText = VersionText();
+  state_.VersionText = app::VersionText();
   config::RWini& ini = *services_.config;
   ini.RemoveLeftoverCopies();
   ini.SetStartingUp(true);
@@ -98,4 +98,4 @@ void FrmMain::ReadSettings() {
   }
 }
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

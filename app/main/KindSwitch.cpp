@@ -14,7 +14,9 @@
 #include "core/material/KindLayout.h"
 #include "core/material/Material.h"
 
-namespace mevrik::app {
+namespace mevrik::main {
+
+using app::Q;
 
 KindSwitch::KindSwitch(KindSwitchWidgets widgets, KindSwitchState state, KindSwitchHooks hooks,
                        QObject* parent)
@@ -114,4 +116,4 @@ void KindSwitch::ShowWeightLayout() {
     material->setText(Q(material::KindSwitchMaterialIndicator(state_.Material)));
 }
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

@@ -20,7 +20,7 @@ namespace mevrik::material {
 struct MaterialChoice;
 }
 
-namespace mevrik::app {
+namespace mevrik::main {
 
 // The selectors, and the controls and menus a switch shows, hides, enables or writes.
 struct KindSwitchWidgets {
@@ -104,4 +104,4 @@ private:
   WeightKinds* weight_ = nullptr;
 };
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

@@ -11,7 +11,7 @@ class QPushButton;
 class QToolButton;
 class QWidget;
 
-namespace mevrik::app {
+namespace mevrik::main {
 
 // The cells of the status bar, as indexes into MainControls::LabStB.
 namespace status {
@@ -69,4 +69,4 @@ constexpr int kStatusBarHeight = 22;
 // Creates every control as a child of `central`.
 MainControls BuildMainControls(QWidget* central);
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

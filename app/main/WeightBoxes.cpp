@@ -9,8 +9,9 @@
 #include "app/widgets/EnteredText.h"
 #include "app/widgets/PlainText.h"
 
-namespace mevrik::app {
+namespace mevrik::main {
 
+using app::Q;
 using widgets::FilterEnteredText;
 using widgets::PickOnlyByChoice;
 using widgets::PlainToolTip;
@@ -86,4 +87,4 @@ void WeightBoxes::Show(int box, const material::FormBox& state,
   seenIndex_[static_cast<std::size_t>(box)] = combo->currentIndex();
 }
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

@@ -19,8 +19,9 @@
 #include "core/material/KindLayout.h"
 #include "platform/MessageBoxes.h"
 
-namespace mevrik::app {
+namespace mevrik::main {
 
+using app::Q;
 using widgets::OnClick;
 using widgets::OnDoubleClick;
 using widgets::OnKeyPress;
@@ -252,4 +253,4 @@ bool WeightPanel::FilterKeyEvent(int box, const QKeyEvent& key) {
   return !KeyPress(box, typed) || typed == u'\r';
 }
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

@@ -25,7 +25,7 @@ namespace mevrik::config {
 class RWini;
 }
 
-namespace mevrik::app {
+namespace mevrik::main {
 
 class WeightBoxes;
 
@@ -91,4 +91,4 @@ private:
   WeightBoxes* params_ = nullptr;
 };
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

@@ -10,7 +10,7 @@ class QMenu;
 class QPushButton;
 class QWidget;
 
-namespace mevrik::app {
+namespace mevrik::main {
 
 struct WeightWidgets {
   QWidget* window = nullptr;  // owner of the message boxes
@@ -28,4 +28,4 @@ struct WeightWidgets {
   QList<QAction*> MSCaiZhi;  // materials
 };
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

@@ -177,7 +177,7 @@ TEST_F(FrmMainLifecycleTest, UnwritableFolderShowsTheDialogOnceAndRunsWithoutKee
                                   .config = ini.get(),
                                   .clipboard = &clipboard,
                                   .top = &top};
-  window = std::make_unique<app::FrmMain>(services, [this] { ++windowEnds; });
+  window = std::make_unique<main::FrmMain>(services, [this] { ++windowEnds; });
   EXPECT_TRUE(window->Form_Load());
   ASSERT_EQ(boxes.shown.size(), 1);
   EXPECT_TRUE(boxes.shown[0].text.startsWith(QStringLiteral("  错误：53——")));
@@ -229,7 +229,7 @@ TEST_F(FrmMainLifecycleTest, ThousandsOfNamelessLinksStartAtOnceAndLeftoverCopie
   EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("VEXTAL_Config.ini.bak"))));
 }
 
-class CountingWeightKinds final : public app::WeightKinds {
+class CountingWeightKinds final : public main::WeightKinds {
 public:
   explicit CountingWeightKinds(QPushButton* ok) : ok_(ok) {}
   // As the weight form of a kind does, the set-up turns OK on.
@@ -283,16 +283,16 @@ TEST_F(FrmMainLifecycleTest, ClockWritesTimeAndChineseWeekday) {
   const QDate monday(2026, 11, 30);
   for (int i = 0; i < 7; ++i) {
     const QDateTime at(monday.addDays(i), QTime(21, 5));
-    EXPECT_EQ(app::StatusClock::DateText(at),
+    EXPECT_EQ(main::StatusClock::DateText(at),
               monday.addDays(i).toString(QStringLiteral("yyyy-MM-dd")) + QString::fromUtf8(weekdays[i]));
-    EXPECT_EQ(app::StatusClock::TimeText(at), QStringLiteral("21:05"));
+    EXPECT_EQ(main::StatusClock::TimeText(at), QStringLiteral("21:05"));
   }
 }
 
 TEST_F(FrmMainLifecycleTest, AboutBoxOpensTheConfigurationFile) {
   Open();
   Trigger(QStringLiteral("MnuH_About"));
-  auto* about = window->findChild<app::FrmAbout*>();
+  auto* about = window->findChild<main::FrmAbout*>();
   ASSERT_NE(about, nullptr);
   auto* edit = about->findChild<QLabel*>(QStringLiteral("LabBJPZ"));
   ASSERT_NE(edit, nullptr);

@@ -32,7 +32,7 @@ protected:
   QLabel* Picker() const { return Find<QLabel>(QStringLiteral("LabPM")); }
   QLineEdit* Result() const { return Find<QLineEdit>(QStringLiteral("TxtJieGuo")); }
   QPushButton* Ok() const { return Find<QPushButton>(QStringLiteral("CmdOK")); }
-  app::MainState& State() const { return window->State(); }
+  main::MainState& State() const { return window->State(); }
 
   // The window title around the kind's or variant's title text, always on top.
   QString Title(const QString& middle) const {
