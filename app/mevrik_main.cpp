@@ -34,14 +34,14 @@ int main(int argc, char** argv) {
   if (mevrik::app::AsksForHelp(argc, argv)) return mevrik::app::PrintHelp(argc, argv);
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Mevrik"));
-  mevrik::app::ApplyChineseLook(app);
+  mevrik::main::ApplyChineseLook(app);
   mevrik::app::ApplyDesktopIdentity();
 
   // Before anything reads or writes the configuration file. Copies with different
   // configuration folders are different installations and do not meet.
   const QString folder = mevrik::config::ConfigFolder(QApplication::arguments());
   mevrik::platform::QtInstanceChannel channel(folder);
-  mevrik::app::FrmMain* window = nullptr;
+  mevrik::main::FrmMain* window = nullptr;
   const bool first = channel.listen([&window](const QString& command) {
     if (window) window->Form_LinkExecute(command);
   });
@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
                                           .fileDialogs = &fileDialogs,
                                           .fixedLinks = &fixedLinks};
 
-  mevrik::app::FrmMain main(services, [] { QCoreApplication::exit(0); });
+  mevrik::main::FrmMain main(services, [] { QCoreApplication::exit(0); });
   window = &main;
   if (!main.Form_Load()) return kFailed;
   main.show();

@@ -1,6 +1,6 @@
 #pragma once
 // The encodings a configuration file comes in: UTF-8 (our own new files), the Chinese Windows
-// code page (files written by the Windows program, or single lines pasted by an older editor) and
+// code page (files older copies wrote on Windows, or single lines pasted by an older editor) and
 // UTF-16 with a byte order mark (an editor's "Unicode"). GB18030 stands for the code page: it
 // reads every GBK file as GBK does and writes every character GBK has with the same bytes, and it
 // can still store a character GBK lacks instead of losing it.

@@ -1,7 +1,7 @@
 #pragma once
-// A run-time error as the program's users know them from the error dialogs: a number from the
-// classic run-time numbering and its Chinese description. The configuration file and the
-// start-up raise it; the error dialogs choose their advice by the number.
+// An error the error dialogs show as a number and its Chinese description, both from
+// core/errors' table. The configuration file, the links and the start-up raise it; the error
+// dialogs choose their advice by the number.
 #include <QByteArray>
 #include <QString>
 #include <exception>

@@ -1,5 +1,5 @@
 #pragma once
-// Why a program could not be started, as the run-time error the error dialogs explain:
+// Why a program could not be started, as the numbered error the error dialogs explain:
 // 53 file not found, 76 path not found, 5 a file that is there but cannot be run.
 #include <QString>
 

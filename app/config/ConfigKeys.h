@@ -4,7 +4,6 @@
 #include <QString>
 
 #include "core/material/CalcKind.h"
-#include "core/material/Catalogue.h"
 
 namespace mevrik::config::keys {
 
@@ -29,8 +28,7 @@ inline QString Target(int index) { return "链接" + QString::number(index) + "�
 
 // "标准代号": the standard code of each weight kind, keyed by material::KindCaption(kind).
 namespace standard_codes {
-inline const QString Section = QString::fromUtf16(material::kStandardCodeSection.data(),
-                                                  material::kStandardCodeSection.size());
+inline const QString Section = QStringLiteral("标准代号");
 inline QString Key(material::CalcKind kind) {
   return QString::fromStdU16String(material::KindCaption(kind));
 }

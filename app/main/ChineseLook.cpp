@@ -6,7 +6,7 @@
 #include <QLocale>
 #include <QTranslator>
 
-namespace mevrik::app {
+namespace mevrik::main {
 
 void ApplyChineseLook(QApplication& app) {
   const QLocale chinese(QLocale::Chinese, QLocale::China);
@@ -31,4 +31,4 @@ void ApplyChineseLook(QApplication& app) {
   QApplication::setFont(font);
 }
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

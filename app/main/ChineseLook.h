@@ -4,8 +4,8 @@
 // conventions.
 class QApplication;
 
-namespace mevrik::app {
+namespace mevrik::main {
 
 void ApplyChineseLook(QApplication& app);
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

@@ -7,7 +7,10 @@
 #include "app/config/RWini.h"
 #include "platform/MessageBoxes.h"
 
-namespace mevrik::app {
+namespace mevrik::main {
+
+using app::Q;
+
 namespace {
 
 platform::BoxIcon IconOf(expr::BoxKind kind) {
@@ -38,4 +41,4 @@ int IniHelpCountdown::get() { return ini_.GetIniN(keys::Section, keys::HelpCount
 
 void IniHelpCountdown::set(int value) { ini_.SetIniN(keys::Section, keys::HelpCountdown, value); }
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

@@ -13,7 +13,7 @@ namespace mevrik::config {
 class RWini;
 }
 
-namespace mevrik::app {
+namespace mevrik::main {
 
 class BoxNotices final : public expr::Notices {
 public:
@@ -36,4 +36,4 @@ private:
   config::RWini& ini_;
 };
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

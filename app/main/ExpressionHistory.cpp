@@ -10,7 +10,7 @@
 #include "app/config/ConfigKeys.h"
 #include "app/config/RWini.h"
 
-namespace mevrik::app {
+namespace mevrik::main {
 namespace keys = config::keys::expression;
 
 template <typename Edit>
@@ -53,7 +53,8 @@ QStringList ExpressionHistory::Items() const {
 void ExpressionHistory::Restore(config::RWini& ini, QLabel* statusCell) {
   const int count = ini.GetIniN(keys::Section, keys::HistoryCount, 0);
   for (int i = 0; i < count; ++i) {
-    const QString entry = TrimSpaces(ini.GetIniS(keys::Section, keys::HistoryEntry(i), QString()));
+    const QString stored = ini.GetIniS(keys::Section, keys::HistoryEntry(i), QString());
+    const QString entry = app::TrimSpaces(stored);
     if (entry.isEmpty()) continue;
     EditKeepingText([&] { box_->addItem(entry); });
     statusCell->setText(QStringLiteral("载入计算式") + QString::number(i) + QLatin1Char(':') +
@@ -70,4 +71,4 @@ void ExpressionHistory::Save(config::RWini& ini, int limit) const {
     ini.SetIniS(keys::Section, keys::HistoryEntry(i), box_->itemText(i));
 }
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

@@ -12,7 +12,7 @@ namespace mevrik::config {
 class RWini;
 }
 
-namespace mevrik::app {
+namespace mevrik::main {
 
 // The choices of the menu "计算式记录" (MSBDSSL), in menu order: the caption and the number of
 // expressions kept.
@@ -48,4 +48,4 @@ private:
   QComboBox* box_;
 };
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

@@ -23,8 +23,10 @@
 #include "platform/MessageBoxes.h"
 #include "platform/RuntimeError.h"
 
-namespace mevrik::app {
+namespace mevrik::main {
 
+using app::Q;
+using app::TrimSpaces;
 using widgets::EventHook;
 using widgets::OnDoubleClick;
 using widgets::OnFocusOut;
@@ -268,4 +270,4 @@ void ExpressionPanel::MSBDSSL_Click(int index) {
   w_.statusMessage->setText(QStringLiteral("计算式记录：") + caption);
 }
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

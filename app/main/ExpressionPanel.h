@@ -24,7 +24,7 @@ namespace mevrik::config {
 class RWini;
 }
 
-namespace mevrik::app {
+namespace mevrik::main {
 
 struct MainState;
 
@@ -102,4 +102,4 @@ private:
   QString selSplit_[3];  // SelSplit: before the selection, the selection, after it
 };
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

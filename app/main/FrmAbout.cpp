@@ -10,7 +10,7 @@
 #include "app/widgets/EventHooks.h"
 #include "platform/Shell.h"
 
-namespace mevrik::app {
+namespace mevrik::main {
 
 using widgets::OnDoubleClick;
 
@@ -62,4 +62,4 @@ void FrmAbout::LabBJPZ_DblClick() {
   shell_.launch(platform::OpenFileLaunch(configPath_));
 }
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

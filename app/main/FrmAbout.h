@@ -7,7 +7,7 @@ namespace mevrik::platform {
 class Shell;
 }
 
-namespace mevrik::app {
+namespace mevrik::main {
 
 class FrmAbout : public QDialog {
   Q_OBJECT
@@ -24,4 +24,4 @@ private:
   QString configPath_;
 };
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

@@ -16,14 +16,14 @@
 #include "app/main/StatusClock.h"
 #include "app/main/ToolWindowOpeners.h"
 #include "app/main/Twips.h"
-#include "app/main/WeightMainWindow.h"
 #include "app/main/WeightPanel.h"
 #include "core/material/KindLayout.h"
 #include "platform/AlwaysOnTop.h"
 
-namespace mevrik::app {
+namespace mevrik::main {
 
-FrmMain::FrmMain(const AppServices& services, std::function<void()> endProgram, QWidget* parent)
+FrmMain::FrmMain(const app::AppServices& services, std::function<void()> endProgram,
+                 QWidget* parent)
     : QMainWindow(parent), services_(services), endProgram_(std::move(endProgram)) {
   setObjectName(QStringLiteral("FrmMain"));
   m_ = BuildMainMenus(menuBar());
@@ -34,14 +34,12 @@ FrmMain::FrmMain(const AppServices& services, std::function<void()> endProgram, 
   clock_ = new StatusClock(c_.LabStB[status::Time], c_.LabStB[status::Date], *services_.clock,
                            this);
   CreateExpressionPanel();
-  kinds_ = std::make_unique<KindSwitch>(c_, m_, state_,
-                                        [this](const QString& middle) { SetTitle(middle); });
-  const AppServices& s = services_;
+  CreateKindSwitch();
+  const app::AppServices& s = services_;
   tools_ = std::make_unique<ToolWindowOpeners>(
       tools::ShutdownWindowServices{*s.config, *s.boxes, *s.clock, *s.shutdown, *s.top}, m_, this);
   CreateStatisticsAndLinks();
-  weight_ = MakeMainWeightPanel(*this);
-  kinds_->SetWeightKinds(weight_.get());
+  CreateWeightPanel();
   ConnectWindowHandlers();
   SetFormWidthTwips(8340);
 }
@@ -152,4 +150,4 @@ void FrmMain::Form_QueryUnload() {
   expression_->History().Save(*services_.config, state_.HistoryLimit);
 }
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

@@ -11,7 +11,7 @@
 #include "app/main/MainMenus.h"
 #include "app/main/MainState.h"
 
-namespace mevrik::app {
+namespace mevrik::main {
 
 class ExpressionPanel;
 class WeightPanel;
@@ -26,7 +26,7 @@ class FrmMain : public QMainWindow {
   Q_OBJECT
 public:
   // `endProgram` ends the process at once; it runs after the history is saved on closing.
-  FrmMain(const AppServices& services, std::function<void()> endProgram,
+  FrmMain(const app::AppServices& services, std::function<void()> endProgram,
           QWidget* parent = nullptr);
   ~FrmMain() override;
 
@@ -50,11 +50,7 @@ public:
   // Window width in twips (8340 the calculator alone, 9600 with the statistics in view).
   void SetFormWidthTwips(int twips);
 
-  MainControls& Controls() { return c_; }
-  MainMenus& Menus() { return m_; }
   MainState& State() { return state_; }
-  const AppServices& Services() const { return services_; }
-  ExpressionPanel& Expression() { return *expression_; }
   KindSwitch& Kinds() { return *kinds_; }
   ToolWindowOpeners& Tools() { return *tools_; }
   // The weight kinds 1-12.
@@ -73,11 +69,14 @@ private:
   void ConnectWindowHandlers();
   QString KindTitleText() const;
   void CreateExpressionPanel();
+  // FrmMainKinds.cpp: the kind switch, and the weight panel after the tool windows' openers.
+  void CreateKindSwitch();
+  void CreateWeightPanel();
   // FrmMainLinks.cpp: the statistics list, the link menus and the link editor.
   void CreateStatisticsAndLinks();
   void LoadLinkMenus();
 
-  AppServices services_;
+  app::AppServices services_;
   std::function<void()> endProgram_;
   MainMenus m_;
   MainControls c_;
@@ -92,4 +91,4 @@ private:
   std::unique_ptr<WeightPanel> weight_;
 };
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

@@ -12,7 +12,7 @@
 #include "app/main/StatisticsList.h"
 #include "platform/Clipboard.h"
 
-namespace mevrik::app {
+namespace mevrik::main {
 
 void FrmMain::CreateStatisticsAndLinks() {
   StatisticsHooks hooks;
@@ -49,4 +49,4 @@ void FrmMain::CreateStatisticsAndLinks() {
 
 void FrmMain::LoadLinkMenus() { links_->Load(); }
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

@@ -13,14 +13,15 @@
 #include "app/main/KindSwitch.h"
 #include "app/main/StatusClock.h"
 #include "app/tools/ShutdownTime.h"
+#include "core/material/Catalogue.h"
 #include "platform/AlwaysOnTop.h"
 #include "platform/Clock.h"
 #include "platform/RuntimeError.h"
 
-namespace mevrik::app {
+namespace mevrik::main {
 
 bool FrmMain::Form_Load() {
-  state_.VersionText = VersionText();
+  state_.VersionText = app::VersionText();
   config::RWini& ini = *services_.config;
   ini.RemoveLeftoverCopies();
   ini.SetStartingUp(true);
@@ -97,4 +98,4 @@ void FrmMain::ReadSettings() {
   }
 }
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

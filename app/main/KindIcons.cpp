@@ -7,7 +7,7 @@
 #include <cmath>
 #include <functional>
 
-namespace mevrik::app {
+namespace mevrik::main {
 namespace {
 
 constexpr int kSize = 20;
@@ -121,4 +121,4 @@ QIcon KindIcon(int kind) {
   return QIcon(pixmap);
 }
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

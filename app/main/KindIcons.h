@@ -3,8 +3,8 @@
 // outline of each fastener or section.
 #include <QIcon>
 
-namespace mevrik::app {
+namespace mevrik::main {
 
 QIcon KindIcon(int kind);
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

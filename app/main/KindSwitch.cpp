@@ -9,26 +9,22 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "app/main/MainControls.h"
-#include "app/main/MainMenus.h"
-#include "app/main/MainState.h"
+#include "app/CoreText.h"
 #include "core/material/CalcKind.h"
 #include "core/material/KindLayout.h"
+#include "core/material/Material.h"
 
-namespace mevrik::app {
-namespace {
+namespace mevrik::main {
 
-QString Q(const std::u16string& text) { return QString::fromStdU16String(text); }
+using app::Q;
 
-}  // namespace
-
-KindSwitch::KindSwitch(MainControls& controls, MainMenus& menus, MainState& state,
-                       std::function<void(const QString&)> setTitle, QObject* parent)
-    : QObject(parent), c_(controls), m_(menus), state_(state), setTitle_(std::move(setTitle)) {
+KindSwitch::KindSwitch(KindSwitchWidgets widgets, KindSwitchState state, KindSwitchHooks hooks,
+                       QObject* parent)
+    : QObject(parent), w_(std::move(widgets)), state_(state), hooks_(std::move(hooks)) {
   ConnectKindItem(0);
-  connect(c_.CombJS, &QComboBox::currentIndexChanged, this,
+  connect(w_.CombJS, &QComboBox::currentIndexChanged, this,
           [this](int index) { CombJS_Click(index); });
-  connect(c_.OptT[0]->group(), &QButtonGroup::idToggled, this, [this](int index, bool on) {
+  connect(w_.OptT[0]->group(), &QButtonGroup::idToggled, this, [this](int index, bool on) {
     if (on) OptT_Click(index);
   });
 }
@@ -43,18 +39,18 @@ QStringList KindSwitch::KindCaptions() {
 void KindSwitch::AddKinds() {
   const QStringList captions = KindCaptions();
   for (int i = 1; i < captions.size(); ++i) {
-    AddKindItem(m_, i, captions[i]);
+    w_.MnuJS << hooks_.addKindItem(i, captions[i]);
     ConnectKindItem(i);
-    c_.CombJS->addItem(captions[i]);
-    c_.OptT[i]->setToolTip(captions[i]);
-    c_.OptT[i]->setAccessibleName(captions[i]);
+    w_.CombJS->addItem(captions[i]);
+    w_.OptT[i]->setToolTip(captions[i]);
+    w_.OptT[i]->setAccessibleName(captions[i]);
   }
-  c_.OptT[0]->setToolTip(captions[0]);
-  c_.OptT[0]->setAccessibleName(captions[0]);
+  w_.OptT[0]->setToolTip(captions[0]);
+  w_.OptT[0]->setAccessibleName(captions[0]);
 }
 
 void KindSwitch::ConnectKindItem(int index) {
-  connect(m_.MnuJS[index], &QAction::triggered, this, [this, index] { MnuJS_Click(index); });
+  connect(w_.MnuJS[index], &QAction::triggered, this, [this, index] { MnuJS_Click(index); });
 }
 
 void KindSwitch::CombJS_Click(int index) {
@@ -63,30 +59,30 @@ void KindSwitch::CombJS_Click(int index) {
 
 void KindSwitch::OptT_Click(int index) {
   MnuJS_Click(index);
-  c_.LabStB[2]->setToolTip(c_.OptT[index]->toolTip());
+  w_.statusKind->setToolTip(w_.OptT[index]->toolTip());
 }
 
 void KindSwitch::MnuJS_Click(int index) {
-  m_.MnuJS[index]->setChecked(true);
-  c_.CombJS->setCurrentIndex(index);
-  c_.OptT[index]->setChecked(true);
+  w_.MnuJS[index]->setChecked(true);
+  w_.CombJS->setCurrentIndex(index);
+  w_.OptT[index]->setChecked(true);
   if (index == state_.CurrentKind) return;
   state_.CurrentKind = index;
 
-  const QString caption = m_.MnuJS[index]->text();
-  setTitle_(Q(material::KindTitleText(static_cast<material::CalcKind>(index))));
-  c_.LabStB[2]->setText(caption);
+  const QString caption = w_.MnuJS[index]->text();
+  hooks_.setTitle(Q(material::KindTitleText(static_cast<material::CalcKind>(index))));
+  w_.statusKind->setText(caption);
 
-  for (int i = 0; i < c_.CombSR.size(); ++i) {
-    c_.CombSR[i]->setVisible(false);
-    c_.LabSM[i]->setVisible(false);
+  for (int i = 0; i < w_.CombSR.size(); ++i) {
+    w_.CombSR[i]->setVisible(false);
+    w_.LabSM[i]->setVisible(false);
   }
-  c_.LabPM->setVisible(false);
-  m_.MnuLeiBie->setEnabled(false);
+  w_.LabPM->setVisible(false);
+  w_.MnuLeiBie->setEnabled(false);
 
-  m_.MSCZ->setEnabled(index != 0);
-  m_.MSBDS->setEnabled(index == 0);
-  m_.MSjd->setEnabled(index == 0);
+  w_.MSCZ->setEnabled(index != 0);
+  w_.MSBDS->setEnabled(index == 0);
+  w_.MSjd->setEnabled(index == 0);
 
   if (index != 0) ShowWeightLayout();
   if (weight_) weight_->SetUpKind(index);
@@ -94,31 +90,30 @@ void KindSwitch::MnuJS_Click(int index) {
 }
 
 void KindSwitch::ShowExpressionLayout() {
-  c_.PicBDSCmd->setVisible(true);
-  c_.LabBDS->setVisible(true);
-  c_.CombBDS->setVisible(true);
-  c_.LabDanZhong->setVisible(false);
-  c_.CmdOK->setEnabled(!c_.CombBDS->currentText().isEmpty());
-  c_.TxtJieGuo->clear();
-  QLabel* unit = c_.LabStB[1];
+  w_.PicBDSCmd->setVisible(true);
+  w_.LabBDS->setVisible(true);
+  w_.CombBDS->setVisible(true);
+  w_.LabDanZhong->setVisible(false);
+  w_.CmdOK->setEnabled(!w_.CombBDS->currentText().isEmpty());
+  w_.TxtJieGuo->clear();
+  QLabel* unit = w_.statusSetting;
   unit->setVisible(true);
-  unit->setText(m_.MSjddw[0]->isChecked() ? QStringLiteral("度 °") : QStringLiteral("弧度"));
+  unit->setText(w_.MSjddw0->isChecked() ? QStringLiteral("度 °") : QStringLiteral("弧度"));
   unit->setToolTip(QStringLiteral("角度单位"));
-  c_.LabStB[0]->setText(c_.CombBDS->currentText());
-  c_.CombBDS->setFocus();
+  w_.statusMessage->setText(w_.CombBDS->currentText());
+  w_.CombBDS->setFocus();
 }
 
 void KindSwitch::ShowWeightLayout() {
-  c_.PicBDSCmd->setVisible(false);
-  c_.LabBDS->setVisible(false);
-  c_.CombBDS->setVisible(false);
-  c_.LabDanZhong->setVisible(true);
-  QLabel* material = c_.LabStB[1];
-  material->setToolTip(QString::fromUtf16(material::kMaterialIndicatorTooltip.data(),
-                                          material::kMaterialIndicatorTooltip.size()));
+  w_.PicBDSCmd->setVisible(false);
+  w_.LabBDS->setVisible(false);
+  w_.CombBDS->setVisible(false);
+  w_.LabDanZhong->setVisible(true);
+  QLabel* material = w_.statusSetting;
+  material->setToolTip(Q(material::kMaterialIndicatorTooltip));
   material->setVisible(state_.Material.index != 0);
   if (state_.Material.index != 0)
     material->setText(Q(material::KindSwitchMaterialIndicator(state_.Material)));
 }
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

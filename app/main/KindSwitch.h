@@ -2,15 +2,65 @@
 // The kind switch: the kind menu MnuJS(0..12), the drop-down CombJS and the toolbar OptT(0..12)
 // all select the calculation kind through MnuJS_Click. Each selector's change raises the
 // others', the calls nest, and only the innermost one switches: one switch per selection.
+#include <QList>
 #include <QObject>
 #include <QStringList>
 #include <functional>
 
-namespace mevrik::app {
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QToolButton;
+class QWidget;
 
-struct MainControls;
-struct MainMenus;
-struct MainState;
+namespace mevrik::material {
+struct MaterialChoice;
+}
+
+namespace mevrik::main {
+
+// The selectors, and the controls and menus a switch shows, hides, enables or writes.
+struct KindSwitchWidgets {
+  QList<QAction*> MnuJS;  // item 0 (the expression kind); AddKinds appends 1-12
+  QComboBox* CombJS = nullptr;
+  QList<QToolButton*> OptT;
+  // The expression kind's controls.
+  QWidget* PicBDSCmd = nullptr;
+  QLabel* LabBDS = nullptr;
+  QComboBox* CombBDS = nullptr;
+  // The weight kinds' controls; each kind shows its own boxes again.
+  QList<QComboBox*> CombSR;
+  QList<QLabel*> LabSM;
+  QLabel* LabPM = nullptr;
+  QLabel* LabDanZhong = nullptr;
+  QPushButton* CmdOK = nullptr;
+  QLineEdit* TxtJieGuo = nullptr;
+  QLabel* statusMessage = nullptr;
+  QLabel* statusSetting = nullptr;  // the angle unit or the material
+  QLabel* statusKind = nullptr;
+  QMenu* MnuLeiBie = nullptr;
+  QMenu* MSCZ = nullptr;
+  QMenu* MSBDS = nullptr;
+  QMenu* MSjd = nullptr;
+  QAction* MSjddw0 = nullptr;  // checked while angles are in degrees
+};
+
+// The window's state the switch reads and writes.
+struct KindSwitchState {
+  int& CurrentKind;
+  const material::MaterialChoice& Material;
+};
+
+// What the switch asks of the window.
+struct KindSwitchHooks {
+  // Adds MnuJS(index) to the kind menu.
+  std::function<QAction*(int index, const QString& caption)> addKindItem;
+  // Receives the middle of the window title ("计算式 _", see FrmMain::SetTitle).
+  std::function<void(const QString&)> setTitle;
+};
 
 // The weight kinds 1-12, supplied by the weight panel.
 class WeightKinds {
@@ -28,9 +78,8 @@ public:
 class KindSwitch : public QObject {
   Q_OBJECT
 public:
-  // `setTitle` receives the middle of the window title ("计算式 _", see FrmMain::SetTitle).
-  KindSwitch(MainControls& controls, MainMenus& menus, MainState& state,
-             std::function<void(const QString&)> setTitle, QObject* parent = nullptr);
+  KindSwitch(KindSwitchWidgets widgets, KindSwitchState state, KindSwitchHooks hooks,
+             QObject* parent = nullptr);
 
   // The captions of kinds 0-12.
   static QStringList KindCaptions();
@@ -49,11 +98,10 @@ private:
   void ShowWeightLayout();
   void ConnectKindItem(int index);
 
-  MainControls& c_;
-  MainMenus& m_;
-  MainState& state_;
-  std::function<void(const QString&)> setTitle_;
+  KindSwitchWidgets w_;
+  KindSwitchState state_;
+  KindSwitchHooks hooks_;
   WeightKinds* weight_ = nullptr;
 };
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

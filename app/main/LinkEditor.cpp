@@ -15,7 +15,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
 
-namespace mevrik::app {
+namespace mevrik::main {
 
 namespace links = config::keys::links;
 namespace {
@@ -283,4 +283,4 @@ void LinkEditor::ShowCount() {
   LabLJNum_->setText("共有 " + QString::number(ListLJ_->count()) + " 个链接");
 }
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

@@ -24,7 +24,7 @@ class FileDialogs;
 class MessageBoxes;
 }  // namespace mevrik::platform
 
-namespace mevrik::app {
+namespace mevrik::main {
 
 class LinkMenus;
 
@@ -91,4 +91,4 @@ private:
   QLabel* Label1_ = nullptr;
 };
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

@@ -11,7 +11,7 @@
 #include "platform/Shell.h"
 #include "platform/StartFailure.h"
 
-namespace mevrik::app {
+namespace mevrik::main {
 
 namespace links = config::keys::links;
 namespace {
@@ -144,4 +144,4 @@ void ShowLinkError(platform::MessageBoxes& boxes, QWidget* owner, const QString&
   boxes.show(request);
 }
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

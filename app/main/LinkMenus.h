@@ -24,7 +24,7 @@ class MessageBoxes;
 class Shell;
 }  // namespace mevrik::platform
 
-namespace mevrik::app {
+namespace mevrik::main {
 
 // The menus as the window builds them: each ends with its separator and the user's link item 0,
 // both hidden; the items from 1 on are made here while they are needed.
@@ -88,4 +88,4 @@ private:
   UserLinks others_;
 };
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

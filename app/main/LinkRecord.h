@@ -2,7 +2,7 @@
 // A user-defined quick link, with what stands in for a name or target the file lacks.
 #include <QString>
 
-namespace mevrik::app {
+namespace mevrik::main {
 
 struct LinkRecord {
   QString LinkName;    // menu caption; "-" shows as a separator line
@@ -17,4 +17,4 @@ inline QString LinkRowText(const LinkRecord& link) {
   return link.LinkName + QString(36, u' ') + link.LinkTarget;
 }
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

@@ -16,7 +16,7 @@
 
 // Positions are in pixels of the 556-pixel-wide window (8340 twips); the few that the start-up
 // sets in twips are written with Tw().
-namespace mevrik::app {
+namespace mevrik::main {
 
 using widgets::RemoveLengthLimit;
 using widgets::ShowPlain;
@@ -236,4 +236,4 @@ MainControls BuildMainControls(QWidget* central) {
   return c;
 }
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

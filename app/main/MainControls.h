@@ -11,7 +11,7 @@ class QPushButton;
 class QToolButton;
 class QWidget;
 
-namespace mevrik::app {
+namespace mevrik::main {
 
 // The cells of the status bar, as indexes into MainControls::LabStB.
 namespace status {
@@ -25,42 +25,44 @@ enum Cell : int {
 };
 }  // namespace status
 
+// The original control names are kept (tests and the other parts find controls by them); the
+// comment after each terse one says what it is, with the pinyin it abbreviates.
 struct MainControls {
   // The kind selectors (panel PictT) and the close button.
   QWidget* PictT = nullptr;
-  QComboBox* CombJS = nullptr;
-  QList<QToolButton*> OptT;
+  QComboBox* CombJS = nullptr;    // the kind drop-down (jisuan, calculation)
+  QList<QToolButton*> OptT;       // the toolbar's kind buttons 0-12
   QPushButton* CmdEnd = nullptr;
 
   // The calculator panel.
   QWidget* PicMain = nullptr;
-  QLabel* LabBDS = nullptr;
-  QComboBox* CombBDS = nullptr;
-  QWidget* PicBDSCmd = nullptr;
-  QList<QPushButton*> CmdHanShu;
-  QPushButton* CmdZT = nullptr;
-  QPushButton* CmdQK = nullptr;
-  QList<QComboBox*> CombSR;
-  QList<QLabel*> LabSM;
-  QLabel* LabPM = nullptr;
-  QLabel* LabDanZhong = nullptr;
-  QLabel* LabJieGuo = nullptr;
-  QLineEdit* TxtJieGuo = nullptr;
+  QLabel* LabBDS = nullptr;         // "★计算式:" (biaodashi, expression)
+  QComboBox* CombBDS = nullptr;     // the expression box with its history
+  QWidget* PicBDSCmd = nullptr;     // the expression kind's buttons below the box
+  QList<QPushButton*> CmdHanShu;    // the function buttons (hanshu, function)
+  QPushButton* CmdZT = nullptr;     // "粘贴 ＆ 计算" (zhantie, paste)
+  QPushButton* CmdQK = nullptr;     // "清空(&Q)" (qingkong, clear)
+  QList<QComboBox*> CombSR;         // the weight kinds' parameter boxes 0-3 (shuru, input)
+  QList<QLabel*> LabSM;             // their captions
+  QLabel* LabPM = nullptr;          // "▼": variants, or the connection-hole window
+  QLabel* LabDanZhong = nullptr;    // unit weight, standard code, notes (danzhong, unit weight)
+  QLabel* LabJieGuo = nullptr;      // "结果" (jieguo, result)
+  QLineEdit* TxtJieGuo = nullptr;   // the result
   QPushButton* CmdOK = nullptr;
-  QPushButton* CmdFZ = nullptr;
-  QPushButton* CmdTJ = nullptr;
+  QPushButton* CmdFZ = nullptr;     // "◎复制" (fuzhi, copy)
+  QPushButton* CmdTJ = nullptr;     // "统计": adds the result to the statistics (tongji)
 
   // The statistics area, right of the calculator; in view when the window is widened.
   QListWidget* ListTJ = nullptr;
-  QLabel* LabTJ = nullptr;
-  QLabel* LabTJQK = nullptr;
+  QLabel* LabTJ = nullptr;    // count and sum
+  QLabel* LabTJQK = nullptr;  // "清空": clears the list (qingkong, clear)
 
   // The link editor panel, hidden until it is opened; it takes the calculator's place.
   QWidget* PicSet = nullptr;
 
   // The status bar.
   QWidget* PicStatBar = nullptr;
-  QList<QLabel*> LabStB;  // indexed by status::Cell
+  QList<QLabel*> LabStB;  // the cells (StB, status bar), indexed by status::Cell
 };
 
 // Height of the status bar panel in pixels.
@@ -69,4 +71,4 @@ constexpr int kStatusBarHeight = 22;
 // Creates every control as a child of `central`.
 MainControls BuildMainControls(QWidget* central);
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

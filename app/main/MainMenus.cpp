@@ -6,7 +6,7 @@
 
 #include "app/main/ExpressionHistory.h"
 
-namespace mevrik::app {
+namespace mevrik::main {
 namespace {
 
 QMenu* AddMenu(QWidget* parent, const char* name, const QString& title) {
@@ -141,4 +141,4 @@ QAction* AddKindItem(MainMenus& menus, int index, const QString& caption) {
   return item;
 }
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

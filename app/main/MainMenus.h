@@ -8,7 +8,7 @@ class QActionGroup;
 class QMenu;
 class QMenuBar;
 
-namespace mevrik::app {
+namespace mevrik::main {
 
 // The original control names are kept (tests and the other parts find items by them); the
 // comment after each terse one says what it is, with the pinyin it abbreviates.
@@ -63,4 +63,4 @@ MainMenus BuildMainMenus(QMenuBar* bar);
 // Appends MnuJS(index) to "计算类型(&F)" in front of its separator.
 QAction* AddKindItem(MainMenus& menus, int index, const QString& caption);
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

@@ -7,7 +7,7 @@
 #include "core/expr/Prepare.h"
 #include "core/material/Material.h"
 
-namespace mevrik::app {
+namespace mevrik::main {
 
 struct MainState {
   // The selected calculation kind, 0 (expressions) to 12.
@@ -21,4 +21,4 @@ struct MainState {
   QString VersionText;
 };
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

@@ -12,7 +12,7 @@
 #include "core/text/NumberReaders.h"
 #include "core/text/NumberWriters.h"
 
-namespace mevrik::app {
+namespace mevrik::main {
 
 using widgets::EventHook;
 using widgets::OnClick;
@@ -98,4 +98,4 @@ void StatisticsList::ShowSummary() {
   w_.LabTJ->setText("共 " + QString::number(w_.ListTJ->count()) + " 项\r\n∑=" + SumText(Sum()));
 }
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

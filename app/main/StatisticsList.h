@@ -9,7 +9,7 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 
-namespace mevrik::app {
+namespace mevrik::main {
 
 // What the list needs from the main window around it. CmdTJ is enabled by the result box's
 // change handler, together with CmdFZ; the list only disables it after adding.
@@ -56,4 +56,4 @@ private:
   StatisticsHooks hooks_;
 };
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

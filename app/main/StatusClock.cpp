@@ -5,7 +5,7 @@
 
 #include "platform/Clock.h"
 
-namespace mevrik::app {
+namespace mevrik::main {
 
 StatusClock::StatusClock(QLabel* timeCell, QLabel* dateCell, const platform::Clock& clock,
                          QObject* parent)
@@ -34,4 +34,4 @@ QString StatusClock::DateText(const QDateTime& now) {
   return now.toString(QStringLiteral("yyyy-MM-dd")) + QString::fromUtf16(kWeekdays[weekday]);
 }
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

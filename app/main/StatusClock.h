@@ -11,7 +11,7 @@ namespace mevrik::platform {
 class Clock;
 }
 
-namespace mevrik::app {
+namespace mevrik::main {
 
 class StatusClock : public QObject {
   Q_OBJECT
@@ -32,4 +32,4 @@ private:
   QTimer* timer_;
 };
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

@@ -4,7 +4,7 @@
 
 #include "app/main/MainMenus.h"
 
-namespace mevrik::app {
+namespace mevrik::main {
 namespace {
 
 void Present(QWidget* window) {
@@ -42,4 +42,4 @@ void ToolWindowOpeners::MnuDSGJ_Click() {
 
 void ToolWindowOpeners::MnuLJK_Click(int index) { holes_.open(index); }
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

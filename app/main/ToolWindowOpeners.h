@@ -10,7 +10,7 @@
 #include "app/tools/FrmDSGJ.h"
 #include "app/tools/FrmLTGD.h"
 
-namespace mevrik::app {
+namespace mevrik::main {
 
 struct MainMenus;
 
@@ -40,4 +40,4 @@ private:
   QPointer<tools::FrmDSGJ> shutdown_;
 };
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

@@ -1,10 +1,10 @@
 #pragma once
 // Window sizes and positions are given in twips; the screens they were laid out on had 15 twips
 // to a pixel.
-namespace mevrik::app {
+namespace mevrik::main {
 
 constexpr int kTwipsPerPixel = 15;
 
 constexpr int Tw(int twips) { return twips / kTwipsPerPixel; }
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

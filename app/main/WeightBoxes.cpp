@@ -5,13 +5,18 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
-#include "app/EnteredText.h"
-#include "app/PlainText.h"
+#include "app/CoreText.h"
+#include "app/widgets/EnteredText.h"
+#include "app/widgets/PlainText.h"
 
-namespace mevrik::app {
+namespace mevrik::main {
+
+using app::Q;
+using widgets::FilterEnteredText;
+using widgets::PickOnlyByChoice;
+using widgets::PlainToolTip;
+
 namespace {
-
-QString Q(const std::u16string& text) { return QString::fromStdU16String(text); }
 
 void SetTextColour(QComboBox* combo, const QColor& colour) {
   QPalette palette = combo->palette();
@@ -82,4 +87,4 @@ void WeightBoxes::Show(int box, const material::FormBox& state,
   seenIndex_[static_cast<std::size_t>(box)] = combo->currentIndex();
 }
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

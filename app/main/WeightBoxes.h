@@ -17,7 +17,7 @@
 
 class QComboBox;
 
-namespace mevrik::app {
+namespace mevrik::main {
 
 QColor ColourOf(material::TextColour colour);
 
@@ -43,4 +43,4 @@ private:
   std::array<int, 4> seenIndex_{-1, -1, -1, -1};  // Qt's current index as last reported
 };
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

@@ -9,22 +9,26 @@
 #include <QMenu>
 #include <QPushButton>
 
-#include "app/PlainText.h"
+#include "app/CoreText.h"
+#include "app/config/ConfigKeys.h"
 #include "app/config/RWini.h"
 #include "app/main/WeightBoxes.h"
 #include "app/main/WeightRowLayout.h"
+#include "app/widgets/EventHooks.h"
 #include "core/material/ExpressionBinding.h"
 #include "core/material/KindLayout.h"
 #include "platform/MessageBoxes.h"
 
-namespace mevrik::app {
+namespace mevrik::main {
+
+using app::Q;
+using widgets::OnClick;
+using widgets::OnDoubleClick;
+using widgets::OnKeyPress;
+
 namespace {
 
 using material::CalcKind;
-
-QString Q(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 void SetTextColour(QWidget* widget, material::TextColour colour) {
   QPalette palette = widget->palette();
@@ -65,10 +69,10 @@ material::FormChanges Whole(material::FormChanges changes) {
 
 }  // namespace
 
-WeightPanel::WeightPanel(QWidget* window, WeightState state, platform::MessageBoxes& boxes,
+WeightPanel::WeightPanel(WeightWidgets widgets, WeightState state, platform::MessageBoxes& boxes,
                          config::RWini& config, WeightHooks hooks)
-    : window_(window), w_(FindWeightWidgets(window)), state_(state), boxes_(boxes),
-      config_(config), hooks_(std::move(hooks)),
+    : w_(std::move(widgets)), state_(state), boxes_(boxes), config_(config),
+      hooks_(std::move(hooks)),
       expression_(std::make_unique<WindowExpressionSide>(state_.precision, hooks_.exprContext)),
       form_(std::make_unique<material::WeightForm>(*expression_, state_.material)) {
   params_ = new WeightBoxes(
@@ -84,10 +88,13 @@ WeightPanel::~WeightPanel() = default;
 
 void WeightPanel::WatchControls() {
   // The box holds the focus and hands typed keys on to its line edit.
-  for (QComboBox* box : w_.CombSR) box->installEventFilter(this);
-  for (QWidget* label : {static_cast<QWidget*>(w_.LabPM), static_cast<QWidget*>(w_.LabSM[0]),
-                         static_cast<QWidget*>(w_.LabSM[1]), static_cast<QWidget*>(w_.LabDanZhong)})
-    label->installEventFilter(this);
+  for (int i = 0; i < w_.CombSR.size(); ++i) {
+    OnKeyPress(w_.CombSR[i], this,
+               [this, i](const QKeyEvent& key) { return FilterKeyEvent(i, key); });
+  }
+  OnClick(w_.LabPM, this, [this] { LabPM_Click(); });
+  for (int i = 0; i < 2; ++i) OnDoubleClick(w_.LabSM[i], this, [this, i] { LabSM_DblClick(i); });
+  OnDoubleClick(w_.LabDanZhong, this, [this] { LabDanZhong_DblClick(); });
 }
 
 void WeightPanel::ConnectMenus() {
@@ -98,9 +105,8 @@ void WeightPanel::ConnectMenus() {
 }
 
 std::u16string WeightPanel::ConfiguredCode(CalcKind kind, const std::u16string& fallback) {
-  return config_.GetIniS(Q(material::kStandardCodeSection), Q(material::KindCaption(kind)),
-                         Q(fallback))
-      .toStdU16String();
+  namespace codes = config::keys::standard_codes;
+  return config_.GetIniS(codes::Section, codes::Key(kind), Q(fallback)).toStdU16String();
 }
 
 void WeightPanel::Show(const material::FormChanges& changes) {
@@ -117,7 +123,7 @@ void WeightPanel::Show(const material::FormChanges& changes) {
     hooks_.autoCopy();
   }
   if (changes.result || changes.copy) w_.TxtJieGuo->setText(Q(s.result));
-  if (changes.status) w_.LabStB[0]->setText(Q(s.status));
+  if (changes.status) w_.statusMessage->setText(Q(s.status));
   if (changes.title) hooks_.setTitle(Q(s.titleText));
   if (changes.variants) ShowVariants();
   if (changes.picker) SetTextColour(w_.LabPM, s.pickerColour);
@@ -187,7 +193,7 @@ void WeightPanel::LabDanZhong_DblClick() { ShowNotes(); }
 
 void WeightPanel::ShowNotes() {
   boxes_.show({platform::BoxIcon::Information, platform::BoxButtons::Ok, Q(material::kNotesTitle),
-               Q(form_->Notes()), false, window_});
+               Q(form_->Notes()), false, w_.window});
 }
 
 void WeightPanel::Calculate() { Show(form_->Calculate()); }
@@ -212,28 +218,27 @@ void WeightPanel::MSCaiZhi_Click(int index) {
   } else {
     const std::optional<QString> answer =
         boxes_.input(Q(material::kDensityTitle), Q(material::kDensityPrompt),
-                     Q(material::ProposedDensity(material)), window_);
+                     Q(material::ProposedDensity(material)), w_.window);
     const bool accepted = material::AcceptCustomDensity(
         material, answer ? std::optional(answer->toStdU16String()) : std::nullopt);
     if (!accepted) {
       boxes_.show({platform::BoxIcon::Information, platform::BoxButtons::Ok,
                    Q(material::kDensityRefusedTitle), Q(material::kDensityRefusedText), false,
-                   window_});
+                   w_.window});
       w_.MSCaiZhi[0]->setChecked(true);
       w_.MSCaiZhi[3]->setChecked(false);
     }
     w_.MSCaiZhi[3]->setText(Q(material::MaterialMenuCaption(material, 3)));
   }
-  w_.LabStB[1]->setText(Q(material::MaterialIndicator(material)));
-  w_.LabStB[1]->setVisible(material.index != 0);
+  w_.statusSetting->setText(Q(material::MaterialIndicator(material)));
+  w_.statusSetting->setVisible(material.index != 0);
   hooks_.calculate();
-  w_.LabStB[0]->setText(Q(material::MaterialStatus(material)));
+  w_.statusMessage->setText(Q(material::MaterialStatus(material)));
 }
 
-bool WeightPanel::FilterKeyEvent(int box, QEvent* event) {
-  const auto* key = static_cast<QKeyEvent*>(event);
+bool WeightPanel::FilterKeyEvent(int box, const QKeyEvent& key) {
   char16_t typed = 0;
-  switch (key->key()) {
+  switch (key.key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter: typed = u'\r'; break;
     case Qt::Key_Backspace: typed = u'\b'; break;
@@ -241,28 +246,11 @@ bool WeightPanel::FilterKeyEvent(int box, QEvent* event) {
     case Qt::Key_Backtab:
     case Qt::Key_Delete: return false;  // navigation and editing keys, not characters
     default:
-      if (key->text().isEmpty()) return false;
-      typed = key->text().at(0).unicode();
+      if (key.text().isEmpty()) return false;
+      typed = key.text().at(0).unicode();
   }
   // Enter has done its work once the focus has moved.
   return !KeyPress(box, typed) || typed == u'\r';
 }
 
-bool WeightPanel::eventFilter(QObject* watched, QEvent* event) {
-  const QEvent::Type type = event->type();
-  if (type == QEvent::KeyPress) {
-    for (int i = 0; i < w_.CombSR.size(); ++i) {
-      if (watched == w_.CombSR[i]) return FilterKeyEvent(i, event);
-    }
-  } else if (type == QEvent::MouseButtonRelease && watched == w_.LabPM) {
-    LabPM_Click();
-  } else if (type == QEvent::MouseButtonDblClick) {
-    if (watched == w_.LabDanZhong) LabDanZhong_DblClick();
-    for (int i = 0; i < 2; ++i) {
-      if (watched == w_.LabSM[i]) LabSM_DblClick(i);
-    }
-  }
-  return QObject::eventFilter(watched, event);
-}
-
-}  // namespace mevrik::app
+}  // namespace mevrik::main

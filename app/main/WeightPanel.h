@@ -16,7 +16,7 @@
 #include "core/material/Material.h"
 #include "core/material/WeightForm.h"
 
-class QWidget;
+class QKeyEvent;
 
 namespace mevrik::platform {
 class MessageBoxes;
@@ -25,7 +25,7 @@ namespace mevrik::config {
 class RWini;
 }
 
-namespace mevrik::app {
+namespace mevrik::main {
 
 class WeightBoxes;
 
@@ -52,8 +52,8 @@ struct WeightHooks {
 
 class WeightPanel : public QObject, public WeightKinds {
 public:
-  // `window` holds the controls (found by name) and parents the message boxes.
-  WeightPanel(QWidget* window, WeightState state, platform::MessageBoxes& boxes,
+  // Connects the events of the widgets, which the window has created with their captions.
+  WeightPanel(WeightWidgets widgets, WeightState state, platform::MessageBoxes& boxes,
               config::RWini& config, WeightHooks hooks);
   ~WeightPanel() override;
 
@@ -68,9 +68,6 @@ public:
 
   const material::WeightForm& Form() const { return *form_; }
 
-protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
   void WatchControls();
   void ConnectMenus();
@@ -81,9 +78,9 @@ private:
   std::u16string ConfiguredCode(material::CalcKind kind, const std::u16string& fallback);
   // False when the key is dropped; Enter and "*" may move the focus to another box.
   bool KeyPress(int box, char16_t key);
-  bool FilterKeyEvent(int box, QEvent* event);
+  // True when the key is kept from the box.
+  bool FilterKeyEvent(int box, const QKeyEvent& key);
 
-  QWidget* window_;
   WeightWidgets w_;
   WeightState state_;
   platform::MessageBoxes& boxes_;
@@ -94,4 +91,4 @@ private:
   WeightBoxes* params_ = nullptr;
 };
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

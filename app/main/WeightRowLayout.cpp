@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <array>
 
-namespace mevrik::app {
+namespace mevrik::main {
 namespace {
 
 constexpr int kLeft = 4;
@@ -121,4 +121,4 @@ void PlaceParameterRow(const WeightWidgets& w, const material::KindLayout& layou
   PlaceDetail(w.LabDanZhong, bottom + 3);
 }
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

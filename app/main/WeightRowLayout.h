@@ -5,8 +5,8 @@
 #include "app/main/WeightWidgets.h"
 #include "core/material/KindLayout.h"
 
-namespace mevrik::app {
+namespace mevrik::main {
 
 void PlaceParameterRow(const WeightWidgets& widgets, const material::KindLayout& layout);
 
-}  // namespace mevrik::app
+}  // namespace mevrik::main

@@ -1,6 +1,5 @@
 #pragma once
-// The controls of the main window that the weight kinds drive, found by their control names,
-// so the weight side needs nothing from the window but the window itself.
+// The controls and menu items of the main window that the weight kinds drive.
 #include <QList>
 
 class QAction;
@@ -8,27 +7,25 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
-class QObject;
 class QPushButton;
+class QWidget;
 
-namespace mevrik::app {
+namespace mevrik::main {
 
 struct WeightWidgets {
-  QList<QComboBox*> CombSR;  // the four parameter boxes
-  QList<QLabel*> LabSM;      // their captions
-  QLabel* LabPM = nullptr;   // "▼": variants, or the connection-hole window
-  QLabel* LabDanZhong = nullptr;
-  QLabel* LabJieGuo = nullptr;  // the result caption; the parameter row ends before it
-  QLineEdit* TxtJieGuo = nullptr;
+  QWidget* window = nullptr;  // owner of the message boxes
+  QList<QComboBox*> CombSR;   // the four parameter boxes (shuru, input)
+  QList<QLabel*> LabSM;       // their captions
+  QLabel* LabPM = nullptr;    // "▼": variants, or the connection-hole window
+  QLabel* LabDanZhong = nullptr;  // unit weight, standard code and notes (danzhong, unit weight)
+  QLabel* LabJieGuo = nullptr;    // the result caption; the parameter row ends before it
+  QLineEdit* TxtJieGuo = nullptr;  // the result (jieguo)
   QPushButton* CmdOK = nullptr;
-  QList<QLabel*> LabStB;  // status cells 0-4
+  QLabel* statusMessage = nullptr;
+  QLabel* statusSetting = nullptr;  // shows the material while a weight kind is on
   QMenu* MnuLeiBie = nullptr;
   QList<QAction*> MnuLB;     // variants
   QList<QAction*> MSCaiZhi;  // materials
 };
 
-// Every control of WeightWidgets below `window`; a missing one is a programming error and
-// aborts with its name.
-WeightWidgets FindWeightWidgets(QObject* window);
-
-}  // namespace mevrik::app
+}  // namespace mevrik::main

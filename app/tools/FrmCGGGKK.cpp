@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "app/CoreText.h"
 #include "app/tools/ColumnTable.h"
 #include "app/tools/SectionDrawing.h"
 #include "app/widgets/EventHooks.h"
@@ -16,6 +17,7 @@
 
 namespace mevrik::tools {
 
+using app::Q;
 using widgets::Named;
 using widgets::OnClick;
 
@@ -88,9 +90,7 @@ QWidget* FrmCGGGKK::buildPanel(SectionKind kind) {
 
   auto* list = Named(new QListWidget(panel), kListNames[kind]);
   list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-  for (const auto line : sections::HoleTableLines(kind)) {
-    list->addItem(QString::fromUtf16(line.data(), static_cast<qsizetype>(line.size())));
-  }
+  for (const auto line : sections::HoleTableLines(kind)) list->addItem(Q(line));
   lists_[kind] = list;
   // Clicks, arrow keys, Home and End all move the selection; the labels follow it.
   connect(list, &QListWidget::itemSelectionChanged, this, [this, kind] { List_Click(kind); });
@@ -146,7 +146,7 @@ void FrmCGGGKK::List_Click(SectionKind kind) {
   if (selected.isEmpty()) return;
   const QListWidgetItem* item = selected.first();
   const auto labels = sections::HoleRowLabels(kind, item->text().toStdU16String());
-  for (int c = 0; c < 4; ++c) values_[kind][c]->setText(QString::fromStdU16String(labels[c]));
+  for (int c = 0; c < 4; ++c) values_[kind][c]->setText(Q(labels[c]));
 }
 
 void FrmCGGGKK::Lab_BS_Click(int index) {

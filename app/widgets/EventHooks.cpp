@@ -32,41 +32,55 @@ bool IsLeftClickInside(const QObject& watched, const QEvent& event) {
 
 }  // namespace
 
-EventHook::EventHook(QObject* watched, QEvent::Type type, QObject* context,
-                     std::function<void()> handler, Accepts accepts, bool consumes)
-    : QObject(watched), type_(type), accepts_(accepts), consumes_(consumes), context_(context),
-      handler_(std::move(handler)) {
+EventHook::EventHook(QObject* watched, QEvent::Type type, QObject* context, Handle handle)
+    : QObject(watched), type_(type), context_(context), handle_(std::move(handle)) {
   watched->installEventFilter(this);
+}
+
+void EventHook::Add(QObject* watched, QEvent::Type type, QObject* context,
+                    std::function<void()> handler, Accepts accepts, bool consumes) {
+  Handle handle = [accepts, consumes, handler = std::move(handler)](const QObject& w,
+                                                                    const QEvent& e) {
+    if (!accepts(w, e)) return false;
+    handler();
+    return consumes;
+  };
+  new EventHook(watched, type, context, std::move(handle));
 }
 
 void EventHook::On(QObject* watched, QEvent::Type type, QObject* context,
                    std::function<void()> handler) {
-  new EventHook(watched, type, context, std::move(handler), Any, false);
+  Add(watched, type, context, std::move(handler), Any, false);
 }
 
 void EventHook::OnEnterKey(QObject* watched, QObject* context, std::function<void()> handler) {
-  new EventHook(watched, QEvent::KeyPress, context, std::move(handler), IsEnterKey, true);
+  Add(watched, QEvent::KeyPress, context, std::move(handler), IsEnterKey, true);
 }
 
 void EventHook::OnPressKey(QObject* watched, QObject* context, std::function<void()> handler) {
-  new EventHook(watched, QEvent::KeyPress, context, std::move(handler), IsPressKey, true);
+  Add(watched, QEvent::KeyPress, context, std::move(handler), IsPressKey, true);
 }
 
 void EventHook::OnFocusMovedAway(QObject* watched, QObject* context,
                                  std::function<void()> handler) {
-  new EventHook(watched, QEvent::FocusOut, context, std::move(handler), MovesToAnotherControl,
-                false);
+  Add(watched, QEvent::FocusOut, context, std::move(handler), MovesToAnotherControl, false);
 }
 
 void EventHook::OnClick(QWidget* watched, QObject* context, std::function<void()> handler) {
-  new EventHook(watched, QEvent::MouseButtonRelease, context, std::move(handler),
-                IsLeftClickInside, false);
+  Add(watched, QEvent::MouseButtonRelease, context, std::move(handler), IsLeftClickInside, false);
+}
+
+void EventHook::OnKeyPress(QObject* watched, QObject* context,
+                           std::function<bool(const QKeyEvent&)> handler) {
+  new EventHook(watched, QEvent::KeyPress, context,
+                [handler = std::move(handler)](const QObject&, const QEvent& event) {
+                  return handler(static_cast<const QKeyEvent&>(event));
+                });
 }
 
 bool EventHook::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() != type_ || !context_ || !accepts_(*watched, *event)) return false;
-  handler_();
-  return consumes_;
+  if (event->type() != type_ || !context_) return false;
+  return handle_(*watched, *event);
 }
 
 }  // namespace mevrik::widgets

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <functional>
 
+class QKeyEvent;
 class QWidget;
 
 namespace mevrik::widgets {
@@ -29,20 +30,25 @@ public:
   // Calls `handler` when the left button is released over the widget it was pressed on: a
   // click, not any release.
   static void OnClick(QWidget* watched, QObject* context, std::function<void()> handler);
+  // Calls `handler` for every key pressed in `watched`, shortcuts included; the key is kept
+  // from the widget when `handler` returns true.
+  static void OnKeyPress(QObject* watched, QObject* context,
+                         std::function<bool(const QKeyEvent&)> handler);
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+  // Handles an event of the hook's type; true keeps the event from the widget.
+  using Handle = std::function<bool(const QObject& watched, const QEvent& event)>;
   using Accepts = bool (*)(const QObject& watched, const QEvent& event);
-  // `consumes`: an accepted event is kept from the widget.
-  EventHook(QObject* watched, QEvent::Type type, QObject* context, std::function<void()> handler,
-            Accepts accepts, bool consumes);
+  EventHook(QObject* watched, QEvent::Type type, QObject* context, Handle handle);
+  // `handler` runs for the events `accepts` takes; `consumes`: those are kept from the widget.
+  static void Add(QObject* watched, QEvent::Type type, QObject* context,
+                  std::function<void()> handler, Accepts accepts, bool consumes);
   QEvent::Type type_;
-  Accepts accepts_;
-  bool consumes_;
   QPointer<QObject> context_;
-  std::function<void()> handler_;
+  Handle handle_;
 };
 
 inline void OnClick(QWidget* widget, QObject* context, std::function<void()> handler) {
@@ -56,6 +62,10 @@ inline void OnFocusIn(QObject* widget, QObject* context, std::function<void()> h
 }
 inline void OnFocusOut(QObject* widget, QObject* context, std::function<void()> handler) {
   EventHook::On(widget, QEvent::FocusOut, context, std::move(handler));
+}
+inline void OnKeyPress(QObject* widget, QObject* context,
+                       std::function<bool(const QKeyEvent&)> handler) {
+  EventHook::OnKeyPress(widget, context, std::move(handler));
 }
 
 }  // namespace mevrik::widgets

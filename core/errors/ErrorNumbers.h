@@ -1,9 +1,9 @@
 #pragma once
-// The error numbers the program raises and shows, in the classic run-time numbering its users
-// know from the error dialogs, with the descriptions a Chinese Windows run-time gives them. The
-// evaluator and the configuration, link and start-up code all take their numbers and texts from
-// here; the dialogs choose their advice by the number. Header-only, so the platform layer uses it
-// without linking the core.
+// The error numbers the program raises and shows, with their Chinese descriptions. Users read
+// both in the error dialogs ("错误：53——文件未找到") and the dialogs choose their advice by the
+// number, so a number and its text never change. The evaluator and the configuration, link and
+// start-up code all take their numbers and texts from here. Header-only, so the platform layer
+// uses it without linking the core.
 #include <cstdint>
 #include <string_view>
 

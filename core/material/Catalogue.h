@@ -34,8 +34,6 @@ struct CatalogueState {
   std::array<std::u16string, 3> kindNotes;  // ①, ② and ③
 };
 
-// The standard codes are configuration values in this section, keyed by KindCaption(kind).
-inline constexpr std::u16string_view kStandardCodeSection = u"标准代号";
 // The built-in standard code of a weight kind: the default of its configuration value. Empty
 // for the expression kind.
 std::u16string DefaultStandardCode(CalcKind kind);

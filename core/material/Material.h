@@ -13,7 +13,7 @@ inline constexpr float kSteelDensity = 7.85f;
 struct MaterialChoice {
   int index = 0;                        // the checked item of the material menu
   float customDensity = kSteelDensity;  // g/cm3, last entered for item 3
-  float densityFactor = 1;              // DensityFactor of the weight formulas
+  float densityFactor = 1;              // density over steel's, applied by the weight formulas
   bool customAsked = false;             // the custom density was asked for at least once
 };
 

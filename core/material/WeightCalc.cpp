@@ -116,6 +116,7 @@ class Calculation {
   void RoundUnitWeight(std::u16string_view pattern) {
     if (const auto shown = StrictNumber(UnitText(pattern)); Have(shown)) SetUnitWeight(*shown);
   }
+  // The material's density factor f_: its density over steel's 7.85 g/cm3, 1 for steel.
   double F() const { return static_cast<double>(f_); }
   double Unit() const { return static_cast<double>(unitWeight_); }
 
@@ -318,7 +319,7 @@ class Calculation {
 
   const CatalogueState& catalogue_;
   const WeightInputs& in_;
-  const float f_;
+  const float f_;  // density factor, see F()
   float& unitWeight_;
   ExpressionSide& expr_;
   WeightOutcome out_;

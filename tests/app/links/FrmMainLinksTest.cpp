@@ -15,7 +15,7 @@ namespace {
 using FrmMainLinksTest = mevrik::testing::MainWindowTest;
 
 TEST_F(FrmMainLinksTest, CollectsResultsSumsThemAndCopiesTheSum) {
-  app::FrmMain& main = Open();
+  main::FrmMain& main = Open();
   auto* cmdTJ = Find<QPushButton>("CmdTJ");
   EXPECT_FALSE(cmdTJ->isEnabled());
   Calculate("20+2.66");
@@ -29,7 +29,7 @@ TEST_F(FrmMainLinksTest, CollectsResultsSumsThemAndCopiesTheSum) {
   EXPECT_GE(summary->contentsRect().width(),
             summary->fontMetrics().horizontalAdvance(QStringLiteral("∑=-8.888888E+38")));
   EXPECT_FALSE(cmdTJ->isEnabled());
-  EXPECT_EQ(Status(0), "双击剔除记录");
+  EXPECT_EQ(Status(main::status::Message), "双击剔除记录");
 
   Calculate("7/2");
   EXPECT_TRUE(cmdTJ->isEnabled());  // a new result may be added again
@@ -42,7 +42,7 @@ TEST_F(FrmMainLinksTest, CollectsResultsSumsThemAndCopiesTheSum) {
   clipboard.calls.clear();
   QTest::mouseClick(Find<QLabel>("LabTJ"), Qt::LeftButton);
   EXPECT_EQ(clipboard.calls, (QStringList{"clear", "set 26.16"}));
-  EXPECT_EQ(Status(0), "已将统计结果复制到剪贴板");
+  EXPECT_EQ(Status(main::status::Message), "已将统计结果复制到剪贴板");
 
   QTest::mouseDClick(Find<QLabel>("LabTJQK"), Qt::LeftButton);
   EXPECT_EQ(list->count(), 0);

@@ -19,9 +19,9 @@ protected:
     MnuSet.setObjectName("MnuSet");
     MnuF.setObjectName("MnuF");
     CreateMenus();
-    editor = std::make_unique<app::LinkEditor>(
-        app::LinkEditorWindow{PicMain, PicSet, &MnuSet, &MnuF, &MnuLJ, &MnuQTT},
-        app::LinkEditorServices{ini, *menus, boxes, files, nullptr});
+    editor = std::make_unique<main::LinkEditor>(
+        main::LinkEditorWindow{PicMain, PicSet, &MnuSet, &MnuF, &MnuLJ, &MnuQTT},
+        main::LinkEditorServices{ini, *menus, boxes, files, nullptr});
   }
 
   template <typename T>
@@ -50,7 +50,7 @@ protected:
     return states;
   }
 
-  void OpenWith(const QList<app::LinkRecord>& links) {
+  void OpenWith(const QList<main::LinkRecord>& links) {
     Store("链接", links);
     editor->MnuZDYLJ_Click();
   }
@@ -61,10 +61,10 @@ protected:
   QMenu MnuSet;
   QMenu MnuF;
   fakes::FakeFileDialogs files;
-  std::unique_ptr<app::LinkEditor> editor;
+  std::unique_ptr<main::LinkEditor> editor;
 };
 
-const QList<app::LinkRecord> kFour = {
+const QList<main::LinkRecord> kFour = {
     {"图纸", "D:\\图纸"},
     {"手册", "D:\\手册.pdf"},
     {"百度", "https://www.baidu.com/"},
@@ -106,12 +106,12 @@ TEST_F(LinkEditorTest, ButtonStatesFollowTheSelection) {
 TEST_F(LinkEditorTest, DeletingSelectsTheRowAboveOrNone) {
   OpenWith(kFour);
   List()->setCurrentRow(3);
-  Press(app::LinkEditor::Delete);
+  Press(main::LinkEditor::Delete);
   EXPECT_EQ(Rows().size(), 3);
   EXPECT_EQ(Selected(), 2);
   EXPECT_FALSE(Find<QLabel>("Labljsm")->isHidden());
   List()->setCurrentRow(0);
-  Press(app::LinkEditor::Delete);
+  Press(main::LinkEditor::Delete);
   EXPECT_EQ(Rows(),
             (QStringList{"手册" + kGap + "D:\\手册.pdf", "百度" + kGap + "https://www.baidu.com/"}));
   EXPECT_EQ(Selected(), -1);
@@ -121,18 +121,18 @@ TEST_F(LinkEditorTest, DeletingSelectsTheRowAboveOrNone) {
 TEST_F(LinkEditorTest, MovingCarriesTheRowAndTheSelection) {
   OpenWith(kFour);
   List()->setCurrentRow(1);
-  Press(app::LinkEditor::MoveUp);
+  Press(main::LinkEditor::MoveUp);
   EXPECT_EQ(Selected(), 0);
   EXPECT_TRUE(Rows()[0].startsWith("手册"));
   EXPECT_EQ(States(), "11011111");
-  Press(app::LinkEditor::MoveDown);
-  Press(app::LinkEditor::MoveDown);
-  Press(app::LinkEditor::MoveDown);
+  Press(main::LinkEditor::MoveDown);
+  Press(main::LinkEditor::MoveDown);
+  Press(main::LinkEditor::MoveDown);
   EXPECT_EQ(Selected(), 3);
   EXPECT_EQ(Rows()[3], "手册" + kGap + "D:\\手册.pdf");
   EXPECT_EQ(Rows()[0], "图纸" + kGap + "D:\\图纸");
   EXPECT_EQ(States(), "11101111");
-  Press(app::LinkEditor::MoveDown);  // disabled at the last row
+  Press(main::LinkEditor::MoveDown);  // disabled at the last row
   EXPECT_EQ(Selected(), 3);
 }
 
@@ -140,9 +140,9 @@ TEST_F(LinkEditorTest, AddingTakesTheFileAndOffersItsBaseNameAsTheName) {
   OpenWith({});
   files.answers = {"D:\\Docs\\Plan.xlsx", " /home/li/报告.doc ", "/home/li/a.b.txt"};
   boxes.inputs = {std::nullopt, QString("  年度报告 "), QString("   ")};
-  Press(app::LinkEditor::Add);
-  Press(app::LinkEditor::Add);
-  Press(app::LinkEditor::Add);
+  Press(main::LinkEditor::Add);
+  Press(main::LinkEditor::Add);
+  Press(main::LinkEditor::Add);
   EXPECT_EQ(Rows(), (QStringList{"Plan" + kGap + "D:\\Docs\\Plan.xlsx",
                                  "年度报告" + kGap + "/home/li/报告.doc",
                                  "a.b" + kGap + "/home/li/a.b.txt"}));
@@ -160,7 +160,7 @@ TEST_F(LinkEditorTest, AddingTakesTheFileAndOffersItsBaseNameAsTheName) {
 TEST_F(LinkEditorTest, CancellingTheFileDialogAddsNothing) {
   OpenWith(kFour.mid(0, 1));
   List()->setCurrentRow(0);
-  Press(app::LinkEditor::Add);  // no answer: cancelled
+  Press(main::LinkEditor::Add);  // no answer: cancelled
   EXPECT_EQ(Rows().size(), 1);
   EXPECT_TRUE(boxes.asked.isEmpty());
   EXPECT_EQ(Selected(), 0);
@@ -171,12 +171,12 @@ TEST_F(LinkEditorTest, EditingReplacesOneFieldInPlaceAndClearsTheSelection) {
   OpenWith(kFour);
   List()->setCurrentRow(1);
   boxes.inputs = {QString(" 规范 "), QString("D:\\规范.pdf"), std::nullopt};
-  Press(app::LinkEditor::EditName);
+  Press(main::LinkEditor::EditName);
   EXPECT_EQ(Selected(), -1);
   List()->setCurrentRow(1);
-  Press(app::LinkEditor::EditPath);
+  Press(main::LinkEditor::EditPath);
   List()->setCurrentRow(2);
-  Press(app::LinkEditor::EditPath);  // cancelled: the row stays as it was
+  Press(main::LinkEditor::EditPath);  // cancelled: the row stays as it was
   EXPECT_EQ(Rows()[1], "规范" + kGap + "D:\\规范.pdf");
   EXPECT_EQ(Rows()[2], "百度" + kGap + "https://www.baidu.com/");
   EXPECT_EQ(Selected(), -1);
@@ -190,10 +190,10 @@ TEST_F(LinkEditorTest, EditingReplacesOneFieldInPlaceAndClearsTheSelection) {
 TEST_F(LinkEditorTest, SavingWritesTheKeysAndRebuildsTheMenu) {
   OpenWith(kFour);
   List()->setCurrentRow(0);
-  Press(app::LinkEditor::Delete);
+  Press(main::LinkEditor::Delete);
   List()->setCurrentRow(2);
-  Press(app::LinkEditor::Delete);
-  Press(app::LinkEditor::Save);
+  Press(main::LinkEditor::Delete);
+  Press(main::LinkEditor::Save);
   EXPECT_EQ(ini.GetIniN("链接", "数量", 0), 2);
   EXPECT_TRUE(FileText().contains("数量= 2"));
   EXPECT_EQ(ini.GetIniS("链接", "链接0名称", ""), "手册");
@@ -209,8 +209,8 @@ TEST_F(LinkEditorTest, SavingAnEmptyListHidesTheSeparatorAndKeepsTheOldKeys) {
   OpenWith(kFour.mid(0, 1));
   menus->Load();
   List()->setCurrentRow(0);
-  Press(app::LinkEditor::Delete);
-  Press(app::LinkEditor::Save);
+  Press(main::LinkEditor::Delete);
+  Press(main::LinkEditor::Save);
   EXPECT_TRUE(FileText().contains("数量= 0"));
   EXPECT_TRUE(FileText().contains("链接0名称=图纸"));
   EXPECT_TRUE(VisibleCaptions(MnuLJ, "MnuLJ_ZDY").isEmpty());
@@ -221,8 +221,8 @@ TEST_F(LinkEditorTest, ANameHoldingARunOfBlanksKeepsItsTarget) {
   OpenWith(kFour.mid(0, 1));
   List()->setCurrentRow(0);
   boxes.inputs = {"甲" + kGap + "乙"};
-  Press(app::LinkEditor::EditName);
-  Press(app::LinkEditor::Save);
+  Press(main::LinkEditor::EditName);
+  Press(main::LinkEditor::Save);
   EXPECT_EQ(ini.GetIniS("链接", "链接0名称", ""), "甲" + kGap + "乙");
   EXPECT_EQ(ini.GetIniS("链接", "链接0地址", ""), "D:\\图纸");
 }
@@ -231,7 +231,7 @@ TEST_F(LinkEditorTest, SwitchingMenusDiscardsUnsavedEdits) {
   Store("其它", {{"计算书", "D:\\计算书.docx"}});
   OpenWith(kFour);
   List()->setCurrentRow(0);
-  Press(app::LinkEditor::Delete);
+  Press(main::LinkEditor::Delete);
   Find<QRadioButton>("OptLJWZ_1")->click();
   EXPECT_EQ(editor->LinkSection(), "其它");
   EXPECT_EQ(Rows(), QStringList{"计算书" + kGap + "D:\\计算书.docx"});
@@ -241,8 +241,8 @@ TEST_F(LinkEditorTest, SwitchingMenusDiscardsUnsavedEdits) {
   EXPECT_EQ(States(), "01000011");
 
   files.answers = {"D:\\新.txt"};
-  Press(app::LinkEditor::Add);
-  Press(app::LinkEditor::Save);
+  Press(main::LinkEditor::Add);
+  Press(main::LinkEditor::Save);
   EXPECT_EQ(VisibleCaptions(MnuQTT, "MnuQT_ZDY"), (QStringList{"计算书", "新"}));
   EXPECT_EQ(ini.GetIniN("链接", "数量", 0), 4);  // the deletion in the other menu was not saved
 
@@ -252,7 +252,7 @@ TEST_F(LinkEditorTest, SwitchingMenusDiscardsUnsavedEdits) {
 
 TEST_F(LinkEditorTest, ClosingBringsBackTheCalculatorAndEveryMenu) {
   OpenWith(kFour);
-  Press(app::LinkEditor::Close);
+  Press(main::LinkEditor::Close);
   EXPECT_FALSE(PicMain->isHidden());
   EXPECT_TRUE(PicSet->isHidden());
   for (QMenu* menu : {&MnuSet, &MnuF, &MnuLJ, &MnuQTT})

@@ -47,12 +47,12 @@ protected:
   }
 
   void CreateMenus() {
-    app::LinkServices services{ini, shell, boxes, fixedLinks, nullptr, folder.path()};
-    menus = std::make_unique<app::LinkMenus>(widgets, services);
+    main::LinkServices services{ini, shell, boxes, fixedLinks, nullptr, folder.path()};
+    menus = std::make_unique<main::LinkMenus>(widgets, services);
   }
 
   // Stores links as the editor would have saved them.
-  void Store(const QString& section, const QList<app::LinkRecord>& links) {
+  void Store(const QString& section, const QList<main::LinkRecord>& links) {
     ini.SetIniN(section, "数量", static_cast<int>(links.size()));
     for (int i = 0; i < links.size(); ++i) {
       ini.SetIniS(section, config::keys::links::Name(i), links[i].LinkName);
@@ -92,8 +92,8 @@ protected:
       [](const QString&) { return false; }, "li"};
   QMenu MnuLJ;
   QMenu MnuQTT;
-  app::LinkMenuWidgets widgets;
-  std::unique_ptr<app::LinkMenus> menus;
+  main::LinkMenuWidgets widgets;
+  std::unique_ptr<main::LinkMenus> menus;
 };
 
 }  // namespace mevrik::fakes

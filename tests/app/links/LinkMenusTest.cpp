@@ -110,7 +110,7 @@ TEST(LinkStartErrorText, ChoosesTheAdviceByTheErrorNumber) {
       {6, "溢出", "  未知错误：6——溢出\r\n\r\n请重新设置合法参数！"},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(app::LinkStartErrorText({c.number, QString::fromUtf8(c.description)}, "D:\\x.exe"),
+    EXPECT_EQ(main::LinkStartErrorText({c.number, QString::fromUtf8(c.description)}, "D:\\x.exe"),
               QString::fromUtf8(c.text));
   }
 }

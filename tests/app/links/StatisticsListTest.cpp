@@ -14,15 +14,15 @@ namespace {
 class StatisticsListTest : public ::testing::Test {
 protected:
   StatisticsListTest() {
-    app::StatisticsHooks hooks;
+    main::StatisticsHooks hooks;
     hooks.resultText = [this] { return result; };
     hooks.currentKind = [this] { return kind; };
     hooks.focusQuantity = [this] { ++focusMoves; };
     hooks.setWindowWidth = [this](int twips) { widths << twips; };
     hooks.showMessage = [this](const QString& text) { messages << text; };
     hooks.copyToClipboard = [this](const QString& text) { clipboard << text; };
-    list = std::make_unique<app::StatisticsList>(
-        app::StatisticsWidgets{&cmdTJ, &listTJ, &labTJ, &labTJQK}, hooks);
+    list = std::make_unique<main::StatisticsList>(
+        main::StatisticsWidgets{&cmdTJ, &listTJ, &labTJ, &labTJQK}, hooks);
     listTJ.resize(200, 200);
     labTJQK.setGeometry(612, 2, 26, 32);  // where the window puts it with a narrow summary
   }
@@ -53,7 +53,7 @@ protected:
   QList<int> widths;
   QStringList messages;
   QStringList clipboard;
-  std::unique_ptr<app::StatisticsList> list;
+  std::unique_ptr<main::StatisticsList> list;
 };
 
 TEST_F(StatisticsListTest, SumsInSinglePrecisionAndCopiesOnlyTheSum) {

@@ -107,7 +107,7 @@ TEST_F(ExpressionByHandTest, WhatIsTypedOrPastedIsWhatIsCalculated) {
 
 TEST_F(ExpressionByHandTest, TypedMarkupIsShownAsTyped) {
   user->Type(QStringLiteral("<b>1*"));
-  QLabel* cell = Find<QLabel>(QStringLiteral("LabStB_0"));
+  QLabel* cell = Cell(status::Message);
   EXPECT_EQ(cell->text(), QStringLiteral("<b>1*"));
   // Read as markup, the cell would need room for a bold "1*" only.
   EXPECT_GE(cell->sizeHint().width(), cell->fontMetrics().horizontalAdvance(QStringLiteral("<b>1*")));

@@ -31,7 +31,7 @@ TEST_F(ExpressionPanelTest, EnterCalculatesStoresWithoutSpacesAndAutoCopies) {
   EXPECT_EQ(History(), QStringList{QStringLiteral("1+2")});
   EXPECT_EQ(Box()->currentText(), QStringLiteral("1+2"));
   EXPECT_EQ(clipboard.calls, (QStringList{QStringLiteral("clear"), QStringLiteral("set 3.000")}));
-  EXPECT_EQ(Status(0), QStringLiteral("已将 结果 复制到剪贴板。"));
+  EXPECT_EQ(Status(status::Message), QStringLiteral("已将 结果 复制到剪贴板。"));
 }
 
 TEST_F(ExpressionPanelTest, ChineseTextIsCalculated) {
@@ -49,7 +49,7 @@ TEST_F(ExpressionPanelTest, EachPrecisionReformatsTheSameExpression) {
     Trigger(QStringLiteral("MSJingDu_%1").arg(c.mode));
     EXPECT_EQ(Result(), QLatin1String(c.shown)) << c.mode;
     EXPECT_TRUE(window->findChild<QAction*>(QStringLiteral("MSJingDu_%1").arg(c.mode))->isChecked());
-    EXPECT_TRUE(Status(0).startsWith(QStringLiteral("计算精度："))) << c.mode;
+    EXPECT_TRUE(Status(status::Message).startsWith(QStringLiteral("计算精度："))) << c.mode;
     EXPECT_EQ(clipboard.content, QLatin1String(c.shown)) << "auto-copy after reformatting";
   }
   EXPECT_EQ(History(), QStringList{QStringLiteral("10/4")}) << "reformatting keeps one entry";
@@ -74,7 +74,7 @@ TEST_F(ExpressionPanelTest, HistoryDropsOneEntryPastTheLimitPerCalculation) {
 
   Trigger(QStringLiteral("MSBDSSL_0"));  // 不记录
   EXPECT_EQ(Stored(QStringLiteral("计算式"), QStringLiteral("记录")), QStringLiteral("0"));
-  EXPECT_EQ(Status(0), QStringLiteral("计算式记录：不记录"));
+  EXPECT_EQ(Status(status::Message), QStringLiteral("计算式记录：不记录"));
   Calculate(QStringLiteral("99"));
   EXPECT_EQ(History().size(), 8) << "the new text is added and removed again";
   EXPECT_FALSE(History().contains(QStringLiteral("99")));
@@ -191,12 +191,12 @@ TEST_F(ExpressionPanelTest, AngleUnitChangesIndicatorButNotTheShownResult) {
   const QString degrees = Result();
   Trigger(QStringLiteral("MSjddw_1"));
   EXPECT_EQ(Result(), degrees) << "no recalculation";
-  EXPECT_EQ(Status(1), QStringLiteral("弧度"));
-  EXPECT_EQ(Status(0), QStringLiteral("角度单位：弧度"));
+  EXPECT_EQ(Status(status::Setting), QStringLiteral("弧度"));
+  EXPECT_EQ(Status(status::Message), QStringLiteral("角度单位：弧度"));
   Enter();
   EXPECT_NE(Result(), degrees) << "Sin(1) is now one radian";
   Trigger(QStringLiteral("MSjddw_0"));
-  EXPECT_EQ(Status(1), QStringLiteral("度 °"));
+  EXPECT_EQ(Status(status::Setting), QStringLiteral("度 °"));
 }
 
 TEST_F(ExpressionPanelTest, ConvertedExpressionTooltipUntilTheTextChanges) {

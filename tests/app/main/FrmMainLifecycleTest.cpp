@@ -59,10 +59,10 @@ TEST_F(FrmMainLifecycleTest, StartsOnTopInTheExpressionLayout) {
   EXPECT_EQ(window->State().CurrentKind, 0);
   EXPECT_TRUE(Action(QStringLiteral("MnuJS_0"))->isChecked());
   EXPECT_TRUE(Find<QToolButton>(QStringLiteral("OptT_0"))->isChecked());
-  EXPECT_EQ(Status(1), QStringLiteral("度 °"));
-  EXPECT_EQ(Status(2), QStringLiteral("计算式"));
-  EXPECT_EQ(Status(3), QStringLiteral("10:30"));
-  EXPECT_EQ(Status(4), QStringLiteral("2026-12-04  星期五"));
+  EXPECT_EQ(Status(status::Setting), QStringLiteral("度 °"));
+  EXPECT_EQ(Status(status::Kind), QStringLiteral("计算式"));
+  EXPECT_EQ(Status(status::Time), QStringLiteral("10:30"));
+  EXPECT_EQ(Status(status::Date), QStringLiteral("2026-12-04  星期五"));
   EXPECT_FALSE(Find<QPushButton>(QStringLiteral("CmdOK"))->isEnabled());
   EXPECT_EQ(window->width(), 556);
   QMenu* kinds = Find<QMenu>(QStringLiteral("MnuF"));
@@ -177,7 +177,7 @@ TEST_F(FrmMainLifecycleTest, UnwritableFolderShowsTheDialogOnceAndRunsWithoutKee
                                   .config = ini.get(),
                                   .clipboard = &clipboard,
                                   .top = &top};
-  window = std::make_unique<app::FrmMain>(services, [this] { ++windowEnds; });
+  window = std::make_unique<main::FrmMain>(services, [this] { ++windowEnds; });
   EXPECT_TRUE(window->Form_Load());
   ASSERT_EQ(boxes.shown.size(), 1);
   EXPECT_TRUE(boxes.shown[0].text.startsWith(QStringLiteral("  错误：53——")));
@@ -229,7 +229,7 @@ TEST_F(FrmMainLifecycleTest, ThousandsOfNamelessLinksStartAtOnceAndLeftoverCopie
   EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("VEXTAL_Config.ini.bak"))));
 }
 
-class CountingWeightKinds final : public app::WeightKinds {
+class CountingWeightKinds final : public main::WeightKinds {
 public:
   explicit CountingWeightKinds(QPushButton* ok) : ok_(ok) {}
   // As the weight form of a kind does, the set-up turns OK on.
@@ -260,8 +260,8 @@ TEST_F(FrmMainLifecycleTest, EachSelectorSwitchesTheKindExactlyOnce) {
 
   EXPECT_EQ(dropDown->currentIndex(), 3);
   EXPECT_TRUE(Action(QStringLiteral("MnuJS_3"))->isChecked());
-  EXPECT_EQ(Status(2), QStringLiteral("六角螺母"));
-  EXPECT_EQ(Find<QLabel>(QStringLiteral("LabStB_2"))->toolTip(), QStringLiteral("六角螺母"));
+  EXPECT_EQ(Status(status::Kind), QStringLiteral("六角螺母"));
+  EXPECT_EQ(Cell(status::Kind)->toolTip(), QStringLiteral("六角螺母"));
   EXPECT_EQ(window->windowTitle(), Title("六角螺母 _", true));
   EXPECT_FALSE(Box()->isVisibleTo(window.get()));
   EXPECT_TRUE(Find<QLabel>(QStringLiteral("LabDanZhong"))->isVisibleTo(window.get()));
@@ -272,7 +272,7 @@ TEST_F(FrmMainLifecycleTest, EachSelectorSwitchesTheKindExactlyOnce) {
 
   Trigger(QStringLiteral("MnuJS_0"));
   EXPECT_TRUE(Box()->isVisibleTo(window.get()));
-  EXPECT_EQ(Status(1), QStringLiteral("度 °"));
+  EXPECT_EQ(Status(status::Setting), QStringLiteral("度 °"));
   EXPECT_EQ(dropDown->currentText(), QStringLiteral("表达式"));
   EXPECT_THAT(weight.setUps, ElementsAre(7, 9, 3, 0));  // the expression kind resets the boxes
 }
@@ -283,16 +283,16 @@ TEST_F(FrmMainLifecycleTest, ClockWritesTimeAndChineseWeekday) {
   const QDate monday(2026, 11, 30);
   for (int i = 0; i < 7; ++i) {
     const QDateTime at(monday.addDays(i), QTime(21, 5));
-    EXPECT_EQ(app::StatusClock::DateText(at),
+    EXPECT_EQ(main::StatusClock::DateText(at),
               monday.addDays(i).toString(QStringLiteral("yyyy-MM-dd")) + QString::fromUtf8(weekdays[i]));
-    EXPECT_EQ(app::StatusClock::TimeText(at), QStringLiteral("21:05"));
+    EXPECT_EQ(main::StatusClock::TimeText(at), QStringLiteral("21:05"));
   }
 }
 
 TEST_F(FrmMainLifecycleTest, AboutBoxOpensTheConfigurationFile) {
   Open();
   Trigger(QStringLiteral("MnuH_About"));
-  auto* about = window->findChild<app::FrmAbout*>();
+  auto* about = window->findChild<main::FrmAbout*>();
   ASSERT_NE(about, nullptr);
   auto* edit = about->findChild<QLabel*>(QStringLiteral("LabBJPZ"));
   ASSERT_NE(edit, nullptr);

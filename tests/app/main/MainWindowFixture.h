@@ -4,6 +4,7 @@
 // window, so a second Open() is the next run of the program.
 #include <QComboBox>
 #include <QInputMethodEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,11 +25,13 @@
 
 namespace mevrik::testing {
 
+namespace status = main::status;
+
 class MainWindowTest : public ::testing::Test {
 protected:
   QString ConfigPath() const { return dir.filePath(QStringLiteral("VEXTAL_Config.ini")); }
 
-  app::FrmMain& Open() {
+  main::FrmMain& Open() {
     ini = std::make_unique<config::RWini>(ConfigPath(), boxes, [this] { ++programEnds; });
     app::AppServices services;
     services.boxes = &boxes;
@@ -39,7 +42,7 @@ protected:
     services.top = &top;
     services.fileDialogs = &files;
     services.fixedLinks = &fixedLinks;
-    window = std::make_unique<app::FrmMain>(services, [this] { ++windowEnds; });
+    window = std::make_unique<main::FrmMain>(services, [this] { ++windowEnds; });
     loaded = window->Form_Load();
     return *window;
   }
@@ -58,9 +61,10 @@ protected:
 
   QComboBox* Box() const { return Find<QComboBox>(QStringLiteral("CombBDS")); }
   QString Result() const { return Find<QLineEdit>(QStringLiteral("TxtJieGuo"))->text(); }
-  QString Status(int cell) const {
-    return Find<QLabel>(QStringLiteral("LabStB_%1").arg(cell))->text();
+  QLabel* Cell(status::Cell cell) const {
+    return Find<QLabel>(QStringLiteral("LabStB_%1").arg(cell));
   }
+  QString Status(status::Cell cell) const { return Cell(cell)->text(); }
 
   // Typed into the expression box as a user would: ASCII as keys, anything else as an input
   // method's commit.
@@ -109,7 +113,7 @@ protected:
   platform::FixedLinks fixedLinks{[](const QString&) { return QString(); },
                                   [](const QString&) { return false; }, QString()};
   std::unique_ptr<config::RWini> ini;
-  std::unique_ptr<app::FrmMain> window;
+  std::unique_ptr<main::FrmMain> window;
   bool loaded = false;
   int programEnds = 0;  // the configuration module ended the program
   int windowEnds = 0;   // the window ended the program on closing

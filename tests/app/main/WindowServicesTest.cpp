@@ -238,7 +238,7 @@ TEST(QtShellTest, DryRunReportsWhatWouldReallyBeOpenedOrStartedAndRunsNothing) {
 
 TEST(ChineseLookTest, StandardButtonsInChineseAndSimplifiedGlyphsOnAnyLocale) {
   QLocale::setDefault(QLocale::c());
-  app::ApplyChineseLook(*qApp);
+  main::ApplyChineseLook(*qApp);
   QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel |
                            QDialogButtonBox::Yes | QDialogButtonBox::No);
   EXPECT_EQ(buttons.button(QDialogButtonBox::Ok)->text(), QStringLiteral("确定"));

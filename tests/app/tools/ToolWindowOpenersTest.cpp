@@ -28,8 +28,8 @@ protected:
   FakeAlwaysOnTop top;
   QWidget owner;
   QMenuBar* bar = new QMenuBar(&owner);
-  app::MainMenus menus = app::BuildMainMenus(bar);
-  std::optional<app::ToolWindowOpeners> openers;  // takes the services once they are set
+  main::MainMenus menus = main::BuildMainMenus(bar);
+  std::optional<main::ToolWindowOpeners> openers;  // takes the services once they are set
 };
 
 TEST_F(ToolWindowOpenersTest, MenuItemsOpenOneWindowEach) {

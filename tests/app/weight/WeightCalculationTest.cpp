@@ -34,7 +34,7 @@ TEST_F(WeightCalculationTest, ShowsWhatTheFormShowsForTheSameInputs) {
     const material::FormState& form = window->Weight().Form().State();
     EXPECT_EQ(Result()->text().toStdU16String(), form.result);
     EXPECT_EQ(Ok()->isEnabled(), form.okEnabled);
-    EXPECT_EQ(Cell(0)->text().toStdU16String(), form.status);
+    EXPECT_EQ(Cell(status::Message)->text().toStdU16String(), form.status);
     for (int v = 0; v < material::VariantCount(kind); ++v) {
       if (material::VariantCaption(kind, v) != text::FromUtf8(c.variant)) continue;
       user.Click(Picker());

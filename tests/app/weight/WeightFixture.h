@@ -26,14 +26,13 @@ protected:
 
   QComboBox* Box(int i) const { return Find<QComboBox>(QStringLiteral("CombSR_%1").arg(i)); }
   QLabel* Caption(int i) const { return Find<QLabel>(QStringLiteral("LabSM_%1").arg(i)); }
-  QLabel* Cell(int i) const { return Find<QLabel>(QStringLiteral("LabStB_%1").arg(i)); }
   QAction* Variant(int i) const { return Find<QAction>(QStringLiteral("MnuLB_%1").arg(i)); }
   QAction* Material(int i) const { return Find<QAction>(QStringLiteral("MSCaiZhi_%1").arg(i)); }
   QLabel* Detail() const { return Find<QLabel>(QStringLiteral("LabDanZhong")); }
   QLabel* Picker() const { return Find<QLabel>(QStringLiteral("LabPM")); }
   QLineEdit* Result() const { return Find<QLineEdit>(QStringLiteral("TxtJieGuo")); }
   QPushButton* Ok() const { return Find<QPushButton>(QStringLiteral("CmdOK")); }
-  app::MainState& State() const { return window->State(); }
+  main::MainState& State() const { return window->State(); }
 
   // The window title around the kind's or variant's title text, always on top.
   QString Title(const QString& middle) const {

@@ -19,7 +19,7 @@ TEST_F(WeightInputTest, ZeroQuantityIsRefusedWithTheCaptionInTheStatusLine) {
   Type(3, "0");
   EXPECT_EQ(Detail()->text(), "◆ 「参数」 必须大于0 ◆\r\n");
   EXPECT_EQ(TextColour(Detail()), kRed);
-  EXPECT_EQ(Cell(0)->text(), "「数量」参数 必须大于0！");
+  EXPECT_EQ(Cell(status::Message)->text(), "「数量」参数 必须大于0！");
   EXPECT_EQ(Result()->text(), "");
   EXPECT_FALSE(Ok()->isEnabled());
   EXPECT_EQ(clipboard.calls.size(), copies);
@@ -28,7 +28,7 @@ TEST_F(WeightInputTest, ZeroQuantityIsRefusedWithTheCaptionInTheStatusLine) {
   EXPECT_EQ(TextColour(Detail()), kBlue);
   EXPECT_TRUE(Ok()->isEnabled());
   EXPECT_FALSE(Result()->text().isEmpty());
-  EXPECT_EQ(Cell(0)->text(), "3");
+  EXPECT_EQ(Cell(status::Message)->text(), "3");
 }
 
 TEST_F(WeightInputTest, PickedAngleWidthFillsTheSmallestThicknessATypedOneDoesNot) {
@@ -116,12 +116,12 @@ TEST_F(WeightInputTest, APastedLengthMeetsTheFilterAndOneWithoutNumberLeavesNoWe
   enter("100mm", true);
   EXPECT_EQ(Box(2)->currentText(), "100");
   EXPECT_NE(Result()->text(), sixty) << "the paste ran the change handler";
-  EXPECT_EQ(Cell(0)->text(), "100");
+  EXPECT_EQ(Cell(status::Message)->text(), "100");
 
   enter("1.2.3", false);
   EXPECT_EQ(Result()->text(), "") << "no weight stands for a length that is no number";
   EXPECT_EQ(Detail()->text(), "");
-  EXPECT_EQ(Cell(0)->text(), "「长度(mm)」参数 不是数字！");
+  EXPECT_EQ(Cell(status::Message)->text(), "「长度(mm)」参数 不是数字！");
 }
 
 TEST_F(WeightInputTest, EnterMovesTheFocusThroughTheShownBoxesAndBackToTheSizeBox) {
@@ -175,9 +175,9 @@ TEST_F(WeightInputTest, CustomDensityAcceptedScalesTheWeightAndNamesTheMaterial)
   EXPECT_TRUE(Material(3)->isChecked());
   EXPECT_FALSE(Material(0)->isChecked());
   EXPECT_EQ(Material(3)->text(), "自定义 8.9g/cm3");
-  EXPECT_EQ(Cell(1)->text(), "自定义 8.9");
-  EXPECT_FALSE(Cell(1)->isHidden());
-  EXPECT_EQ(Cell(0)->text(), "材质密度：自定义 8.9g/cm3");
+  EXPECT_EQ(Cell(status::Setting)->text(), "自定义 8.9");
+  EXPECT_FALSE(Cell(status::Setting)->isHidden());
+  EXPECT_EQ(Cell(status::Message)->text(), "材质密度：自定义 8.9g/cm3");
   EXPECT_NE(Result()->text(), steel) << "calculated again";
   EXPECT_TRUE(boxes.shown.isEmpty());
 
@@ -190,7 +190,7 @@ TEST_F(WeightInputTest, CustomDensityCancelledRestoresSteel) {
   const QString steel = Result()->text();
   Material(1)->trigger();
   EXPECT_NE(Result()->text(), steel);
-  EXPECT_EQ(Cell(1)->text(), "铜 8.92");
+  EXPECT_EQ(Cell(status::Setting)->text(), "铜 8.92");
   Material(3)->trigger();  // no answer scripted: cancelled
   ASSERT_EQ(boxes.shown.size(), 1);
   EXPECT_EQ(boxes.shown[0].title, "注意");
@@ -200,7 +200,7 @@ TEST_F(WeightInputTest, CustomDensityCancelledRestoresSteel) {
   EXPECT_FALSE(Material(1)->isChecked());
   EXPECT_FALSE(Material(3)->isChecked());
   EXPECT_EQ(Material(3)->text(), "自定义 7.85g/cm3");
-  EXPECT_TRUE(Cell(1)->isHidden());
+  EXPECT_TRUE(Cell(status::Setting)->isHidden());
   EXPECT_EQ(State().Material.densityFactor, 1.0f);
   EXPECT_EQ(Result()->text(), steel);
 }

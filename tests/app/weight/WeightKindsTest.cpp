@@ -133,6 +133,9 @@ TEST_F(WeightKindsTest, SquareBevelWasherHasTwoVariantsAndTheChannelOneHasItsOwn
 TEST_F(WeightKindsTest, PickerOpensTheConnectionHoleWindowForSectionsAndAlternatesItsColour) {
   QList<QColor> colours;
   QList<int> sections;
+  SelectKind(7);
+  QTest::mouseClick(Picker(), Qt::RightButton);
+  EXPECT_EQ(window->Tools().ConnectionHoles().window(), nullptr) << "only a left click picks";
   for (int kind : {7, 8, 9}) {
     SelectKind(kind);
     QTest::mouseClick(Picker(), Qt::LeftButton);
@@ -176,7 +179,7 @@ TEST_F(WeightKindsTest, ParameterRowFitsLeftOfTheResultForEveryKind) {
 TEST_F(WeightKindsTest, MenuDropDownAndToolbarGiveTheSameStateWithOneSwitchEach) {
   // What the window shows of the kind, to compare the selections.
   const auto shown = [this] {
-    QStringList texts{Detail()->text(), Result()->text(), Cell(2)->text(), Cell(2)->toolTip()};
+    QStringList texts{Detail()->text(), Result()->text(), Cell(status::Kind)->text(), Cell(status::Kind)->toolTip()};
     for (int i = 0; i < 4; ++i) texts << Box(i)->currentText() << QString::number(Box(i)->count());
     return texts;
   };

@@ -22,7 +22,7 @@ using namespace mevrik;
 int main(int argc, char** argv) {
   qputenv("MEVRIK_DRY_RUN", "1");
   QApplication app(argc, argv);
-  app::ApplyChineseLook(app);
+  main::ApplyChineseLook(app);
   const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("weight-angle.png");
 
   QTemporaryDir folder;
@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
   services.clipboard = &clipboard;
   services.top = &top;
 
-  app::FrmMain window(services, [] {});
+  main::FrmMain window(services, [] {});
   if (!window.Form_Load()) return 1;
   window.show();
   window.findChild<QAction*>(QStringLiteral("MnuJS_9"))->trigger();
