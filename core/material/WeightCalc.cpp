@@ -77,8 +77,11 @@ void Calculation::SetDetail(std::initializer_list<std::u16string_view> parts) {
 }
 
 void Calculation::SetTotal(const std::optional<double>& total) {
+  if (!Have(total)) {
+    out_.result = std::u16string();
+    return;
+  }
   out_.finished = true;
-  if (!Have(total)) return;
   if (auto shown = Format(*total); Have(shown)) out_.result = *shown;
 }
 

@@ -68,7 +68,9 @@ class Calculation {
   double Unit() const { return static_cast<double>(unitWeight_); }
 
   void SetDetail(std::initializer_list<std::u16string_view> parts);
-  // The last step of every branch: reaching it means the auto-copy runs.
+  // The last step of every branch: reaching it with a total means the auto-copy runs. A total
+  // that cannot be worked out (a length or area that does not evaluate) leaves no result, not
+  // the result of earlier inputs.
   void SetTotal(const std::optional<double>& total);
   // A figure beyond the number range is no result, not the zero or the old value that the
   // skipped steps would leave.

@@ -234,14 +234,19 @@ TEST_F(Weights, AStarAtEitherEndEmptiesTheResult) {
   EXPECT_TRUE(notices_.titles.empty());
 }
 
-TEST_F(Weights, ALengthThatDoesNotEvaluateKeepsTheResult) {
+// The total of earlier inputs must not stand (nor be copied) after a length or area that does
+// not evaluate.
+TEST_F(Weights, ALengthOrAreaThatDoesNotEvaluateLeavesNoResult) {
   Select(CalcKind::Angle);
-  const auto out = Calc(6, {u"", u"50", u"5", u"2**3"});
+  auto out = Calc(6, {u"", u"50", u"5", u"2**3"});
   EXPECT_EQ(notices_.titles, std::vector<std::u16string>{u"注意！"});
   ASSERT_TRUE(out.detail);
-  EXPECT_FALSE(out.result);
-  EXPECT_TRUE(out.finished);
-  EXPECT_FALSE(out.complete);
+  EXPECT_EQ(out.result, u"");
+  EXPECT_FALSE(out.finished);
+  Select(CalcKind::SteelPlate);
+  out = Calc(-1, {u"", u"20", u"1e300*1e300", u"1"});
+  EXPECT_EQ(out.result, u"");
+  EXPECT_FALSE(out.finished);
 }
 
 // A weight worked out before must not stand as the weight of a box that holds no number.
