@@ -1,6 +1,7 @@
 #include "core/material/Material.h"
 
 #include "core/material/Single.h"
+#include "core/text/Blanks.h"
 #include "core/text/NumberReaders.h"
 #include "core/text/NumberWriters.h"
 
@@ -12,12 +13,6 @@ namespace {
 constexpr float kFactors[] = {1.0f, 1.1363f, 0.34395f};
 constexpr std::u16string_view kCaptions[] = {u"钢  7.85g/cm3", u"铜  8.92g/cm3", u"铝  2.70g/cm3"};
 constexpr std::u16string_view kIndicators[] = {u"钢 7.85", u"铜 8.92", u"铝 2.70"};
-
-std::u16string Trimmed(std::u16string_view text) {
-  const auto first = text.find_first_not_of(u' ');
-  if (first == std::u16string_view::npos) return {};
-  return std::u16string(text.substr(first, text.find_last_not_of(u' ') - first + 1));
-}
 
 bool IsListed(int index) { return index >= 0 && index < 3; }
 
@@ -35,7 +30,7 @@ std::u16string ProposedDensity(const MaterialChoice& choice) {
 
 bool AcceptCustomDensity(MaterialChoice& choice, const std::optional<std::u16string>& answer) {
   choice.customAsked = true;
-  const std::u16string typed = answer ? Trimmed(*answer) : std::u16string();
+  const std::u16string typed = answer ? std::u16string(text::TrimSpaces(*answer)) : std::u16string();
   const auto density = detail::ToSingle(text::LeadingNumber(typed));
   if (!typed.empty() && density && *density > 0) {
     choice.index = 3;

@@ -5,6 +5,7 @@
 
 #include "core/material/Single.h"
 #include "core/material/WeightCalculation.h"
+#include "core/text/Blanks.h"
 #include "core/text/NumberReaders.h"
 #include "core/text/NumberWriters.h"
 
@@ -18,10 +19,8 @@ namespace detail {
 namespace {
 
 bool StarAtEnd(std::u16string_view text) {
-  const auto first = text.find_first_not_of(u' ');
-  if (first == std::u16string_view::npos) return false;
-  const auto last = text.find_last_not_of(u' ');
-  return text[first] == u'*' || text[last] == u'*';
+  const std::u16string_view trimmed = text::TrimSpaces(text);
+  return !trimmed.empty() && (trimmed.front() == u'*' || trimmed.back() == u'*');
 }
 
 }  // namespace
