@@ -26,7 +26,13 @@ namespace {
 // Ends the process at once after a fatal error box: no window runs its closing steps, and the
 // exit status tells scripts and desktop launchers that the program failed.
 constexpr int kFailed = 1;
-[[noreturn]] void EndProgram() { std::quick_exit(kFailed); }
+[[noreturn]] void EndProgram() {
+#ifdef Q_OS_WIN
+  std::_Exit(kFailed);  // MinGW's C library has no quick_exit, and there is no socket file to remove
+#else
+  std::quick_exit(kFailed);  // runs the socket file's removal
+#endif
+}
 
 }  // namespace
 

@@ -14,6 +14,8 @@
 #include <cstdlib>
 #include <cstring>
 #else
+#include <QDeadlineTimer>
+#include <QThread>
 #include <windows.h>
 #endif
 
@@ -73,6 +75,15 @@ QString UserSocketPath(const QString& name) {
   if (!GetUserNameW(user, &size)) return {};
   return name + u'-' + QString::fromWCharArray(user);
 }
+
+// Windows lets any number of servers listen on one pipe name, so a second copy's listen would
+// succeed beside the first. A named mutex tells the first copy: the first to create it holds it
+// until its process ends (the handle is never closed).
+bool ClaimedByAnotherCopy(const QString& name) {
+  const std::wstring mutexName = L"Local\\" + name.toStdWString();
+  return CreateMutexW(nullptr, FALSE, mutexName.c_str()) != nullptr &&
+         GetLastError() == ERROR_ALREADY_EXISTS;
+}
 #endif
 
 }  // namespace
@@ -108,6 +119,16 @@ QtInstanceChannel::~QtInstanceChannel() {
 bool QtInstanceChannel::listen(CommandHandler onCommand) {
   onCommand_ = std::move(onCommand);
   if (name_.isEmpty()) return true;
+#ifdef Q_OS_WIN
+  // The first copy may still be on its way to listening: give it the time a connection takes.
+  if (ClaimedByAnotherCopy(name_)) {
+    const QDeadlineTimer deadline(kConnectMs);
+    do {
+      if (someoneAnswers()) return false;
+      QThread::msleep(50);
+    } while (!deadline.hasExpired());
+  }
+#endif
   // No socket options: with them Qt binds elsewhere and renames the socket over the name,
   // which would take it from a running first copy. The private folder guards the name instead.
   server_ = new QLocalServer(this);

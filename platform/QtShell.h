@@ -3,7 +3,8 @@
 
 namespace mevrik::platform {
 
-// Opens addresses with QDesktopServices and starts programs with QProcess::startDetached.
+// Opens addresses with the desktop's opener (the shell's "open" verb on Windows) and starts
+// programs with QProcess::startDetached.
 // Under MEVRIK_DRY_RUN=1 it only reports LinkLaunch::text().
 class QtShell final : public Shell {
 public:

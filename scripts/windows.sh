@@ -1,25 +1,17 @@
 #!/usr/bin/env bash
-# Builds the core and the terminal calculator for 64-bit Windows (MinGW-w64, statically linked)
-# into build-windows/mingw, runs their tests under Wine and checks that the Windows program
-# writes byte for byte what the Linux one writes, for the CLI tests and a sweep of expressions
-# and weights. Installs what is missing. The program lands in build-windows/mingw/cli/mevrik-cli.exe.
+# Builds Mevrik for 64-bit Windows into build-windows/mingw: the window (mevrik.exe) and the
+# terminal calculator (mevrik-cli.exe), each one statically linked file that imports only
+# Windows' own DLLs. Qt for Windows comes from scripts/windows-qt.sh (built once from Debian's
+# source and cached). Then runs every test program under Wine, checks that the Windows terminal
+# program writes byte for byte what the Linux one writes, drives the real window under Wine
+# (scripts/windows-window-check.sh) and packs build-windows/mevrik-<version>-win64.zip.
+# Installs what is missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=build-windows
-packages=(cmake ninja-build ccache g++ libgtest-dev googletest g++-mingw-w64-x86-64-posix wine wine64)
-
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo_cmd=()
-  [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-  echo "Installing: ${missing[*]}" >&2
-  export DEBIAN_FRONTEND=noninteractive
-  "${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=600 update -qq || true
-  "${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${missing[@]}"
-fi
+./scripts/install-deps.sh
+./scripts/apt-install.sh g++-mingw-w64-x86-64-posix wine wine64 zip xclip
+qt=$(./scripts/windows-qt.sh | tail -n 1)
 
 # configure DIR [cmake options]: once; later runs only rebuild what changed.
 configure() {
@@ -27,11 +19,13 @@ configure() {
   shift
   [ -f "$dir/CMakeCache.txt" ] && return
   cmake -S . -B "$dir" -G Ninja -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DMEVRIK_BUILD_GUI=OFF -DMEVRIK_BUILD_BENCH=OFF "$@"
+    -DMEVRIK_BUILD_BENCH=OFF "$@"
 }
-# The same optimisation as the Linux build; the program is shipped without its debugging data.
-configure "$root/mingw" -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" -DCMAKE_EXE_LINKER_FLAGS_RELWITHDEBINFO=-s
-configure "$root/linux"
+# The same optimisation as the Linux build; the programs are shipped without their debugging
+# data. Qt's toolchain file puts the Qt prefix on the search path and loads ours.
+configure "$root/mingw" -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
+  -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" -DCMAKE_EXE_LINKER_FLAGS_RELWITHDEBINFO=-s
+configure "$root/linux" -DMEVRIK_BUILD_GUI=OFF
 cmake --build "$root/mingw" --parallel "$(nproc)"
 cmake --build "$root/linux" --parallel "$(nproc)" --target cli_tests
 
@@ -49,8 +43,17 @@ fi
 trap './scripts/wine-run.sh wineserver -k || true' EXIT
 ./scripts/wine-run.sh "$root/mingw/cli/mevrik-cli.exe" --help </dev/null >/dev/null 2>&1
 # Wine on a busy machine now and then fails to start a program, which a second run does not
-# repeat; the tests themselves are deterministic, so a real fault fails twice.
-ctest --test-dir "$root/mingw" --output-on-failure --timeout 120 --repeat until-pass:2
+# repeat; the tests themselves are deterministic, so a real fault fails twice. The window tests
+# draw offscreen, as on Linux.
+QT_QPA_PLATFORM=offscreen ctest --test-dir "$root/mingw" --output-on-failure --timeout 300 --repeat until-pass:2
 
 ./scripts/windows-compare.sh "$root/linux" "$root/mingw" "$root/compare"
-echo "Windows build: $root/mingw/cli/mevrik-cli.exe"
+
+# The portable download: both programs and a read-me; unpacked anywhere, the settings file is
+# written beside the programs.
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$root/mingw/CMakeCache.txt")
+zip=$root/mevrik-$version-win64.zip
+rm -f "$zip"
+zip -q -j -X "$zip" "$root/mingw/app/mevrik.exe" "$root/mingw/cli/mevrik-cli.exe" packaging/windows/README.txt
+./scripts/windows-window-check.sh "$zip"
+echo "Windows build: $zip"

@@ -32,6 +32,15 @@ bool IsInstalledCopy(const QString& programFolder) {
       QStringLiteral("../share/applications/") + app::DesktopId() + QStringLiteral(".desktop")));
 }
 
+// Where a user's own settings go when the program's folder cannot take them: the roaming
+// application data on Windows, as the user's other programs keep theirs; ~/.config elsewhere.
+QString UserConfigHome() {
+#ifdef Q_OS_WIN
+  if (const QString roaming = qEnvironmentVariable("APPDATA"); !roaming.isEmpty()) return roaming;
+#endif
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+}
+
 }  // namespace
 
 QString ChooseConfigFolder(const LocationFacts& facts) {
@@ -56,7 +65,7 @@ QString ConfigFolder(const QStringList& arguments) {
     // No probe file in a system folder.
     facts.programFolderWritable =
         !facts.installedCopy && platform::FolderTakesNewFiles(facts.programFolder);
-    facts.userConfigHome = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    facts.userConfigHome = UserConfigHome();
   }
   return ChooseConfigFolder(facts);
 }

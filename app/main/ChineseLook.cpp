@@ -12,13 +12,15 @@ void ApplyChineseLook(QApplication& app) {
   const QLocale chinese(QLocale::Chinese, QLocale::China);
   QLocale::setDefault(chinese);
 
-  // Beside the program first (a Windows installation carries its own), then Qt's own folder.
+  // Built into the Windows program, else beside the program, else in Qt's own folder.
   auto* translator = new QTranslator(&app);
-  if (translator->load(chinese, QStringLiteral("qtbase"), QStringLiteral("_"),
-                       QApplication::applicationDirPath() + QStringLiteral("/translations")) ||
-      translator->load(chinese, QStringLiteral("qtbase"), QStringLiteral("_"),
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    QApplication::installTranslator(translator);
+  for (const QString& folder : {QStringLiteral(":/translations"),
+                                QApplication::applicationDirPath() + QStringLiteral("/translations"),
+                                QLibraryInfo::path(QLibraryInfo::TranslationsPath)}) {
+    if (translator->load(chinese, QStringLiteral("qtbase"), QStringLiteral("_"), folder)) {
+      QApplication::installTranslator(translator);
+      break;
+    }
   }
 
   // Qt chooses the Han font by locale, and a C or English locale gets Japanese shapes; naming a
