@@ -64,7 +64,11 @@ if ! apt-get source --print-uris "qt6-base=$host_version" >/dev/null 2>&1; then
     grep -v "^deb-src " mevrik-deb-src.sources.tmp > mevrik-deb-src.sources;
     grep "^deb-src " mevrik-deb-src.sources.tmp > mevrik-deb-src.list || rm -f mevrik-deb-src.list;
     rm mevrik-deb-src.sources.tmp'
-  "${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=600 update -qq
+  # CI installs the Linux packages at the same time: wait for apt's locks.
+  for attempt in 1 2 3 4 5 6; do
+    "${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=600 update -qq && break
+    [ $attempt -lt 6 ] && sleep 20
+  done
 fi
 
 mkdir -p "$cache"

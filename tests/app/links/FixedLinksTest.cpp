@@ -47,6 +47,13 @@ TEST(FixedLinks, StartsTheFirstInstalledCalculatorOrSaysThereIsNone) {
             "gnome-calculator");
   EXPECT_FALSE(SystemWith({"nautilus"}, {}).action(FixedLink::Calculator));
 }
+#else
+TEST(FixedLinks, StartTheDrivesInExplorerAndTheSystemsCalculator) {
+  const FixedLinks links = SystemWith({}, {});
+  EXPECT_EQ(links.action(FixedLink::Drives)->text,
+            "EXPLORER.EXE  /n,  /e,  ::{20D04FE0-3AEA-1069-A2D8-08002B30309D}");
+  EXPECT_EQ(links.action(FixedLink::Calculator)->text, "calc.exe");
+}
 #endif
 
 TEST(FixedLinks, OpensTheSearchPageInTheBrowser) {

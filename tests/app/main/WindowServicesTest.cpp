@@ -236,6 +236,18 @@ TEST(QtShellTest, DryRunReportsWhatWouldReallyBeOpenedOrStartedAndRunsNothing) {
             "[dry run] open http://www.baidu.com\n[dry run] start \"calc.exe\" \"a b\"\n");
 }
 
+#ifdef Q_OS_WIN
+// The shell's own answer reaches the caller: an address no program is registered for fails,
+// and nothing is opened.
+TEST(QtShellTest, AddressThatNoProgramOpensIsAFailure) {
+  qputenv("MEVRIK_DRY_RUN", "0");
+  const bool opened = platform::QtShell().launch(
+      {platform::LinkLaunch::Way::Open, QStringLiteral("mevrik-no-such-scheme:x"), {}, {}, {}});
+  qputenv("MEVRIK_DRY_RUN", "1");
+  EXPECT_FALSE(opened);
+}
+#endif
+
 TEST(ChineseLookTest, StandardButtonsInChineseAndSimplifiedGlyphsOnAnyLocale) {
   QLocale::setDefault(QLocale::c());
   main::ApplyChineseLook(*qApp);
