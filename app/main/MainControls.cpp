@@ -29,7 +29,7 @@ constexpr int kRowHeight = 24;
 constexpr int kButtonHeight = 26;
 constexpr int kToolbarHeight = 36;
 constexpr int kCalcWidth = 556;
-constexpr int kStatsLeft = 560;  // a multiple of 4, as the list's width
+constexpr int kStatsLeft = 560;  // a multiple of 4 (see the list's width)
 
 template <typename T>
 T* Make(QWidget* parent, const QString& name, QRect place) {
