@@ -8,6 +8,16 @@
 
 namespace mevrik::main {
 
+QFont ChineseFont(QFont font) {
+  // Qt chooses the Han font by locale, and a C or English locale gets Japanese shapes; naming a
+  // Simplified Chinese family first settles it.
+  font.setFamilies({QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Microsoft YaHei"),
+                    QStringLiteral("SimSun"), QStringLiteral("Source Han Sans SC"),
+                    QStringLiteral("WenQuanYi Micro Hei")});
+  font.setPointSize(9);
+  return font;
+}
+
 void ApplyChineseLook(QApplication& app) {
   const QLocale chinese(QLocale::Chinese, QLocale::China);
   QLocale::setDefault(chinese);
@@ -23,14 +33,7 @@ void ApplyChineseLook(QApplication& app) {
     }
   }
 
-  // Qt chooses the Han font by locale, and a C or English locale gets Japanese shapes; naming a
-  // Simplified Chinese family first settles it.
-  QFont font = QApplication::font();
-  font.setFamilies({QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Microsoft YaHei"),
-                    QStringLiteral("SimSun"), QStringLiteral("Source Han Sans SC"),
-                    QStringLiteral("WenQuanYi Micro Hei")});
-  font.setPointSize(9);
-  QApplication::setFont(font);
+  QApplication::setFont(ChineseFont(QApplication::font()));
 }
 
 }  // namespace mevrik::main

@@ -152,6 +152,9 @@ void ExpressionPanel::CombBDS_Change() {
 void ExpressionPanel::CombBDS_Click() {
   w_.TxtJieGuo->clear();
   CombBDS_Change();
+  // A picked entry is selected, as a list pick leaves it on the users' platform, so that a
+  // function button wraps it whole.
+  w_.CombBDS->lineEdit()->selectAll();
 }
 
 void ExpressionPanel::CombBDS_KeyPressEnter() {

@@ -17,6 +17,8 @@
 #include "app/main/ToolWindowOpeners.h"
 #include "app/main/Twips.h"
 #include "app/main/WeightPanel.h"
+#include "app/widgets/SharedAccessKey.h"
+#include "app/widgets/SizeLimits.h"
 #include "core/material/KindLayout.h"
 #include "platform/AlwaysOnTop.h"
 
@@ -42,6 +44,7 @@ FrmMain::FrmMain(const app::AppServices& services, std::function<void()> endProg
   CreateWeightPanel();
   ConnectWindowHandlers();
   SetFormWidthTwips(8340);
+  widgets::KeepSizeWithinLimits(this);
 }
 
 FrmMain::~FrmMain() = default;
@@ -52,6 +55,8 @@ void FrmMain::ConnectWindowHandlers() {
   connect(m_.MnuEnd, &QAction::triggered, this, &FrmMain::MnuEnd_Click);
   connect(m_.MnuS_Top, &QAction::triggered, this, &FrmMain::MnuS_Top_Click);
   connect(m_.MnuH_About, &QAction::triggered, this, &FrmMain::MnuH_About_Click);
+  // 清空(&Q) and the menu 其它(&Q) share Alt+Q; clearing is what it is pressed for.
+  widgets::GiveSharedAccessKeyToButton(c_.CmdQK, menuBar());
 }
 
 void FrmMain::SetFormWidthTwips(int twips) {

@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -28,7 +29,7 @@ constexpr int kRowHeight = 24;
 constexpr int kButtonHeight = 26;
 constexpr int kToolbarHeight = 36;
 constexpr int kCalcWidth = 556;
-constexpr int kStatsLeft = 560;
+constexpr int kStatsLeft = 560;  // a multiple of 4 (see the list's width)
 
 template <typename T>
 T* Make(QWidget* parent, const QString& name, QRect place) {
@@ -170,47 +171,70 @@ void BuildResultArea(MainControls& c) {
 }
 
 // The summary is as wide as its longest text reads in the window's font: the most entries and a
-// seven-digit sum with sign and exponent. The clear label and the list follow its width.
-int SummaryWidth(const QLabel* summary) {
+// seven-digit sum with sign and exponent; it is tall enough for its two lines inside the focus
+// frame. The clear label is as wide as its caption, and the list spans both.
+QSize SummarySize(const QLabel* summary) {
   const QFontMetrics metrics = summary->fontMetrics();
   const int widest = std::max(metrics.horizontalAdvance(QStringLiteral("共 32767 项")),
                               metrics.horizontalAdvance(QStringLiteral("∑=-8.888888E+38")));
-  return std::max(52, widest + 2 * summary->frameWidth() + 4);
+  const int chrome = 2 * summary->frameWidth() + 4;
+  return {std::max(52, widest + chrome), std::max(32, 2 * metrics.lineSpacing() + chrome)};
 }
 
 void BuildStatistics(MainControls& c, QWidget* central) {
-  c.LabTJ = MakeLabel(central, QStringLiteral("LabTJ"), QString(), {kStatsLeft, 2, 52, 32});
-  const int width = SummaryWidth(c.LabTJ);
-  c.LabTJ->resize(width, 32);
+  c.LabTJ = MakeLabel(central, QStringLiteral("LabTJ"), QString(), {});
+  const QSize summary = SummarySize(c.LabTJ);
+  c.LabTJ->setGeometry({{kStatsLeft, 2}, summary});
   c.LabTJ->setToolTip(QStringLiteral("点击复制"));
   // A screen reader reads the count and the sum as the label's name; this says what it is.
   c.LabTJ->setAccessibleDescription(QStringLiteral("统计结果，回车或空格复制合计"));
   c.LabTJ->setStyleSheet(QStringLiteral("QLabel:focus { border: 1px dotted palette(text); }"));
-  c.LabTJQK = MakeLabel(central, QStringLiteral("LabTJQK"), QStringLiteral("清空"),
-                        {kStatsLeft + width, 2, 26, 32});
+  c.LabTJQK = MakeLabel(central, QStringLiteral("LabTJQK"), QStringLiteral("清空"), {});
+  // The list's last column is a multiple of 4 pixels from the window's edge: scaled by 1.25, 1.5
+  // or 1.75 its right frame then falls on whole screen pixels, where the list's inside does not
+  // paint over it.
+  const int wanted = summary.width() + std::max(26, c.LabTJQK->sizeHint().width() + 4);
+  const int listWidth = (wanted + 2) / 4 * 4 + 1;
+  c.LabTJQK->setGeometry(kStatsLeft + summary.width(), 2, listWidth - summary.width(),
+                         summary.height());
   c.LabTJQK->setToolTip(QStringLiteral("双击清空"));
-  c.ListTJ = Make<QListWidget>(central, QStringLiteral("ListTJ"), {kStatsLeft, 36, width + 24, 78});
+  const int listTop = summary.height() + 4;
+  c.ListTJ = Make<QListWidget>(central, QStringLiteral("ListTJ"),
+                               {kStatsLeft, listTop, listWidth, Tw(2800 - 1060) - listTop - 2});
   c.ListTJ->setToolTip(QStringLiteral("双击剔除"));
   c.ListTJ->setAccessibleName(QStringLiteral("统计列表"));
 }
 
+// Each cell is at least as wide as the window design made it and grows with its text (a custom
+// density such as "自定义 7.123456", a larger font); the message line takes what is left.
 void BuildStatusBar(MainControls& c, QWidget* central) {
   c.PicStatBar = Make<QWidget>(central, QStringLiteral("PicStatBar"),
                                {0, Tw(2800 - 1060), Tw(8320), kStatusBarHeight});
-  const QList<QRect> places = {{2, 2, 232, 18}, {236, 2, 58, 18}, {296, 2, 64, 18},
-                               {362, 2, 42, 18}, {406, 2, 148, 18}};
+  auto* row = new QHBoxLayout(c.PicStatBar);
+  row->setContentsMargins(2, 2, 0, 2);
+  row->setSpacing(2);
+  const int designWidths[] = {232, 58, 64, 42, 148};
   const QStringList texts = {QString(), QStringLiteral("22:33"), QStringLiteral("地脚螺栓"),
                              QStringLiteral("22:33"), QStringLiteral("2020/12/25 星期五")};
   const QStringList roles = {QStringLiteral("状态信息"), QStringLiteral("角度单位"),
                              QStringLiteral("计算类型"), QStringLiteral("时间"),
                              QStringLiteral("日期")};
-  for (int i = 0; i < places.size(); ++i) {
-    auto* cell = MakeLabel(c.PicStatBar, Indexed("LabStB", i), texts[i], places[i]);
+  for (int i = 0; i < texts.size(); ++i) {
+    auto* cell = MakeLabel(c.PicStatBar, Indexed("LabStB", i), texts[i], {});
     cell->setFrameShape(QFrame::Panel);
     cell->setFrameShadow(QFrame::Sunken);
     cell->setAccessibleDescription(roles[i]);  // the content is the name
     ShowPlain(cell);  // the message cell echoes typed text and stored expressions
-    if (i != status::Message) cell->setAlignment(Qt::AlignCenter);
+    QSizePolicy policy(QSizePolicy::Fixed, QSizePolicy::Ignored);
+    if (i == status::Message) {
+      policy.setHorizontalPolicy(QSizePolicy::Ignored);
+    } else {
+      cell->setAlignment(Qt::AlignCenter);
+      cell->setMinimumWidth(designWidths[i]);
+      policy.setRetainSizeWhenHidden(true);  // a hidden material cell leaves its place empty
+    }
+    cell->setSizePolicy(policy);
+    row->addWidget(cell, i == status::Message ? 1 : 0);
     c.LabStB << cell;
   }
   c.LabStB[status::Setting]->setToolTip(QStringLiteral("角度单位"));

@@ -18,7 +18,7 @@ constexpr int kBoxChrome = 26;
 constexpr int kMinimumBox = 44;
 // A box that takes a product (a length of several pieces, a plate's width times height) shows
 // at least this much of it.
-const QString kProductSample = QStringLiteral("2*3000");
+const QString kProductSample = QStringLiteral("1500*2000");
 // What an editable box may grow beyond its entries when the row has room: typed products such
 // as "2*3000" are longer than any listed value.
 constexpr int kMostGrowth = 36;

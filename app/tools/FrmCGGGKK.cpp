@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
@@ -20,6 +21,7 @@ namespace mevrik::tools {
 using app::Q;
 using widgets::Named;
 using widgets::OnClick;
+using widgets::OnKeyPress;
 
 namespace {
 
@@ -94,6 +96,14 @@ QWidget* FrmCGGGKK::buildPanel(SectionKind kind) {
   lists_[kind] = list;
   // Clicks, arrow keys, Home and End all move the selection; the labels follow it.
   connect(list, &QListWidget::itemSelectionChanged, this, [this, kind] { List_Click(kind); });
+  // Tab leaves the keyboard frame on the first row with nothing selected, and an arrow would
+  // move on from there: the first arrow selects the first row instead, as in any list.
+  OnKeyPress(list, this, [list](const QKeyEvent& key) {
+    const bool arrow = key.key() == Qt::Key_Down || key.key() == Qt::Key_Up;
+    if (!arrow || !list->selectedItems().isEmpty()) return false;
+    list->setCurrentRow(0);
+    return true;
+  });
 
   QList<Heading> headings;
   for (int c = 0; c < kHeadings[kind].size(); ++c) {

@@ -181,11 +181,12 @@ void FrmDSGJ::Form_Load() {
   combDJS_->setEditText(ini_.GetIniS(keys::Section, keys::Countdown, QStringLiteral("30")));
   cmddsgj_[0]->setEnabled(pending);
   services_.top.setTopMost(this, true);
-  // Tall enough for the inputs and the "说明" arrow; the notes below it show when the user pulls
-  // the window taller.
+  // Tall enough for the inputs and the "说明" arrow, and never smaller; the notes below it show
+  // when the user pulls the window taller.
   content_->adjustSize();
   content_->layout()->setGeometry(content_->rect());
   resize(content_->width(), labShuoMing_->geometry().bottom() + content_->layout()->spacing());
+  setMinimumSize(size());
   setMaximumSize(content_->size());
 }
 

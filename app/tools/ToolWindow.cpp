@@ -2,6 +2,8 @@
 
 #include <QAccessibleWidget>
 
+#include "app/widgets/SizeLimits.h"
+
 namespace mevrik::tools {
 namespace {
 
@@ -18,6 +20,7 @@ ToolWindow::ToolWindow(const QString& name, QWidget* parent) : QWidget(parent, Q
   Q_UNUSED(installed);
   setObjectName(name);
   setAttribute(Qt::WA_DeleteOnClose);
+  widgets::KeepSizeWithinLimits(this);
 }
 
 }  // namespace mevrik::tools

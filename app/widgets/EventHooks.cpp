@@ -3,6 +3,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QShortcutEvent>
 #include <QWidget>
 
 namespace mevrik::widgets {
@@ -75,6 +76,14 @@ void EventHook::OnKeyPress(QObject* watched, QObject* context,
   new EventHook(watched, QEvent::KeyPress, context,
                 [handler = std::move(handler)](const QObject&, const QEvent& event) {
                   return handler(static_cast<const QKeyEvent&>(event));
+                });
+}
+
+void EventHook::OnShortcut(QObject* watched, QObject* context,
+                           std::function<bool(const QShortcutEvent&)> handler) {
+  new EventHook(watched, QEvent::Shortcut, context,
+                [handler = std::move(handler)](const QObject&, const QEvent& event) {
+                  return handler(static_cast<const QShortcutEvent&>(event));
                 });
 }
 

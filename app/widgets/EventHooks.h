@@ -9,6 +9,7 @@
 #include <functional>
 
 class QKeyEvent;
+class QShortcutEvent;
 class QWidget;
 
 namespace mevrik::widgets {
@@ -34,6 +35,10 @@ public:
   // from the widget when `handler` returns true.
   static void OnKeyPress(QObject* watched, QObject* context,
                          std::function<bool(const QKeyEvent&)> handler);
+  // Calls `handler` for every shortcut and access key that reaches `watched`; the shortcut is
+  // kept from the widget when `handler` returns true.
+  static void OnShortcut(QObject* watched, QObject* context,
+                         std::function<bool(const QShortcutEvent&)> handler);
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,7 +1,9 @@
 // The expression box driven as a person drives it: clicks at the controls' places, keys and
 // access keys to the window, paste through the clipboard, another window taking the focus.
+#include <QAbstractItemView>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 
@@ -77,6 +79,68 @@ TEST_F(ExpressionByHandTest, AccessKeysWrapWhatIsTypedAsAClickDoes) {
   user->AccessKey('a');
   EXPECT_EQ(Box()->currentText(), QStringLiteral("Atn(5)+7Sin(30Tan())"));
   EXPECT_EQ(Box()->lineEdit()->selectedText(), QStringLiteral("5"));
+}
+
+TEST_F(ExpressionByHandTest, AFunctionButtonWrapsAPickedHistoryEntry) {
+  user->Type(QStringLiteral("45"));
+  user->Key(Qt::Key_Return);
+  const struct {
+    const char* pick;
+    std::function<void()> pickEntry;
+    std::function<void()> wrap;
+    const char* wrapped;
+  } ways[] = {
+      {"Alt+Down, Down, Enter, then Alt+C (the only entry)",
+       [&] {
+         user->Key(Qt::Key_Down, Qt::AltModifier);
+         user->Key(Qt::Key_Down);
+         user->Key(Qt::Key_Return);
+       },
+       [&] { user->AccessKey('c'); }, "Cos(45)"},
+      {"a click in the list, then a click on Sin",
+       [&] {
+         user->Click(Box(), QPoint(Box()->width() - 6, Box()->height() / 2));
+         QAbstractItemView* list = Box()->view();
+         ASSERT_TRUE(QTest::qWaitFor([list] { return list->isVisible(); }, 1000));
+         user->Click(list->viewport(), list->visualRect(list->model()->index(Box()->findText(QStringLiteral("45")), 0)).center());
+       },
+       [&] { user->Click(Button(QStringLiteral("CmdHanShu_2"))); }, "Sin(45)"},
+  };
+  for (const auto& way : ways) {
+    user->Click(Box());
+    user->Key(Qt::Key_A, Qt::ControlModifier);
+    user->Type(QStringLiteral("7"));
+    way.pickEntry();
+    ASSERT_EQ(Box()->currentText(), QStringLiteral("45")) << way.pick;
+    way.wrap();
+    EXPECT_EQ(Box()->currentText(), QString::fromLatin1(way.wrapped)) << way.pick;
+    EXPECT_EQ(Box()->lineEdit()->selectedText(), QStringLiteral("45")) << way.pick;
+    user->Key(Qt::Key_Return);
+    EXPECT_EQ(Result(), QStringLiteral("0.707")) << way.pick;
+  }
+}
+
+// 清空(&Q) and the menu 其它(&Q) share the key: it clears wherever the focus is, at every press,
+// while 清空 is shown; a weight kind hides 清空, and there the key opens the menu.
+TEST_F(ExpressionByHandTest, AltQClearsAtEveryPress) {
+  QWidget* const focusPlaces[] = {Box(), Find<QLineEdit>(QStringLiteral("TxtJieGuo")), Box()};
+  for (QWidget* place : focusPlaces) {
+    user->Click(Box());
+    user->Type(QStringLiteral("6*9"));
+    user->Key(Qt::Key_Return);
+    ASSERT_EQ(Result(), QStringLiteral("54.00"));
+    user->Click(place);
+    user->AccessKey('q');
+    const QString where = place->objectName();
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << where.toStdString();
+    EXPECT_EQ(Box()->currentText(), QString()) << where.toStdString();
+    EXPECT_EQ(Result(), QString()) << where.toStdString();
+    EXPECT_TRUE(Box()->hasFocus()) << where.toStdString();
+  }
+  user->Choose(Find<QComboBox>(QStringLiteral("CombJS")), 12);
+  user->AccessKey('q');
+  EXPECT_EQ(QApplication::activePopupWidget(), Find<QMenu>(QStringLiteral("MnuQTT")));
+  user->Key(Qt::Key_Escape);
 }
 
 TEST_F(ExpressionByHandTest, WhatIsTypedOrPastedIsWhatIsCalculated) {

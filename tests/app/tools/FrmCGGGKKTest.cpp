@@ -92,6 +92,25 @@ TEST_F(FrmCGGGKKTest, KeysThatMoveTheSelectionMoveTheValues) {
   EXPECT_EQ(values(0), (QStringList{"工10#", "=36", "=—", "=12"}));
 }
 
+TEST_F(FrmCGGGKKTest, TheFirstArrowAfterTabSelectsTheFirstRow) {
+  const struct {
+    int kind;
+    Qt::Key arrow;
+    const char* size;
+  } cases[] = {{0, Qt::Key_Down, "工10#"}, {1, Qt::Key_Down, "[5#"}, {2, Qt::Key_Up, "∠20#"}};
+  for (const auto& c : cases) {
+    opener.open(c.kind);
+    mevrik::testing::UserInput user(opener.window());
+    auto* list = find<QListWidget>(kLists[c.kind]);
+    for (int i = 0; i < 8 && !list->hasFocus(); ++i) user.Tab();
+    ASSERT_TRUE(list->hasFocus()) << c.kind;
+    user.Key(c.arrow);
+    EXPECT_EQ(values(c.kind).first(), QString(c.size)) << c.kind;
+    user.Key(Qt::Key_Down);
+    EXPECT_EQ(list->currentRow(), 1) << c.kind;
+  }
+}
+
 TEST_F(FrmCGGGKKTest, SameKindOnlyRaisesAnotherKindRebuilds) {
   opener.open(1);
   clickRow(1, 1);
