@@ -63,6 +63,8 @@ void LinkEditor::BuildPanel() {
   ListLJ_ = new QListWidget(panel);
   ListLJ_->setObjectName("ListLJ");
   ListLJ_->setSelectionMode(QAbstractItemView::SingleSelection);
+  // Every row is one line: the list lays out tens of thousands of them without measuring each.
+  ListLJ_->setUniformItemSizes(true);
   connect(ListLJ_, &QListWidget::itemSelectionChanged, this, &LinkEditor::ListLJ_Click);
 
   for (int i = 0; i < ButtonCount; ++i) {
