@@ -151,8 +151,12 @@ void FrmMain::closeEvent(QCloseEvent* event) {
   endProgram_();
 }
 
+// The program ends with this window, and the tool windows with it, without their own closing:
+// what they keep is saved here, in one save with the history.
 void FrmMain::Form_QueryUnload() {
+  const config::RWini::Batch batch(*services_.config);
   expression_->History().Save(*services_.config, state_.HistoryLimit);
+  tools_->SaveOpenWindows();
 }
 
 }  // namespace mevrik::main

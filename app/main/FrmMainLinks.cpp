@@ -41,7 +41,8 @@ void FrmMain::CreateStatisticsAndLinks() {
                           *services_.fixedLinks, this, QCoreApplication::applicationDirPath()});
 
   linkEditor_ = std::make_unique<LinkEditor>(
-      LinkEditorWindow{c_.PicMain, c_.PicSet, m_.MnuSet, m_.MnuF, m_.MnuLJ, m_.MnuQTT},
+      LinkEditorWindow{c_.PicMain, c_.PicSet, m_.MnuSet, m_.MnuF, m_.MnuLJ, m_.MnuQTT,
+                       c_.CombBDS},
       LinkEditorServices{*services_.config, *links_, *services_.boxes,
                          *services_.fileDialogs, this});
   connect(m_.MnuZDYLJ, &QAction::triggered, this, [this] { linkEditor_->MnuZDYLJ_Click(); });

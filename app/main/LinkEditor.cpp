@@ -63,6 +63,8 @@ void LinkEditor::BuildPanel() {
   ListLJ_ = new QListWidget(panel);
   ListLJ_->setObjectName("ListLJ");
   ListLJ_->setSelectionMode(QAbstractItemView::SingleSelection);
+  // Every row is one line: the list lays out tens of thousands of them without measuring each.
+  ListLJ_->setUniformItemSizes(true);
   connect(ListLJ_, &QListWidget::itemSelectionChanged, this, &LinkEditor::ListLJ_Click);
 
   for (int i = 0; i < ButtonCount; ++i) {
@@ -103,6 +105,7 @@ QString LinkEditor::LinkSection() const {
 }
 
 void LinkEditor::MnuZDYLJ_Click() {
+  if (w_.PicSet->isHidden()) focusBefore_ = w_.PicMain->window()->focusWidget();
   Reload();
   w_.MnuSet->menuAction()->setEnabled(false);
   w_.MnuF->menuAction()->setEnabled(false);
@@ -117,15 +120,9 @@ void LinkEditor::MnuZDYLJ_Click() {
 }
 
 void LinkEditor::Reload() {
-  const QString section = LinkSection();
-  const int n = s_.ini.GetIniN(section, links::Count, 0);
   ListLJ_->clear();
-  for (int i = 0; i < n; ++i) {
-    LinkRecord link;
-    link.LinkName = s_.ini.GetIniS(section, links::Name(i), kNoName);
-    link.LinkTarget = s_.ini.GetIniS(section, links::Target(i), kNoTarget);
+  for (const LinkRecord& link : ReadLinks(s_.ini, LinkSection(), LinkFields::NamesAndTargets))
     AppendRecord(link);
-  }
 }
 
 void LinkEditor::EnableLinkMenus() {
@@ -231,6 +228,16 @@ void LinkEditor::CloseEditor() {
   w_.PicMain->show();
   for (QMenu* menu : {w_.MnuSet, w_.MnuLJ, w_.MnuF, w_.MnuQTT})
     menu->menuAction()->setEnabled(true);
+  // Hiding the panel left the focus on whatever came next in the tab order; typing goes back
+  // where it went before the editor opened.
+  const auto canType = [](const QWidget* widget) {
+    return widget && widget->isVisible() && widget->isEnabled();
+  };
+  if (canType(focusBefore_)) {
+    focusBefore_->setFocus();
+  } else if (canType(w_.CombBDS)) {
+    w_.CombBDS->setFocus();
+  }
 }
 
 QString LinkEditor::ChooseFile() {

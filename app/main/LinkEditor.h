@@ -3,6 +3,7 @@
 // edits the links of one of the two link menus. The list is a working copy; the configuration
 // file and the menu change only when the user saves.
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <array>
 
@@ -36,6 +37,7 @@ struct LinkEditorWindow {
   QMenu* MnuF = nullptr;
   QMenu* MnuLJ = nullptr;
   QMenu* MnuQTT = nullptr;
+  QWidget* CombBDS = nullptr;  // takes the typing after closing when nothing else had it
 };
 
 struct LinkEditorServices {
@@ -81,6 +83,7 @@ private:
   void CloseEditor();
 
   LinkEditorWindow w_;
+  QPointer<QWidget> focusBefore_;  // where the user was typing when the editor opened
   LinkEditorServices s_;
   std::array<QRadioButton*, 2> OptLJWZ_{};
   QButtonGroup* optGroup_ = nullptr;

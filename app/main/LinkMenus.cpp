@@ -83,9 +83,9 @@ LinkMenus::UserLinks& LinkMenus::LinksOf(const QString& section) {
 
 void LinkMenus::Load() {
   for (const QString& section : {links::LinksSection, links::OthersSection}) {
-    const int n = s_.ini.GetIniN(section, links::Count, 0);
     QStringList names;
-    for (int i = 0; i < n; ++i) names << s_.ini.GetIniS(section, links::Name(i), kNoName);
+    for (const LinkRecord& link : ReadLinks(s_.ini, section, LinkFields::Names))
+      names << link.LinkName;
     ShowLinks(section, names);
   }
 }

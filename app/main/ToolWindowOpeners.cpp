@@ -42,4 +42,8 @@ void ToolWindowOpeners::MnuDSGJ_Click() {
 
 void ToolWindowOpeners::MnuLJK_Click(int index) { holes_.open(index); }
 
+void ToolWindowOpeners::SaveOpenWindows() {
+  if (pipe_) pipe_->SaveInputs();
+}
+
 }  // namespace mevrik::main

@@ -23,6 +23,8 @@ public:
   void MnuLTGD_Click();
   void MnuDSGJ_Click();
   void MnuLJK_Click(int index);
+  // The program is ending: each open window keeps its inputs as its own closing would.
+  void SaveOpenWindows();
   // The standard label of the weight panel for I-beams, channels and angles (kinds 7, 8, 9)
   // opens the window for section kind 0, 1 or 2 in the same way.
   void OpenConnectionHoles(int sectionKind) { holes_.open(sectionKind); }

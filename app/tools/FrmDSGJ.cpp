@@ -223,7 +223,6 @@ void FrmDSGJ::confirm() {
       CombDJS_LostFocus();
       return;
     }
-    ini_.SetIniN(keys::Section, keys::Mode, 1);
     setWindowTitle(kCaptionPrefix + QStringLiteral("倒计时"));
     minutes = static_cast<int>(std::nearbyint(countdown));  // halves to even
     target = target.addSecs(minutes * 60);
@@ -236,7 +235,6 @@ void FrmDSGJ::confirm() {
       return;
     }
     minutes = -minutesPast;
-    ini_.SetIniN(keys::Section, keys::Mode, 0);
     setWindowTitle(kCaptionPrefix + QStringLiteral("定时"));
   }
   if (!runShutdown(minutes)) return;
@@ -259,14 +257,19 @@ bool FrmDSGJ::runShutdown(int minutes) {
   if (notStarted.isEmpty()) hide();
   QApplication::restoreOverrideCursor();
   if (notStarted.isEmpty()) return true;
+  // The abort went through: whatever was pending is gone, and the file must not say otherwise.
+  if (notStarted != kAbortWords) recordCancelled();
   showError(QStringLiteral("定时关机"), QStringLiteral("关机命令未能执行：") + "\r\n" + notStarted);
   return false;
 }
 
+// Runs once the system has answered, as one save: a program ended during the commands leaves
+// the file describing what the system was doing before them.
 void FrmDSGJ::storeSettings(const QDateTime& target) {
   // A countdown that is not a usable number is not stored; the last good one stays.
   const double countdown = Number(combDJS_->currentText());
   const config::RWini::Batch batch(ini_);
+  ini_.SetIniN(keys::Section, keys::Mode, optDSGJ_[1]->isChecked() ? 1 : 0);
   if (countdown >= kMinCountdown && countdown <= kMaxCountdown) {
     ini_.SetIniN(keys::Section, keys::Countdown,
                  static_cast<int>(std::nearbyint(countdown)));
@@ -281,6 +284,10 @@ void FrmDSGJ::cancelAll() {
     showError(QStringLiteral("定时关机"), QStringLiteral("关机命令未能执行：") + "\r\n" + kAbortWords);
     return;
   }
+  recordCancelled();
+}
+
+void FrmDSGJ::recordCancelled() {
   const QDate today = services_.clock.now().date();
   ini_.SetIniS(keys::Section, keys::Time,
                FormatShutdownTime(QDateTime(today, QTime(0, 0))));

@@ -59,6 +59,9 @@ private:
   void CombDJS_LostFocus();
   void confirm();
   void cancelAll();
+  // No shutdown is pending any more: the file, the title, the main window's mark and the
+  // cancel button say so.
+  void recordCancelled();
   bool runShutdown(int minutes);
   void storeSettings(const QDateTime& target);
   void setPending(bool pending);

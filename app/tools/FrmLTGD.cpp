@@ -189,6 +189,11 @@ void FrmLTGD::Form_Load() {
 }
 
 void FrmLTGD::closeEvent(QCloseEvent* event) {
+  SaveInputs();
+  event->accept();
+}
+
+void FrmLTGD::SaveInputs() {
   const config::RWini::Batch batch(ini_);
   QStringList wall;
   for (auto* combo : combGLBH_) wall << app::TrimSpaces(combo->currentText());
@@ -196,7 +201,6 @@ void FrmLTGD::closeEvent(QCloseEvent* event) {
   QStringList flow;
   for (auto* box : txtLLLS_) flow << box->text();
   ini_.SetIniS(keys::Section, keys::Flow, flow.join(kSeparator));
-  event->accept();
 }
 
 void FrmLTGD::CombGLBH_Change(int index) {

@@ -25,6 +25,8 @@ class FrmLTGD : public ToolWindow {
   Q_OBJECT
 public:
   FrmLTGD(config::RWini& ini, platform::MessageBoxes& boxes, QWidget* parent = nullptr);
+  // What closing the window keeps: the wall-thickness inputs and the three flow boxes.
+  void SaveInputs();
 
 protected:
   void closeEvent(QCloseEvent* event) override;

@@ -1,18 +1,110 @@
 // The statistics list and the quick links inside the real main window.
 #include <QFile>
+#include <QFileInfo>
+#include <QMenuBar>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QUrl>
 
+#include "app/UserInput.h"
 #include "app/main/MainWindowFixture.h"
+
+#ifdef Q_OS_LINUX
+#include <sys/inotify.h>
+#include <unistd.h>
+#endif
 
 using namespace mevrik;
 
 namespace {
 
 using FrmMainLinksTest = mevrik::testing::MainWindowTest;
+using mevrik::testing::UserInput;
+
+#ifdef Q_OS_LINUX
+// How often a file of a folder was opened and replaced, as the system saw it.
+class FileOpenings {
+public:
+  FileOpenings(const QString& folder, const QString& name)
+      : fd_(inotify_init1(IN_NONBLOCK)), name_(name.toUtf8()) {
+    // The closes keep two openings from merging into one event.
+    inotify_add_watch(fd_, QFile::encodeName(folder).constData(),
+                      IN_OPEN | IN_CLOSE | IN_MOVED_TO);
+  }
+  ~FileOpenings() { close(fd_); }
+  FileOpenings(const FileOpenings&) = delete;
+  FileOpenings& operator=(const FileOpenings&) = delete;
+
+  // Counts the events since the last call: reads and writes in place open the file, a save
+  // renames its new copy over it.
+  void Count() {
+    alignas(inotify_event) char buffer[65536];
+    for (ssize_t n; (n = read(fd_, buffer, sizeof buffer)) > 0;) {
+      for (const char* p = buffer; p < buffer + n;) {
+        const auto* event = reinterpret_cast<const inotify_event*>(p);
+        if (event->len > 0 && name_ == event->name) {
+          if (event->mask & IN_OPEN) ++opened;
+          if (event->mask & IN_MOVED_TO) ++replaced;
+        }
+        p += sizeof(inotify_event) + event->len;
+      }
+    }
+  }
+  int opened = 0;
+  int replaced = 0;
+
+private:
+  int fd_;
+  QByteArray name_;
+};
+
+// Links written by hand without targets: the editor shows them with the stand-in target, which
+// it writes with one save after one reading of the file, however many links there are.
+TEST_F(FrmMainLinksTest, OpeningTheEditorReadsTheFileOnceAndSavesAtMostOnce) {
+  Store("链接", "数量", "50");
+  for (int i = 0; i < 50; ++i) Store("链接", QStringLiteral("链接%1名称").arg(i), "图纸");
+  main::FrmMain& main = Open();
+  UserInput user(&main);
+  FileOpenings file(dir.path(), QFileInfo(ConfigPath()).fileName());
+  user.Choose(main.menuBar(), Find<QAction>("MnuZDYLJ"));
+  file.Count();
+  EXPECT_EQ(file.opened, 1);
+  EXPECT_EQ(file.replaced, 1);
+  auto* list = Find<QListWidget>("ListLJ");
+  ASSERT_EQ(list->count(), 50);
+  EXPECT_EQ(list->item(49)->text(), "图纸" + QString(36, u' ') + "【错误】");
+
+  user.Click(Find<QPushButton>("CmdLianJie_7"));
+  user.Choose(main.menuBar(), Find<QAction>("MnuZDYLJ"));
+  file.Count();
+  EXPECT_EQ(file.opened, 2);
+  EXPECT_EQ(file.replaced, 1) << "nothing was missing the second time";
+  EXPECT_EQ(Stored("链接", "链接49地址"), "【错误】");
+}
+#endif
+
+// Typing goes where it went before the editor opened: the expression box, or a weight box.
+TEST_F(FrmMainLinksTest, ClosingTheEditorGivesTheTypingBack) {
+  main::FrmMain& main = Open();
+  UserInput user(&main);
+  const struct {
+    int kind;
+    const char* box;
+    const char* typed;
+  } cases[] = {{0, "CombBDS", "1+2"}, {10, "CombSR_2", "25"}};
+  for (const auto& c : cases) {
+    Trigger(QStringLiteral("MnuJS_%1").arg(c.kind));
+    auto* box = Find<QComboBox>(c.box);
+    user.Click(box);
+    const QString before = box->currentText();
+    user.Choose(main.menuBar(), Find<QAction>("MnuZDYLJ"));
+    user.Click(Find<QPushButton>("CmdLianJie_7"));
+    user.Type(c.typed);
+    EXPECT_EQ(box->currentText(), before + c.typed) << c.box;
+  }
+}
 
 TEST_F(FrmMainLinksTest, CollectsResultsSumsThemAndCopiesTheSum) {
   main::FrmMain& main = Open();

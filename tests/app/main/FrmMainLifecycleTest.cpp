@@ -13,6 +13,8 @@
 
 #include "MainWindowFixture.h"
 #include "app/AppVersion.h"
+#include "app/UserInput.h"
+#include "app/main/ToolWindowOpeners.h"
 #include "app/main/FrmAbout.h"
 #include "app/main/KindSwitch.h"
 #include "app/main/StatusClock.h"
@@ -123,6 +125,30 @@ TEST_F(FrmMainLifecycleTest, HistorySurvivesARestartUpToItsLimit) {
   EXPECT_EQ(Box()->itemText(7), QStringLiteral("13+1"));
   EXPECT_EQ(Box()->currentText(), QString()) << "the box starts empty";
   EXPECT_TRUE(Action(QStringLiteral("MSBDSSL_1"))->isChecked());
+}
+
+// The tool windows end with the program without closing on their own: what the user typed into
+// an open pipe window is saved with the history.
+TEST_F(FrmMainLifecycleTest, ClosingTheProgramKeepsTheInputsOfAnOpenPipeWindow) {
+  Open();
+  {
+    UserInput user(window.get());
+    user.Click(Box());
+    user.Type("9+9");
+    user.Key(Qt::Key_Return);
+    user.Key(Qt::Key_G, Qt::ControlModifier);
+    tools::FrmLTGD* pipe = window->Tools().PipeWindow();
+    ASSERT_NE(pipe, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(pipe));
+    user.Click(pipe->findChild<QComboBox*>(QStringLiteral("CombGLBH_0")));
+    user.Key(Qt::Key_A, Qt::ControlModifier);
+    user.Type("2.5");
+    user.Click(Find<QPushButton>(QStringLiteral("CmdEnd")));
+  }
+  EXPECT_EQ(windowEnds, 1);
+  window.reset();
+  EXPECT_EQ(Stored(QStringLiteral("壁厚流量"), QStringLiteral("壁厚")), QStringLiteral("2.5，219，100，1"));
+  EXPECT_EQ(Stored(QStringLiteral("计算式"), QStringLiteral("记录0")), QStringLiteral("9+9"));
 }
 
 TEST_F(FrmMainLifecycleTest, NoHistoryKeptLeavesTheStoredOneAlone) {

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPointer>
@@ -30,7 +31,14 @@ protected:
 
   void open() {
     window = new FrmDSGJ({config.ini, boxes, clock, shutdown, top}, &pending, nullptr,
-                         [this](int ms) { shutdown.log << QString("wait %1").arg(ms); });
+                         [this](int ms) {
+                           shutdown.log << QString("wait %1").arg(ms);
+                           fileInPause = fileBytes();
+                         });
+  }
+  QByteArray fileBytes() const {
+    QFile file(config.path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
   }
   template <class W>
   W* find(const QString& name) const {
@@ -62,6 +70,7 @@ protected:
   FakeAlwaysOnTop top;
   QAction pending;
   QPointer<FrmDSGJ> window;
+  QByteArray fileInPause;  // the file as a kill between the two commands would leave it
 };
 
 TEST_F(FrmDSGJTest, CountdownSchedulesItsMinutesInSeconds) {
@@ -234,6 +243,44 @@ TEST_F(FrmDSGJTest, ACommandThatCannotStartIsReportedAndNothingIsMarked) {
   EXPECT_FALSE(pending.isChecked());
   EXPECT_EQ(stored("关机时间"), "");
   EXPECT_FALSE(closed());
+}
+
+// The file changes only after the system answered, with one save: a program ended between the
+// commands leaves it saying what the system was doing before them, and after an abort that went
+// through and a schedule that did not, it says that nothing is pending.
+TEST_F(FrmDSGJTest, TheFileFollowsWhatTheSystemAnswered) {
+  const struct {
+    bool aborts;
+    bool schedules;
+    const char* mode;
+    const char* time;
+    bool pending;
+  } cases[] = {{true, true, "1", "2026/12/07 14:40", true},
+               {false, true, "0", "2026/12/07 18:00", true},
+               {true, false, "0", "2026/12/07 00:00", false}};
+  for (const auto& c : cases) {
+    config.store(kSection, "关机方式", "0");
+    config.store(kSection, "关机时间", "2026/12/07 18:00");
+    pending.setChecked(true);
+    shutdown.starts = c.aborts;
+    shutdown.schedules = c.schedules;
+    open();
+    const QByteArray before = fileBytes();
+    fileInPause = before;
+    {
+      mevrik::testing::UserInput user(window);
+      user.Click(find<QRadioButton>("OptDSGJ_1"));
+      user.Click(countdown());
+      user.Key(Qt::Key_A, Qt::ControlModifier);
+      user.Type("10");
+      user.Click(command(1));
+    }
+    EXPECT_EQ(fileInPause, before) << c.aborts << c.schedules;
+    EXPECT_EQ(stored("关机方式"), c.mode) << c.aborts << c.schedules;
+    EXPECT_EQ(stored("关机时间"), c.time) << c.aborts << c.schedules;
+    EXPECT_EQ(pending.isChecked(), c.pending) << c.aborts << c.schedules;
+    delete window.data();
+  }
 }
 
 }  // namespace

@@ -47,7 +47,7 @@ class FakeShutdown final : public platform::Shutdown {
 public:
   bool schedule(int seconds) override {
     log << QStringLiteral("shutdown -s -f -t %1").arg(seconds);
-    return starts;
+    return starts && schedules;
   }
   bool abort() override {
     log << QStringLiteral("shutdown -a");
@@ -55,6 +55,7 @@ public:
   }
   QStringList log;
   bool starts = true;
+  bool schedules = true;  // false: only the abort starts
 };
 
 }  // namespace mevrik::tools::testing
