@@ -5,7 +5,6 @@
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QTimer>
-#include <QToolTip>
 #include <QValidator>
 #include <algorithm>
 #include <limits>
@@ -88,12 +87,14 @@ public:
 
 protected:
   // Notes whether the change that follows comes from a typed key. The change runs inside the key
-  // event; every other event (the key's release, a menu, a drop, an input method) ends it.
+  // event; every other event (the key's release, a menu, a drop, an input method's commit) ends
+  // it, but for the questions that come with a key (shortcut, input method state).
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::KeyPress) {
       const auto* key = static_cast<QKeyEvent*>(event);
       keyed_ = !key->matches(QKeySequence::Paste);
-    } else if (event->type() != QEvent::ShortcutOverride) {
+    } else if (event->type() != QEvent::ShortcutOverride &&
+               event->type() != QEvent::InputMethodQuery) {
       keyed_ = false;
     }
     return QValidator::eventFilter(watched, event);
@@ -174,17 +175,10 @@ private:
   mutable bool refusedLast_ = false;
 };
 
-ShowRefusal TipAtBox(QLineEdit* line) {
-  return [line](const QString& status) {
-    QToolTip::showText(line->mapToGlobal(QPoint(0, line->height())), status, line);
-  };
-}
-
 }  // namespace
 
 void FilterEnteredText(QLineEdit* line, AcceptCharacter accept, ShowRefusal refused) {
-  line->setValidator(
-      new EnteredTextValidator(line, std::move(accept), refused ? std::move(refused) : TipAtBox(line)));
+  line->setValidator(new EnteredTextValidator(line, std::move(accept), std::move(refused)));
 }
 
 bool PasteWhole(QLineEdit* line, const QString& text) {

@@ -6,8 +6,8 @@
 // breaks that end it; each character the box refuses is turned into what the keys would have
 // typed (full-width digits, signs and letters to their half-width forms, "×" and "÷" to "*" and
 // "/"); the text is then taken whole, or, when a character is still refused, not at all, and
-// `refused` gets a status line naming the characters (the default shows it as a tip at the
-// box). A pasted text that makes a combo box hold one of its list entries picks that entry.
+// `refused` gets a status line naming the characters. A pasted text that makes a combo box hold
+// one of its list entries picks that entry.
 // Texts the program sets (a list pick, a stored value) are not filtered.
 #include <QChar>
 #include <QString>
@@ -21,7 +21,7 @@ namespace mevrik::widgets {
 using AcceptCharacter = std::function<bool(QChar typed, const QString& textBefore)>;
 using ShowRefusal = std::function<void(const QString& status)>;
 
-void FilterEnteredText(QLineEdit* line, AcceptCharacter accept, ShowRefusal refused = {});
+void FilterEnteredText(QLineEdit* line, AcceptCharacter accept, ShowRefusal refused);
 
 // Puts `text` in place of the whole text of a filtered box as a paste does; false when the box
 // refused it (and showed why).
