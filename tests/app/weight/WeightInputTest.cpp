@@ -192,7 +192,7 @@ TEST_F(WeightInputTest, SizeMarkedWithStarIsRedAndMiningIBeamShowsTheMiningCode)
 TEST_F(WeightInputTest, CustomDensityAcceptedScalesTheWeightAndNamesTheMaterial) {
   SelectKind(12);
   const QString steel = Result()->text();
-  boxes.inputs = {QStringLiteral(" 8.9 ")};
+  boxes.inputs = {QStringLiteral(" ８．９ ")};  // an input method in full-width mode
   Material(3)->trigger();
   ASSERT_EQ(boxes.asked.size(), 1);
   EXPECT_EQ(boxes.asked[0].title, "自定义材质");
