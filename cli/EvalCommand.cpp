@@ -11,6 +11,7 @@
 #include "core/expr/JingDu.h"
 #include "core/expr/Prepare.h"
 #include "core/expr/TypedText.h"
+#include "core/text/Blanks.h"
 #include "core/text/Utf16.h"
 
 namespace mevrik::cli {
@@ -59,7 +60,9 @@ public:
 
   // What the result box shows after typing the line and calculating it; nullopt for no result.
   std::optional<std::u16string> Calculate(std::string_view line) {
-    const std::u16string text = expr::CalculationText(text::FromUtf8(line));
+    // An expression copied from a spreadsheet or a document ends with a line break.
+    const std::u16string text =
+        expr::CalculationText(text::TrimTrailingBlanks(text::FromUtf8(line)));
     if (text.empty()) return std::nullopt;
     const std::u16string value = expr::BDSJS(text, context_);
     if (value.empty()) return std::nullopt;
@@ -100,7 +103,6 @@ int RunEval(const std::vector<std::string>& args) {
   bool all = true;
   std::cin.tie(nullptr);
   for (std::string line; std::getline(std::cin, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
     all = CalculateLine(session, line) && all;
     // Results reach an interactive reader before the next line is waited for, and a file
     // of expressions is not written one line per system call.

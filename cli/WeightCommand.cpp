@@ -1,8 +1,10 @@
 // mevrik-cli weight: the weight form of the main window from a terminal. The kind (and variant)
-// is selected as the window selects it, with its default texts and size; the size given is
-// picked from the list, every other value is typed into the box of its role; the form
-// calculates as the window does on each change. stdout: the result box, then the detail label
-// line by line; the message boxes of a length or area expression go to stderr.
+// is selected as the window selects it, with its default texts and size; the size given, and
+// any value its box lists, is picked from the list, every other value is typed into the box of
+// its role; the form calculates as the window does on each change. stdout: the result box,
+// then the detail label line by line; the message boxes of a length or area expression go to
+// stderr.
+#include <algorithm>
 #include <iostream>
 #include <map>
 #include <optional>
@@ -203,8 +205,17 @@ void Fill(material::WeightForm& form, const Request& request) {
   for (int box = 0; box < 4; ++box) {
     const auto value = request.boxes.find(material::RoleOf(kind, box));
     if (value == request.boxes.end()) continue;
-    if (value->first == BoxRole::Size) form.Pick(box, SizeIndex(form, box, value->second));
-    else form.Type(box, FromUtf8(value->second));
+    if (value->first == BoxRole::Size) {
+      form.Pick(box, SizeIndex(form, box, value->second));
+      continue;
+    }
+    // A value that the box lists is picked, as a person would pick it (a listed angle width
+    // brings the smallest thickness of its row); any other is typed.
+    const std::u16string text = FromUtf8(value->second);
+    const auto& items = form.State().boxes[static_cast<std::size_t>(box)].items;
+    const auto listed = std::find(items.begin(), items.end(), text);
+    if (listed != items.end()) form.Pick(box, static_cast<int>(listed - items.begin()));
+    else form.Type(box, text);
   }
 }
 

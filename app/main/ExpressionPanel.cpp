@@ -28,8 +28,10 @@ namespace mevrik::main {
 using app::Q;
 using app::TrimSpaces;
 using widgets::EventHook;
+using widgets::FilterEnteredText;
 using widgets::OnDoubleClick;
 using widgets::OnFocusOut;
+using widgets::PasteWhole;
 using widgets::PickOnlyByChoice;
 using widgets::PlainToolTip;
 
@@ -82,6 +84,10 @@ ExpressionPanel::~ExpressionPanel() = default;
 
 void ExpressionPanel::Connect() {
   connect(w_.CombBDS, &QComboBox::editTextChanged, this, [this] { CombBDS_Change(); });
+  // One line: a pasted text that runs over several lines is no one expression.
+  FilterEnteredText(
+      w_.CombBDS->lineEdit(), [](QChar c, const QString&) { return c != u'\r' && c != u'\n'; },
+      [this](const QString& status) { w_.statusMessage->setText(status); });
   PickOnlyByChoice(w_.CombBDS);
   connect(w_.CombBDS, &QComboBox::activated, this, [this] { CombBDS_Click(); });
   EventHook::OnEnterKey(w_.CombBDS, this, [this] { CombBDS_KeyPressEnter(); });
@@ -191,7 +197,7 @@ void ExpressionPanel::CmdHanShu_Click(int index) {
 }
 
 void ExpressionPanel::CmdZT_Click() {
-  w_.CombBDS->setEditText(services_->clipboard.text());
+  if (!PasteWhole(w_.CombBDS->lineEdit(), services_->clipboard.text())) return;
   calculate_();
   w_.CombBDS->setFocus();
 }

@@ -34,14 +34,16 @@ QColor ColourOf(material::TextColour colour) {
 
 WeightBoxes::WeightBoxes(QList<QComboBox*> boxes, std::function<void(int, const QString&)> typed,
                          std::function<void(int, int)> picked,
-                         std::function<bool(int, QChar)> accept, QObject* parent)
+                         std::function<bool(int, QChar)> accept,
+                         std::function<void(const QString&)> refused, QObject* parent)
     : QObject(parent), boxes_(std::move(boxes)), typed_(std::move(typed)),
       picked_(std::move(picked)) {
   for (int i = 0; i < boxes_.size(); ++i) {
     QComboBox* box = boxes_[i];
     if (QLineEdit* line = box->lineEdit()) {
       PickOnlyByChoice(box);
-      FilterEnteredText(line, [accept, i](QChar key, const QString&) { return accept(i, key); });
+      FilterEnteredText(line, [accept, i](QChar key, const QString&) { return accept(i, key); },
+                        refused);
       connect(box, &QComboBox::editTextChanged, this, [this, i] { OnEditText(i); });
     }
     connect(box, &QComboBox::currentIndexChanged, this, [this, i](int index) { OnIndex(i, index); });

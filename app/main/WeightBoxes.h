@@ -25,10 +25,10 @@ class WeightBoxes : public QObject {
 public:
   // `typed(box, text)` gets the box's whole new text, `picked(box, index)` the entry the user
   // chose; `accept` is the key filter of a box, also applied to what is pasted, dropped or
-  // committed by an input method.
+  // committed by an input method; `refused` shows why such a text was not taken.
   WeightBoxes(QList<QComboBox*> boxes, std::function<void(int, const QString&)> typed,
               std::function<void(int, int)> picked, std::function<bool(int, QChar)> accept,
-              QObject* parent = nullptr);
+              std::function<void(const QString&)> refused, QObject* parent = nullptr);
 
   // Shows what the form changed in one box.
   void Show(int box, const material::FormBox& state, const material::BoxChanges& changes);

@@ -17,6 +17,7 @@
 #include "app/widgets/EventHooks.h"
 #include "core/material/ExpressionBinding.h"
 #include "core/material/KindLayout.h"
+#include "core/text/TypedForm.h"
 #include "platform/MessageBoxes.h"
 
 namespace mevrik::main {
@@ -79,7 +80,8 @@ WeightPanel::WeightPanel(WeightWidgets widgets, WeightState state, platform::Mes
       w_.CombSR,
       [this](int box, const QString& text) { Show(form_->Type(box, text.toStdU16String())); },
       [this](int box, int index) { Show(form_->Pick(box, index)); },
-      [this](int box, QChar typed) { return form_->Key(box, typed.unicode()).accepted; }, this);
+      [this](int box, QChar typed) { return form_->Key(box, typed.unicode()).accepted; },
+      [this](const QString& status) { w_.statusMessage->setText(status); }, this);
   WatchControls();
   ConnectMenus();
 }
@@ -247,7 +249,7 @@ bool WeightPanel::FilterKeyEvent(int box, const QKeyEvent& key) {
     case Qt::Key_Delete: return false;  // navigation and editing keys, not characters
     default:
       if (key.text().isEmpty()) return false;
-      typed = key.text().at(0).unicode();
+      typed = text::TypedForm(key.text().at(0).unicode());
   }
   // Enter has done its work once the focus has moved.
   return !KeyPress(box, typed) || typed == u'\r';

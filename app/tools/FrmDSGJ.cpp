@@ -151,9 +151,10 @@ QWidget* FrmDSGJ::buildCountdown() {
   combDJS_->setCompleter(nullptr);
   combDJS_->addItems({"10", "15", "20", "30", "45", "60", "90", "120", "150", "200", "600"});
   combDJS_->setToolTip(QStringLiteral("3～600之间的整数"));
-  FilterEnteredText(combDJS_->lineEdit(), [this](QChar typed, const QString& before) {
-    return CombDJS_KeyPress(typed, before);
-  });
+  FilterEnteredText(
+      combDJS_->lineEdit(),
+      [this](QChar typed, const QString& before) { return CombDJS_KeyPress(typed, before); },
+      RefusalNotice(services_.boxes, this));
   PickOnlyByChoice(combDJS_);
   EventHook::OnFocusMovedAway(combDJS_, this, [this] { CombDJS_LostFocus(); });
   connect(combDJS_, &QComboBox::editTextChanged, this, [this] { cmddsgj_[1]->setEnabled(true); });

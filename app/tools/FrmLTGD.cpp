@@ -95,9 +95,9 @@ QWidget* FrmLTGD::buildWallThickness() {
     combo->setCompleter(nullptr);
     combo->addItems(kWallItems[i]);
     combo->setEditText(kWallDesignTexts[i]);
-    FilterEnteredText(combo->lineEdit(), [](QChar typed, const QString&) {
-      return IsNumberCharacter(typed);
-    });
+    FilterEnteredText(
+        combo->lineEdit(), [](QChar typed, const QString&) { return IsNumberCharacter(typed); },
+        RefusalNotice(boxes_, this));
     PickOnlyByChoice(combo);
     connect(combo, &QComboBox::editTextChanged, this, [this, i] { CombGLBH_Change(i); });
     connect(combo, &QComboBox::activated, this, [this] { computeUnlessShown(); });
@@ -137,9 +137,9 @@ QWidget* FrmLTGD::buildFlow() {
     // Keys, also those refused, make the box the newer one of the pair; what else enters the box
     // (paste, drop) is taken as typed, character by character.
     FilterTypedCharacters(box, [this, i](QChar typed) { return TxtLLLS_KeyPress(i, typed); });
-    FilterEnteredText(box, [this, i](QChar typed, const QString&) {
-      return TxtLLLS_KeyPress(i, typed);
-    });
+    FilterEnteredText(
+        box, [this, i](QChar typed, const QString&) { return TxtLLLS_KeyPress(i, typed); },
+        RefusalNotice(boxes_, this));
     // Entering a flow box selects its text, after the click that placed the cursor.
     OnFocusIn(box, this, [box] { QTimer::singleShot(0, box, &QLineEdit::selectAll); });
     connect(box, &QLineEdit::textChanged, this, [this, i] { TxtLLLS_Change(i); });

@@ -1,6 +1,9 @@
 #include "app/tools/ToolWindow.h"
 
 #include <QAccessibleWidget>
+#include <QTimer>
+
+#include "platform/MessageBoxes.h"
 
 #include "app/widgets/SizeLimits.h"
 
@@ -14,6 +17,15 @@ QAccessibleInterface* WindowRole(const QString& className, QObject* object) {
 }
 
 }  // namespace
+
+widgets::ShowRefusal RefusalNotice(platform::MessageBoxes& boxes, QWidget* window) {
+  return [&boxes, window](const QString& status) {
+    QTimer::singleShot(0, window, [&boxes, window, status] {
+      boxes.show({platform::BoxIcon::Information, platform::BoxButtons::Ok,
+                  QStringLiteral("注意！"), status, false, window});
+    });
+  };
+}
 
 ToolWindow::ToolWindow(const QString& name, QWidget* parent) : QWidget(parent, Qt::Window) {
   static const bool installed = (QAccessible::installFactory(WindowRole), true);

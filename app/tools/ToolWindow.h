@@ -4,7 +4,17 @@
 // title (a plain widget with the window flag would be an anonymous pane to a screen reader).
 #include <QWidget>
 
+#include "app/widgets/EnteredText.h"
+
+namespace mevrik::platform {
+class MessageBoxes;
+}
+
 namespace mevrik::tools {
+
+// The tool windows have no status line: a text a box refused is named in a notice box, shown
+// once the change that the box undid has ended.
+widgets::ShowRefusal RefusalNotice(platform::MessageBoxes& boxes, QWidget* window);
 
 class ToolWindow : public QWidget {
   Q_OBJECT

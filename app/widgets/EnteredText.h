@@ -1,10 +1,14 @@
 #pragma once
 // What a box may hold, enforced on the text whatever way it arrives: typed keys, paste (keys,
-// context menu, middle click), drag and drop, an input method's commit. Each character the user
-// puts in is offered to `accept` with the box's text as it stands before that character goes in;
-// refused characters are left out and the rest goes in as if typed, so the box's change
-// handlers run once with the kept text. Texts the program sets (a list pick, a stored value) are
-// not filtered.
+// context menu, middle click), drag and drop, an input method's commit. A typed character is
+// offered to `accept` with the box's text as it stands before it goes in, and dropped when
+// refused, as a key filter drops a key. Text that arrives another way loses the blanks and line
+// breaks that end it; each character the box refuses is turned into what the keys would have
+// typed (full-width digits, signs and letters to their half-width forms, "×" and "÷" to "*" and
+// "/"); the text is then taken whole, or, when a character is still refused, not at all, and
+// `refused` gets a status line naming the characters. A pasted text that makes a combo box hold
+// one of its list entries picks that entry.
+// Texts the program sets (a list pick, a stored value) are not filtered.
 #include <QChar>
 #include <QString>
 #include <functional>
@@ -15,8 +19,13 @@ class QLineEdit;
 namespace mevrik::widgets {
 
 using AcceptCharacter = std::function<bool(QChar typed, const QString& textBefore)>;
+using ShowRefusal = std::function<void(const QString& status)>;
 
-void FilterEnteredText(QLineEdit* line, AcceptCharacter accept);
+void FilterEnteredText(QLineEdit* line, AcceptCharacter accept, ShowRefusal refused);
+
+// Puts `text` in place of the whole text of a filtered box as a paste does; false when the box
+// refused it (and showed why).
+bool PasteWhole(QLineEdit* line, const QString& text);
 
 // An editable combo box picks a list entry only when the user picks it (popup, arrow keys).
 // Qt also picks, and reports `activated`, when editing ends (focus leaves the box, the window

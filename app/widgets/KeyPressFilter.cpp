@@ -3,6 +3,8 @@
 #include <QKeyEvent>
 #include <QWidget>
 
+#include "core/text/TypedForm.h"
+
 namespace mevrik::widgets {
 namespace {
 
@@ -21,7 +23,7 @@ protected:
     if (key->key() == Qt::Key_Backspace) {
       typed = u'\b';
     } else if (key->text().size() == 1 && key->text()[0].isPrint()) {
-      typed = key->text()[0];
+      typed = QChar(text::TypedForm(key->text()[0].unicode()));
     } else {
       return false;
     }

@@ -1,7 +1,7 @@
 #pragma once
-// Sees every character typed into a box before the box does: printable characters and
-// backspace ("\b"), not cursor keys, Delete or shortcuts, which edit without typing. The
-// character is dropped when the handler returns false.
+// Sees every character typed into a box before the box does: printable characters (a full-width
+// one as its half-width twin, text::TypedForm) and backspace ("\b"), not cursor keys, Delete or
+// shortcuts, which edit without typing. The character is dropped when the handler returns false.
 #include <QChar>
 #include <functional>
 

@@ -9,6 +9,7 @@
 #include "core/expr/ExprError.h"
 #include "core/text/Blanks.h"
 #include "core/text/NumberWriters.h"
+#include "core/text/TypedForm.h"
 
 namespace mevrik::expr {
 namespace {
@@ -28,6 +29,9 @@ std::optional<std::u16string_view> Mapped(char16_t c) {
     default: return std::nullopt;
   }
 }
+
+// Digits and the point of an input method in full-width mode, mapped with the operators.
+bool IsFullWidthNumberCharacter(char16_t c) { return (c >= u'０' && c <= u'９') || c == u'．'; }
 
 bool Contains(std::u16string_view text, std::u16string_view part) {
   return text.find(part) != std::u16string_view::npos;
@@ -75,6 +79,7 @@ std::u16string MapCharacters(std::u16string_view text) {
   for (char16_t c : text) {
     const std::optional<std::u16string_view> to = Mapped(c);
     if (to) out.append(*to);
+    else if (IsFullWidthNumberCharacter(c)) out += text::TypedForm(c);
     else out += c;
   }
   return out;

@@ -4,6 +4,7 @@
 #include "core/text/Blanks.h"
 #include "core/text/NumberReaders.h"
 #include "core/text/NumberWriters.h"
+#include "core/text/TypedForm.h"
 
 namespace mevrik::material {
 namespace {
@@ -30,7 +31,10 @@ std::u16string ProposedDensity(const MaterialChoice& choice) {
 
 bool AcceptCustomDensity(MaterialChoice& choice, const std::optional<std::u16string>& answer) {
   choice.customAsked = true;
-  const std::u16string typed = answer ? std::u16string(text::TrimSpaces(*answer)) : std::u16string();
+  // The answer may come from an input method in full-width mode: "７．８５" is 7.85.
+  std::u16string answered = answer ? *answer : std::u16string();
+  for (char16_t& c : answered) c = text::TypedForm(c);
+  const std::u16string typed(text::TrimSpaces(answered));
   const auto density = detail::ToSingle(text::LeadingNumber(typed));
   if (!typed.empty() && density && *density > 0) {
     choice.index = 3;

@@ -22,6 +22,8 @@ std::u16string ParameterName(std::u16string_view caption) {
 std::optional<ParameterRefusal> RefuseParameter(int index, std::u16string_view text,
                                                 std::u16string_view caption) {
   if (index == 0 || LeadingNumber(text) > 0) return std::nullopt;
+  if (text::LeadingNumberTooLarge(text))
+    return ParameterRefusal{u"◆ 「参数」 数值过大 ◆\r\n", ParameterName(caption) + u"参数 数值过大！"};
   return ParameterRefusal{std::u16string(kParameterCheckDetail),
                           ParameterName(caption) + u"参数 必须大于0！"};
 }

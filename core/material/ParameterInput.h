@@ -16,10 +16,11 @@
 namespace mevrik::material {
 
 struct ParameterRefusal {
-  std::u16string detail;  // kParameterCheckDetail, red
+  std::u16string detail;  // kParameterCheckDetail (or the too-large one), red
   std::u16string status;  // "「长度(mm)」参数 必须大于0！"
 };
-// A value of box 1-3 that is not greater than 0; `caption` is the box's LabSM caption.
+// A value of box 1-3 that is not greater than 0; `caption` is the box's LabSM caption. A number
+// too large to hold reads as none, and is refused as too large: "「长度(mm)」参数 数值过大！".
 std::optional<ParameterRefusal> RefuseParameter(int index, std::u16string_view text,
                                                 std::u16string_view caption);
 

@@ -9,6 +9,12 @@ std::u16string_view TrimBlanks(std::u16string_view text) {
   return text.substr(begin, end - begin);
 }
 
+std::u16string_view TrimTrailingBlanks(std::u16string_view text) {
+  std::size_t end = text.size();
+  while (end > 0 && IsBlank(text[end - 1])) --end;
+  return text.substr(0, end);
+}
+
 std::u16string_view TrimSpaces(std::u16string_view text) {
   const std::size_t begin = text.find_first_not_of(u' ');
   if (begin == std::u16string_view::npos) return {};

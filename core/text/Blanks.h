@@ -14,6 +14,10 @@ constexpr bool IsBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\n
 // The text without the blanks around it.
 std::u16string_view TrimBlanks(std::u16string_view text);
 
+// The text without the blanks that end it: a pasted text (every copied spreadsheet cell ends
+// with a line break).
+std::u16string_view TrimTrailingBlanks(std::u16string_view text);
+
 // The text without the spaces around it; tabs and line breaks stay.
 std::u16string_view TrimSpaces(std::u16string_view text);
 

@@ -11,6 +11,11 @@ double LeadingNumber(std::u16string_view text) {
   return NumeralValue(numeral).value_or(0.0);
 }
 
+bool LeadingNumberTooLarge(std::u16string_view text) {
+  const Numeral numeral = ScanNumeral(text, {.sign = true, .blanksInside = true});
+  return numeral.length > 0 && !NumeralValue(numeral);
+}
+
 std::optional<double> StrictNumber(std::u16string_view text) {
   const std::u16string_view body = TrimBlanks(text);
   const Numeral numeral = ScanNumeral(body, {.sign = true});

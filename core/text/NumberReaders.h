@@ -11,6 +11,10 @@ namespace mevrik::text {
 // none: "100-20钢" reads as 100, "12..5" as 12, "abc" as 0.
 double LeadingNumber(std::u16string_view text);
 
+// The text begins with a number that no double holds (a pasted row of 5,000 digits), which
+// LeadingNumber reads as none.
+bool LeadingNumberTooLarge(std::u16string_view text);
+
 // The whole text, blanks around it allowed, must be a decimal number; nullopt otherwise.
 std::optional<double> StrictNumber(std::u16string_view text);
 

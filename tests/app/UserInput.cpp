@@ -120,6 +120,14 @@ void UserInput::PasteFromContextMenu(QWidget* target, const QString& text) const
   }
   ASSERT_NE(paste, nullptr);
   Click(menu, menu->actionGeometry(paste).center());
+  // A window system gives the activation back to the window when its popup closes; the
+  // offscreen platform does not.
+  (void)QTest::qWaitFor([] { return QApplication::activePopupWidget() == nullptr; }, 1000);
+  QWidget* top = target->window();
+  if (!top->isActiveWindow()) {
+    top->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(top));
+  }
 }
 
 void UserInput::VisitAnotherWindow() {

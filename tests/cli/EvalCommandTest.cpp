@@ -23,6 +23,8 @@ TEST(EvalCommand, OneExpressionPerArgument) {
       {{"eval", "3 0 d u"}, "30.00\n", 0},  // blanks go before "du" becomes a degree sign
       {{"eval", "--radians", "--precision", "4", "Sin(1)"}, "0.841470984807897\n", 0},
       {{"eval", "-5+3"}, "-2.000\n", 0},
+      {{"eval", "123.45\r\n"}, "123.45\n", 0},  // a copied spreadsheet cell
+      {{"eval", "１２．５＋1"}, "13.50\n", 0},     // full-width digits and point
       {{"eval", "1/0"}, "\n", 1},
       {{"eval", "  "}, "\n", 1},
   };

@@ -38,6 +38,7 @@ TEST(WeightCli, RefusedCalculationsPrintWhatTheWindowShows) {
       {{"weight", "steel-pipe", "--diameter", "10", "--wall", "5"}, 1, "外径 > 2×壁厚\n◆ 外径 > 2×壁厚 ◆\n"},
       // A box without a number leaves no result: the status names the box on stderr.
       {{"weight", "hex-bolt", "--length", "1.2.3"}, 1, ""},
+      {{"weight", "hex-bolt", "--length", std::string(400, '9')}, 1, "\n◆ 「参数」 数值过大 ◆\n"},
   };
   for (const Case& c : cases) {
     const CliResult run = RunCli(c.args);
@@ -46,6 +47,23 @@ TEST(WeightCli, RefusedCalculationsPrintWhatTheWindowShows) {
   }
   EXPECT_EQ(RunCli({"weight", "hex-nut", "--quantity", "0"}).err, "「数量」参数 必须大于0！\n");
   EXPECT_EQ(RunCli({"weight", "hex-bolt", "--length", "1.2.3"}).err, "「长度(mm)」参数 不是数字！\n");
+  EXPECT_EQ(RunCli({"weight", "hex-bolt", "--length", std::string(400, '9')}).err,
+            "「长度(mm)」参数 数值过大！\n");
+}
+
+// A listed angle width is picked as in the window, so the thickness becomes the smallest of its
+// row (100 lists 6～16: ∠100×6 weighs 9.363 kg/m); an unlisted one is typed and keeps it.
+TEST(WeightCli, AListedWidthIsPickedAnyOtherIsTyped) {
+  const Case cases[] = {
+      {{"weight", "angle", "--width", "100"}, 0, "9.363\n"},
+      {{"weight", "angle", "--width", "100", "--thickness", "10"}, 0, "15.14\n"},
+      {{"weight", "angle", "--width", "52"}, 0, "2.435\n"},  // row of 56, thickness 3 kept
+  };
+  for (const Case& c : cases) {
+    const CliResult run = RunCli(c.args);
+    EXPECT_EQ(run.status, c.status) << c.args.back();
+    EXPECT_EQ(run.out.substr(0, run.out.find('\n') + 1), c.out) << c.args.back();
+  }
 }
 
 TEST(WeightCli, ALengthExpressionShowsItsMessageBoxOnStderr) {

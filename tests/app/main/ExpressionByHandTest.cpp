@@ -158,15 +158,52 @@ TEST_F(ExpressionByHandTest, WhatIsTypedOrPastedIsWhatIsCalculated) {
   user->Key(Qt::Key_Return);
   EXPECT_EQ(Result(), QString());
 
-  // Only U+0020 is a blank: a tab is text, and meets the error of a text that is no number.
+  // Only U+0020 is a blank: a tab inside is text, and meets the error of a text that is no number.
   user->Key(Qt::Key_A, Qt::ControlModifier);
-  user->Paste(QStringLiteral("\t"));
+  user->Paste(QStringLiteral("1\t2"));
   EXPECT_TRUE(Button(QStringLiteral("CmdOK"))->isEnabled());
   boxes.shown.clear();
-  clipboard.content = QStringLiteral("\t");
+  clipboard.content = QStringLiteral("1\t2");
   user->Click(Button(QStringLiteral("CmdZT")));
   ASSERT_EQ(boxes.shown.size(), 1);
   EXPECT_EQ(boxes.shown[0].title, QStringLiteral("错误！"));
+}
+
+// A copied spreadsheet cell ends with a line break, an input method in full-width mode commits
+// full-width digits: both are calculated as typed. Text over several lines is no one expression.
+TEST_F(ExpressionByHandTest, PastedAndCommittedTextIsCalculatedAsTyped) {
+  enum How { CtrlV, PasteButton, InputMethod };
+  const struct {
+    How how;
+    QString entered, box, result;
+  } rows[] = {
+      {CtrlV, "123.45\r\n", "123.45", "123.45"},
+      {PasteButton, "123.45\r\n", "123.45", "123.45"},
+      {InputMethod, "１２．５＋1", "１２．５＋1", "13.50"},
+      {CtrlV, "1\r\n2", "7", ""},
+      {PasteButton, "1\r\n2", "7", ""},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.entered.toStdString());
+    user->Click(Box());
+    user->Key(Qt::Key_A, Qt::ControlModifier);
+    user->Type(QStringLiteral("7"));
+    boxes.shown.clear();
+    clipboard.content = row.entered;
+    if (row.how == PasteButton) {
+      user->Click(Button(QStringLiteral("CmdZT")));
+    } else {
+      user->Key(Qt::Key_A, Qt::ControlModifier);
+      if (row.how == CtrlV) user->Paste(row.entered); else user->Type(row.entered);
+      if (!row.result.isEmpty()) user->Key(Qt::Key_Return);
+    }
+    EXPECT_EQ(Box()->currentText(), row.box);
+    EXPECT_EQ(Result(), row.result);
+    EXPECT_TRUE(boxes.shown.empty());
+    if (row.box == "7") {
+      EXPECT_EQ(Status(status::Message), "输入框不接受字符：换行，内容未改变。");
+    }
+  }
 }
 
 TEST_F(ExpressionByHandTest, TypedMarkupIsShownAsTyped) {

@@ -134,16 +134,35 @@ TEST_F(FrmLTGDTest, EveryWayIntoABoxMeetsItsFilterAndCountsAsTyping) {
   EXPECT_EQ(comb(0)->currentText(), "6.3");
   user.Key(Qt::Key_A, Qt::ControlModifier);
   user.Paste("1a6");
+  EXPECT_EQ(comb(0)->currentText(), "6.3") << "a paste is taken whole or not at all";
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !boxes.shown.isEmpty(); }, 1000));
+  EXPECT_EQ(boxes.shown.last().text, "输入框不接受字符：“a”，内容未改变。");
+  user.Paste(QStringLiteral("１６"));
   EXPECT_EQ(comb(0)->currentText(), "16");
 
   user.Click(flow(1));  // velocity typed, then the bore pasted: the flow follows
   user.Type("2");
   user.Click(flow(2));
-  user.Paste("1x00");
-  EXPECT_EQ(flow(2)->text(), "100");
-  EXPECT_EQ(flow(0)->text(), "56.55");
+  user.Paste("1e2");
+  EXPECT_EQ(flow(2)->text(), "100") << "no exponent: 1e2 is not read as 12";
+  user.Key(Qt::Key_A, Qt::ControlModifier);
+  user.Paste(QStringLiteral("１２０\r\n"));
+  EXPECT_EQ(flow(2)->text(), "120");
+  EXPECT_EQ(flow(0)->text(), "81.43");
+
+  // "100-20钢" is an entry of the [σ] list: pasted, it is that entry (100 MPa), not 10020.
+  user.Click(comb(2));
+  user.Key(Qt::Key_A, Qt::ControlModifier);
+  user.Type("130");
+  user.Key(Qt::Key_A, Qt::ControlModifier);
+  user.PasteFromContextMenu(comb(2)->lineEdit(), QStringLiteral("100-20钢"));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return comb(2)->currentIndex() == 1; }, 1000));
+  EXPECT_EQ(comb(2)->currentText(), QStringLiteral("100-20钢"));
+  // 16 × 219 ÷ ((100 − 6.4) × 2.3 + 16) = 15.15; (15.15 + 10) × 0.15 = 3.77
+  EXPECT_EQ(results(), (QStringList{"15.15", "3.77", "18.92"}));
   window->close();
-  EXPECT_EQ(config.stored(QStringLiteral("壁厚流量"), QStringLiteral("壁厚")), "16，219，100，1");
+  EXPECT_EQ(config.stored(QStringLiteral("壁厚流量"), QStringLiteral("壁厚")),
+            QStringLiteral("16，219，100-20钢，1"));
 }
 
 TEST_F(FrmLTGDTest, TheTwoBoxesTypedLastGiveTheThird) {
