@@ -21,7 +21,6 @@ FileFault Fault(DWORD error) {
   switch (error) {
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL:
-    case ERROR_DISK_QUOTA_EXCEEDED:
     case ERROR_FILE_TOO_LARGE: return FileFault::NoRoom;
     case ERROR_ACCESS_DENIED:
     case ERROR_SHARING_VIOLATION:
