@@ -2,6 +2,7 @@
 
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <algorithm>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -115,6 +116,9 @@ std::optional<ProfileEncoding> Utf16WithoutMark(const QByteArray& bytes) {
   qsizetype odd = 0;
   for (qsizetype i = 0; i < bytes.size(); ++i)
     if (bytes[i] == '\0') ++(i % 2 == 0 ? even : odd);
+  // Every line has its "=" or brackets and its line break: far more than a stray zero or two in
+  // a damaged 8-bit file, which stays 8-bit.
+  if (std::max(even, odd) * 8 < bytes.size() / 2) return std::nullopt;
   return odd >= even ? ProfileEncoding::Utf16Le : ProfileEncoding::Utf16Be;
 }
 

@@ -22,7 +22,7 @@ std::optional<ByteOrderMark> ByteOrderMarkOf(const QByteArray& bytes);
 
 // UTF-16 without a mark, told by its zero bytes: no 8-bit text has any, and in UTF-16 every
 // ASCII character has one, after it in little-endian order and before it in big-endian order.
-// nullopt for a file without zero bytes.
+// nullopt for a file without them, or with only a stray few.
 std::optional<ProfileEncoding> Utf16WithoutMark(const QByteArray& bytes);
 
 // How a line reads in the two 8-bit encodings. A line can be valid UTF-8 and everyday GBK text

@@ -177,6 +177,8 @@ TEST_F(ProfileFileTest, EachLineIsReadInItsOwnEncodingAndNewLinesInTheFilesOwn) 
        utf16(u"[计算式]\n记录=2\n[链接]\n链接0名称=图纸\n链接0地址=目录\n"_s, false)},
       {"UTF-16 without a mark", le(u"[计算式]\r\n记录=2\r\n[链接]\r\n链接0名称=图纸\r\n"_s),
        le(u"[计算式]\r\n记录=2\r\n[链接]\r\n链接0名称=图纸\r\n链接0地址=目录\r\n"_s)},
+      {"UTF-8 with a stray zero byte", QByteArray("[计算式]\r\n记录=2\r\n[链接]\r\n链接0名称=图纸\r\n;\0\r\n", 59),
+       QByteArray("[计算式]\r\n记录=2\r\n[链接]\r\n链接0名称=图纸\r\n;\0\r\n链接0地址=目录\r\n", 81)},
       {"UTF-16 with a line an 8-bit tool added, one byte off",
        utf16(u"[计算式]\r\n记录=2\r\n"_s, true) + "ab=1\n" + le(u"\r\n[链接]\r\n链接0名称=图纸\r\n"_s),
        utf16(u"[计算式]\r\n记录=2\r\n"_s, true) + "ab=1\n" +
