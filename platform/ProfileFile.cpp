@@ -1,7 +1,6 @@
 #include "platform/ProfileFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 

@@ -43,7 +43,8 @@ public:
 
   // Reads and writes while a Batch lives share one reading of the file, and its writes are saved
   // as one replacement when it ends, however it ends: a change of several keys is never half
-  // saved, and a start-up that fills in thousands of defaults writes the file once.
+  // saved, and a start-up that fills in thousands of defaults writes the file once. A save that
+  // fails there shows the write error dialogs and ends the program, as a failed SetIniS does.
   class Batch {
   public:
     explicit Batch(RWini& ini) : ini_(ini) { ini_.file_.beginBatch(); }
