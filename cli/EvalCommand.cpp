@@ -50,13 +50,23 @@ std::optional<EvalOptions> ParseOptions(const std::vector<std::string>& args) {
   return options;
 }
 
+// The window ends such a calculation without a word; a terminal user gets the reason.
+void SayTooLong() {
+  std::cerr << "计算式超过 " << expr::kMaxExprLength << " 个字符，不能计算。/ The expression is longer than "
+            << expr::kMaxExprLength << " characters and cannot be calculated.\n";
+}
+
 // The state the window keeps for a run; the trigonometry help is never shown here.
 class Session {
 public:
   explicit Session(const EvalOptions& options)
       : precision_(options.precision),
         toHDu_(options.radians ? expr::kRadianFactor : expr::kDegreeFactor),
-        context_{.notices = notices_, .toHDu = toHDu_, .flags = flags_, .radians = options.radians} {}
+        context_{.notices = notices_,
+                 .toHDu = toHDu_,
+                 .flags = flags_,
+                 .radians = options.radians,
+                 .tooLong = SayTooLong} {}
 
   // What the result box shows after typing the line and calculating it; nullopt for no result.
   std::optional<std::u16string> Calculate(std::string_view line) {
@@ -84,6 +94,30 @@ bool CalculateLine(Session& session, std::string_view line) {
   return result.has_value();
 }
 
+// More bytes than any expression the evaluator takes can have: a character is at most three
+// bytes of UTF-8 for each of its UTF-16 units, and a few more cover the degree signs and equals
+// signs the calculation drops.
+constexpr std::size_t kLineLimit = 4 * expr::kMaxExprLength + 4;
+
+enum class LineRead { Line, TooLong, End };
+
+// One line of input without its line break and without its blanks, which the calculation
+// removes anyway. A line that goes on beyond kLineLimit bytes is read to its end without being
+// kept: a line of a hundred megabytes costs no memory.
+LineRead ReadLine(std::istream& in, std::string& line) {
+  line.clear();
+  std::streambuf& input = *in.rdbuf();
+  bool tooLong = false;
+  int c = input.sbumpc();
+  if (c == std::char_traits<char>::eof()) return LineRead::End;
+  for (; c != std::char_traits<char>::eof() && c != '\n'; c = input.sbumpc()) {
+    if (c == ' ') continue;
+    if (line.size() < kLineLimit) line += static_cast<char>(c);
+    else tooLong = true;
+  }
+  return tooLong ? LineRead::TooLong : LineRead::Line;
+}
+
 }  // namespace
 
 int RunEval(const std::vector<std::string>& args) {
@@ -102,11 +136,20 @@ int RunEval(const std::vector<std::string>& args) {
   if (options->expression != "-") return CalculateLine(session, options->expression) ? 0 : 1;
   bool all = true;
   std::cin.tie(nullptr);
-  for (std::string line; std::getline(std::cin, line);) {
-    all = CalculateLine(session, line) && all;
+  std::string line;
+  for (LineRead read; (read = ReadLine(std::cin, line)) != LineRead::End;) {
+    if (read == LineRead::TooLong) {
+      SayTooLong();
+      std::cout << '\n';
+      all = false;
+    } else {
+      all = CalculateLine(session, line) && all;
+    }
     // Results reach an interactive reader before the next line is waited for, and a file
     // of expressions is not written one line per system call.
     if (std::cin.rdbuf()->in_avail() <= 0) std::cout.flush();
+    // Nobody reads the results any more: the rest of the input is left uncalculated.
+    if (!std::cout) break;
   }
   return all ? 0 : 1;
 }

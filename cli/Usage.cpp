@@ -46,7 +46,8 @@ const char* const kWeightUsage =
 
 const char* const kUsageTail =
     "  结果写到标准输出，提示框写到标准错误。/ Results go to stdout, message boxes to stderr.\n"
-    "  退出码 / exit status: 0 有结果 / result, 1 无结果 / no result, 2 用法错误 / usage error.\n";
+    "  退出码 / exit status: 0 有结果 / result, 1 无结果 / no result, 2 用法错误 / usage error,\n"
+    "  3 结果未能写出 / the output could not be written.\n";
 
 std::string Usage() {
   return std::string("用法 / Usage:\n") + kEvalUsage + "\n" + kWeightUsage + "\n" + kUsageTail;

@@ -7,9 +7,11 @@
 #include "cli/Usage.h"
 #include "cli/Utf8Process.h"
 
-int main(int argc, char** argv) {
-  const mevrik::cli::Utf8Streams streams;
-  std::vector<std::string> args = mevrik::cli::Utf8Arguments(argc, argv);
+namespace {
+
+constexpr int kOutputLost = 3;
+
+int Run(std::vector<std::string> args) {
   if (args.empty()) {
     std::cerr << mevrik::cli::Usage();
     return 2;
@@ -34,4 +36,16 @@ int main(int argc, char** argv) {
   if (command == "weight") return mevrik::cli::RunWeight(args);
   std::cerr << "未知命令 / unknown command: " << command << "\n\n" << mevrik::cli::Usage();
   return 2;
+}
+
+}  // namespace
+
+// The results are the program's work: when they could not all be written (a full disk, a closed
+// output, a reader that left), that is its outcome, whatever the calculations gave.
+int main(int argc, char** argv) {
+  const mevrik::cli::Utf8Streams streams;
+  const int status = Run(mevrik::cli::Utf8Arguments(argc, argv));
+  if (std::cout.flush()) return status;
+  std::cerr << "mevrik-cli: 结果未能写出 / the output could not be written\n";
+  return kOutputLost;
 }

@@ -75,53 +75,73 @@ std::optional<ProfileDocument> ProfileDocument::Load(const QString& path) {
 // Splits at line feeds: no encoding we read uses that byte (or UTF-16 unit) inside a character.
 void ProfileDocument::parse(const QByteArray& all) {
   qsizetype start = 0;
-  const auto mark = ByteOrderMarkOf(all);
-  if (mark) {
+  if (const auto mark = ByteOrderMarkOf(all)) {
     byteOrderMark_ = mark->bytes;
     encoding_ = mark->encoding;
-    utf16_ = encoding_ != ProfileEncoding::Utf8;
     start = mark->bytes.size();
+  } else if (const auto unmarked = Utf16WithoutMark(all)) {
+    encoding_ = *unmarked;
   }
+  utf16_ = encoding_ != ProfileEncoding::Utf8;
   const auto encode = [this](const char* text) {
     return utf16_ ? *EncodeProfileText(QString::fromLatin1(text), encoding_) : QByteArray(text);
   };
   const QByteArray lineFeed = encode("\n");
   const QByteArray crlf = encode("\r\n");
   const qsizetype unit = lineFeed.size();
-  int utf8Lines = 0;
-  int gbLines = 0;
+  QList<std::pair<QByteArray, QByteArray>> lines;  // content and line break
   bool anyCrlf = false;
   while (start < all.size()) {
+    // A line feed is taken at any byte offset, also in UTF-16: a piece an 8-bit tool added
+    // there shifts every unit after it by a byte, and the lines after it are still found.
     qsizetype end = all.indexOf(lineFeed, start);
-    while (end >= 0 && (end - start) % unit != 0) end = all.indexOf(lineFeed, end + 1);
-    QByteArray content;
-    QByteArray lineBreak;
     if (end < 0) {
-      content = all.mid(start);
-      end = all.size();
-    } else {
-      const bool withReturn = end - start >= unit && all.mid(end - unit, crlf.size()) == crlf;
-      content = all.mid(start, end - start - (withReturn ? unit : 0));
-      lineBreak = withReturn ? crlf : lineFeed;
-      anyCrlf = anyCrlf || withReturn;
+      lines.append({all.mid(start), QByteArray()});
+      break;
     }
-    if (!mark && !IsAscii(content))
-      ++(LineEncoding(content) == ProfileEncoding::Utf8 ? utf8Lines : gbLines);
-    append(content, lineBreak);
+    const bool withReturn = end - start >= unit && all.mid(end - unit, crlf.size()) == crlf;
+    lines.append(
+        {all.mid(start, end - start - (withReturn ? unit : 0)), withReturn ? crlf : lineFeed});
+    anyCrlf = anyCrlf || withReturn;
     start = end + unit;
   }
-  // Changed and new lines go in the encoding most lines are in: the file stays in one encoding
-  // rather than growing a mix.
-  if (!mark) encoding_ = gbLines > utf8Lines ? ProfileEncoding::Gb18030 : ProfileEncoding::Utf8;
-  const bool noLines = blocks_.size() == 1 && blocks_.front().lines.isEmpty();
-  newLineBreak_ = anyCrlf || noLines ? crlf : lineFeed;
+  if (!utf16_ && byteOrderMark_.isEmpty()) encoding_ = EncodingOfLines(lines);
+  for (auto& [content, lineBreak] : lines) append(std::move(content), std::move(lineBreak));
+  newLineBreak_ = anyCrlf || lines.isEmpty() ? crlf : lineFeed;
+}
+
+// Changed and new lines go in the encoding most lines are in, so the file stays in one encoding
+// rather than growing a mix. Only lines that read as one of them alone count. A file without
+// such a line is taken as UTF-8: UTF-8 is what the program writes new files in, and GBK that
+// happens to be valid UTF-8 is rare (one or two characters, such as "时"), so a GBK file nearly
+// always has a line that tells.
+ProfileEncoding ProfileDocument::EncodingOfLines(
+    const QList<std::pair<QByteArray, QByteArray>>& lines) {
+  int utf8Lines = 0;
+  int gbLines = 0;
+  for (const auto& line : lines) {
+    if (IsAscii(line.first)) continue;
+    const LineReadings readings = ReadingsOf(line.first);
+    if (!readings.utf8) ++gbLines;
+    else if (!readings.commonGbk) ++utf8Lines;
+  }
+  return gbLines > utf8Lines ? ProfileEncoding::Gb18030 : ProfileEncoding::Utf8;
+}
+
+// A line that only one encoding reads is read in that one, so one stray line in the other
+// encoding hides nothing else; a line both read is read in the file's.
+ProfileEncoding ProfileDocument::LineEncoding(const QByteArray& content) const {
+  if (utf16_ || IsAscii(content)) return encoding_;
+  const LineReadings readings = ReadingsOf(content);
+  if (readings.utf8 && readings.commonGbk) return encoding_;
+  return readings.utf8 ? ProfileEncoding::Utf8 : ProfileEncoding::Gb18030;
 }
 
 void ProfileDocument::append(QByteArray content, QByteArray lineBreak) {
   Line line;
-  const ProfileEncoding encoding = utf16_ ? encoding_ : LineEncoding(content);
   // A line no encoding can read still matches plain ASCII names.
-  line.text = DecodeProfileText(content, encoding).value_or(QString::fromLatin1(content));
+  line.text = DecodeProfileText(content, LineEncoding(content))
+                  .value_or(QString::fromLatin1(content));
   line.content = std::move(content);
   line.lineBreak = std::move(lineBreak);
   if (const auto name = SectionName(line.text)) {
@@ -137,6 +157,11 @@ QByteArray ProfileDocument::bytes() const {
   for (const Block& block : blocks_)
     for (const Line& line : block.lines) all += line.content + line.lineBreak;
   return all;
+}
+
+QString ProfileDocument::StorableText(const QString& text) {
+  if (WithoutEnclosingQuotes(TrimSpacesAndTabs(text)) == text) return text;
+  return u'"' + text + u'"';
 }
 
 const ProfileDocument::Block* ProfileDocument::blockOf(const QString& section) const {

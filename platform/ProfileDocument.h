@@ -23,9 +23,14 @@ public:
   // Whether the bytes differ from the file's (always for a missing file that was written to).
   bool changed() const { return written_ && (!exists_ || bytes() != original_); }
   QByteArray bytes() const;
+  // The file's bytes as they were read.
+  const QByteArray& originalBytes() const { return original_; }
 
   // The key's value without the spaces and tabs around it or enclosing quotes; empty when missing.
   QString value(const QString& section, const QString& key) const;
+  // The text to store so that value() gives back `text` as it is: in quotes when its blanks or
+  // enclosing quotes would otherwise be taken away.
+  static QString StorableText(const QString& text);
   // Stores "key=value" in the file's own encoding: over the key's line, at the end of its
   // section, or in a new section at the end of the file. False when the encoding cannot hold it.
   bool set(const QString& section, const QString& key, const QString& value);
@@ -45,6 +50,8 @@ private:
   };
 
   void parse(const QByteArray& bytes);
+  static ProfileEncoding EncodingOfLines(const QList<std::pair<QByteArray, QByteArray>>& lines);
+  ProfileEncoding LineEncoding(const QByteArray& content) const;
   void append(QByteArray content, QByteArray lineBreak);
   const Block* blockOf(const QString& section) const;
   qsizetype lineOf(const Block& block, const QString& key) const;
@@ -56,7 +63,7 @@ private:
   QByteArray byteOrderMark_;
   bool written_ = false;
   QByteArray newLineBreak_;  // the file's own style, in its encoding
-  bool utf16_ = false;                                 // the whole file is in `encoding_`
+  bool utf16_ = false;  // the whole file is in `encoding_`
   ProfileEncoding encoding_ = ProfileEncoding::Utf8;  // what changed and new lines are written in
   QList<Block> blocks_{Block{}};
   QHash<QString, qsizetype> sections_;  // folded name -> its first block

@@ -7,13 +7,22 @@
 #include <QString>
 #include <optional>
 
+#include "platform/FileSteps.h"
 #include "platform/ProfileDocument.h"
+#include "platform/RuntimeError.h"
 
 namespace mevrik::platform {
 
+// A save the system began and could not finish: a full disk (61), a refused rename (75), an
+// input/output error (57). The file is left byte for byte as it was.
+class SaveFailed : public RuntimeError {
+public:
+  using RuntimeError::RuntimeError;
+};
+
 class ProfileFile {
 public:
-  explicit ProfileFile(QString path);
+  explicit ProfileFile(QString path, FileSteps& steps = SystemFileSteps());
 
   const QString& path() const { return path_; }
 
@@ -21,29 +30,33 @@ public:
   // the file, the section or the key is missing, or the value is empty.
   QString read(const QString& section, const QString& key) const;
 
-  // Writes the key, replacing the whole file atomically (a temporary file in the same folder,
-  // then a rename), so a crash or a full disk leaves the old file intact. A folder that takes no
-  // new file but holds a writable file gets the file written in place instead. A value is one
-  // line: it is stored up to its first line break. False when the system refused (read-only
-  // file, a file that exists but cannot be read). Raises RuntimeError 5 for a section or key that
-  // cannot be stored as one (empty, a line break, "]" in a section, "=" in a key).
+  // Writes the key, replacing the whole file atomically (a temporary copy in the same folder,
+  // written, synced, then renamed over it), so a crash or a full disk leaves the old file intact.
+  // A folder that takes no new file but holds a writable file gets the file written in place
+  // instead, and its old bytes back when that fails. A value is one line: it is stored up to its
+  // first line break. False when the system refused to let the file be written at all (read-only
+  // file or folder, a file that exists but cannot be read, a missing folder). Raises SaveFailed
+  // when a save failed on its way, and RuntimeError 5 for a section or key that cannot be stored
+  // as one (empty, a line break, "]" in a section, "=" in a key).
   bool write(const QString& section, const QString& key, const QString& value);
 
   // Between beginBatch and endBatch the file is read once, reads and writes work on that reading,
   // and endBatch saves all the writes as one replacement of the file: a kill in between leaves
   // the file as it was before or with every change, never with some of them. Batches nest; the
-  // outermost end saves. endBatch is false when the system refused the save.
+  // outermost end saves. endBatch is false when the system refused the save and raises
+  // SaveFailed as write does.
   void beginBatch();
   bool endBatch();
 
-  // Removes the temporary copies ("VEXTAL_Config.ini.XXXXXX") that a save killed before its
-  // rename left in the folder.
+  // Removes the temporary copies that a save killed before its rename left in the folder, and
+  // nothing else: only names of the form this class gives its copies.
   void removeLeftoverCopies() const;
 
 private:
   bool save(const ProfileDocument& document) const;
 
   QString path_;
+  FileSteps& steps_;
   int batchDepth_ = 0;
   std::optional<ProfileDocument> batch_;  // nullopt in a batch: the file could not be read
 };

@@ -2,6 +2,7 @@
 
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <algorithm>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -70,6 +71,28 @@ std::optional<QByteArray> ToGb18030(const QString& text) {
 }
 #endif
 
+bool InRange(char byte, unsigned char low, unsigned char high) {
+  const auto b = static_cast<unsigned char>(byte);
+  return b >= low && b <= high;
+}
+
+// Text of the characters in everyday use, as GBK writes them: ASCII, and pairs of a lead byte
+// A1-F7 and a second byte A1-FE (the rows of GB2312). UTF-8 Chinese read as GBK seldom stays
+// in those rows: its continuation bytes 80-BF fall below A1.
+bool IsCommonGbk(const QByteArray& bytes) {
+  const qsizetype n = bytes.size();
+  for (qsizetype i = 0; i < n;) {
+    if (InRange(bytes[i], 0x00, 0x7F)) {
+      ++i;
+    } else if (i + 1 < n && InRange(bytes[i], 0xA1, 0xF7) && InRange(bytes[i + 1], 0xA1, 0xFE)) {
+      i += 2;
+    } else {
+      return false;
+    }
+  }
+  return true;
+}
+
 QStringConverter::Encoding UnicodeEncoding(ProfileEncoding encoding) {
   switch (encoding) {
     case ProfileEncoding::Utf16Le: return QStringConverter::Utf16LE;
@@ -87,9 +110,20 @@ std::optional<ByteOrderMark> ByteOrderMarkOf(const QByteArray& bytes) {
   return std::nullopt;
 }
 
-ProfileEncoding LineEncoding(const QByteArray& line) {
-  return DecodeProfileText(line, ProfileEncoding::Utf8) ? ProfileEncoding::Utf8
-                                                        : ProfileEncoding::Gb18030;
+std::optional<ProfileEncoding> Utf16WithoutMark(const QByteArray& bytes) {
+  if (!bytes.contains('\0')) return std::nullopt;
+  qsizetype even = 0;
+  qsizetype odd = 0;
+  for (qsizetype i = 0; i < bytes.size(); ++i)
+    if (bytes[i] == '\0') ++(i % 2 == 0 ? even : odd);
+  // Every line has its "=" or brackets and its line break: far more than a stray zero or two in
+  // a damaged 8-bit file, which stays 8-bit.
+  if (std::max(even, odd) * 8 < bytes.size() / 2) return std::nullopt;
+  return odd >= even ? ProfileEncoding::Utf16Le : ProfileEncoding::Utf16Be;
+}
+
+LineReadings ReadingsOf(const QByteArray& line) {
+  return {DecodeProfileText(line, ProfileEncoding::Utf8).has_value(), IsCommonGbk(line)};
 }
 
 std::optional<QString> DecodeProfileText(const QByteArray& bytes, ProfileEncoding encoding) {

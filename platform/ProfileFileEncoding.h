@@ -1,7 +1,7 @@
 #pragma once
 // The encodings a configuration file comes in: UTF-8 (our own new files), the Chinese Windows
 // code page (files older copies wrote on Windows, or single lines pasted by an older editor) and
-// UTF-16 with a byte order mark (an editor's "Unicode"). GB18030 stands for the code page: it
+// UTF-16 (an editor's "Unicode"), with or without a byte order mark. GB18030 stands for the code page: it
 // reads every GBK file as GBK does and writes every character GBK has with the same bytes, and it
 // can still store a character GBK lacks instead of losing it.
 #include <QByteArray>
@@ -20,9 +20,18 @@ struct ByteOrderMark {
 // The mark a file starts with (UTF-16 in either byte order, or UTF-8); nullopt without one.
 std::optional<ByteOrderMark> ByteOrderMarkOf(const QByteArray& bytes);
 
-// One line of a file without a UTF-16 mark is read on its own: UTF-8 when it is valid UTF-8,
-// else GB18030, so one stray line in the other encoding hides nothing else.
-ProfileEncoding LineEncoding(const QByteArray& line);
+// UTF-16 without a mark, told by its zero bytes: no 8-bit text has any, and in UTF-16 every
+// ASCII character has one, after it in little-endian order and before it in big-endian order.
+// nullopt for a file without them, or with only a stray few.
+std::optional<ProfileEncoding> Utf16WithoutMark(const QByteArray& bytes);
+
+// How a line reads in the two 8-bit encodings. A line can be valid UTF-8 and everyday GBK text
+// at once: "时" in GBK is CA B1, which is "ʱ" in UTF-8.
+struct LineReadings {
+  bool utf8 = false;        // valid UTF-8
+  bool commonGbk = false;   // GBK of the characters in everyday use only
+};
+LineReadings ReadingsOf(const QByteArray& line);
 
 // nullopt when the bytes are not valid in the encoding.
 std::optional<QString> DecodeProfileText(const QByteArray& bytes, ProfileEncoding encoding);

@@ -2,9 +2,11 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QStandardPaths>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -60,10 +62,26 @@ bool OwnPrivateFolder(const QString& folder) {
   return S_ISDIR(status.st_mode) && status.st_uid == ::getuid() && (status.st_mode & 077) == 0;
 }
 
+// A socket address holds a path of 107 bytes and its closing zero.
+constexpr qsizetype kLongestSocketPath = 107;
+
+// `folder` made if missing and taken only when it is the user's own and closed to everyone else.
+// Inside the user's own folder only the user can have opened it to others, so it is closed again.
+bool MakeOwnPrivateFolder(const QString& folder) {
+  if (!QDir().mkpath(QFileInfo(folder).path())) return false;
+  const QByteArray path = QFile::encodeName(folder);
+  ::mkdir(path.constData(), 0700);
+  struct stat status {};
+  if (::lstat(path.constData(), &status) == 0 && S_ISDIR(status.st_mode) &&
+      status.st_uid == ::getuid())
+    ::chmod(path.constData(), 0700);
+  return OwnPrivateFolder(folder);
+}
+
 QString UserSocketPath(const QString& name) {
-  const QString folder = QtInstanceChannel::PrivateFolder(qEnvironmentVariable("XDG_RUNTIME_DIR"),
-                                                          QDir::tempPath());
-  return folder.isEmpty() ? QString() : QDir(folder).filePath(name);
+  return QtInstanceChannel::SocketPath(
+      qEnvironmentVariable("XDG_RUNTIME_DIR"),
+      QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation), name);
 }
 #else
 void RemoveSocketAtEveryEnd(const QString&) {}
@@ -95,18 +113,19 @@ QString QtInstanceChannel::ChannelName(const QString& scope) {
   return name + u'-' + QString::fromLatin1(hash.toHex().left(12));
 }
 
-QString QtInstanceChannel::PrivateFolder(const QString& runtimeFolder,
-                                         const QString& temporaryFolder) {
 #ifdef Q_OS_UNIX
-  if (OwnPrivateFolder(runtimeFolder)) return runtimeFolder;
-  const QString own = QDir(temporaryFolder).filePath(QStringLiteral("mevrik-%1").arg(::getuid()));
-  ::mkdir(QFile::encodeName(own).constData(), 0700);
-  return OwnPrivateFolder(own) ? own : QString();
-#else
-  Q_UNUSED(runtimeFolder);
-  return temporaryFolder;
-#endif
+QString QtInstanceChannel::SocketPath(const QString& runtimeFolder, const QString& userFolder,
+                                      const QString& name) {
+  const auto pathIn = [&](const QString& folder) { return QDir(folder).filePath(name); };
+  const auto fits = [&](const QString& folder) {
+    return QFile::encodeName(pathIn(folder)).size() <= kLongestSocketPath;
+  };
+  if (OwnPrivateFolder(runtimeFolder) && fits(runtimeFolder)) return pathIn(runtimeFolder);
+  if (userFolder.isEmpty()) return {};
+  const QString own = QDir(userFolder).filePath(QStringLiteral("mevrik-instance"));
+  return fits(own) && MakeOwnPrivateFolder(own) ? pathIn(own) : QString();
 }
+#endif
 
 QtInstanceChannel::QtInstanceChannel(const QString& scope)
     : name_(UserSocketPath(ChannelName(scope))) {}

@@ -8,9 +8,9 @@ class QLocalServer;
 namespace mevrik::platform {
 
 // A local socket (a named pipe on Windows). On Unix the socket lives in a folder only the
-// user can enter: the session's runtime folder, or a mode-0700 folder of the user's own in the
-// temporary folder, named by the process's user id. So no other user can take the name, answer
-// in the program's place, or block it. The listening copy answers each command with a fixed
+// user can enter: the session's runtime folder, or else a mode-0700 folder in the user's own
+// cache folder, where no other user can make anything first. So no other user can take the
+// name, answer in the program's place, or block it. The listening copy answers each command with a fixed
 // reply; a name held by anything that does not give it is not a running copy.
 class QtInstanceChannel final : public QObject, public InstanceChannel {
   Q_OBJECT
@@ -30,10 +30,14 @@ public:
 
   // "Mevrik-FrmMain_qorbel[-<scope hash>]": the socket's name inside the private folder.
   static QString ChannelName(const QString& scope);
-  // The user's private folder for the socket: `runtimeFolder` when it is a folder of the user's
-  // own that no one else may enter, else "mevrik-<uid>" in `temporaryFolder`, made with mode
-  // 0700 and checked the same way; empty when neither is safe.
-  static QString PrivateFolder(const QString& runtimeFolder, const QString& temporaryFolder);
+  // The socket `name` in the user's private folder: `runtimeFolder` when it is a folder of the
+  // user's own that no one else may enter, else "mevrik-instance" in `userFolder` (the user's
+  // cache folder), made with mode 0700 and checked the same way. Empty when neither is safe or
+  // the path does not fit a socket address (107 bytes).
+#ifdef Q_OS_UNIX
+  static QString SocketPath(const QString& runtimeFolder, const QString& userFolder,
+                            const QString& name);
+#endif
 
 private:
   void acceptConnection();

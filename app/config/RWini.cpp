@@ -27,13 +27,17 @@ int StoredInteger(const QString& text) {
 
 }  // namespace
 
-RWini::RWini(QString configPath, platform::MessageBoxes& boxes, std::function<void()> endProgram)
-    : file_(std::move(configPath)), boxes_(boxes), endProgram_(std::move(endProgram)) {}
+RWini::RWini(QString configPath, platform::MessageBoxes& boxes, std::function<void()> endProgram,
+             platform::FileSteps& steps)
+    : file_(std::move(configPath), steps), boxes_(boxes), endProgram_(std::move(endProgram)) {}
 
 template <typename Read>
 auto RWini::Guarded(Read read, decltype(read()) defaultValue) {
   try {
     return read();
+  } catch (const platform::SaveFailed& failure) {
+    ShowWriteErrorAndEnd(failure);
+    return defaultValue;
   } catch (const platform::RuntimeError& error) {
     if (startingUp_) throw;
     ShowReadError(error, boxes_);
@@ -42,6 +46,7 @@ auto RWini::Guarded(Read read, decltype(read()) defaultValue) {
 }
 
 QString RWini::GetIniS(const QString& section, const QString& key, const QString& defaultValue) {
+  procedure_ = u"SetIniS";
   return Guarded(
       [&] {
         const QString value = file_.read(section, key);
@@ -56,6 +61,7 @@ QString RWini::GetIniS(const QString& section, const QString& key, const QString
 }
 
 int RWini::GetIniN(const QString& section, const QString& key, int defaultValue) {
+  procedure_ = u"SetIniN";
   return Guarded(
       [&] {
         const QString stored = file_.read(section, key);
@@ -67,7 +73,7 @@ int RWini::GetIniN(const QString& section, const QString& key, int defaultValue)
 }
 
 void RWini::SetIniS(const QString& section, const QString& key, const QString& value) {
-  Write(u"SetIniS", section, key, value);
+  Write(u"SetIniS", section, key, platform::ProfileDocument::StorableText(value));
 }
 
 void RWini::SetIniN(const QString& section, const QString& key, int value) {
@@ -77,12 +83,25 @@ void RWini::SetIniN(const QString& section, const QString& key, int value) {
 
 void RWini::Write(const char16_t* procedure, const QString& section, const QString& key,
                   const QString& value) {
+  procedure_ = procedure;
   try {
     file_.write(section, key, value);
   } catch (const platform::RuntimeError& error) {
-    ShowWriteError(QString::fromUtf16(procedure), error, boxes_);
-    endProgram_();
+    ShowWriteErrorAndEnd(error);
   }
+}
+
+void RWini::EndBatch() {
+  try {
+    file_.endBatch();
+  } catch (const platform::RuntimeError& error) {
+    ShowWriteErrorAndEnd(error);
+  }
+}
+
+void RWini::ShowWriteErrorAndEnd(const platform::RuntimeError& error) {
+  ShowWriteError(QString::fromUtf16(procedure_), error, boxes_);
+  endProgram_();
 }
 
 void RWini::MakeHidden() const { platform::MakeHidden(file_.path()); }

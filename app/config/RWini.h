@@ -8,7 +8,8 @@
 
 namespace mevrik::platform {
 class MessageBoxes;
-}
+class RuntimeError;
+}  // namespace mevrik::platform
 
 namespace mevrik::config {
 
@@ -16,7 +17,8 @@ class RWini {
 public:
   // endProgram ends the process at once, without any window's closing steps; it runs after the
   // error dialogs of a failed write.
-  RWini(QString configPath, platform::MessageBoxes& boxes, std::function<void()> endProgram);
+  RWini(QString configPath, platform::MessageBoxes& boxes, std::function<void()> endProgram,
+        platform::FileSteps& steps = platform::SystemFileSteps());
 
   const QString& ConfigPath() const { return file_.path(); }
 
@@ -24,13 +26,16 @@ public:
   // raises 5 on a section or key that cannot be stored. During the start-up
   // they are raised for the start-up's error dialog. At any other time the read shows the error
   // in that dialog's words and returns its default (writing nothing), so a hand edit of the file
-  // while the program runs never ends it.
+  // while the program runs never ends it. A save of the default that the system fails (a full
+  // disk) shows the write error dialogs and ends the program, as a failed SetIniS does.
   QString GetIniS(const QString& section, const QString& key, const QString& defaultValue);
   int GetIniN(const QString& section, const QString& key, int defaultValue);
 
   // A write the system refuses passes silently; MakeHidden at the end of the start-up is where
-  // the user learns that nothing is kept. Any error raised meanwhile shows the write error
-  // dialogs and ends the program.
+  // the user learns that nothing is kept. A save that fails on its way (a full disk) and any
+  // other error raised meanwhile show the write error dialogs and end the program; the file
+  // stays as it was. SetIniS stores the text so that GetIniS gives it back as it is, blanks and
+  // enclosing quotes included.
   void SetIniS(const QString& section, const QString& key, const QString& value);
   void SetIniN(const QString& section, const QString& key, int value);
 
@@ -38,16 +43,17 @@ public:
 
   // Reads and writes while a Batch lives share one reading of the file, and its writes are saved
   // as one replacement when it ends, however it ends: a change of several keys is never half
-  // saved, and a start-up that fills in thousands of defaults writes the file once.
+  // saved, and a start-up that fills in thousands of defaults writes the file once. A save that
+  // fails there shows the write error dialogs and ends the program, as a failed SetIniS does.
   class Batch {
   public:
-    explicit Batch(RWini& ini) : file_(ini.file_) { file_.beginBatch(); }
-    ~Batch() { file_.endBatch(); }
+    explicit Batch(RWini& ini) : ini_(ini) { ini_.file_.beginBatch(); }
+    ~Batch() { ini_.EndBatch(); }
     Batch(const Batch&) = delete;
     Batch& operator=(const Batch&) = delete;
 
   private:
-    platform::ProfileFile& file_;
+    RWini& ini_;
   };
 
   // Removes what a save killed halfway left beside the file.
@@ -64,11 +70,15 @@ private:
   auto Guarded(Read read, decltype(read()) defaultValue);
   void Write(const char16_t* procedure, const QString& section, const QString& key,
              const QString& value);
+  void EndBatch();
+  void ShowWriteErrorAndEnd(const platform::RuntimeError& error);
 
   platform::ProfileFile file_;
   platform::MessageBoxes& boxes_;
   std::function<void()> endProgram_;
   bool startingUp_ = false;
+  // The write procedure that last ran, the one a failed save of a batch is reported under.
+  const char16_t* procedure_ = u"SetIniS";
 };
 
 }  // namespace mevrik::config

@@ -17,7 +17,9 @@ enum Number : std::int32_t {
   TypeMismatch = 13,
   BadFileName = 52,
   FileNotFound = 53,
+  DeviceIO = 57,
   FileAlreadyExists = 58,
+  DiskFull = 61,
   PathFileAccess = 75,
   PathNotFound = 76,
   InvalidPropertyValue = 380,
@@ -36,7 +38,9 @@ constexpr std::u16string_view Description(std::int32_t number) {
     case TypeMismatch: return u"类型不匹配";
     case BadFileName: return u"错误的文件名或号码";
     case FileNotFound: return u"文件未找到";
+    case DeviceIO: return u"设备 I/O 错误";
     case FileAlreadyExists: return u"文件已存在";
+    case DiskFull: return u"磁盘已满";
     case PathFileAccess: return u"路径/文件访问错误";
     case PathNotFound: return u"路径未找到";
     case InvalidPropertyValue: return u"无效的属性值";

@@ -192,7 +192,10 @@ std::u16string BDSJS(std::u16string_view input, ExprContext& context) {
   if (!CheckOperators(text, notices)) return {};
   TrigonometryHelp(text, context);
   // Longer texts overflow the 16-bit positions of the rewriting, which gives up silently.
-  if (text.size() > kMaxExprLength) return {};
+  if (text.size() > kMaxExprLength) {
+    if (context.tooLong) context.tooLong();
+    return {};
+  }
   std::u16string converted = ZFCCL(text, context.flags, notices);
   if (Contains(converted, u"°")) {
     converted = ReplaceAll(converted, u"°", context.radians ? u"*0.0174532925" : u"");

@@ -42,6 +42,9 @@ struct ExprContext {
   // the bracket errors), to remove the history entry just added. Leave it empty where there is
   // no expression history (the weight kinds).
   std::function<void()> removeHistoryHead = {};
+  // Called when the text is longer than the evaluator takes (kMaxExprLength), which ends the
+  // calculation without a box. The window leaves it empty; the terminal says why.
+  std::function<void()> tooLong = {};
 };
 
 // The value as text (at most 15 significant digits, "0.3", "1E+20"), or empty when the text was

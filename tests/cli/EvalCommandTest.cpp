@@ -52,6 +52,18 @@ TEST(EvalCommand, EveryResultMeansStatusZero) {
   EXPECT_EQ(RunCli({"eval", "--precision", "2", "-"}, "").status, 0);
 }
 
+// Beyond the evaluator's length the line gets its reason and an empty result. (From stdin: a
+// Windows command line holds no more than 32767 characters.)
+TEST(EvalCommand, AnOverlongExpressionSaysWhy) {
+  const std::string why =
+      "计算式超过 32767 个字符，不能计算。/ The expression is longer than 32767 characters and "
+      "cannot be calculated.\n";
+  const CliResult lines = RunCli({"eval", "-"}, std::string(40000, '2') + "\n2+2\n");
+  EXPECT_EQ(lines.out, "\n4.000\n");
+  EXPECT_EQ(lines.err, why);
+  EXPECT_EQ(lines.status, 1);
+}
+
 TEST(EvalCommand, UsageErrors) {
   for (const std::vector<std::string>& args :
        std::vector<std::vector<std::string>>{{"eval"}, {"eval", "--precision", "5", "1"},

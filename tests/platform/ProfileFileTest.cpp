@@ -9,10 +9,18 @@
 
 #include "platform/RuntimeError.h"
 #include "platform/ProfileFileFixture.h"
+#include "fakes/FailingFileSteps.h"
 #include "fakes/Unprivileged.h"
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
 
 using namespace mevrik::platform;
 using namespace Qt::StringLiterals;
+using Failing = mevrik::fakes::FailingFileSteps;
 
 namespace {
 
@@ -109,6 +117,41 @@ TEST_F(ProfileFileTest, GbkFileStaysGbkAndKeepsItsOtherLines) {
   EXPECT_EQ(profile.read(u"链接"_s, u"链接0地址"_s), u"D:\\图纸\\总图.dwg"_s);
 }
 
+// Each key the program writes, alone in a file a Chinese Windows wrote. Some GBK texts are valid
+// UTF-8 as well ("时" is CA B1, "ʱ" in UTF-8; "图纸"): they take the encoding of the file's other
+// lines, here the section name.
+TEST_F(ProfileFileTest, EveryKeyAloneInAGbkFileReadsAndWritesAsGbk) {
+  const struct {
+    QString section, key, value;
+  } cases[] = {
+      {u"计算式"_s, u"说明"_s, u"3"_s},          {u"计算式"_s, u"记录"_s, u"2"_s},
+      {u"计算式"_s, u"数量"_s, u"1"_s},          {u"计算式"_s, u"记录0"_s, u"30°×2÷π"_s},
+      {u"计算式"_s, u"记录1"_s, u"时"_s},        {u"链接"_s, u"数量"_s, u"1"_s},
+      {u"链接"_s, u"链接0名称"_s, u"图纸"_s},    {u"链接"_s, u"链接0地址"_s, u"D:\\图纸"_s},
+      {u"其它"_s, u"链接0名称"_s, u"【无名】"_s}, {u"其它"_s, u"链接0地址"_s, u"【错误】"_s},
+      {u"定时关机"_s, u"关机时间"_s, u"2024/1/05 17:06"_s},
+      {u"定时关机"_s, u"关机方式"_s, u"1"_s},    {u"定时关机"_s, u"时"_s, u"7"_s},
+      {u"定时关机"_s, u"分"_s, u"30"_s},         {u"定时关机"_s, u"倒计时"_s, u"45"_s},
+      {u"壁厚流量"_s, u"壁厚"_s, u"6.3，219，100，1"_s},
+      {u"壁厚流量"_s, u"流量"_s, u"60，2.12，100"_s},
+  };
+  const QString kinds = u"地脚螺栓 六角螺栓 六角螺母 垫圈 弹簧垫圈 方斜垫 工字钢 槽钢 角钢 圆钢 钢管 钢板"_s;
+  auto all = QList(std::begin(cases), std::end(cases));
+  for (const QString& kind : kinds.split(u' '))
+    all.append({u"标准代号"_s, kind, u"GB/T 799-1988；螺栓"_s});
+  for (const auto& c : all) {
+    SetFileBytes(Gbk(u'[' + c.section + u"]\r\n"_s + c.key + u'=' + c.value + u"\r\n"_s));
+    EXPECT_EQ(profile.read(c.section, c.key), c.value) << c.key.toStdString();
+    EXPECT_TRUE(profile.write(c.section, c.key, u"时"_s + c.value));
+    EXPECT_EQ(FileBytes(), Gbk(u'[' + c.section + u"]\r\n"_s + c.key + u"=时"_s + c.value + u"\r\n"_s))
+        << c.key.toStdString();
+  }
+  // Without a line that only one encoding reads, the file is taken as UTF-8, the encoding the
+  // program writes: GBK that is valid UTF-8 throughout is a line or two, never a whole file.
+  SetFileBytes("[S]\r\nk=\xCA\xB1\r\n");
+  EXPECT_EQ(profile.read(u"S"_s, u"k"_s), u"ʱ"_s);
+}
+
 // A stray line in the other encoding hides nothing else, and new lines follow the encoding most
 // lines are in; UTF-16 with its mark is read and written as UTF-16.
 TEST_F(ProfileFileTest, EachLineIsReadInItsOwnEncodingAndNewLinesInTheFilesOwn) {
@@ -117,6 +160,7 @@ TEST_F(ProfileFileTest, EachLineIsReadInItsOwnEncodingAndNewLinesInTheFilesOwn) 
     return QByteArray(littleEndian ? "\xFF\xFE" : "\xFE\xFF") + QByteArray(encoder.encode(text));
   };
   const QByteArray gbkName = Gbk(u"链接0名称=图纸"_s);
+  const auto le = [&](const QString& text) { return utf16(text, true).sliced(2); };
   const struct {
     const char* what;
     QByteArray before;
@@ -131,6 +175,14 @@ TEST_F(ProfileFileTest, EachLineIsReadInItsOwnEncodingAndNewLinesInTheFilesOwn) 
        utf16(u"[计算式]\r\n记录=2\r\n[链接]\r\n链接0名称=图纸\r\n链接0地址=目录\r\n"_s, true)},
       {"UTF-16 big-endian", utf16(u"[计算式]\n记录=2\n[链接]\n链接0名称=图纸"_s, false),
        utf16(u"[计算式]\n记录=2\n[链接]\n链接0名称=图纸\n链接0地址=目录\n"_s, false)},
+      {"UTF-16 without a mark", le(u"[计算式]\r\n记录=2\r\n[链接]\r\n链接0名称=图纸\r\n"_s),
+       le(u"[计算式]\r\n记录=2\r\n[链接]\r\n链接0名称=图纸\r\n链接0地址=目录\r\n"_s)},
+      {"UTF-8 with a stray zero byte", QByteArray("[计算式]\r\n记录=2\r\n[链接]\r\n链接0名称=图纸\r\n;\0\r\n", 59),
+       QByteArray("[计算式]\r\n记录=2\r\n[链接]\r\n链接0名称=图纸\r\n;\0\r\n链接0地址=目录\r\n", 81)},
+      {"UTF-16 with a line an 8-bit tool added, one byte off",
+       utf16(u"[计算式]\r\n记录=2\r\n"_s, true) + "ab=1\n" + le(u"\r\n[链接]\r\n链接0名称=图纸\r\n"_s),
+       utf16(u"[计算式]\r\n记录=2\r\n"_s, true) + "ab=1\n" +
+           le(u"\r\n[链接]\r\n链接0名称=图纸\r\n链接0地址=目录\r\n"_s)},
   };
   for (const auto& c : cases) {
     SetFileBytes(c.before);
@@ -229,6 +281,99 @@ TEST_F(ProfileFileTest, RefusedWritesReportFailureAndLoseNothing) {
   EXPECT_FALSE(ProfileFile(folderPath).write(u"A"_s, u"x"_s, u"1"_s));
   EXPECT_TRUE(QFileInfo(folderPath).isDir());
   EXPECT_EQ(FileBytes(), "not a folder");
+}
+
+// A save that fails at any step leaves the file byte for byte as it was, leaves no copy behind,
+// and says why; a failed write has written half its bytes, as a full disk does. The in-place rows
+// are the user's file in a folder that takes no new file.
+TEST_F(ProfileFileTest, ASaveThatFailsAtAnyStepLeavesTheFileAsItWas) {
+  using enum FileFault;
+  const QByteArray original = Gbk(u"[链接]\r\n数量=2\r\n链接0名称=图纸\r\n链接1名称=总图\r\n"_s);
+  const Failing::Failure inPlace{Failing::CreateNew, NoAccess};
+  const struct {
+    const char* what;
+    QList<Failing::Failure> failures;
+    int error;  // 0: refused, nothing raised
+  } cases[] = {
+      {"copy not created: disk full", {{Failing::CreateNew, NoRoom}}, DiskFull},
+      {"write: disk full", {{Failing::Write, NoRoom}}, DiskFull},
+      {"write: input/output error", {{Failing::Write, Other}}, DeviceIO},
+      {"sync", {{Failing::Sync, Other}}, DeviceIO},
+      {"close: quota", {{Failing::Close, NoRoom}}, DiskFull},
+      {"rename refused", {{Failing::Replace, NoAccess}}, PathFileAccess},
+      {"in place: the file refused", {inPlace, {Failing::OpenExisting, NoAccess}}, 0},
+      {"in place: write", {inPlace, {Failing::Write, NoRoom}}, DiskFull},
+      {"in place: truncate", {inPlace, {Failing::Truncate, Other}}, DeviceIO},
+      {"in place: sync", {inPlace, {Failing::Sync, Other}}, DeviceIO},
+      {"in place: close", {inPlace, {Failing::Close, Other}}, DeviceIO},
+  };
+  for (const auto& c : cases) {
+    SetFileBytes(original);
+    Failing steps;
+    steps.failures = c.failures;
+    ProfileFile failing(path, steps);
+    failing.beginBatch();
+    failing.write(u"链接"_s, u"数量"_s, u"1"_s);
+    failing.write(u"链接"_s, u"链接0名称"_s, QString(3000, u'长'));
+    int error = 0;
+    try {
+      EXPECT_FALSE(failing.endBatch()) << c.what;
+    } catch (const SaveFailed& failure) {
+      error = failure.number();
+    }
+    EXPECT_EQ(error, c.error) << c.what;
+    EXPECT_EQ(FileBytes(), original) << c.what;
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{u"VEXTAL_Config.ini"_s}) << c.what;
+  }
+  // Written in place, a shorter content leaves nothing of the longer one behind.
+  Failing steps;
+  steps.failures = {inPlace};
+  EXPECT_TRUE(ProfileFile(path, steps).write(u"链接"_s, u"链接0名称"_s, u"图"_s));
+  EXPECT_EQ(FileBytes(), Gbk(u"[链接]\r\n数量=2\r\n链接0名称=图\r\n链接1名称=总图\r\n"_s));
+}
+
+// The real system under a file-size limit, as a full disk behaves: the write fails (EFBIG, with
+// the signal that would end the process ignored) and the file keeps every byte.
+TEST_F(ProfileFileTest, AFullDiskFailsTheSaveAndKeepsTheFile) {
+  const QByteArray original = "[计算式]\r\n数量=1\r\n记录0=9+9\r\n" + QByteArray(1500, ';') + "\r\n";
+  SetFileBytes(original);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{2048, 2048};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    try {
+      profile.write(u"计算式"_s, u"记录1"_s, QString(1000, u'9'));
+    } catch (const SaveFailed& failure) {
+      _exit(failure.number());
+    }
+    _exit(0);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), DiskFull);
+  EXPECT_EQ(FileBytes(), original);
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+            QStringList{u"VEXTAL_Config.ini"_s});
+}
+
+// Only the copies a save makes are removed at the start-up, never the user's own files.
+TEST_F(ProfileFileTest, OnlyTheProgramsOwnLeftoverCopiesAreRemoved) {
+  const QStringList users = {u"VEXTAL_Config.ini.backup"_s, u"VEXTAL_Config.ini.202412"_s,
+                             u"VEXTAL_Config.ini.old001"_s,
+                             u"VEXTAL_Config.ini.mevrik-save-mine"_s,
+                             u"VEXTAL_Config.ini.mevrik-save-0123456789abc"_s};
+  for (const QString& name : users + QStringList{u"VEXTAL_Config.ini.mevrik-save-0123456789ab"_s}) {
+    QFile file(folder.filePath(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  }
+  profile.removeLeftoverCopies();
+  QStringList expected = users;
+  expected.sort();
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
 }
 
 // The user's own file in a folder that takes no new file (another user's folder) is written in

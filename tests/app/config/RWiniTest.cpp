@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include "fakes/FailingFileSteps.h"
 #include "platform/ProfileFileFixture.h"
 #include "platform/RuntimeError.h"
 #include "RecordingBoxes.h"
@@ -111,10 +114,23 @@ TEST_F(RWiniTest, SetIniNWritesTheSignPlace) {
   EXPECT_EQ(ini.GetIniN(u"S"_s, u"k"_s, 1), 3);
 }
 
-TEST_F(RWiniTest, SetIniSWritesTheTextAsGiven) {
-  ini.SetIniS(u"计算式"_s, u"数量"_s, u"8"_s);
-  ini.SetIniS(u"计算式"_s, u"记录0"_s, u"2(3+4)×5"_s);
-  EXPECT_EQ(FileBytes(), QByteArray("[计算式]\r\n数量=8\r\n记录0=2(3+4)×5\r\n"));
+// Every text reads back as it was stored; quotes are added only where reading would take
+// blanks or enclosing quotes away.
+TEST_F(RWiniTest, SetIniSStoresTextsSoThatTheyReadBackAsTheyWere) {
+  const struct {
+    QString text;
+    QByteArray line;
+  } cases[] = {
+      {u"2(3+4)×5"_s, "2(3+4)×5"},     {u"\"2**3\""_s, "\"\"2**3\"\""},
+      {u"'a'"_s, "\"'a'\""},           {u"\"\""_s, "\"\"\"\""},
+      {u"\""_s, "\""},                 {u"a\"b\""_s, "a\"b\""},
+      {u"  图纸"_s, "\"  图纸\""},     {u"D:\\ \t"_s, "\"D:\\ \t\""},
+  };
+  for (const auto& c : cases) {
+    ini.SetIniS(u"计算式"_s, u"记录0"_s, c.text);
+    EXPECT_EQ(FileBytes(), "[计算式]\r\n记录0=" + c.line + "\r\n") << c.line.constData();
+    EXPECT_EQ(ini.GetIniS(u"计算式"_s, u"记录0"_s, u"x"_s), c.text) << c.line.constData();
+  }
 }
 
 // A folder that cannot hold the file: nothing fails while reading and writing, and the
@@ -137,13 +153,46 @@ TEST_F(RWiniTest, UnwritableFolderGivesDefaultsSilently) {
   }
 }
 
+// A name that cannot be stored, and a save the system fails on its way (a full disk), in a batch
+// or in the default a read writes: both dialogs, the end of the program, and the file as it was.
 TEST_F(RWiniTest, WriteErrorShowsBothDialogsThenEndsTheProgram) {
-  ini.SetIniN(u"计算式"_s, u"a=b"_s, 1);
-  ASSERT_EQ(boxes.shown.size(), 2);
-  EXPECT_EQ(boxes.shown[0].text, u"  错误：Public Sub SetIniN"_s);
-  EXPECT_TRUE(boxes.shown[1].text.startsWith(u"    运行时遇到错误，错误号： 5未知错误，错误号:5  （"_s));
-  EXPECT_EQ(endings, 1);
-  EXPECT_FALSE(QFile::exists(path));
+  using Failing = fakes::FailingFileSteps;
+  const QByteArray original = "[计算式]\r\n数量=1\r\n记录0=9+9\r\n";
+  const struct {
+    const char* what;
+    QList<Failing::Failure> failures;
+    std::function<void(config::RWini&)> act;
+    QString procedure;
+    QString detail;
+  } cases[] = {
+      {"a name that cannot be stored", {}, [](config::RWini& w) { w.SetIniN(u"计算式"_s, u"a=b"_s, 1); },
+       u"SetIniN"_s, u" 5未知错误，错误号:5  （无效的过程调用或参数 ）"_s},
+      {"a batch on a full disk", {{Failing::Write, platform::FileFault::NoRoom}},
+       [](config::RWini& w) {
+         const config::RWini::Batch batch(w);
+         w.SetIniS(u"计算式"_s, u"数量"_s, u"2"_s);
+         w.SetIniS(u"计算式"_s, u"记录1"_s, u"9+9"_s);
+       },
+       u"SetIniS"_s, u" 61未知错误，错误号:61  （磁盘已满 ）"_s},
+      {"a default whose save fails", {{Failing::Sync, platform::FileFault::Other}},
+       [](config::RWini& w) { EXPECT_EQ(w.GetIniN(u"计算式"_s, u"说明"_s, 0), 0); },
+       u"SetIniN"_s, u" 57未知错误，错误号:57  （设备 I/O 错误 ）"_s},
+  };
+  for (const auto& c : cases) {
+    SetFileBytes(original);
+    boxes.shown.clear();
+    endings = 0;
+    Failing steps;
+    steps.failures = c.failures;
+    config::RWini failing(path, boxes, [this] { ++endings; }, steps);
+    c.act(failing);
+    ASSERT_EQ(boxes.shown.size(), 2) << c.what;
+    EXPECT_EQ(boxes.shown[0].text, u"  错误：Public Sub "_s + c.procedure) << c.what;
+    EXPECT_TRUE(boxes.shown[1].text.startsWith(u"    运行时遇到错误，错误号："_s + c.detail + u"\r\n"_s))
+        << c.what << boxes.shown[1].text.toStdString();
+    EXPECT_EQ(endings, 1) << c.what;
+    EXPECT_EQ(FileBytes(), original) << c.what;
+  }
 }
 
 TEST_F(RWiniTest, MakeHiddenAcceptsAGoodFileAndRemoveFileDeletesIt) {

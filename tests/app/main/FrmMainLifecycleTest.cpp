@@ -240,7 +240,7 @@ TEST_F(FrmMainLifecycleTest, AHandEditBeyondSixteenBitsWhileRunningIsShownAndEnd
 // the file), and the copies a killed save left are gone.
 TEST_F(FrmMainLifecycleTest, ThousandsOfNamelessLinksStartAtOnceAndLeftoverCopiesGo) {
   Store(QStringLiteral("链接"), QStringLiteral("数量"), QStringLiteral("4000"));
-  for (const char* name : {"VEXTAL_Config.ini.Ab12Cd", "VEXTAL_Config.ini.bak"}) {
+  for (const char* name : {"VEXTAL_Config.ini.mevrik-save-0123456789ab", "VEXTAL_Config.ini.Ab12Cd"}) {
     QFile file(dir.filePath(QLatin1String(name)));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   }
@@ -251,8 +251,8 @@ TEST_F(FrmMainLifecycleTest, ThousandsOfNamelessLinksStartAtOnceAndLeftoverCopie
   EXPECT_TRUE(loaded);
   EXPECT_EQ(Find<QAction>(QStringLiteral("MnuLJ_ZDY_3999"))->text(), QStringLiteral("【无名】"));
   EXPECT_EQ(Stored(QStringLiteral("链接"), QStringLiteral("链接3999名称")), QStringLiteral("【无名】"));
-  EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("VEXTAL_Config.ini.Ab12Cd"))));
-  EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("VEXTAL_Config.ini.bak"))));
+  EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("VEXTAL_Config.ini.mevrik-save-0123456789ab"))));
+  EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("VEXTAL_Config.ini.Ab12Cd"))));
 }
 
 class CountingWeightKinds final : public main::WeightKinds {

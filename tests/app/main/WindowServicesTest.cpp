@@ -76,44 +76,54 @@ TEST(InstanceChannelTest, SendingWithoutAFirstCopyFails) {
 }
 
 #ifdef Q_OS_UNIX
-// The socket's folder is used only when no other user can enter it or put anything in it.
+// The socket's folder is used only when no other user can enter it or put anything in it; the
+// fallback lies in the user's own cache folder, where no other user can make anything first.
 TEST(InstanceChannelTest, SocketFolderIsOneOnlyTheUserCanEnter) {
   QTemporaryDir temporary;
   const QString runtime = temporary.filePath(QStringLiteral("runtime"));
-  const QString own = temporary.filePath(QStringLiteral("mevrik-%1").arg(::getuid()));
+  const QString cache = temporary.filePath(QStringLiteral("home/.cache"));
+  const QString own = cache + QStringLiteral("/mevrik-instance");
+  const QString name = QtInstanceChannel::ChannelName(QStringLiteral("scope"));
   const auto setUp = [&](mode_t runtimeMode, mode_t ownMode, uid_t ownOwner, bool ownIsLink) {
     QDir(runtime).removeRecursively();
-    QFile::remove(own);
-    QDir(own).removeRecursively();
+    QDir(temporary.filePath(QStringLiteral("home"))).removeRecursively();
     ASSERT_EQ(::mkdir(QFile::encodeName(runtime).constData(), runtimeMode), 0);
     ::chmod(QFile::encodeName(runtime).constData(), runtimeMode);
+    if (!ownIsLink && ownMode == 0) return;
+    ASSERT_TRUE(QDir().mkpath(cache));
     if (ownIsLink) {
       ASSERT_EQ(::symlink(QFile::encodeName(runtime).constData(), QFile::encodeName(own).constData()), 0);
-    } else if (ownMode != 0) {
+    } else {
       ASSERT_EQ(::mkdir(QFile::encodeName(own).constData(), ownMode), 0);
       ::chmod(QFile::encodeName(own).constData(), ownMode);
       ASSERT_EQ(::chown(QFile::encodeName(own).constData(), ownOwner, gid_t(-1)), 0);
     }
   };
   const uid_t me = ::getuid();
+  const QString longCache = cache + u'/' + QString(60, u'x');
   const struct {
     const char* what;
     mode_t runtimeMode, ownMode;
     uid_t ownOwner;
     bool ownIsLink;
+    QString userFolder;
     QString expected;
   } cases[] = {
-      {"the user's runtime folder", 0700, 0, me, false, runtime},
-      {"a runtime folder others may enter: a new 0700 folder", 0755, 0, me, false, own},
-      {"a folder of that name others may enter", 0755, 0777, me, false, QString()},
-      {"a link someone put there", 0700 | 0055, 0, me, true, QString()},
+      {"the user's runtime folder", 0700, 0, me, false, cache, runtime + u'/' + name},
+      {"a runtime folder others may enter: a new 0700 folder in the cache", 0755, 0, me, false,
+       cache, own + u'/' + name},
+      {"the user's own folder of that name that others may enter is closed again", 0755, 0777, me,
+       false, cache, own + u'/' + name},
+      {"a link there", 0700 | 0055, 0, me, true, cache, QString()},
       // Only root can give a folder away; CI runs as root, so this row runs there.
       {"a folder of that name owned by another user", 0755, 0700, me == 0 ? 65534 : me, false,
-       me == 0 ? QString() : own},
+       cache, me == 0 ? QString() : own + u'/' + name},
+      {"a path too long for a socket address", 0755, 0, me, false, longCache, QString()},
+      {"no cache folder known", 0755, 0, me, false, QString(), QString()},
   };
   for (const auto& c : cases) {
     setUp(c.runtimeMode, c.ownMode, c.ownOwner, c.ownIsLink);
-    EXPECT_EQ(QtInstanceChannel::PrivateFolder(runtime, temporary.path()), c.expected) << c.what;
+    EXPECT_EQ(QtInstanceChannel::SocketPath(runtime, c.userFolder, name), c.expected) << c.what;
   }
 }
 

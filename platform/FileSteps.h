@@ -1,0 +1,40 @@
+#pragma once
+// The system calls that store a file, one call per step, behind an interface so that a test can
+// make each step fail in turn. Each step answers with the kind of failure, or None.
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+
+namespace mevrik::platform {
+
+enum class FileFault {
+  None,
+  NoRoom,    // the disk or the user's quota is full, or the file may grow no further
+  NoAccess,  // no permission, a read-only medium, a file another program holds
+  Missing,   // the file or a folder on its path is not there
+  Other,     // an input/output error or anything else
+};
+
+class FileSteps {
+public:
+  using Handle = std::intptr_t;
+  virtual ~FileSteps() = default;
+
+  // A file that must not exist yet, with the permissions of `like` when that file exists.
+  virtual FileFault createNew(const QString& path, const QString& like, Handle& handle) = 0;
+  // An existing file, opened for writing from its start with its content kept.
+  virtual FileFault openExisting(const QString& path, Handle& handle) = 0;
+  // Writes all the bytes at the current position.
+  virtual FileFault write(Handle handle, const QByteArray& bytes) = 0;
+  virtual FileFault truncate(Handle handle, qint64 size) = 0;
+  // Waits until the file's content is on the disk.
+  virtual FileFault sync(Handle handle) = 0;
+  virtual FileFault close(Handle handle) = 0;
+  // Puts `from` in the place of `to` in one step: `to` is either wholly old or wholly new.
+  virtual FileFault replace(const QString& from, const QString& to) = 0;
+  virtual void remove(const QString& path) = 0;
+};
+
+FileSteps& SystemFileSteps();
+
+}  // namespace mevrik::platform
