@@ -9,6 +9,7 @@
 #include <QStandardPaths>
 
 #ifdef Q_OS_UNIX
+#include <pthread.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -55,6 +56,24 @@ void RemoveSocketAtEveryEnd(const QString& path) {
   Q_UNUSED(registered);
 }
 
+// SIGTERM, SIGINT and SIGHUP wait while the socket is made and its removal recorded, so that a
+// copy ended in that moment does not leave its socket behind.
+class EndingSignalsHeld {
+public:
+  EndingSignalsHeld() {
+    sigset_t ending;
+    sigemptyset(&ending);
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) sigaddset(&ending, signal);
+    pthread_sigmask(SIG_BLOCK, &ending, &before_);
+  }
+  ~EndingSignalsHeld() { pthread_sigmask(SIG_SETMASK, &before_, nullptr); }
+  EndingSignalsHeld(const EndingSignalsHeld&) = delete;
+  EndingSignalsHeld& operator=(const EndingSignalsHeld&) = delete;
+
+private:
+  sigset_t before_;
+};
+
 bool OwnPrivateFolder(const QString& folder) {
   struct stat status {};
   if (folder.isEmpty() || ::lstat(QFile::encodeName(folder).constData(), &status) != 0)
@@ -85,6 +104,7 @@ QString UserSocketPath(const QString& name) {
 }
 #else
 void RemoveSocketAtEveryEnd(const QString&) {}
+struct EndingSignalsHeld {};
 
 // A pipe name is global on Windows; the user's account name keeps users apart.
 QString UserSocketPath(const QString& name) {
@@ -151,6 +171,7 @@ bool QtInstanceChannel::listen(CommandHandler onCommand) {
   // No socket options: with them Qt binds elsewhere and renames the socket over the name,
   // which would take it from a running first copy. The private folder guards the name instead.
   server_ = new QLocalServer(this);
+  [[maybe_unused]] const EndingSignalsHeld held{};
   if (!server_->listen(name_)) {
     if (someoneAnswers()) return false;
     // A socket a killed copy left, or a file that is not ours to keep: nobody answers on it.

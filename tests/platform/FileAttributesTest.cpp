@@ -40,11 +40,14 @@ TEST_F(FileAttributesTest, MakeHiddenTellsWhyTheFileCannotBeKept) {
       {"a folder of that name", folderAtPath, 58},
   };
   for (const auto& c : cases) EXPECT_EQ(ErrorOfMakeHidden(c.path), c.error) << c.what;
-  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{u"VEXTAL_Config.ini"_s});
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+            QStringList{u"VEXTAL_Config.ini"_s});
 }
 
+#ifndef Q_OS_WIN
 // A folder of another user holding the user's own file keeps what is written; a read-only file
-// does not.
+// does not. (Under Wine, run by root, a read-only file is only permission bits, which root
+// passes.)
 TEST_F(FileAttributesTest, MakeHiddenAsksWhetherTheFileTakesWrites) {
   if (mevrik::fakes::RerunUnprivileged()) return;
   SetFileBytes("[A]\r\n");
@@ -54,6 +57,22 @@ TEST_F(FileAttributesTest, MakeHiddenAsksWhetherTheFileTakesWrites) {
   EXPECT_EQ(ErrorOfMakeHidden(path), 75);
   QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
+#endif
+
+#ifdef Q_OS_WIN
+// The file is hidden after start-up and stays hidden through the saves that replace it.
+TEST_F(FileAttributesTest, HiddenFileStaysHiddenThroughASave) {
+  SetFileBytes("[A]\r\n");
+  const auto attributes = [this] {
+    return GetFileAttributesW(reinterpret_cast<const wchar_t*>(path.utf16()));
+  };
+  MakeHidden(path);
+  ASSERT_TRUE(attributes() & FILE_ATTRIBUTE_HIDDEN);
+  ASSERT_TRUE(profile.write(u"A"_s, u"k"_s, u"v"_s));
+  EXPECT_EQ(FileBytes(), "[A]\r\nk=v\r\n");
+  EXPECT_TRUE(attributes() & FILE_ATTRIBUTE_HIDDEN);
+}
+#endif
 
 TEST_F(FileAttributesTest, RemoveDeletesTheFile) {
   SetFileBytes("[A]\r\n");

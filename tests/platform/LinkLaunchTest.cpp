@@ -1,6 +1,8 @@
 #include "platform/LinkLaunch.h"
 
+#include <QFileInfo>
 #include <QMap>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 using namespace mevrik::platform;
@@ -11,6 +13,11 @@ namespace {
 using Way = LinkLaunch::Way;
 
 LinkLaunch Open(const QString& url) { return {Way::Open, url, {}, {}, {}}; }
+
+// A local file's address: on Windows the folders of the table lie on the current drive.
+LinkLaunch OpenFile(const QString& path) {
+  return Open(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString());
+}
 
 TEST(LinkLaunchTest, TargetsMapToWhatIsReallyOpenedOrStarted) {
   const QString folder = u"/opt/mevrik"_s;
@@ -39,14 +46,14 @@ TEST(LinkLaunchTest, TargetsMapToWhatIsReallyOpenedOrStarted) {
       // Addresses with a scheme open as they are; "file:" only when the file is there; scripts never.
       {u"https://www.example.cn/exe"_s, Open(u"https://www.example.cn/exe"_s)},
       {u"mailto:li@example.com"_s, Open(u"mailto:li@example.com"_s)},
-      {u"file:///data/a.txt"_s, Open(u"file:///data/a.txt"_s)},
+      {u"file:///data/a.txt"_s, OpenFile(u"/data/a.txt"_s)},
       {u"file:///data/gone.txt"_s, {}},
       {u"javascript:alert(1)"_s, {}},
       {u"JavaScript:alert(1)"_s, {}},
       // Paths: relative ones from the program's folder; an existing file is opened or started whole.
-      {u"docs/plan.xlsx"_s, Open(u"file:///opt/mevrik/docs/plan.xlsx"_s)},
-      {u"/data"_s, Open(u"file:///data"_s)},
-      {u"/data/总图 1.dwg"_s, Open(u"file:///data/总图 1.dwg"_s)},
+      {u"docs/plan.xlsx"_s, OpenFile(u"/opt/mevrik/docs/plan.xlsx"_s)},
+      {u"/data"_s, OpenFile(u"/data"_s)},
+      {u"/data/总图 1.dwg"_s, OpenFile(u"/data/总图 1.dwg"_s)},
       {u"tools/view.exe"_s, {Way::Start, {}, u"/opt/mevrik/tools/view.exe"_s, {}, folder}},
       {u"/data/a\tb.exe"_s, {Way::Start, {}, u"/data/a\tb.exe"_s, {}, folder}},
       {u"/data/my file.exe"_s, {Way::Start, {}, u"/data/my file.exe"_s, {}, folder}},

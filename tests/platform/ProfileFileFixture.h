@@ -4,10 +4,15 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <iconv.h>
-#include <sys/stat.h>
 
 #include <memory>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
+#include <iconv.h>
+#include <sys/stat.h>
+#endif
 
 #include "platform/ProfileFile.h"
 
@@ -26,13 +31,34 @@ protected:
     ASSERT_EQ(file.write(bytes), bytes.size());
   }
 
-  ino_t Inode() const {
+  // The file's identity: a save that replaces the file gives it a new one.
+  quint64 FileId() const {
+#ifdef Q_OS_WIN
+    const HANDLE file = CreateFileW(reinterpret_cast<const wchar_t*>(path.utf16()), 0,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                    nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return 0;
+    BY_HANDLE_FILE_INFORMATION info{};
+    const bool known = GetFileInformationByHandle(file, &info);
+    CloseHandle(file);
+    return known ? (quint64(info.nFileIndexHigh) << 32) | info.nFileIndexLow : 0;
+#else
     struct stat status {};
     return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_ino : 0;
+#endif
   }
 
-  // The bytes a Chinese Windows would write, made by glibc's own GBK table.
+  // The bytes a Chinese Windows would write: the system's own GBK table (code page 936), or
+  // glibc's.
   static QByteArray Gbk(const QString& text) {
+#ifdef Q_OS_WIN
+    const auto* wide = reinterpret_cast<const wchar_t*>(text.utf16());
+    const int size = WideCharToMultiByte(936, 0, wide, int(text.size()), nullptr, 0, nullptr, nullptr);
+    QByteArray gbk(size, '\0');
+    WideCharToMultiByte(936, 0, wide, int(text.size()), gbk.data(), size, nullptr, nullptr);
+    EXPECT_TRUE(size > 0 || text.isEmpty()) << text.toStdString();
+    return gbk;
+#else
     const QByteArray utf8 = text.toUtf8();
     iconv_t cd = iconv_open("GBK", "UTF-8");
     EXPECT_NE(cd, reinterpret_cast<iconv_t>(-1));
@@ -45,6 +71,7 @@ protected:
     EXPECT_NE(iconv(cd, &in, &inLeft, &out, &outLeft), size_t(-1)) << text.toStdString();
     gbk.truncate(gbk.size() - qsizetype(outLeft));
     return gbk;
+#endif
   }
 
   QTemporaryDir folder;

@@ -163,6 +163,15 @@ TEST(InstanceChannelTest, StaleSocketOfACrashedCopyDoesNotStopTheNextStart) {
 #endif
 
 #ifdef MEVRIK_EXECUTABLE
+// The program's own platform: the tests' offscreen one is not built into the Windows program.
+QProcessEnvironment ProgramEnvironment() {
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+#ifdef Q_OS_WIN
+  environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+#endif
+  return environment;
+}
+
 // The real program as the second copy: it hands over and ends without a window and without
 // touching the configuration file.
 TEST(InstanceChannelTest, SecondProgramStartHandsOverAndLeavesTheFileAlone) {
@@ -172,6 +181,7 @@ TEST(InstanceChannelTest, SecondProgramStartHandsOverAndLeavesTheFileAlone) {
   ASSERT_TRUE(first.listen([&](const QString& command) { received << command; }));
 
   QProcess second;
+  second.setProcessEnvironment(ProgramEnvironment());
   second.start(QStringLiteral(MEVRIK_EXECUTABLE),
                {QStringLiteral("--config-dir"), configDir.path()});
   ASSERT_TRUE(second.waitForStarted(5000));
@@ -186,13 +196,14 @@ TEST(InstanceChannelTest, SecondProgramStartHandsOverAndLeavesTheFileAlone) {
 }
 
 // The real program beside a listener that does not answer starts with its window; ended by
-// SIGTERM it takes its socket with it.
+// SIGTERM it takes its socket with it (Windows has no socket file).
 TEST(InstanceChannelTest, ProgramStartsPastAMuteListenerAndRemovesItsSocketOnSigterm) {
   QTemporaryDir configDir;
   const QString scope = QDir(configDir.path()).absolutePath();
   QLocalServer impostor;
   ASSERT_TRUE(impostor.listen(QtInstanceChannel(scope).serverName()));
   QProcess program;
+  program.setProcessEnvironment(ProgramEnvironment());
   program.start(QStringLiteral(MEVRIK_EXECUTABLE), {QStringLiteral("--config-dir"), scope});
   const QString config = QDir(scope).filePath(QStringLiteral("VEXTAL_Config.ini"));
   EXPECT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(config); }, 10000));
@@ -200,13 +211,14 @@ TEST(InstanceChannelTest, ProgramStartsPastAMuteListenerAndRemovesItsSocketOnSig
   program.kill();
   program.waitForFinished(5000);
   impostor.close();
-
+#ifdef Q_OS_UNIX
   program.start(QStringLiteral(MEVRIK_EXECUTABLE), {QStringLiteral("--config-dir"), scope});
   const QString socket = QtInstanceChannel(scope).serverName();
   EXPECT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(socket); }, 10000));
   program.terminate();
   EXPECT_TRUE(program.waitForFinished(5000));
   EXPECT_FALSE(QFileInfo::exists(socket));
+#endif
 }
 #endif
 
