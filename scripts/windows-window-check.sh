@@ -4,8 +4,9 @@
 # mevrik.exe started under Wine on a private virtual X server. Typing (12+3)*4-2^3 and Enter
 # must show 52.00 and put it on the clipboard; a second start must hand over to the first and end
 # with status 0, leaving one window; the angle's weight, chosen and typed with the mouse and keys,
-# must be what the Linux terminal program gives; the settings file must be written beside the
-# program, hidden, in GBK, holding the expression in its history after the window closes. With
+# must be what the Linux terminal program gives; the settings file beside the program, in GBK as
+# the Windows program wrote it, must be hidden and stay GBK, holding the expression in its
+# history after the window closes. With
 # SCREENSHOT, the window is pictured with the angle's weight. Nothing is ever opened or started
 # (MEVRIK_DRY_RUN=1).
 set -euo pipefail
@@ -20,6 +21,8 @@ folder=$(mktemp -d)
 trap 'kill "${first:-}" 2>/dev/null || true; rm -rf "$folder"' EXIT
 unzip -q "$zip" -d "$folder"
 ini=$folder/VEXTAL_Config.ini
+gbk() { printf '%s' "$1" | iconv -f UTF-8 -t GBK; }
+gbk $'[计算式]\r\n数量=1\r\n记录0=1+1\r\n' >"$ini"
 
 fail() { echo "windows-window-check: $*" >&2; exit 1; }
 # until SECONDS COMMAND...: retries COMMAND until it succeeds or the time is up.
@@ -36,7 +39,9 @@ ended() { ! kill -0 "$1" 2>/dev/null; }
 
 "$wine_run" "$folder/mevrik.exe" 2>"$folder.log" &
 first=$!
-until_ok 60 test -f "$ini" || fail "no settings file beside the program: $(ls -a "$folder")"
+# The start writes the defaults it reads, in the file's own encoding.
+gbk_holds() { grep -qF "$(gbk "$1")" "$ini"; }
+until_ok 60 gbk_holds '[定时关机]' || fail "the settings file beside the program did not get its defaults in GBK"
 until_ok 30 has_window || fail "no window"
 window=$(xdotool search --onlyvisible --class 'mevrik.exe' | head -n 1)
 sleep 1
@@ -70,6 +75,7 @@ attributes=$("$wine_run" cmd /c attrib "Z:${ini//\//\\}" 2>/dev/null | tr -d '\r
 "$wine_run" taskkill /im mevrik.exe >/dev/null 2>&1 || true
 until_ok 30 ended "$first" || fail "the window did not close"
 first=
-iconv -f GBK -t UTF-8 "$ini" >/dev/null || fail "the settings file is not GBK"
-grep -qF '(12+3)*4-2^3' "$ini" || fail "the expression is not in the saved history"
+iconv -f GBK -t UTF-8 "$ini" | grep -qxF $'记录0=(12+3)*4-2^3\r' ||
+  fail "the expression is not first in the saved history, in GBK"
+gbk_holds '记录1=1+1' || fail "the earlier history entry is not kept, in GBK"
 echo "windows-window-check: the window calculated, copied, handed over and saved its settings"
