@@ -4,6 +4,10 @@
 #include <string>
 #include <vector>
 
+#ifndef _WIN32
+#include <spawn.h>
+#endif
+
 namespace mevrik::testing {
 
 struct CliResult {
@@ -18,5 +22,11 @@ CliResult RunCli(const std::vector<std::string>& args, const std::string& input 
 
 // The system's part: starts command[0] with the other items as its arguments.
 CliResult RunProcess(const std::vector<std::string>& command, const std::string& input);
+
+#ifndef _WIN32
+// Starts command[0] with the other items as its arguments and the given changes to its files;
+// its process id. Throws when it cannot be started.
+pid_t Spawn(const std::vector<std::string>& command, const posix_spawn_file_actions_t& actions);
+#endif
 
 }  // namespace mevrik::testing

@@ -50,6 +50,17 @@ void Exchange(int in, int out, int err, const std::string& input, CliResult& res
 
 }  // namespace
 
+pid_t Spawn(const std::vector<std::string>& command, const posix_spawn_file_actions_t& actions) {
+  std::vector<std::string> all = command;
+  std::vector<char*> argv;
+  for (std::string& a : all) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  pid_t pid = 0;
+  if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
+    throw std::runtime_error("cannot start " + command[0]);
+  return pid;
+}
+
 CliResult RunProcess(const std::vector<std::string>& command, const std::string& input) {
   signal(SIGPIPE, SIG_IGN);  // a child that exits early must not end the test
   Pipe in, out, err;
@@ -61,17 +72,20 @@ CliResult RunProcess(const std::vector<std::string>& command, const std::string&
   for (int fd : {in.read, in.write, out.read, out.write, err.read, err.write}) {
     posix_spawn_file_actions_addclose(&actions, fd);
   }
-  std::vector<std::string> all = command;
-  std::vector<char*> argv;
-  for (std::string& a : all) argv.push_back(a.data());
-  argv.push_back(nullptr);
+  const auto closeChildEnds = [&] {
+    posix_spawn_file_actions_destroy(&actions);
+    close(in.read);
+    close(out.write);
+    close(err.write);
+  };
   pid_t pid = 0;
-  const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  close(in.read);
-  close(out.write);
-  close(err.write);
-  if (spawned != 0) throw std::runtime_error("cannot start " + command[0]);
+  try {
+    pid = Spawn(command, actions);
+  } catch (...) {
+    closeChildEnds();
+    throw;
+  }
+  closeChildEnds();
   CliResult result;
   Exchange(in.write, out.read, err.read, input, result);
   int status = 0;

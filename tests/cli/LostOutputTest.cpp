@@ -14,7 +14,7 @@
 #include <iterator>
 #include <string>
 
-extern char** environ;
+#include "cli/CliProcess.h"
 
 namespace mevrik::testing {
 namespace {
@@ -53,13 +53,9 @@ Outcome RunWithOutput(const std::vector<std::string>& args, const std::string& i
       break;
   }
   std::signal(SIGPIPE, SIG_IGN);  // inherited: the child sees the failed write, not the signal
-  std::vector<std::string> all{MEVRIK_CLI_PATH};
-  all.insert(all.end(), args.begin(), args.end());
-  std::vector<char*> argv;
-  for (std::string& a : all) argv.push_back(a.data());
-  argv.push_back(nullptr);
-  pid_t pid = 0;
-  EXPECT_EQ(posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ), 0);
+  std::vector<std::string> command{MEVRIK_CLI_PATH};
+  command.insert(command.end(), args.begin(), args.end());
+  const pid_t pid = Spawn(command, actions);
   posix_spawn_file_actions_destroy(&actions);
   if (pipeFds[1] >= 0) close(pipeFds[1]);
   Outcome outcome;
