@@ -8,9 +8,7 @@
 #include "cli/StderrNotices.h"
 #include "cli/Usage.h"
 #include "core/expr/EvaluateExpr.h"
-#include "core/expr/JingDu.h"
-#include "core/expr/Prepare.h"
-#include "core/expr/TypedText.h"
+#include "core/expr/ExpressionSession.h"
 #include "core/text/Blanks.h"
 #include "core/text/Utf16.h"
 
@@ -56,42 +54,14 @@ void SayTooLong() {
             << expr::kMaxExprLength << " characters and cannot be calculated.\n";
 }
 
-// The state the window keeps for a run; the trigonometry help is never shown here.
-class Session {
-public:
-  explicit Session(const EvalOptions& options)
-      : precision_(options.precision),
-        toHDu_(options.radians ? expr::kRadianFactor : expr::kDegreeFactor),
-        context_{.notices = notices_,
-                 .toHDu = toHDu_,
-                 .flags = flags_,
-                 .radians = options.radians,
-                 .tooLong = SayTooLong} {}
-
-  // What the result box shows after typing the line and calculating it; nullopt for no result.
-  std::optional<std::u16string> Calculate(std::string_view line) {
-    // An expression copied from a spreadsheet or a document ends with a line break.
-    const std::u16string text =
-        expr::CalculationText(text::TrimTrailingBlanks(text::FromUtf8(line)));
-    if (text.empty()) return std::nullopt;
-    const std::u16string value = expr::BDSJS(text, context_);
-    if (value.empty()) return std::nullopt;
-    return expr::ResultText(precision_, value);
-  }
-
-private:
-  StderrNotices notices_;
-  expr::NoticeFlags flags_;
-  PrecisionMode precision_;
-  float toHDu_;
-  expr::ExprContext context_;
-};
-
-// Prints the result line; true when there was a result.
-bool CalculateLine(Session& session, std::string_view line) {
-  const std::optional<std::u16string> result = session.Calculate(line);
-  std::cout << (result ? text::ToUtf8(*result) : std::string()) << '\n';
-  return result.has_value();
+// Prints what the result box shows after typing the line and calculating it; true when there
+// was a result.
+bool CalculateLine(expr::ExpressionSession& session, std::string_view line) {
+  // An expression copied from a spreadsheet or a document ends with a line break.
+  const auto done = session.Calculate(text::TrimTrailingBlanks(text::FromUtf8(line)));
+  const bool result = done && !done->value.empty() && done->result;
+  std::cout << (result ? text::ToUtf8(*done->result) : std::string()) << '\n';
+  return result;
 }
 
 // More bytes than any expression the evaluator takes can have: a character is at most three
@@ -132,7 +102,12 @@ int RunEval(const std::vector<std::string>& args) {
     return 2;
   }
   std::ios::sync_with_stdio(false);  // stdout and stderr are separate streams to the reader
-  Session session(*options);
+  // The trigonometry help is never shown here.
+  StderrNotices notices;
+  expr::ExpressionSession session(notices);
+  session.SetPrecision(options->precision);
+  if (options->radians) session.SetUnit(expr::AngleUnit::Radians);
+  session.OnTooLong(SayTooLong);
   if (options->expression != "-") return CalculateLine(session, options->expression) ? 0 : 1;
   bool all = true;
   std::cin.tie(nullptr);

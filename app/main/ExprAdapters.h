@@ -1,6 +1,7 @@
 #pragma once
 // The window's side of what the expression preparation asks for: its boxes shown as message
-// boxes, its help countdown kept in the configuration file.
+// boxes, its help countdown kept in the configuration file; and the run's session on them.
+#include "core/expr/ExpressionSession.h"
 #include "core/expr/Notices.h"
 #include "core/expr/Prepare.h"
 
@@ -34,6 +35,15 @@ public:
 
 private:
   config::RWini& ini_;
+};
+
+// The expression session of the window's run.
+struct WindowExpressionSession {
+  WindowExpressionSession(platform::MessageBoxes& boxes, QWidget* parent, config::RWini& ini)
+      : notices(boxes, parent), countdown(ini), session(notices, &countdown) {}
+  BoxNotices notices;
+  IniHelpCountdown countdown;
+  expr::ExpressionSession session;
 };
 
 }  // namespace mevrik::main

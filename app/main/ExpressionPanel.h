@@ -1,19 +1,18 @@
 #pragma once
 // The expression side of the main window: the expression box and its history, the calculate
-// action for kind 0, the result box and copying, the function buttons, and the precision,
-// angle-unit, history-size and auto-copy settings.
+// action for kind 0, the function buttons, and the precision, angle-unit and history-size
+// menus. What the side keeps is the session's (core/expr/ExpressionSession.h); the result box
+// and the message cell are the result area's.
 #include <QList>
 #include <QObject>
 #include <QString>
 #include <functional>
 
 #include "app/main/ExpressionHistory.h"
-#include "core/expr/Prepare.h"
 
 class QAction;
 class QComboBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 
 namespace mevrik::platform {
@@ -26,7 +25,7 @@ class RWini;
 
 namespace mevrik::main {
 
-struct MainState;
+class ResultArea;
 
 // The controls and menu items the expression side handles.
 struct ExpressionWidgets {
@@ -36,13 +35,7 @@ struct ExpressionWidgets {
   QList<QPushButton*> CmdHanShu;
   QPushButton* CmdZT = nullptr;
   QPushButton* CmdQK = nullptr;
-  QPushButton* CmdOK = nullptr;
-  QPushButton* CmdFZ = nullptr;
-  QPushButton* CmdTJ = nullptr;
-  QLineEdit* TxtJieGuo = nullptr;
-  QLabel* statusMessage = nullptr;
   QLabel* statusSetting = nullptr;  // shows the angle unit while the expression kind is on
-  QAction* MnuS_FZ = nullptr;
   QList<QAction*> MSJingDu;
   QList<QAction*> MSjddw;
   QList<QAction*> MSBDSSL;
@@ -58,18 +51,13 @@ class ExpressionPanel : public QObject {
   Q_OBJECT
 public:
   // `calculate` runs the calculate action for the current kind (the precision menu reformats
-  // whatever is shown).
-  ExpressionPanel(ExpressionWidgets widgets, MainState& state, ExpressionServices services,
+  // whatever is shown); `currentKind` is the window's selected kind.
+  ExpressionPanel(ExpressionWidgets widgets, expr::ExpressionSession& session,
+                  ResultArea& result, const int& currentKind, ExpressionServices services,
                   std::function<void()> calculate, QObject* parent = nullptr);
-  ~ExpressionPanel() override;
 
   // The calculate action's expression branch.
   void Calculate();
-  // The ending every calculation shares: copy the result when auto-copy is on.
-  void AutoCopy();
-  // What BDSJS needs from the window. With `forExpressionKind` an error removes the history
-  // entry the calculation added; the weight kinds' length inputs pass false.
-  expr::ExprContext Context(bool forExpressionKind);
 
   ExpressionHistory& History() { return history_; }
 
@@ -80,23 +68,20 @@ public:
   void CmdHanShu_Click(int index);
   void CmdZT_Click();
   void CmdQK_Click();
-  void CmdFZ_Click();
-  void TxtJieGuo_Change();
   void LabBDS_DblClick();
-  void MnuS_FZ_Click();
   void MSJingDu_Click(int index);
   void MSjddw_Click(int index);
   // Raises RuntimeError 9 for an index that names no item (a hand-edited "记录" above 3).
   void MSBDSSL_Click(int index);
 
 private:
-  class Services;
   void Connect();
-  QString AngleUnitCaption() const;
 
   ExpressionWidgets w_;
-  MainState& state_;
-  std::unique_ptr<Services> services_;
+  expr::ExpressionSession& session_;
+  ResultArea& result_;
+  const int& currentKind_;
+  ExpressionServices services_;
   std::function<void()> calculate_;
   ExpressionHistory history_;
   QString selSplit_[3];  // SelSplit: before the selection, the selection, after it

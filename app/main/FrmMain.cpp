@@ -7,11 +7,13 @@
 #include <QPushButton>
 
 #include "app/config/RWini.h"
+#include "app/main/ExprAdapters.h"
 #include "app/main/ExpressionPanel.h"
 #include "app/main/FrmAbout.h"
 #include "app/main/KindSwitch.h"
 #include "app/main/LinkEditor.h"
 #include "app/main/LinkMenus.h"
+#include "app/main/ResultArea.h"
 #include "app/main/StatisticsList.h"
 #include "app/main/StatusClock.h"
 #include "app/main/ToolWindowOpeners.h"
@@ -79,6 +81,11 @@ QString FrmMain::StartUpTitle(const QString& middle, const QString& version) {
 }
 
 void FrmMain::CreateExpressionPanel() {
+  session_ = std::make_unique<WindowExpressionSession>(*services_.boxes, this, *services_.config);
+  result_ = std::make_unique<ResultArea>(
+      ResultWidgets{c_.TxtJieGuo, c_.CmdOK, c_.CmdFZ, c_.CmdTJ, c_.LabStB[status::Message],
+                    m_.MnuS_FZ},
+      session_->session, *services_.clipboard);
   ExpressionWidgets w;
   w.window = this;
   w.CombBDS = c_.CombBDS;
@@ -86,18 +93,12 @@ void FrmMain::CreateExpressionPanel() {
   w.CmdHanShu = c_.CmdHanShu;
   w.CmdZT = c_.CmdZT;
   w.CmdQK = c_.CmdQK;
-  w.CmdOK = c_.CmdOK;
-  w.CmdFZ = c_.CmdFZ;
-  w.CmdTJ = c_.CmdTJ;
-  w.TxtJieGuo = c_.TxtJieGuo;
-  w.statusMessage = c_.LabStB[status::Message];
   w.statusSetting = c_.LabStB[status::Setting];
-  w.MnuS_FZ = m_.MnuS_FZ;
   w.MSJingDu = m_.MSJingDu;
   w.MSjddw = m_.MSjddw;
   w.MSBDSSL = m_.MSBDSSL;
   expression_ = std::make_unique<ExpressionPanel>(
-      std::move(w), state_,
+      std::move(w), session_->session, *result_, state_.CurrentKind,
       ExpressionServices{*services_.boxes, *services_.clipboard, *services_.config},
       [this] { CmdOK_Click(); });
 }
@@ -155,7 +156,7 @@ void FrmMain::closeEvent(QCloseEvent* event) {
 // what they keep is saved here, in one save with the history.
 void FrmMain::Form_QueryUnload() {
   const config::RWini::Batch batch(*services_.config);
-  expression_->History().Save(*services_.config, state_.HistoryLimit);
+  expression_->History().Save(*services_.config);
   tools_->SaveOpenWindows();
 }
 

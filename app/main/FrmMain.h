@@ -14,6 +14,8 @@
 namespace mevrik::main {
 
 class ExpressionPanel;
+class ResultArea;
+struct WindowExpressionSession;
 class WeightPanel;
 class KindSwitch;
 class LinkEditor;
@@ -82,6 +84,8 @@ private:
   MainControls c_;
   MainState state_;
   StatusClock* clock_ = nullptr;
+  std::unique_ptr<WindowExpressionSession> session_;
+  std::unique_ptr<ResultArea> result_;
   std::unique_ptr<ExpressionPanel> expression_;
   std::unique_ptr<KindSwitch> kinds_;
   std::unique_ptr<ToolWindowOpeners> tools_;

@@ -2,6 +2,7 @@
 // window's controls, menus, state and services.
 #include <QAction>
 
+#include "app/main/ExprAdapters.h"
 #include "app/main/ExpressionPanel.h"
 #include "app/main/FrmMain.h"
 #include "app/main/KindSwitch.h"
@@ -22,23 +23,21 @@ void FrmMain::CreateKindSwitch() {
   w.LabSM = c_.LabSM;
   w.LabPM = c_.LabPM;
   w.LabDanZhong = c_.LabDanZhong;
-  w.CmdOK = c_.CmdOK;
-  w.TxtJieGuo = c_.TxtJieGuo;
-  w.statusMessage = c_.LabStB[status::Message];
   w.statusSetting = c_.LabStB[status::Setting];
   w.statusKind = c_.LabStB[status::Kind];
   w.MnuLeiBie = m_.MnuLeiBie;
   w.MSCZ = m_.MSCZ;
   w.MSBDS = m_.MSBDS;
   w.MSjd = m_.MSjd;
-  w.MSjddw0 = m_.MSjddw[0];
   KindSwitchHooks hooks;
   hooks.addKindItem = [this](int index, const QString& caption) {
     return AddKindItem(m_, index, caption);
   };
   hooks.setTitle = [this](const QString& middle) { SetTitle(middle); };
   kinds_ = std::make_unique<KindSwitch>(
-      std::move(w), KindSwitchState{state_.CurrentKind, state_.Material}, std::move(hooks));
+      std::move(w),
+      KindSwitchState{state_.CurrentKind, state_.Material, session_->session, *result_},
+      std::move(hooks));
 }
 
 void FrmMain::CreateWeightPanel() {
@@ -49,22 +48,16 @@ void FrmMain::CreateWeightPanel() {
   w.LabPM = c_.LabPM;
   w.LabDanZhong = c_.LabDanZhong;
   w.LabJieGuo = c_.LabJieGuo;
-  w.TxtJieGuo = c_.TxtJieGuo;
-  w.CmdOK = c_.CmdOK;
-  w.statusMessage = c_.LabStB[status::Message];
   w.statusSetting = c_.LabStB[status::Setting];
   w.MnuLeiBie = m_.MnuLeiBie;
   w.MnuLB = m_.MnuLB;
   w.MSCaiZhi = m_.MSCaiZhi;
   WeightHooks hooks;
-  hooks.exprContext = [this] { return expression_->Context(false); };
-  hooks.autoCopy = [this] { expression_->AutoCopy(); };
-  hooks.calculate = [this] { CmdOK_Click(); };
   hooks.setTitle = [this](const QString& middle) { SetTitle(middle); };
   hooks.openSectionHoles = [this](int section) { tools_->OpenConnectionHoles(section); };
-  weight_ = std::make_unique<WeightPanel>(std::move(w),
-                                          WeightState{state_.Material, state_.Precision},
-                                          *services_.boxes, *services_.config, std::move(hooks));
+  weight_ = std::make_unique<WeightPanel>(
+      std::move(w), WeightState{state_.Material, session_->session}, *result_, *services_.boxes,
+      *services_.config, std::move(hooks));
   kinds_->SetWeightKinds(weight_.get());
 }
 

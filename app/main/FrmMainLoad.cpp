@@ -11,6 +11,7 @@
 #include "app/main/ExpressionPanel.h"
 #include "app/main/FrmMain.h"
 #include "app/main/KindSwitch.h"
+#include "app/main/ResultArea.h"
 #include "app/main/StatusClock.h"
 #include "app/tools/ShutdownTime.h"
 #include "core/material/Catalogue.h"
@@ -77,15 +78,15 @@ void FrmMain::ReadSettings() {
   // Read only so that the key exists for the trigonometry help countdown.
   ini.GetIniN(expression::Section, expression::HelpCountdown, 0);
   expression_->MSBDSSL_Click(ini.GetIniN(expression::Section, expression::HistorySize, 1));
-  if (!m_.MSBDSSL[0]->isChecked()) expression_->History().Restore(ini, c_.LabStB[status::Message]);
+  if (!m_.MSBDSSL[0]->isChecked()) {
+    expression_->History().Restore(ini, [this](const QString& text) { result_->ShowStatus(text); });
+  }
 
   // The window and panel sizes of the start-up are those MainControls lays out.
   clock_->TimerPicStB_Timer();
   QPalette blue = c_.LabPM->palette();
   blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
   c_.LabPM->setPalette(blue);
-  state_.NoticeFlags = expr::NoticeFlags{};
-  state_.ToHDu = m_.MSjddw[0]->isChecked() ? expr::kDegreeFactor : expr::kRadianFactor;
 
   state_.Material = material::MaterialChoice{};
   // Any kind other than 0, so that selecting 0 builds the expression layout.

@@ -4,12 +4,12 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
-#include <QPushButton>
 #include <QToolButton>
 
 #include "app/CoreText.h"
+#include "app/main/ResultArea.h"
+#include "core/expr/ExpressionSession.h"
 #include "core/material/CalcKind.h"
 #include "core/material/KindLayout.h"
 #include "core/material/Material.h"
@@ -94,13 +94,13 @@ void KindSwitch::ShowExpressionLayout() {
   w_.LabBDS->setVisible(true);
   w_.CombBDS->setVisible(true);
   w_.LabDanZhong->setVisible(false);
-  w_.CmdOK->setEnabled(!w_.CombBDS->currentText().isEmpty());
-  w_.TxtJieGuo->clear();
+  state_.Result.EnableOk(!w_.CombBDS->currentText().isEmpty());
+  state_.Result.ClearResult();
   QLabel* unit = w_.statusSetting;
   unit->setVisible(true);
-  unit->setText(w_.MSjddw0->isChecked() ? QStringLiteral("度 °") : QStringLiteral("弧度"));
-  unit->setToolTip(QStringLiteral("角度单位"));
-  w_.statusMessage->setText(w_.CombBDS->currentText());
+  unit->setText(Q(expr::AngleUnitCaption(state_.Session.Unit())));
+  unit->setToolTip(Q(expr::kAngleUnitTooltip));
+  state_.Result.ShowStatus(w_.CombBDS->currentText());
   w_.CombBDS->setFocus();
 }
 

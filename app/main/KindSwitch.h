@@ -10,17 +10,20 @@
 class QAction;
 class QComboBox;
 class QLabel;
-class QLineEdit;
 class QMenu;
-class QPushButton;
 class QToolButton;
 class QWidget;
 
+namespace mevrik::expr {
+class ExpressionSession;
+}
 namespace mevrik::material {
 struct MaterialChoice;
 }
 
 namespace mevrik::main {
+
+class ResultArea;
 
 // The selectors, and the controls and menus a switch shows, hides, enables or writes.
 struct KindSwitchWidgets {
@@ -36,22 +39,20 @@ struct KindSwitchWidgets {
   QList<QLabel*> LabSM;
   QLabel* LabPM = nullptr;
   QLabel* LabDanZhong = nullptr;
-  QPushButton* CmdOK = nullptr;
-  QLineEdit* TxtJieGuo = nullptr;
-  QLabel* statusMessage = nullptr;
   QLabel* statusSetting = nullptr;  // the angle unit or the material
   QLabel* statusKind = nullptr;
   QMenu* MnuLeiBie = nullptr;
   QMenu* MSCZ = nullptr;
   QMenu* MSBDS = nullptr;
   QMenu* MSjd = nullptr;
-  QAction* MSjddw0 = nullptr;  // checked while angles are in degrees
 };
 
 // The window's state the switch reads and writes.
 struct KindSwitchState {
   int& CurrentKind;
   const material::MaterialChoice& Material;
+  const expr::ExpressionSession& Session;  // the angle unit
+  ResultArea& Result;
 };
 
 // What the switch asks of the window.

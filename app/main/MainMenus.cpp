@@ -4,7 +4,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "app/main/ExpressionHistory.h"
+#include "app/CoreText.h"
+#include "core/expr/ExpressionSession.h"
 
 namespace mevrik::main {
 namespace {
@@ -27,15 +28,24 @@ QAction* AddItem(QMenu* menu, const QString& name, const QString& caption, bool 
   return item;
 }
 
-// An indexed group Name_0, Name_1, ... of check items; `checkedIndex` starts checked (-1: none).
+// An indexed group Name_0, Name_1, ... of check items of which at most one is checked;
+// `checkedIndex` starts checked (-1: none).
 QList<QAction*> AddGroup(QMenu* menu, const char* name, const QStringList& captions,
                          int checkedIndex) {
+  auto* group = new QActionGroup(menu);
   QList<QAction*> items;
   for (int i = 0; i < captions.size(); ++i) {
     items << AddItem(menu, QLatin1String(name) + QLatin1Char('_') + QString::number(i),
                      captions[i], true, i == checkedIndex);
+    group->addAction(items.last());
   }
   return items;
+}
+
+QStringList Captions(const auto& texts) {
+  QStringList list;
+  for (std::u16string_view text : texts) list << app::Q(text);
+  return list;
 }
 
 QAction* AddSeparator(QMenu* menu, const char* name, bool visible) {
@@ -58,21 +68,21 @@ void BuildSettingsMenu(MainMenus& m, QMenuBar* bar) {
   m.MnuSet = AddMenu(bar, "MnuSet", QStringLiteral("设置(&O)"));
   m.MSJingD = AddMenu(m.MnuSet, "MSJingD", QStringLiteral("计算精度"));
   m.MSJingDu = AddGroup(m.MSJingD, "MSJingDu",
-                        {QStringLiteral("智能 低"), QStringLiteral("智能 高"),
-                         QStringLiteral("0.000#"), QStringLiteral("0.000#-E00"),
-                         QStringLiteral("不处理")},
-                        0);
+                        Captions(expr::kPrecisionCaptions), 0);
   m.MSCZ = AddMenu(m.MnuSet, "MSCZ", QStringLiteral("材质密度"));
   m.MSCaiZhi = AddGroup(m.MSCZ, "MSCaiZhi",
                         {QStringLiteral("钢  7.85g/cm3"), QStringLiteral("铜  8.92g/cm3"),
                          QStringLiteral("铝  2.70g/cm3"), QStringLiteral("自定义")},
                         0);
   m.MSjd = AddMenu(m.MnuSet, "MSjd", QStringLiteral("角度单位"));
-  m.MSjddw = AddGroup(m.MSjd, "MSjddw", {QStringLiteral("度 °"), QStringLiteral("弧度")}, 0);
+  m.MSjddw = AddGroup(m.MSjd, "MSjddw",
+                      Captions(std::array{expr::AngleUnitCaption(expr::AngleUnit::Degrees),
+                                          expr::AngleUnitCaption(expr::AngleUnit::Radians)}),
+                      0);
   m.MSBDS = AddMenu(m.MnuSet, "MSBDS", QStringLiteral("计算式记录"));
   QStringList historySizes;
-  for (const HistorySize& size : kHistorySizes) historySizes << QString::fromUtf16(size.caption);
-  m.MSBDSSL = AddGroup(m.MSBDS, "MSBDSSL", historySizes, 1);
+  for (const expr::HistorySize& size : expr::kHistorySizes) historySizes << app::Q(size.caption);
+  m.MSBDSSL = AddGroup(m.MSBDS, "MSBDSSL", historySizes, expr::kDefaultHistorySize);
   AddSeparator(m.MnuSet, "MnuSet_Sep0", true);
   m.MnuZDYLJ = AddItem(m.MnuSet, QStringLiteral("MnuZDYLJ"), QStringLiteral("自定义链接"));
   AddSeparator(m.MnuSet, "MnuSet_Sep1", true);

@@ -1,10 +1,8 @@
 #pragma once
-// The calculation state the main window owns for the whole run, shared by its parts.
+// The calculation state the main window owns for the whole run, shared by its parts (the
+// expression side's is its session, core/expr/ExpressionSession.h).
 #include <QString>
 
-#include "core/expr/EvaluateExpr.h"
-#include "core/expr/JingDu.h"
-#include "core/expr/Prepare.h"
 #include "core/material/Material.h"
 
 namespace mevrik::main {
@@ -12,11 +10,6 @@ namespace mevrik::main {
 struct MainState {
   // The selected calculation kind, 0 (expressions) to 12.
   int CurrentKind = 0;
-  expr::PrecisionMode Precision = expr::PrecisionMode::SmartLow;
-  float ToHDu = expr::kDegreeFactor;
-  expr::NoticeFlags NoticeFlags;
-  // Expressions kept in the history: a limit of kHistorySizes.
-  int HistoryLimit = 8;
   material::MaterialChoice Material;
   QString VersionText;
 };

@@ -7,22 +7,16 @@
 #include <algorithm>
 #include <utility>
 
+#include "app/CoreText.h"
 #include "app/main/Twips.h"
 #include "app/widgets/EventHooks.h"
-#include "core/text/NumberReaders.h"
-#include "core/text/NumberWriters.h"
 
 namespace mevrik::main {
 
+using app::Q;
 using widgets::EventHook;
 using widgets::OnClick;
 using widgets::OnDoubleClick;
-
-namespace {
-
-QString SumText(float sum) { return QString::fromStdU16String(text::ShortText(sum)); }
-
-}  // namespace
 
 StatisticsList::StatisticsList(StatisticsWidgets widgets, StatisticsHooks hooks, QObject* parent)
     : QObject(parent), w_(widgets), hooks_(std::move(hooks)) {
@@ -43,11 +37,12 @@ StatisticsList::StatisticsList(StatisticsWidgets widgets, StatisticsHooks hooks,
 }
 
 void StatisticsList::CmdTJ_Click() {
-  if (w_.ListTJ->count() >= kMaxEntries) return;
+  const QString entry = hooks_.resultText();
+  if (!statistics_.Add(entry.toStdU16String())) return;
   hooks_.setWindowWidth(WideTwips());
-  w_.ListTJ->addItem(hooks_.resultText());
+  w_.ListTJ->addItem(entry);
   ShowSummary();
-  hooks_.showMessage("计算结果加入统计");
+  hooks_.showMessage(Q(expr::kStatisticsAddedStatus));
   w_.ListTJ->setCurrentRow(w_.ListTJ->count() - 1);
   w_.CmdTJ->setEnabled(false);
   if (hooks_.currentKind() != 0) hooks_.focusQuantity();
@@ -59,7 +54,7 @@ int StatisticsList::WideTwips() const {
   return std::max(kWideTwips, (clear.x() + clear.width() + 2) * kTwipsPerPixel);
 }
 
-void StatisticsList::ListTJ_Click() { hooks_.showMessage("双击剔除记录"); }
+void StatisticsList::ListTJ_Click() { hooks_.showMessage(Q(expr::kStatisticsSelectedStatus)); }
 
 void StatisticsList::ListTJ_DblClick() {
   const QList<QListWidgetItem*> selected = w_.ListTJ->selectedItems();
@@ -67,6 +62,7 @@ void StatisticsList::ListTJ_DblClick() {
   {
     // Removing an entry selects none, as the user expects; it is not a selection of its own.
     const QSignalBlocker quiet(w_.ListTJ);
+    statistics_.Remove(w_.ListTJ->row(selected.constFirst()));
     delete selected.constFirst();
     w_.ListTJ->setCurrentRow(-1);
     w_.ListTJ->clearSelection();
@@ -75,27 +71,19 @@ void StatisticsList::ListTJ_DblClick() {
 }
 
 void StatisticsList::LabTJ_Click() {
-  hooks_.copyToClipboard(SumText(Sum()));
-  hooks_.showMessage("已将统计结果复制到剪贴板");
+  hooks_.copyToClipboard(Q(statistics_.SumText()));
+  hooks_.showMessage(Q(expr::kStatisticsCopiedStatus));
 }
 
 void StatisticsList::LabTJQK_DblClick() {
+  statistics_.Clear();
   w_.ListTJ->clear();
   w_.LabTJ->setText(QString());
   hooks_.setWindowWidth(kNarrowTwips);
 }
 
-float StatisticsList::Sum() const {
-  float sum = 0;
-  for (int i = 0; i < w_.ListTJ->count(); ++i) {
-    const double entry = text::LeadingNumber(w_.ListTJ->item(i)->text().toStdU16String());
-    sum = static_cast<float>(static_cast<double>(sum) + entry);
-  }
-  return sum;
-}
-
 void StatisticsList::ShowSummary() {
-  w_.LabTJ->setText("共 " + QString::number(w_.ListTJ->count()) + " 项\r\n∑=" + SumText(Sum()));
+  w_.LabTJ->setText(Q(statistics_.Summary()));
 }
 
 }  // namespace mevrik::main

@@ -1,9 +1,11 @@
 #pragma once
-// The statistics list beside the result box: results collected one after another, their count
-// and their single-precision sum. Held only in the window; it starts empty at every start.
+// The statistics list beside the result box: the entries and their sum are core's
+// (core/expr/Statistics.h); the list box and the summary label show them.
 #include <QObject>
 #include <QString>
 #include <functional>
+
+#include "core/expr/Statistics.h"
 
 class QLabel;
 class QListWidget;
@@ -34,7 +36,6 @@ class StatisticsList final : public QObject {
 public:
   static constexpr int kWideTwips = 9600;    // statistics area in view, at the least
   static constexpr int kNarrowTwips = 8340;  // the window's start-up width
-  static constexpr int kMaxEntries = 32767;
 
   // Connects the events of the widgets, which the window has created with their captions.
   StatisticsList(StatisticsWidgets widgets, StatisticsHooks hooks, QObject* parent = nullptr);
@@ -45,8 +46,6 @@ public:
   void LabTJ_Click();
   void LabTJQK_DblClick();
 
-  float Sum() const;
-
 private:
   // Wide enough for the whole statistics area, whose summary is as wide as the font needs.
   int WideTwips() const;
@@ -54,6 +53,7 @@ private:
 
   StatisticsWidgets w_;
   StatisticsHooks hooks_;
+  expr::Statistics statistics_;
 };
 
 }  // namespace mevrik::main

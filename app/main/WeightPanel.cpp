@@ -12,6 +12,7 @@
 #include "app/CoreText.h"
 #include "app/config/ConfigKeys.h"
 #include "app/config/RWini.h"
+#include "app/main/ResultArea.h"
 #include "app/main/WeightBoxes.h"
 #include "app/main/WeightRowLayout.h"
 #include "app/widgets/EventHooks.h"
@@ -37,28 +38,6 @@ void SetTextColour(QWidget* widget, material::TextColour colour) {
   widget->setPalette(palette);
 }
 
-// Length and area expressions are evaluated like the expression box's text, with the window's
-// context at that moment, and every total is formatted at the precision chosen at that moment.
-class WindowExpressionSide final : public material::ExpressionSide {
-public:
-  WindowExpressionSide(const expr::PrecisionMode& precision,
-                       std::function<expr::ExprContext()> context)
-      : precision_(precision), context_(std::move(context)) {}
-
-  std::optional<std::u16string> Format(std::u16string_view valueText) override {
-    expr::ExprContext context = context_();
-    return material::ExpressionBinding(precision_, context).Format(valueText);
-  }
-  std::u16string Evaluate(std::u16string_view expression) override {
-    expr::ExprContext context = context_();
-    return material::ExpressionBinding(precision_, context).Evaluate(expression);
-  }
-
-private:
-  const expr::PrecisionMode& precision_;
-  std::function<expr::ExprContext()> context_;
-};
-
 // Every part of the form, for a kind switch: the expression kind shares the result box, the OK
 // button and the status cell, so a weight kind is shown whole.
 material::FormChanges Whole(material::FormChanges changes) {
@@ -70,18 +49,20 @@ material::FormChanges Whole(material::FormChanges changes) {
 
 }  // namespace
 
-WeightPanel::WeightPanel(WeightWidgets widgets, WeightState state, platform::MessageBoxes& boxes,
-                         config::RWini& config, WeightHooks hooks)
-    : w_(std::move(widgets)), state_(state), boxes_(boxes), config_(config),
+WeightPanel::WeightPanel(WeightWidgets widgets, WeightState state, ResultArea& result,
+                         platform::MessageBoxes& boxes, config::RWini& config, WeightHooks hooks)
+    : w_(std::move(widgets)), state_(state), result_(result), boxes_(boxes), config_(config),
       hooks_(std::move(hooks)),
-      expression_(std::make_unique<WindowExpressionSide>(state_.precision, hooks_.exprContext)),
+      // Length and area expressions are evaluated like the expression box's text, with the
+      // session's notices and angle unit, and totals formatted at its precision at that moment.
+      expression_(std::make_unique<material::SessionBinding>(state_.session)),
       form_(std::make_unique<material::WeightForm>(*expression_, state_.material)) {
   params_ = new WeightBoxes(
       w_.CombSR,
       [this](int box, const QString& text) { Show(form_->Type(box, text.toStdU16String())); },
       [this](int box, int index) { Show(form_->Pick(box, index)); },
       [this](int box, QChar typed) { return form_->Key(box, typed.unicode()).accepted; },
-      [this](const QString& status) { w_.statusMessage->setText(status); }, this);
+      [this](const QString& status) { result_.ShowStatus(status); }, this);
   WatchControls();
   ConnectMenus();
 }
@@ -117,15 +98,12 @@ void WeightPanel::Show(const material::FormChanges& changes) {
     params_->Show(i, s.boxes[static_cast<std::size_t>(i)], changes.boxes[static_cast<std::size_t>(i)]);
   if (changes.detail) w_.LabDanZhong->setText(Q(s.detail));
   if (changes.detailColour) SetTextColour(w_.LabDanZhong, s.detailColour);
-  if (changes.ok) w_.CmdOK->setEnabled(s.okEnabled);
-  if (changes.copy) {
-    // The auto-copy takes the result as the calculation left it, before any later step of the
-    // same action; its notice in the status cell gives way to the form's status.
-    w_.TxtJieGuo->setText(Q(*changes.copy));
-    hooks_.autoCopy();
-  }
-  if (changes.result || changes.copy) w_.TxtJieGuo->setText(Q(s.result));
-  if (changes.status) w_.statusMessage->setText(Q(s.status));
+  if (changes.ok) result_.EnableOk(s.okEnabled);
+  // The auto-copy takes the result as the calculation left it, before any later step of the
+  // same action; its notice in the status cell gives way to the form's status.
+  if (changes.copy) result_.AutoCopy(*changes.copy);
+  if (changes.result || changes.copy) result_.ShowResult(s.result);
+  if (changes.status) result_.ShowStatus(s.status);
   if (changes.title) hooks_.setTitle(Q(s.titleText));
   if (changes.variants) ShowVariants();
   if (changes.picker) SetTextColour(w_.LabPM, s.pickerColour);
@@ -174,7 +152,6 @@ void WeightPanel::MnuLB_Click(int index) {
   const bool listed = index < material::VariantCount(kind);
   Show(form_->SelectVariant(
       index, listed ? ConfiguredCode(kind, material::VariantDefaultStandardCode(kind)) : u""));
-  ShowVariants();  // a checkable item triggered again has unchecked itself
 }
 
 void WeightPanel::LabPM_Click() {
@@ -213,8 +190,6 @@ bool WeightPanel::KeyPress(int box, char16_t key) {
 
 void WeightPanel::MSCaiZhi_Click(int index) {
   material::MaterialChoice& material = state_.material;
-  for (QAction* item : w_.MSCaiZhi) item->setChecked(false);
-  w_.MSCaiZhi[index]->setChecked(true);
   if (index < 3) {
     material::SelectMaterial(material, index);
   } else {
@@ -228,14 +203,13 @@ void WeightPanel::MSCaiZhi_Click(int index) {
                    Q(material::kDensityRefusedTitle), Q(material::kDensityRefusedText), false,
                    w_.window});
       w_.MSCaiZhi[0]->setChecked(true);
-      w_.MSCaiZhi[3]->setChecked(false);
     }
     w_.MSCaiZhi[3]->setText(Q(material::MaterialMenuCaption(material, 3)));
   }
   w_.statusSetting->setText(Q(material::MaterialIndicator(material)));
   w_.statusSetting->setVisible(material.index != 0);
-  hooks_.calculate();
-  w_.statusMessage->setText(Q(material::MaterialStatus(material)));
+  Calculate();
+  result_.ShowStatus(material::MaterialStatus(material));
 }
 
 bool WeightPanel::FilterKeyEvent(int box, const QKeyEvent& key) {

@@ -11,13 +11,14 @@
 
 #include "app/main/KindSwitch.h"
 #include "app/main/WeightWidgets.h"
-#include "core/expr/JingDu.h"
-#include "core/expr/Prepare.h"
 #include "core/material/Material.h"
 #include "core/material/WeightForm.h"
 
 class QKeyEvent;
 
+namespace mevrik::expr {
+class ExpressionSession;
+}
 namespace mevrik::platform {
 class MessageBoxes;
 }
@@ -27,22 +28,18 @@ class RWini;
 
 namespace mevrik::main {
 
+class ResultArea;
 class WeightBoxes;
 
 // The window's calculation state the weight side reads and writes; owned by the window.
 struct WeightState {
   material::MaterialChoice& material;
-  const expr::PrecisionMode& precision;
+  // Evaluates length and area expressions and formats totals at its precision.
+  expr::ExpressionSession& session;
 };
 
 // What the weight side asks of the rest of the window.
 struct WeightHooks {
-  // The evaluation context for length and area expressions (no history to correct).
-  std::function<expr::ExprContext()> exprContext;
-  // The ending every calculation shares: copy the result when auto-copy is on.
-  std::function<void()> autoCopy;
-  // The window's calculate action for the current kind, expressions included.
-  std::function<void()> calculate;
   // The middle of the window title ("弹簧垫圈 (重型) _").
   std::function<void(const QString&)> setTitle;
   // Opens the connection-hole window with section kind 0 (I-beam), 1 (channel) or 2 (angle);
@@ -53,8 +50,8 @@ struct WeightHooks {
 class WeightPanel : public QObject, public WeightKinds {
 public:
   // Connects the events of the widgets, which the window has created with their captions.
-  WeightPanel(WeightWidgets widgets, WeightState state, platform::MessageBoxes& boxes,
-              config::RWini& config, WeightHooks hooks);
+  WeightPanel(WeightWidgets widgets, WeightState state, ResultArea& result,
+              platform::MessageBoxes& boxes, config::RWini& config, WeightHooks hooks);
   ~WeightPanel() override;
 
   void SetUpKind(int kind) override;
@@ -83,6 +80,7 @@ private:
 
   WeightWidgets w_;
   WeightState state_;
+  ResultArea& result_;
   platform::MessageBoxes& boxes_;
   config::RWini& config_;
   WeightHooks hooks_;

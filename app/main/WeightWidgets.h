@@ -5,9 +5,7 @@
 class QAction;
 class QComboBox;
 class QLabel;
-class QLineEdit;
 class QMenu;
-class QPushButton;
 class QWidget;
 
 namespace mevrik::main {
@@ -19,9 +17,6 @@ struct WeightWidgets {
   QLabel* LabPM = nullptr;    // "▼": variants, or the connection-hole window
   QLabel* LabDanZhong = nullptr;  // unit weight, standard code and notes (danzhong, unit weight)
   QLabel* LabJieGuo = nullptr;    // the result caption; the parameter row ends before it
-  QLineEdit* TxtJieGuo = nullptr;  // the result (jieguo)
-  QPushButton* CmdOK = nullptr;
-  QLabel* statusMessage = nullptr;
   QLabel* statusSetting = nullptr;  // shows the material while a weight kind is on
   QMenu* MnuLeiBie = nullptr;
   QList<QAction*> MnuLB;     // variants

@@ -7,6 +7,7 @@
 #include "core/expr/EvalSteps.h"
 #include "core/expr/EvaluateExpr.h"
 #include "core/expr/ExprError.h"
+#include "core/expr/HelpTexts.h"
 #include "core/text/Blanks.h"
 #include "core/text/NumberWriters.h"
 #include "core/text/TypedForm.h"
@@ -121,22 +122,6 @@ bool CheckOperators(std::u16string_view text, Notices& notices) {
   return true;
 }
 
-constexpr std::u16string_view kTrigHelp =
-    u"    检测到计算式中有三角函数，使用三角函数请注意以下几点：\r\n"
-    u"\r\n"
-    u"    ①、本程序计算式计算仅支持正弦Sin()、余弦Cos()、正切Tan() \r\n"
-    u"反正切Atn()等4个三角函数，函数不分大小写，函数后接无符号数字时可省略括号，否则必须加括号；"
-    u"函数支持嵌套，嵌套算式必须放入括号内，即写成Sin(Cos#)、Tan（aX+bY），否则会出错。\r\n"
-    u"    ②、可以在【设置】-【角度单位】中设置角度的单位，程序每次启动均默认为°；"
-    u"无论选择何种角度单位，在角度值后输入°符号或du，\r\n"
-    u"程序都会以度为单位进行计算，即Sin(30°)=sin(π/6)=1/2。 \r\n"
-    u"    ③、程序自动以3.1416替换π、以°替换“du”，由于数据转换精度的原因某些角度计算会有问题，"
-    u"例如Tan(90°)=82183014。\r\n"
-    u"    ④、计算式中出现角度时程序以纯数字进行计算，即：Sin（30°）+Atn（1）=45.5、5°+3=8。\r\n"
-    u"    ⑤、程序会自动去掉计算式中的空格、前后等号，自动处理运算符、[ ]、｛｝等，"
-    u"无法识别的运算会予以提示（提示不一定准确），鼠标放在输入框前的“★计算式”上会显示转换后的计算式。\r\n"
-    u"    ⑥、本说明程序每隔三次运行显示一次。";
-
 // Considered once per run, at the first text that gets this far; shown at one run in four of
 // those whose first text has a function.
 void TrigonometryHelp(std::u16string_view text, ExprContext& context) {
@@ -147,7 +132,7 @@ void TrigonometryHelp(std::u16string_view text, ExprContext& context) {
   // Read even without a function: the configuration read writes its default back.
   const int countdown = context.helpCountdown->get();
   if (!hasFunction) return;
-  if (countdown == 0) context.notices.show(BoxKind::Information, u"注意！", kTrigHelp);
+  if (countdown == 0) context.notices.show(BoxKind::Information, u"注意！", TrigonometryHelpText());
   context.helpCountdown->set(countdown - 1 < 0 ? 3 : countdown - 1);
 }
 

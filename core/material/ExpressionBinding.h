@@ -4,6 +4,7 @@
 // notice flags and angle unit). The window and the terminal program both use this one.
 // A failed length expression must not remove an expression-history entry: for the weight kinds
 // the context's removeHistoryHead is empty (or does nothing while a weight kind is selected).
+#include "core/expr/ExpressionSession.h"
 #include "core/expr/JingDu.h"
 #include "core/expr/Prepare.h"
 #include "core/material/WeightCalc.h"
@@ -25,6 +26,22 @@ class ExpressionBinding final : public ExpressionSide {
  private:
   expr::PrecisionMode mode_;
   expr::ExprContext& context_;
+};
+
+// The same, reading the session's precision and angle unit at each call.
+class SessionBinding final : public ExpressionSide {
+ public:
+  explicit SessionBinding(expr::ExpressionSession& session) : session_(session) {}
+
+  std::optional<std::u16string> Format(std::u16string_view valueText) override {
+    return expr::JingDu(session_.Precision(), valueText);
+  }
+  std::u16string Evaluate(std::u16string_view expression) override {
+    return expr::BDSJS(expression, session_.WeightContext());
+  }
+
+ private:
+  expr::ExpressionSession& session_;
 };
 
 }  // namespace mevrik::material
