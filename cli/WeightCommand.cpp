@@ -250,11 +250,9 @@ void ReportRefusedBox(const material::FormState& state) {
 int Calculate(const Request& request) {
   const material::MaterialChoice material = ParseMaterial(SettingOf(request, Setting::Material));
   StderrNotices notices;
-  expr::NoticeFlags flags;
-  float toHDu = expr::kDegreeFactor;
-  expr::ExprContext context{.notices = notices, .toHDu = toHDu, .flags = flags};
-  material::ExpressionBinding binding(ParsePrecision(SettingOf(request, Setting::Precision)),
-                                      context);
+  expr::ExpressionSession session(notices);
+  session.SetPrecision(ParsePrecision(SettingOf(request, Setting::Precision)));
+  material::SessionBinding binding(session);
   material::WeightForm form(binding, material);
   Fill(form, request);
   if (form.BoxWithoutNumber()) {  // no figure to print: name the parameter to mend

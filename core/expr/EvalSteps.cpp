@@ -58,9 +58,7 @@ double Divide(double a, double b) {
 }
 
 [[noreturn]] void ThrowNotANumber(std::int32_t code, std::u16string_view trimmed) {
-  std::u16string text =
-      u"计算式无法进行计算。\r\n  这可能是由于计算式中缺少运算符、数据或含有无效的字符引起的，"
-      u"请检查(程序转换后的)计算式：\r\n";
+  std::u16string text(kNotANumberText);
   text += trimmed;
   throw ExprError(code, std::move(text));
 }
@@ -129,11 +127,7 @@ Function FunctionOf(std::u16string_view trimmed) {
 
 void EnsureAngleFactor(float& toHDu, Notices& notices) {
   if (toHDu != 0) return;
-  notices.show(BoxKind::Information, u"注意",
-               u"检测到角度转换参数 ToHDu=0，请为其赋值，否则默认为1。\r\n\r\n"
-               u"    说明：三角函数内部是以弧度进行计算，若角度单位为度，需在计算前进行转换；\r\n"
-               u"度转弧度参数ToHDu=π/180=0.0174532925，弧度=度×ToHDu；\r\n"
-               u"当ToHDu=1时不进行角度转换，此时角度单位为弧度。");
+  notices.show(BoxKind::Information, u"注意", kZeroAngleFactorText);
   toHDu = 1;
 }
 

@@ -11,20 +11,13 @@ const char* const kImplicitNotice =
     "      计算式中出现省略乘号的计算，程序会自动补全乘号后进行计算。请注意检查计算式、计算结果是否准确。\n"
     "(注意：程序重新运行前不再提醒！)\n\n";
 
+// The figures are the session's (core ExpressionSessionTest); here each option reaches it.
 TEST(EvalCommand, OneExpressionPerArgument) {
   const struct { std::vector<std::string> args; std::string out; int status; } cases[] = {
       {{"eval", "2(3+4)×5"}, "70.00\n", 0},
-      {{"eval", "1 + 2"}, "3.000\n", 0},
-      {{"eval", "12345"}, "12345\n", 0},
-      {{"eval", "--precision", "1", "10/4"}, "2.5000\n", 0},
       {{"eval", "--precision", "3", "10/4"}, "2.500E00\n", 0},
-      {{"eval", "--precision", "4", "10/4"}, "2.5\n", 0},
-      {{"eval", "--precision", "4", "Sin30du"}, "0.499999996487411\n", 0},
-      {{"eval", "3 0 d u"}, "30.00\n", 0},  // blanks go before "du" becomes a degree sign
       {{"eval", "--radians", "--precision", "4", "Sin(1)"}, "0.841470984807897\n", 0},
-      {{"eval", "-5+3"}, "-2.000\n", 0},
       {{"eval", "123.45\r\n"}, "123.45\n", 0},  // a copied spreadsheet cell
-      {{"eval", "１２．５＋1"}, "13.50\n", 0},     // full-width digits and point
       {{"eval", "1/0"}, "\n", 1},
       {{"eval", "  "}, "\n", 1},
   };

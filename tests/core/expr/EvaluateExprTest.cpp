@@ -9,6 +9,7 @@
 
 #include "EvalOutcome.h"
 #include "PlainEvaluator.h"
+#include "core/expr/EvalSteps.h"
 #include "core/expr/ExprError.h"
 #include "core/text/Utf16.h"
 
@@ -44,19 +45,18 @@ TEST(EvaluateExpr, OperatorsSignsAndAssociativity) {
 }
 
 TEST(EvaluateExpr, ErrorCodesAndDescriptions) {
-  const std::string leaf =
-      "计算式无法进行计算。\r\n  这可能是由于计算式中缺少运算符、数据或含有无效的字符引起的，"
-      "请检查(程序转换后的)计算式：\r\n";
+  const std::string leaf = ToUtf8(steps::kNotANumberText);
+  auto table = [](std::int32_t code) { return ToUtf8(errors::Description(code)); };
   const struct { const char* text; std::int32_t code; std::string description; } cases[] = {
-      {"5/0", 11, "除数为零"},
-      {"5\\0", 11, "除数为零"},
-      {"5%0.4", 11, "除数为零"},
-      {"0^-1", 11, "除数为零"},
-      {"0/0", 6, "溢出"},
-      {"1e308*10", 6, "溢出"},
-      {"3000000000\\1", 6, "溢出"},
-      {"-2147483648\\-1", 6, "溢出"},
-      {"(-8)^(1/3)", 5, "无效的过程调用或参数"},
+      {"5/0", 11, table(11)},
+      {"5\\0", 11, table(11)},
+      {"5%0.4", 11, table(11)},
+      {"0^-1", 11, table(11)},
+      {"0/0", 6, table(6)},
+      {"1e308*10", 6, table(6)},
+      {"3000000000\\1", 6, table(6)},
+      {"-2147483648\\-1", 6, table(6)},
+      {"(-8)^(1/3)", 5, table(5)},
       {"1+2)", errors::ExtraCloseBracket, "在计算式中有多余的 “)” ，请检查：\r\n1+2)"},
       {"(1+2", errors::MissingCloseBracket, "计算式中缺少 “)” ，请检查：\r\n(1+2"},
       {" (1)(2) ", errors::ExtraCloseBracket, "在计算式中有多余的 “)” ，请检查：\r\n1)(2"},
@@ -153,11 +153,7 @@ TEST(EvaluateExpr, FunctionsUseTheSinglePrecisionAngleFactor) {
 }
 
 TEST(EvaluateExpr, ZeroAngleFactorIsReportedOnceAndBecomesRadians) {
-  const std::string text =
-      "检测到角度转换参数 ToHDu=0，请为其赋值，否则默认为1。\r\n\r\n"
-      "    说明：三角函数内部是以弧度进行计算，若角度单位为度，需在计算前进行转换；\r\n"
-      "度转弧度参数ToHDu=π/180=0.0174532925，弧度=度×ToHDu；\r\n"
-      "当ToHDu=1时不进行角度转换，此时角度单位为弧度。";
+  const std::string text = ToUtf8(steps::kZeroAngleFactorText);
   const Outcome out = Evaluate("sin(2)+cos(2)", 0.0f);
   EXPECT_DOUBLE_EQ(out.value, std::sin(2.0) + std::cos(2.0));
   EXPECT_EQ(out.toHDu, 1.0f);
