@@ -24,13 +24,8 @@ std::vector<std::string> Utf8(const std::vector<std::u16string>& texts) {
 
 // What the result box shows after the calculate action, at each precision and angle unit.
 TEST(ExpressionSession, CalculationsAsTheResultBoxShowsThem) {
-  const struct {
-    PrecisionMode mode;
-    AngleUnit unit;
-    const char* typed;
-    const char* text;    // what is calculated and kept
-    const char* result;  // nullptr: the box keeps what it showed
-  } cases[] = {
+  // `text` is what is calculated and kept; a null `result` leaves the box as it was.
+  const struct { PrecisionMode mode; AngleUnit unit; const char* typed, *text, *result; } cases[] = {
       {PrecisionMode::SmartLow, AngleUnit::Degrees, "1 + 2", "1+2", "3.000"},
       {PrecisionMode::SmartLow, AngleUnit::Degrees, "（1＋2）×3", "（1＋2）×3", "9.000"},
       {PrecisionMode::SmartLow, AngleUnit::Degrees, "3 0 d u", "30°", "30.00"},
@@ -68,11 +63,8 @@ TEST(ExpressionSession, HistoryKeepsEachTextOnceWithinItsLimit) {
   EXPECT_FALSE(session.Restore(u"   "));
   EXPECT_TRUE(session.Restore(u"2+2"));
   using History = std::vector<std::string>;
-  const struct {
-    const char* typed;
-    int size;  // index of kHistorySizes, -1 to keep
-    History after;
-  } steps[] = {
+  // `size` is an index of kHistorySizes chosen before the step, -1 for none.
+  const struct { const char* typed; int size; History after; } steps[] = {
       // A restored history that holds a text twice keeps one of them when it comes up again.
       {"2+2", -1, {"2+2", "2+2"}},
       {"1+1", -1, {"1+1", "2+2", "2+2"}},
@@ -96,36 +88,14 @@ TEST(ExpressionSession, HistoryKeepsEachTextOnceWithinItsLimit) {
   EXPECT_EQ(session.HistoryLimit(), 0);
 }
 
-TEST(ExpressionSession, SettingsAndStatusTexts) {
-  RecordingNotices notices;
-  ExpressionSession session(notices);
-  session.SetPrecision(PrecisionMode::Scientific);
-  session.SetUnit(AngleUnit::Radians);
-  ASSERT_TRUE(session.SetHistorySize(2));
-  EXPECT_EQ(ToUtf8(session.PrecisionStatus()), "计算精度：0.000#-E00");
-  EXPECT_EQ(ToUtf8(session.AngleUnitStatus()), "角度单位：弧度");
-  EXPECT_EQ(ToUtf8(session.HistorySizeStatus()), "计算式记录：16 个");
-  EXPECT_EQ(session.HistoryLimit(), 16);
-  EXPECT_EQ(ToUtf8(ExpressionSession::RestoredStatus(3, u"1+2")), "载入计算式3:1+2");
-  session.SetUnit(AngleUnit::Degrees);
-  EXPECT_EQ(ToUtf8(session.AngleUnitStatus()), "角度单位：度 °");
-}
-
 // The copy button and the auto-copy take a text of at least 2 characters without its blanks;
 // the buttons are enabled by its length with them.
 TEST(ExpressionSession, CopyDecisions) {
   RecordingNotices notices;
   ExpressionSession session(notices);
-  const struct {
-    bool autoCopy;
-    const char* shown;
-    bool copied, autoCopied, copyable;
-  } cases[] = {
-      {true, "3.000", true, true, true},
-      {true, "5", false, false, false},
-      {true, " 5 ", false, false, true},
-      {false, "3.000", true, false, true},
-  };
+  const struct { bool autoCopy; const char* shown; bool copied, autoCopied, copyable; } cases[] = {
+      {true, "3.000", true, true, true}, {true, "5", false, false, false},
+      {true, " 5 ", false, false, true}, {false, "3.000", true, false, true}};
   for (const auto& c : cases) {
     session.SetAutoCopy(c.autoCopy);
     const std::u16string shown = FromUtf8(c.shown);
@@ -133,7 +103,6 @@ TEST(ExpressionSession, CopyDecisions) {
     EXPECT_EQ(session.AutoCopyText(shown).has_value(), c.autoCopied) << c.shown;
     EXPECT_EQ(ExpressionSession::Copyable(shown), c.copyable) << c.shown;
   }
-  EXPECT_EQ(ToUtf8(kCopiedStatus), "已将 结果 复制到剪贴板。");
 }
 
 // Length expressions of the weight kinds share the run's notices and angle unit and report
