@@ -28,7 +28,8 @@ protected:
 };
 
 TEST_F(ExpressionByHandTest, AResultSurvivesEveryWayOfLeavingTheBox) {
-  Trigger(QStringLiteral("MnuS_FZ"));  // auto-copy off: 复制 is the only way to the clipboard
+  // Auto-copy off: 复制 is the only way to the clipboard.
+  user->Choose(window->menuBar(), Find<QAction>(QStringLiteral("MnuS_FZ")));
   user->Type(QStringLiteral("6*9"));
   user->Key(Qt::Key_Return);
   ASSERT_EQ(Result(), QStringLiteral("54.00"));
