@@ -81,6 +81,14 @@ void RWini::SetIniN(const QString& section, const QString& key, int value) {
   Write(u"SetIniN", section, key, value >= 0 ? u' ' + text : text);
 }
 
+void RWini::Set(const NumberSetting& setting, int value) {
+  if (setting.form == NumberForm::Digits) {
+    SetIniS(setting.section, setting.key, QString::number(value));
+  } else {
+    SetIniN(setting.section, setting.key, value);
+  }
+}
+
 void RWini::Write(const char16_t* procedure, const QString& section, const QString& key,
                   const QString& value) {
   procedure_ = procedure;
