@@ -1,6 +1,7 @@
 #include "app/config/RWini.h"
 
 #include "app/config/ConfigErrorDialogs.h"
+#include "platform/CoreText.h"
 #include "platform/FileAttributes.h"
 #include "platform/RuntimeError.h"
 
@@ -108,7 +109,7 @@ void RWini::EndBatch() {
 }
 
 void RWini::ShowWriteErrorAndEnd(const platform::RuntimeError& error) {
-  ShowWriteError(QString::fromUtf16(procedure_), error, boxes_);
+  ShowWriteError(platform::Q(procedure_), error, boxes_);
   endProgram_();
 }
 

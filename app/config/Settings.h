@@ -7,6 +7,7 @@
 #include "app/config/ConfigKeys.h"
 #include "app/tools/ShutdownTime.h"
 #include "core/material/Catalogue.h"
+#include "platform/CoreText.h"
 
 namespace mevrik::config {
 
@@ -52,13 +53,13 @@ inline TextSetting LinkTarget(const QString& section, int index) {
 
 inline TextSetting StandardCode(material::CalcKind kind) {
   return {keys::standard_codes::Section, keys::standard_codes::Key(kind),
-          QString::fromStdU16String(material::DefaultStandardCode(kind))};
+          platform::Q(material::DefaultStandardCode(kind))};
 }
 // The same key as the variant switch reads it: the kind switch has stored the code before, so
 // this default only counts when the key went missing in between.
 inline TextSetting VariantStandardCode(material::CalcKind kind) {
   return {keys::standard_codes::Section, keys::standard_codes::Key(kind),
-          QString::fromStdU16String(material::VariantDefaultStandardCode(kind))};
+          platform::Q(material::VariantDefaultStandardCode(kind))};
 }
 
 inline const NumberSetting ShutdownMode{keys::shutdown::Section, keys::shutdown::Mode, 0};

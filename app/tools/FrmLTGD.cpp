@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/CoreText.h"
 #include "app/TrimSpaces.h"
 #include "app/config/RWini.h"
 #include "app/tools/ColumnTable.h"
@@ -222,9 +223,9 @@ void FrmLTGD::computeWallThickness() {
                  false, this});
     combGLBH_[3]->setFocus();
   }
-  txtJG_[0]->setText(QString::fromStdU16String(out.thickness));
-  txtJG_[1]->setText(QString::fromStdU16String(out.allowance));
-  txtJG_[2]->setText(QString::fromStdU16String(out.chosen));
+  txtJG_[0]->setText(app::Q(out.thickness));
+  txtJG_[1]->setText(app::Q(out.allowance));
+  txtJG_[2]->setText(app::Q(out.chosen));
 }
 
 bool FrmLTGD::TxtLLLS_KeyPress(int index, QChar typed) {
@@ -263,7 +264,7 @@ pipe::FlowValues FrmLTGD::flowValues() const {
 
 void FrmLTGD::writeFlowResult(pipe::FlowQuantity target, const std::u16string& text) {
   writingResult_ = true;
-  txtLLLS_[target]->setText(QString::fromStdU16String(text));
+  txtLLLS_[target]->setText(app::Q(text));
   writingResult_ = false;
 }
 
