@@ -40,14 +40,15 @@ public:
 };
 
 QByteArray FileOfNamedLinks(const QString& path, int n) {
-  namespace links = config::keys::links;
+  namespace settings = config::settings;
+  const QString& section = config::keys::links::LinksSection;
   fakes::RecordingBoxes boxes;
   config::RWini ini(path, boxes, [] {});
   {
     const config::RWini::Batch batch(ini);
-    ini.SetIniN(links::LinksSection, links::Count, n);
+    ini.Set(settings::LinkCount(section), n);
     for (int i = 0; i < n; ++i)
-      ini.SetIniS(links::LinksSection, links::Name(i), QStringLiteral("图纸%1").arg(i));
+      ini.Set(settings::LinkName(section, i), QStringLiteral("图纸%1").arg(i));
   }
   QFile file(path);
   file.open(QIODevice::ReadOnly);

@@ -206,13 +206,13 @@ void LinkEditor::RetargetLink(int row) {
 
 void LinkEditor::SaveLinks() {
   const QString section = LinkSection();
-  QList<LinkRecord> links;
+  QList<LinkRecord> records;
   QStringList names;
   for (int i = 0; i < ListLJ_->count(); ++i) {
-    links << RecordAt(i);
-    names << links.constLast().LinkName;
+    records << RecordAt(i);
+    names << records.constLast().LinkName;
   }
-  store_.Save(section, links);
+  store_.Save(section, records);
   s_.menus.ShowLinks(section, names);
   ShowCount();
   Labljsm_->hide();
