@@ -73,7 +73,7 @@ void BuildSettingsMenu(MainMenus& m, QMenuBar* bar) {
   m.MSjddw = AddGroup(m.MSjd, "MSjddw", {QStringLiteral("度 °"), QStringLiteral("弧度")}, 0);
   m.MSBDS = AddMenu(m.MnuSet, "MSBDS", QStringLiteral("计算式记录"));
   QStringList historySizes;
-  for (const HistorySize& size : kHistorySizes) historySizes << QString::fromUtf16(size.caption);
+  for (const HistorySize& size : kHistorySizes) historySizes << app::Q(size.caption);
   m.MSBDSSL = AddGroup(m.MSBDS, "MSBDSSL", historySizes, 1);
   AddSeparator(m.MnuSet, "MnuSet_Sep0", true);
   m.MnuZDYLJ = AddItem(m.MnuSet, QStringLiteral("MnuZDYLJ"), QStringLiteral("自定义链接"));
