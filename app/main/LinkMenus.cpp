@@ -97,7 +97,6 @@ void LinkMenus::ShowLinks(const QString& section, const QStringList& names) {
   links.names = names;
   for (qsizetype i = 0; i < links.items.size() && i < names.size(); ++i)
     ShowCaption(links.items[i], names[i]);
-  if (links.menu->isVisible()) AddMissingItems(links);
 }
 
 void LinkMenus::AddMissingItems(UserLinks& links) {
