@@ -1,13 +1,10 @@
 #pragma once
-// Core's UTF-16 text as a QString, for the windows that show it. Include from source files only:
-// the name is short because it stands in many expressions.
-#include <QString>
-#include <string_view>
+// The windows' name for platform::Q, core's UTF-16 text as a QString. Include from source files
+// only.
+#include "platform/CoreText.h"
 
 namespace mevrik::app {
 
-inline QString Q(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
+using platform::Q;
 
 }  // namespace mevrik::app

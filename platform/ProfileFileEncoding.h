@@ -1,6 +1,6 @@
 #pragma once
 // The encodings a configuration file comes in: UTF-8 (our own new files), the Chinese Windows
-// code page (files older copies wrote on Windows, or single lines pasted by an older editor) and
+// code page (files written on Chinese Windows, or single lines pasted by an editor that uses it) and
 // UTF-16 (an editor's "Unicode"), with or without a byte order mark. GB18030 stands for the code page: it
 // reads every GBK file as GBK does and writes every character GBK has with the same bytes, and it
 // can still store a character GBK lacks instead of losing it.

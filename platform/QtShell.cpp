@@ -18,8 +18,8 @@ namespace mevrik::platform {
 namespace {
 
 #ifdef Q_OS_WIN
-// The shell's "open" verb, as the Windows program always used it: the program's folder as the
-// working folder, a normal window, and a result of 32 or less as failure. A folder opens in
+// The shell's "open" verb with the program's folder as the working folder (relative targets and
+// the started program's own files are found there), a normal window, and a result of 32 or less as failure. A folder opens in
 // Explorer, a file with the program its type is registered to.
 bool ShellOpen(const QUrl& url) {
   const QString target =

@@ -1,11 +1,10 @@
 #include "platform/RuntimeError.h"
 
+#include "platform/CoreText.h"
+
 namespace mevrik::platform {
 
-QString RuntimeErrorDescription(int number) {
-  const std::u16string_view text = errors::Description(number);
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString RuntimeErrorDescription(int number) { return Q(errors::Description(number)); }
 
 RuntimeError::RuntimeError(int number) : RuntimeError(number, RuntimeErrorDescription(number)) {}
 

@@ -4,8 +4,8 @@
 # mevrik.exe started under Wine on a private virtual X server. Typing (12+3)*4-2^3 and Enter
 # must show 52.00 and put it on the clipboard; a second start must hand over to the first and end
 # with status 0, leaving one window; the angle's weight, chosen and typed with the mouse and keys,
-# must be what the Linux terminal program gives; the settings file beside the program, in GBK as
-# the Windows program wrote it, must be hidden and stay GBK, holding the expression in its
+# must be what the Linux terminal program gives; the settings file beside the program, in GBK
+# (the code page of Chinese Windows), must be hidden and stay GBK, holding the expression in its
 # history after the window closes. With
 # SCREENSHOT, the window is pictured with the angle's weight. Nothing is ever opened or started
 # (MEVRIK_DRY_RUN=1).

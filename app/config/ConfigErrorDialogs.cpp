@@ -39,8 +39,9 @@ QString WriteErrorDetail(const RuntimeError& error) {
   switch (error.number()) {
     case platform::BadFileName:
       return QStringLiteral(u"——文件名或文件号错误(") + error.description() + u')';
-    case platform::FileNotFound: return QStringLiteral(u"——文件未找到");
-    case platform::PathFileAccess: return QStringLiteral(u"——路径/文件访问错误");
+    case platform::FileNotFound:
+    case platform::PathFileAccess:
+      return QStringLiteral(u"——") + platform::RuntimeErrorDescription(error.number());
     default:
       return QStringLiteral(u"未知错误，错误号:") + QString::number(error.number()) +
              QStringLiteral(u"  （") + error.description() + QStringLiteral(u" ）");

@@ -1,9 +1,11 @@
 #pragma once
-// Every section and key of the configuration file, named once. A key's text is what users find
-// in the file and what older copies of the program read, so it never changes.
+// Every section and key of the configuration file, named once (their types and defaults are in
+// Settings.h). A key's text is what users find in the file and what every copy of the program
+// reads, so it never changes.
 #include <QString>
 
 #include "core/material/CalcKind.h"
+#include "platform/CoreText.h"
 
 namespace mevrik::config::keys {
 
@@ -30,7 +32,7 @@ inline QString Target(int index) { return "链接" + QString::number(index) + "�
 namespace standard_codes {
 inline const QString Section = QStringLiteral("标准代号");
 inline QString Key(material::CalcKind kind) {
-  return QString::fromStdU16String(material::KindCaption(kind));
+  return platform::Q(material::KindCaption(kind));
 }
 }  // namespace standard_codes
 

@@ -1,6 +1,7 @@
 #include "app/config/RWini.h"
 
 #include "app/config/ConfigErrorDialogs.h"
+#include "platform/CoreText.h"
 #include "platform/FileAttributes.h"
 #include "platform/RuntimeError.h"
 
@@ -81,6 +82,14 @@ void RWini::SetIniN(const QString& section, const QString& key, int value) {
   Write(u"SetIniN", section, key, value >= 0 ? u' ' + text : text);
 }
 
+void RWini::Set(const NumberSetting& setting, int value) {
+  if (setting.form == NumberForm::Digits) {
+    SetIniS(setting.section, setting.key, QString::number(value));
+  } else {
+    SetIniN(setting.section, setting.key, value);
+  }
+}
+
 void RWini::Write(const char16_t* procedure, const QString& section, const QString& key,
                   const QString& value) {
   procedure_ = procedure;
@@ -100,7 +109,7 @@ void RWini::EndBatch() {
 }
 
 void RWini::ShowWriteErrorAndEnd(const platform::RuntimeError& error) {
-  ShowWriteError(QString::fromUtf16(procedure_), error, boxes_);
+  ShowWriteError(platform::Q(procedure_), error, boxes_);
   endProgram_();
 }
 

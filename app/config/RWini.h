@@ -4,6 +4,7 @@
 #include <QString>
 #include <functional>
 
+#include "app/config/Settings.h"
 #include "platform/ProfileFile.h"
 
 namespace mevrik::platform {
@@ -38,6 +39,22 @@ public:
   // enclosing quotes included.
   void SetIniS(const QString& section, const QString& key, const QString& value);
   void SetIniN(const QString& section, const QString& key, int value);
+
+  // The rows of the settings table, read and written with their own default and form.
+  QString Get(const TextSetting& setting) {
+    return GetIniS(setting.section, setting.key, setting.fallback);
+  }
+  int Get(const NumberSetting& setting) {
+    return GetIniN(setting.section, setting.key, setting.fallback);
+  }
+  // A number as the text stored, for a box that shows what the file holds.
+  QString GetText(const NumberSetting& setting) {
+    return GetIniS(setting.section, setting.key, QString::number(setting.fallback));
+  }
+  void Set(const TextSetting& setting, const QString& value) {
+    SetIniS(setting.section, setting.key, value);
+  }
+  void Set(const NumberSetting& setting, int value);
 
   void SetStartingUp(bool startingUp) { startingUp_ = startingUp; }
 

@@ -3,7 +3,6 @@
 #include <QString>
 
 #include "app/CoreText.h"
-#include "app/config/ConfigKeys.h"
 #include "app/config/RWini.h"
 #include "platform/MessageBoxes.h"
 
@@ -35,10 +34,8 @@ void BoxNotices::show(expr::BoxKind kind, std::u16string_view title, std::u16str
   boxes_.show(request);
 }
 
-namespace keys = config::keys::expression;
+int IniHelpCountdown::get() { return ini_.Get(config::settings::HelpCountdown); }
 
-int IniHelpCountdown::get() { return ini_.GetIniN(keys::Section, keys::HelpCountdown, 0); }
-
-void IniHelpCountdown::set(int value) { ini_.SetIniN(keys::Section, keys::HelpCountdown, value); }
+void IniHelpCountdown::set(int value) { ini_.Set(config::settings::HelpCountdown, value); }
 
 }  // namespace mevrik::main

@@ -11,7 +11,6 @@
 #include "core/expr/ExpressionSession.h"
 
 namespace mevrik::main {
-namespace keys = config::keys::expression;
 
 using app::Q;
 
@@ -30,9 +29,9 @@ void ExpressionHistory::Show() {
 
 void ExpressionHistory::Restore(config::RWini& ini,
                                 const std::function<void(const QString&)>& report) {
-  const int count = ini.GetIniN(keys::Section, keys::HistoryCount, 0);
+  const int count = ini.Get(config::settings::HistoryCount);
   for (int i = 0; i < count; ++i) {
-    const QString stored = ini.GetIniS(keys::Section, keys::HistoryEntry(i), QString());
+    const QString stored = ini.Get(config::settings::HistoryEntry(i));
     if (!session_.Restore(stored.toStdU16String())) continue;
     report(Q(expr::ExpressionSession::RestoredStatus(i, session_.History().back())));
   }
@@ -45,8 +44,8 @@ void ExpressionHistory::Save(config::RWini& ini) const {
   const int limit = session_.HistoryLimit();
   if (count == 0 || limit <= 0) return;
   const config::RWini::Batch batch(ini);
-  ini.SetIniS(keys::Section, keys::HistoryCount, QString::number(std::min(count, limit)));
-  for (int i = 0; i < count; ++i) ini.SetIniS(keys::Section, keys::HistoryEntry(i), Q(entries[i]));
+  ini.Set(config::settings::HistoryCount, std::min(count, limit));
+  for (int i = 0; i < count; ++i) ini.Set(config::settings::HistoryEntry(i), Q(entries[i]));
 }
 
 }  // namespace mevrik::main

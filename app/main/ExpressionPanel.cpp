@@ -175,8 +175,7 @@ void ExpressionPanel::MSjddw_Click(int index) {
 void ExpressionPanel::MSBDSSL_Click(int index) {
   if (!session_.SetHistorySize(index)) throw platform::RuntimeError(platform::SubscriptOutOfRange);
   w_.MSBDSSL[index]->setChecked(true);
-  services_.ini.SetIniS(config::keys::expression::Section, config::keys::expression::HistorySize,
-                        QString::number(index));
+  services_.ini.Set(config::settings::HistorySize, index);
   result_.ShowStatus(session_.HistorySizeStatus());
 }
 

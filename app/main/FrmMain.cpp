@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include "app/CoreText.h"
 #include "app/config/RWini.h"
 #include "app/main/ExprAdapters.h"
 #include "app/main/ExpressionPanel.h"
@@ -67,12 +68,11 @@ void FrmMain::SetFormWidthTwips(int twips) {
 }
 
 QString FrmMain::KindTitleText() const {
-  return QString::fromStdU16String(
-      material::KindTitleText(static_cast<material::CalcKind>(state_.CurrentKind)));
+  return app::Q(material::KindTitleText(static_cast<material::CalcKind>(state_.CurrentKind)));
 }
 
 void FrmMain::SetTitle(const QString& middle) {
-  setWindowTitle(QString::fromStdU16String(material::WindowTitle(
+  setWindowTitle(app::Q(material::WindowTitle(
       middle.toStdU16String(), state_.VersionText.toStdU16String(), m_.MnuS_Top->isChecked())));
 }
 

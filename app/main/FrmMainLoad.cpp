@@ -6,7 +6,6 @@
 
 #include "app/AppVersion.h"
 #include "app/config/ConfigErrorDialogs.h"
-#include "app/config/ConfigKeys.h"
 #include "app/config/RWini.h"
 #include "app/main/ExpressionPanel.h"
 #include "app/main/FrmMain.h"
@@ -14,7 +13,6 @@
 #include "app/main/ResultArea.h"
 #include "app/main/StatusClock.h"
 #include "app/tools/ShutdownTime.h"
-#include "core/material/Catalogue.h"
 #include "platform/AlwaysOnTop.h"
 #include "platform/Clock.h"
 #include "platform/RuntimeError.h"
@@ -64,20 +62,14 @@ void FrmMain::ReadSettings() {
   LoadLinkMenus();
 
   const QDateTime now = services_.clock->now();
-  const QString shutdownAt = ini.GetIniS(config::keys::shutdown::Section,
-                                         config::keys::shutdown::Time,
-                                         tools::DefaultShutdownTime(now.date()));
+  const QString shutdownAt = ini.Get(config::settings::ShutdownTime(now.date()));
   m_.MnuDSGJ->setChecked(tools::ShutdownPendingToday(shutdownAt, now));
 
-  namespace codes = config::keys::standard_codes;
-  namespace expression = config::keys::expression;
-  constexpr auto anchorBolt = material::CalcKind::AnchorBolt;
-  // Read only so that the key exists; each kind reads its code when it is selected.
-  ini.GetIniS(codes::Section, codes::Key(anchorBolt),
-              QString::fromStdU16String(material::DefaultStandardCode(anchorBolt)));
-  // Read only so that the key exists for the trigonometry help countdown.
-  ini.GetIniN(expression::Section, expression::HelpCountdown, 0);
-  expression_->MSBDSSL_Click(ini.GetIniN(expression::Section, expression::HistorySize, 1));
+  // Read only so that the keys exist; each kind reads its code when it is selected, and the
+  // trigonometry help its countdown when it is due.
+  ini.Get(config::settings::StandardCode(material::CalcKind::AnchorBolt));
+  ini.Get(config::settings::HelpCountdown);
+  expression_->MSBDSSL_Click(ini.Get(config::settings::HistorySize));
   if (!m_.MSBDSSL[0]->isChecked()) {
     expression_->History().Restore(ini, [this](const QString& text) { result_->ShowStatus(text); });
   }

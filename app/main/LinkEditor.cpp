@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "app/CoreText.h"
 #include "app/config/ConfigKeys.h"
-#include "app/config/RWini.h"
 #include "app/main/LinkMenus.h"
 #include "core/text/BaseName.h"
 #include "platform/FileDialogs.h"
@@ -38,7 +38,7 @@ QString Trimmed(const std::optional<QString>& answer) {
 }  // namespace
 
 LinkEditor::LinkEditor(LinkEditorWindow window, LinkEditorServices services, QObject* parent)
-    : QObject(parent), w_(window), s_(services) {
+    : QObject(parent), w_(window), s_(services), store_(services.ini) {
   BuildPanel();
   w_.PicSet->hide();
 }
@@ -121,8 +121,7 @@ void LinkEditor::MnuZDYLJ_Click() {
 
 void LinkEditor::Reload() {
   ListLJ_->clear();
-  for (const LinkRecord& link : ReadLinks(s_.ini, LinkSection(), LinkFields::NamesAndTargets))
-    AppendRecord(link);
+  for (const LinkRecord& link : store_.Links(LinkSection())) AppendRecord(link);
 }
 
 void LinkEditor::EnableLinkMenus() {
@@ -177,7 +176,7 @@ void LinkEditor::CmdLianJie_Click(int index) {
 bool LinkEditor::AddLink() {
   const QString path = ChooseFile();
   if (path.isEmpty()) return false;
-  const QString baseName = QString::fromStdU16String(text::GetBaseName(path.toStdU16String()));
+  const QString baseName = app::Q(text::GetBaseName(path.toStdU16String()));
   QString name = Trimmed(s_.boxes.input(kNameTitle, kNamePrompt, baseName, s_.owner));
   if (name.isEmpty()) name = baseName.trimmed();
   AppendRecord({name, path.trimmed()});
@@ -207,17 +206,13 @@ void LinkEditor::RetargetLink(int row) {
 
 void LinkEditor::SaveLinks() {
   const QString section = LinkSection();
-  const int c = ListLJ_->count();
-  // One replacement of the file: a save cut short never pairs names with other links' targets.
-  const config::RWini::Batch batch(s_.ini);
-  s_.ini.SetIniN(section, links::Count, c);
+  QList<LinkRecord> records;
   QStringList names;
-  for (int i = 0; i < c; ++i) {
-    const LinkRecord link = RecordAt(i);
-    s_.ini.SetIniS(section, links::Name(i), link.LinkName);
-    s_.ini.SetIniS(section, links::Target(i), link.LinkTarget);
-    names << link.LinkName;
+  for (int i = 0; i < ListLJ_->count(); ++i) {
+    records << RecordAt(i);
+    names << records.constLast().LinkName;
   }
+  store_.Save(section, records);
   s_.menus.ShowLinks(section, names);
   ShowCount();
   Labljsm_->hide();

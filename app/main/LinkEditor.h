@@ -7,7 +7,7 @@
 #include <QString>
 #include <array>
 
-#include "app/main/LinkRecord.h"
+#include "app/main/LinkStore.h"
 
 class QButtonGroup;
 class QLabel;
@@ -85,6 +85,7 @@ private:
   LinkEditorWindow w_;
   QPointer<QWidget> focusBefore_;  // where the user was typing when the editor opened
   LinkEditorServices s_;
+  LinkStore store_;
   std::array<QRadioButton*, 2> OptLJWZ_{};
   QButtonGroup* optGroup_ = nullptr;
   QListWidget* ListLJ_ = nullptr;

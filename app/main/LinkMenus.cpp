@@ -2,10 +2,9 @@
 
 #include <QAction>
 #include <QMenu>
+#include <algorithm>
 
 #include "app/config/ConfigKeys.h"
-#include "app/config/RWini.h"
-#include "app/main/LinkRecord.h"
 #include "platform/FixedLinks.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Shell.h"
@@ -54,9 +53,11 @@ QString LinkStartErrorText(const platform::RuntimeError& error, const QString& t
 }
 
 LinkMenus::LinkMenus(LinkMenuWidgets widgets, LinkServices services, QObject* parent)
-    : QObject(parent), s_(services), fixed_(widgets.MnuLJ_LJie) {
-  links_ = {widgets.MnuLJ, widgets.glj, links::LinksSection, "MnuLJ_ZDY", {}};
-  others_ = {widgets.MnuQTT, widgets.gqt, links::OthersSection, "MnuQT_ZDY", {}};
+    : QObject(parent), s_(services), store_(services.ini), fixed_(widgets.MnuLJ_LJie) {
+  links_ = {widgets.MnuLJ, widgets.glj, links::LinksSection, "MnuLJ_ZDY", {}, {}};
+  others_ = {widgets.MnuQTT, widgets.gqt, links::OthersSection, "MnuQT_ZDY", {}, {}};
+  for (UserLinks* user : {&links_, &others_})
+    connect(user->menu, &QMenu::aboutToShow, this, [this, user] { AddMissingItems(*user); });
   for (int i = 0; i < static_cast<int>(fixed_.size()); ++i)
     connect(fixed_[i], &QAction::triggered, this, [this, i] { MnuLJ_LJie_Click(i); });
   Connect(links_, widgets.MnuLJ_ZDY0);
@@ -82,25 +83,31 @@ LinkMenus::UserLinks& LinkMenus::LinksOf(const QString& section) {
 }
 
 void LinkMenus::Load() {
-  for (const QString& section : {links::LinksSection, links::OthersSection}) {
-    QStringList names;
-    for (const LinkRecord& link : ReadLinks(s_.ini, section, LinkFields::Names))
-      names << link.LinkName;
-    ShowLinks(section, names);
-  }
+  for (const QString& section : {links::LinksSection, links::OthersSection})
+    ShowLinks(section, store_.Names(section));
 }
 
+// Adding an item to a menu costs time in proportion to the items it has, so thousands of them
+// wait for the menu to open.
 void LinkMenus::ShowLinks(const QString& section, const QStringList& names) {
   UserLinks& links = LinksOf(section);
-  while (links.items.size() > 1) delete links.items.takeLast();
+  while (links.items.size() > std::max<qsizetype>(names.size(), 1)) delete links.items.takeLast();
   links.separator->setVisible(!names.isEmpty());
   links.items.first()->setVisible(!names.isEmpty());
-  for (int i = 0; i < names.size(); ++i) {
-    QAction* item = i == 0 ? links.items.first() : AddItem(links);
-    item->setText(names[i]);
-    // A link named "-" is the user's way of grouping the links with a line.
-    item->setSeparator(names[i] == QLatin1String("-"));
-  }
+  links.names = names;
+  for (qsizetype i = 0; i < links.items.size() && i < names.size(); ++i)
+    ShowCaption(links.items[i], names[i]);
+}
+
+void LinkMenus::AddMissingItems(UserLinks& links) {
+  for (qsizetype i = links.items.size(); i < links.names.size(); ++i)
+    ShowCaption(AddItem(links), links.names[i]);
+}
+
+void LinkMenus::ShowCaption(QAction* item, const QString& name) {
+  item->setText(name);
+  // A link named "-" is the user's way of grouping the links with a line.
+  item->setSeparator(name == QLatin1String("-"));
 }
 
 void LinkMenus::MnuLJ_LJie_Click(int index) {
@@ -117,7 +124,7 @@ void LinkMenus::MnuLJ_ZDY_Click(int index) { OpenLink(links::LinksSection, index
 void LinkMenus::MnuQT_ZDY_Click(int index) { OpenLink(links::OthersSection, index); }
 
 void LinkMenus::OpenLink(const QString& section, int index) {
-  const QString target = s_.ini.GetIniS(section, links::Target(index), kNoTarget).trimmed();
+  const QString target = store_.Target(section, index).trimmed();
   const platform::LinkLaunch launch =
       platform::LinkLaunchFor(target, s_.programFolder, platform::PathKindOnDisk);
   if (launch.way == platform::LinkLaunch::Way::Start) {

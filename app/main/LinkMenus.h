@@ -2,13 +2,15 @@
 // The quick links of the menus "链接(&L)" and "其它(&Q)": the three fixed items of the first,
 // and in both the user's links, built from the configuration file at start-up and again after
 // the link editor saves. A click reads the link's target from the file at that moment, so a
-// hand edit of the file takes effect at once.
+// hand edit of the file takes effect at once. The items from 1 on are made when their menu
+// opens: a file of thousands of links starts as quickly as one of none.
 #include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <array>
 
+#include "app/main/LinkStore.h"
 #include "platform/RuntimeError.h"
 
 class QAction;
@@ -75,14 +77,18 @@ private:
     QString section;
     QString itemName;        // objectName stem of the items: "MnuLJ_ZDY"
     QList<QAction*> items;   // item 0 always exists; the others only while needed
+    QStringList names;       // the captions; items missing for some are made when the menu opens
   };
 
   void Connect(UserLinks& links, QAction* item);
 
   UserLinks& LinksOf(const QString& section);
   QAction* AddItem(UserLinks& links);
+  void AddMissingItems(UserLinks& links);
+  static void ShowCaption(QAction* item, const QString& name);
 
   LinkServices s_;
+  LinkStore store_;
   std::array<QAction*, 3> fixed_;
   UserLinks links_;
   UserLinks others_;

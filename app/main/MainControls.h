@@ -25,8 +25,8 @@ enum Cell : int {
 };
 }  // namespace status
 
-// The original control names are kept (tests and the other parts find controls by them); the
-// comment after each terse one says what it is, with the pinyin it abbreviates.
+// A member's name is its control's objectName, which tests and the other parts find it by; the
+// comment after each terse name says what it is, with the pinyin it abbreviates.
 struct MainControls {
   // The kind selectors (panel PictT) and the close button.
   QWidget* PictT = nullptr;

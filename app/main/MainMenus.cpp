@@ -6,6 +6,7 @@
 
 #include "app/CoreText.h"
 #include "core/expr/ExpressionSession.h"
+#include "core/material/Material.h"
 
 namespace mevrik::main {
 namespace {
@@ -70,10 +71,10 @@ void BuildSettingsMenu(MainMenus& m, QMenuBar* bar) {
   m.MSJingDu = AddGroup(m.MSJingD, "MSJingDu",
                         Captions(expr::kPrecisionCaptions), 0);
   m.MSCZ = AddMenu(m.MnuSet, "MSCZ", QStringLiteral("材质密度"));
-  m.MSCaiZhi = AddGroup(m.MSCZ, "MSCaiZhi",
-                        {QStringLiteral("钢  7.85g/cm3"), QStringLiteral("铜  8.92g/cm3"),
-                         QStringLiteral("铝  2.70g/cm3"), QStringLiteral("自定义")},
-                        0);
+  QStringList materials;
+  for (int i = 0; i < material::kMaterialCount; ++i)
+    materials << app::Q(material::MaterialMenuCaption(material::MaterialChoice{}, i));
+  m.MSCaiZhi = AddGroup(m.MSCZ, "MSCaiZhi", materials, 0);
   m.MSjd = AddMenu(m.MnuSet, "MSjd", QStringLiteral("角度单位"));
   m.MSjddw = AddGroup(m.MSjd, "MSjddw",
                       Captions(std::array{expr::AngleUnitCaption(expr::AngleUnit::Degrees),

@@ -10,8 +10,8 @@ class QMenuBar;
 
 namespace mevrik::main {
 
-// The original control names are kept (tests and the other parts find items by them); the
-// comment after each terse one says what it is, with the pinyin it abbreviates.
+// A member's name is its item's objectName, which tests and the other parts find it by; the
+// comment after each terse name says what it is, with the pinyin it abbreviates.
 struct MainMenus {
   // "计算类型(&F)": the kind items and "退  出".
   QMenu* MnuF = nullptr;

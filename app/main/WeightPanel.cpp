@@ -87,9 +87,8 @@ void WeightPanel::ConnectMenus() {
     connect(w_.MSCaiZhi[i], &QAction::triggered, this, [this, i] { MSCaiZhi_Click(i); });
 }
 
-std::u16string WeightPanel::ConfiguredCode(CalcKind kind, const std::u16string& fallback) {
-  namespace codes = config::keys::standard_codes;
-  return config_.GetIniS(codes::Section, codes::Key(kind), Q(fallback)).toStdU16String();
+std::u16string WeightPanel::ConfiguredCode(const config::TextSetting& code) {
+  return config_.Get(code).toStdU16String();
 }
 
 void WeightPanel::Show(const material::FormChanges& changes) {
@@ -125,7 +124,7 @@ void WeightPanel::SetUpKind(int kind) {
     Show(form_->SelectKind(k, u""));
     return;
   }
-  Show(Whole(form_->SelectKind(k, ConfiguredCode(k, material::DefaultStandardCode(k)))));
+  Show(Whole(form_->SelectKind(k, ConfiguredCode(config::settings::StandardCode(k)))));
   ShowLayout(k);
   w_.CombSR[form_->Catalogue().sizeComboIndex]->setFocus();
 }
@@ -151,7 +150,7 @@ void WeightPanel::MnuLB_Click(int index) {
   const CalcKind kind = form_->State().kind;
   const bool listed = index < material::VariantCount(kind);
   Show(form_->SelectVariant(
-      index, listed ? ConfiguredCode(kind, material::VariantDefaultStandardCode(kind)) : u""));
+      index, listed ? ConfiguredCode(config::settings::VariantStandardCode(kind)) : u""));
 }
 
 void WeightPanel::LabPM_Click() {

@@ -24,6 +24,7 @@ class MessageBoxes;
 }
 namespace mevrik::config {
 class RWini;
+struct TextSetting;
 }
 
 namespace mevrik::main {
@@ -72,7 +73,7 @@ private:
   void ShowVariants();
   void ShowLayout(material::CalcKind kind);
   void ShowNotes();
-  std::u16string ConfiguredCode(material::CalcKind kind, const std::u16string& fallback);
+  std::u16string ConfiguredCode(const config::TextSetting& code);
   // False when the key is dropped; Enter and "*" may move the focus to another box.
   bool KeyPress(int box, char16_t key);
   // True when the key is kept from the box.

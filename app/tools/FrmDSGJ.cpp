@@ -15,7 +15,6 @@
 #include <QTimer>
 #include <cmath>
 
-#include "app/config/ConfigKeys.h"
 #include "app/config/RWini.h"
 #include "app/tools/ShutdownTime.h"
 #include "app/widgets/EnteredText.h"
@@ -38,7 +37,7 @@ using widgets::PickOnlyByChoice;
 
 namespace {
 
-namespace keys = config::keys::shutdown;
+namespace settings = config::settings;
 // How the error box names the two commands: in the words of the `shutdown` program that the
 // window's notes speak of, whatever the system runs.
 const QString kAbortWords = QStringLiteral("shutdown -a");
@@ -49,8 +48,6 @@ const QString kCaptionPrefix = QStringLiteral("定时关机—");
 constexpr int kPauseBetweenCommands = 1200;  // lets the abort finish before the new schedule
 constexpr int kMinCountdown = 3;
 constexpr int kMaxCountdown = 600;
-constexpr int kDefaultHour = 17;
-constexpr int kDefaultMinuteIndex = 6;
 
 double Number(const QString& text) { return text::LeadingNumber(text.toStdU16String()); }
 
@@ -166,20 +163,20 @@ QWidget* FrmDSGJ::buildCountdown() {
 }
 
 void FrmDSGJ::Form_Load() {
-  const int mode = ini_.GetIniN(keys::Section, keys::Mode, 0) == 1 ? 1 : 0;
+  const int mode = ini_.Get(settings::ShutdownMode) == 1 ? 1 : 0;
   const bool pending = pendingMark_ && pendingMark_->isChecked();
   setWindowTitle(kCaptionPrefix + (!pending    ? QStringLiteral("未设置")
                                    : mode == 0 ? QStringLiteral("定时")
                                                : QStringLiteral("倒计时")));
   optDSGJ_[mode]->setChecked(true);
   labTXT_[1]->setText(QStringLiteral("★ 使用ShutDown命令关机，仅最后一次设置有效！"));
-  const auto selectStored = [this](QComboBox* box, const QString& key, int fallback) {
-    const int stored = ini_.GetIniN(keys::Section, key, fallback);
-    box->setCurrentIndex(IndexWithin(stored, box->count(), fallback));
+  const auto selectStored = [this](QComboBox* box, const config::NumberSetting& setting) {
+    const int stored = ini_.Get(setting);
+    box->setCurrentIndex(IndexWithin(stored, box->count(), setting.fallback));
   };
-  selectStored(combDS_[0], keys::Hour, kDefaultHour);
-  selectStored(combDS_[1], keys::Minute, kDefaultMinuteIndex);
-  combDJS_->setEditText(ini_.GetIniS(keys::Section, keys::Countdown, QStringLiteral("30")));
+  selectStored(combDS_[0], settings::ShutdownHour);
+  selectStored(combDS_[1], settings::ShutdownMinute);
+  combDJS_->setEditText(ini_.GetText(settings::ShutdownCountdown));
   cmddsgj_[0]->setEnabled(pending);
   services_.top.setTopMost(this, true);
   // Tall enough for the inputs and the "说明" arrow, and never smaller; the notes below it show
@@ -270,14 +267,13 @@ void FrmDSGJ::storeSettings(const QDateTime& target) {
   // A countdown that is not a usable number is not stored; the last good one stays.
   const double countdown = Number(combDJS_->currentText());
   const config::RWini::Batch batch(ini_);
-  ini_.SetIniN(keys::Section, keys::Mode, optDSGJ_[1]->isChecked() ? 1 : 0);
+  ini_.Set(settings::ShutdownMode, optDSGJ_[1]->isChecked() ? 1 : 0);
   if (countdown >= kMinCountdown && countdown <= kMaxCountdown) {
-    ini_.SetIniN(keys::Section, keys::Countdown,
-                 static_cast<int>(std::nearbyint(countdown)));
+    ini_.Set(settings::ShutdownCountdown, static_cast<int>(std::nearbyint(countdown)));
   }
-  ini_.SetIniN(keys::Section, keys::Hour, combDS_[0]->currentIndex());
-  ini_.SetIniN(keys::Section, keys::Minute, combDS_[1]->currentIndex());
-  ini_.SetIniS(keys::Section, keys::Time, FormatShutdownTime(target));
+  ini_.Set(settings::ShutdownHour, combDS_[0]->currentIndex());
+  ini_.Set(settings::ShutdownMinute, combDS_[1]->currentIndex());
+  ini_.Set(settings::ShutdownTime(target.date()), FormatShutdownTime(target));
 }
 
 void FrmDSGJ::cancelAll() {
@@ -290,8 +286,7 @@ void FrmDSGJ::cancelAll() {
 
 void FrmDSGJ::recordCancelled() {
   const QDate today = services_.clock.now().date();
-  ini_.SetIniS(keys::Section, keys::Time,
-               FormatShutdownTime(QDateTime(today, QTime(0, 0))));
+  ini_.Set(settings::ShutdownTime(today), FormatShutdownTime(QDateTime(today, QTime(0, 0))));
   setWindowTitle(kCaptionPrefix + QStringLiteral("未设置"));
   setPending(false);
   cmddsgj_[0]->setEnabled(false);

@@ -10,8 +10,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/CoreText.h"
 #include "app/TrimSpaces.h"
-#include "app/config/ConfigKeys.h"
 #include "app/config/RWini.h"
 #include "app/tools/ColumnTable.h"
 #include "app/tools/PipeTexts.h"
@@ -35,7 +35,7 @@ using widgets::PickOnlyByChoice;
 
 namespace {
 
-namespace keys = config::keys::pipe;
+namespace settings = config::settings;
 const QString kSeparator = QStringLiteral("，");
 
 // Colours of the flow boxes: white/black while typed into, light yellow/light blue for the
@@ -177,13 +177,9 @@ QWidget* FrmLTGD::buildReferenceTable() {
 
 void FrmLTGD::Form_Load() {
   editPair_.set(-1, -1);
-  const QStringList wall =
-      ini_.GetIniS(keys::Section, keys::Wall, QStringLiteral("6.3，219，100，1"))
-          .split(kSeparator);
+  const QStringList wall = ini_.Get(settings::PipeWall).split(kSeparator);
   for (int i = 0; i < 4 && i < wall.size(); ++i) combGLBH_[i]->setEditText(wall[i]);
-  const QStringList flow =
-      ini_.GetIniS(keys::Section, keys::Flow, QStringLiteral("60，2.12，100"))
-          .split(kSeparator);
+  const QStringList flow = ini_.Get(settings::PipeFlow).split(kSeparator);
   for (int i = 0; i < 3 && i < flow.size(); ++i) txtLLLS_[i]->setText(flow[i]);
   computeUnlessShown();
 }
@@ -197,10 +193,10 @@ void FrmLTGD::SaveInputs() {
   const config::RWini::Batch batch(ini_);
   QStringList wall;
   for (auto* combo : combGLBH_) wall << app::TrimSpaces(combo->currentText());
-  ini_.SetIniS(keys::Section, keys::Wall, wall.join(kSeparator));
+  ini_.Set(settings::PipeWall, wall.join(kSeparator));
   QStringList flow;
   for (auto* box : txtLLLS_) flow << box->text();
-  ini_.SetIniS(keys::Section, keys::Flow, flow.join(kSeparator));
+  ini_.Set(settings::PipeFlow, flow.join(kSeparator));
 }
 
 void FrmLTGD::CombGLBH_Change(int index) {
@@ -227,9 +223,9 @@ void FrmLTGD::computeWallThickness() {
                  false, this});
     combGLBH_[3]->setFocus();
   }
-  txtJG_[0]->setText(QString::fromStdU16String(out.thickness));
-  txtJG_[1]->setText(QString::fromStdU16String(out.allowance));
-  txtJG_[2]->setText(QString::fromStdU16String(out.chosen));
+  txtJG_[0]->setText(app::Q(out.thickness));
+  txtJG_[1]->setText(app::Q(out.allowance));
+  txtJG_[2]->setText(app::Q(out.chosen));
 }
 
 bool FrmLTGD::TxtLLLS_KeyPress(int index, QChar typed) {
@@ -268,7 +264,7 @@ pipe::FlowValues FrmLTGD::flowValues() const {
 
 void FrmLTGD::writeFlowResult(pipe::FlowQuantity target, const std::u16string& text) {
   writingResult_ = true;
-  txtLLLS_[target]->setText(QString::fromStdU16String(text));
+  txtLLLS_[target]->setText(app::Q(text));
   writingResult_ = false;
 }
 

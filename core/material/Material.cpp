@@ -9,8 +9,8 @@
 namespace mevrik::material {
 namespace {
 
-// Density ratios to steel as the program has always used them (8.92/7.85 and 2.70/7.85,
-// rounded).
+// Density ratios to steel, 8.92/7.85 and 2.70/7.85 to five significant figures: the weights of
+// copper and aluminium are these exact factors times steel's.
 constexpr float kFactors[] = {1.0f, 1.1363f, 0.34395f};
 constexpr std::u16string_view kCaptions[] = {u"钢  7.85g/cm3", u"铜  8.92g/cm3", u"铝  2.70g/cm3"};
 constexpr std::u16string_view kIndicators[] = {u"钢 7.85", u"铜 8.92", u"铝 2.70"};
@@ -39,11 +39,11 @@ bool AcceptCustomDensity(MaterialChoice& choice, const std::optional<std::u16str
   if (!typed.empty() && density && *density > 0) {
     choice.index = 3;
     choice.customDensity = *density;
-    choice.densityFactor = *detail::ToSingle(static_cast<double>(*density) / 7.85);
+    choice.densityFactor = *detail::ToSingle(static_cast<double>(*density) / kSteelDensity);
     return true;
   }
   choice.index = 0;
-  choice.customDensity = kSteelDensity;
+  choice.customDensity = MaterialChoice{}.customDensity;
   choice.densityFactor = 1;
   return false;
 }

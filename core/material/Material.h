@@ -8,11 +8,13 @@
 namespace mevrik::material {
 
 inline constexpr int kMaterialCount = 4;  // 0 钢, 1 铜, 2 铝, 3 custom density
-inline constexpr float kSteelDensity = 7.85f;
+// g/cm3, the density the tables were computed with. The formulas take it in double precision;
+// an entered density is single, and starts as this one rounded to single.
+inline constexpr double kSteelDensity = 7.85;
 
 struct MaterialChoice {
-  int index = 0;                        // the checked item of the material menu
-  float customDensity = kSteelDensity;  // g/cm3, last entered for item 3
+  int index = 0;  // the checked item of the material menu
+  float customDensity = static_cast<float>(kSteelDensity);  // g/cm3, last entered for item 3
   float densityFactor = 1;              // density over steel's, applied by the weight formulas
   bool customAsked = false;             // the custom density was asked for at least once
 };

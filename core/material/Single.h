@@ -1,6 +1,6 @@
 #pragma once
 // single(x): a double stored in single precision. A value beyond the single range is an overflow
-// that fails the step storing it, as the program's single-precision steps have always done.
+// that fails the step storing it: every single-precision step of the weight formulas obeys this.
 #include <cmath>
 #include <limits>
 #include <optional>

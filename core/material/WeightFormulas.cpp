@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "core/material/CatalogueData.h"
+#include "core/material/Material.h"
 #include "core/material/WeightCalculation.h"
 #include "core/text/NumberReaders.h"
 #include "core/text/NumberWriters.h"
@@ -17,7 +18,6 @@ constexpr std::u16string_view kBreak = u"\r\n";
 // π/4 × 7.85/1000 and π × 7.85/1000, rounded as the tables were computed with them.
 constexpr double kBarFactor = 0.00616539;
 constexpr double kPipeFactor = 0.0246615;
-constexpr double kSteelDensity = 7.85;
 
 }  // namespace
 

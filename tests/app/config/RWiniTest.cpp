@@ -31,17 +31,29 @@ protected:
   config::RWini ini{path, boxes, [this] { ++endings; }};
 };
 
+// The settings table's rows, read from an empty file, give their defaults and store them.
 TEST_F(RWiniTest, FirstStartWritesTheDefaultsItReads) {
-  EXPECT_EQ(ini.GetIniN(u"链接"_s, u"数量"_s, 0), 0);
-  EXPECT_EQ(ini.GetIniN(u"其它"_s, u"数量"_s, 0), 0);
-  EXPECT_EQ(ini.GetIniS(u"标准代号"_s, u"地脚螺栓"_s, u"GB/T 799-2020"_s), u"GB/T 799-2020"_s);
-  EXPECT_EQ(ini.GetIniN(u"计算式"_s, u"说明"_s, 0), 0);
-  EXPECT_EQ(ini.GetIniN(u"计算式"_s, u"记录"_s, 1), 1);
-  EXPECT_EQ(ini.GetIniS(u"计算式"_s, u"记录0"_s, u""_s), u""_s);
-  EXPECT_EQ(FileBytes(), QByteArray("[链接]\r\n数量=0\r\n[其它]\r\n数量=0\r\n"
+  namespace settings = config::settings;
+  EXPECT_EQ(ini.Get(settings::LinkCount(u"链接"_s)), 0);
+  EXPECT_EQ(ini.Get(settings::LinkName(u"链接"_s, 0)), u"【无名】"_s);
+  EXPECT_EQ(ini.Get(settings::StandardCode(material::CalcKind::AnchorBolt)), u"GB/T 799-2020"_s);
+  EXPECT_EQ(ini.Get(settings::HelpCountdown), 0);
+  EXPECT_EQ(ini.Get(settings::HistorySize), 1);
+  EXPECT_EQ(ini.Get(settings::HistoryEntry(0)), u""_s);
+  EXPECT_EQ(ini.Get(settings::ShutdownTime(QDate(2026, 12, 7))), u"2026/12/07 00.00"_s);
+  EXPECT_EQ(ini.GetText(settings::ShutdownCountdown), u"30"_s);
+  EXPECT_EQ(ini.Get(settings::ShutdownHour), 17);
+  EXPECT_EQ(ini.Get(settings::PipeFlow), u"60，2.12，100"_s);
+  EXPECT_EQ(FileBytes(), QByteArray("[链接]\r\n数量=0\r\n链接0名称=【无名】\r\n"
                                     "[标准代号]\r\n地脚螺栓=GB/T 799-2020\r\n"
-                                    "[计算式]\r\n说明=0\r\n记录=1\r\n记录0=\r\n"));
+                                    "[计算式]\r\n说明=0\r\n记录=1\r\n记录0=\r\n"
+                                    "[定时关机]\r\n关机时间=2026/12/07 00.00\r\n倒计时=30\r\n时=17\r\n"
+                                    "[壁厚流量]\r\n流量=60，2.12，100\r\n"));
   EXPECT_TRUE(boxes.shown.isEmpty());
+  // A number is written in its row's form: the history settings without the sign place.
+  ini.Set(settings::HistorySize, 2);
+  ini.Set(settings::HelpCountdown, 2);
+  EXPECT_TRUE(FileBytes().contains("说明= 2\r\n记录=2\r\n"));
 }
 
 TEST_F(RWiniTest, EmptyValueIsReplacedByTheDefault) {

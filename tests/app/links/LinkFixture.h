@@ -8,12 +8,11 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "app/config/ConfigKeys.h"
 #include "app/config/ConfigLocation.h"
 #include "app/config/RecordingBoxes.h"
 #include "app/config/RWini.h"
 #include "app/main/LinkMenus.h"
-#include "app/main/LinkRecord.h"
+#include "app/main/LinkStore.h"
 #include "fakes/FakeFileDialogs.h"
 #include "fakes/FakeShell.h"
 #include "platform/FixedLinks.h"
@@ -53,11 +52,7 @@ protected:
 
   // Stores links as the editor would have saved them.
   void Store(const QString& section, const QList<main::LinkRecord>& links) {
-    ini.SetIniN(section, "数量", static_cast<int>(links.size()));
-    for (int i = 0; i < links.size(); ++i) {
-      ini.SetIniS(section, config::keys::links::Name(i), links[i].LinkName);
-      ini.SetIniS(section, config::keys::links::Target(i), links[i].LinkTarget);
-    }
+    main::LinkStore(ini).Save(section, links);
   }
 
   // The configuration file's text with "\n" line ends.
@@ -67,15 +62,18 @@ protected:
     return QString::fromUtf8(file.readAll()).remove(u'\r');
   }
 
-  // The user's items of a menu, in order: "MnuLJ_ZDY" or "MnuQT_ZDY".
-  QList<QAction*> UserItems(const QMenu& menu, const QString& stem) const {
+  // The user's items of a menu, in order: "MnuLJ_ZDY" or "MnuQT_ZDY". The menu opens first, as
+  // a person's click opens it: the items past the first are made then.
+  QList<QAction*> UserItems(QMenu& menu, const QString& stem) const {
+    menu.popup(QPoint());
+    menu.hide();
     QList<QAction*> items;
     for (QAction* action : menu.actions())
       if (action->objectName().startsWith(stem)) items << action;
     return items;
   }
 
-  QStringList VisibleCaptions(const QMenu& menu, const QString& stem) const {
+  QStringList VisibleCaptions(QMenu& menu, const QString& stem) const {
     QStringList captions;
     for (QAction* action : UserItems(menu, stem))
       if (action->isVisible()) captions << (action->isSeparator() ? "<line>" : action->text());

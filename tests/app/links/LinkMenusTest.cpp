@@ -4,7 +4,7 @@
 #include <QUrl>
 
 #include "LinkFixture.h"
-#include "app/main/LinkRecord.h"
+#include "app/main/LinkStore.h"
 
 using namespace mevrik;
 
@@ -36,9 +36,14 @@ TEST_F(LinkMenusTest, AMissingNameShowsAndStoresTheNoNameCaption) {
   EXPECT_TRUE(FileText().contains("链接1名称=【无名】"));
 }
 
-TEST_F(LinkMenusTest, ShowingFewerLinksRemovesTheItemsNoLongerNeeded) {
+// The items made when the menu opened show the next list at once, whether it is longer or shorter.
+TEST_F(LinkMenusTest, ShowingOtherLinksReusesTheItemsMadeAndRemovesThoseNoLongerNeeded) {
   CreateMenus();
   menus->ShowLinks("链接", {"a", "b", "c"});
+  EXPECT_EQ(VisibleCaptions(MnuLJ, "MnuLJ_ZDY"), (QStringList{"a", "b", "c"}));
+  menus->ShowLinks("链接", {"x", "-", "y", "z"});
+  EXPECT_EQ(UserItems(MnuLJ, "MnuLJ_ZDY")[2]->text(), "y");
+  EXPECT_EQ(VisibleCaptions(MnuLJ, "MnuLJ_ZDY"), (QStringList{"x", "<line>", "y", "z"}));
   menus->ShowLinks("链接", {"x"});
   EXPECT_EQ(UserItems(MnuLJ, "MnuLJ_ZDY").size(), 1);
   EXPECT_EQ(VisibleCaptions(MnuLJ, "MnuLJ_ZDY"), QStringList{"x"});

@@ -6,7 +6,6 @@ using namespace mevrik::tools;
 
 TEST(ShutdownTime, WritesMonthWithoutAndDayWithLeadingZero) {
   EXPECT_EQ(FormatShutdownTime(QDateTime(QDate(2026, 3, 5), QTime(7, 4))), "2026/3/05 07:04");
-  EXPECT_EQ(DefaultShutdownTime(QDate(2026, 12, 7)), "2026/12/07 00.00");
 }
 
 TEST(ShutdownTime, PendingOnlyWhenLaterToday) {
