@@ -72,8 +72,7 @@ void BM_OpenLinkEditor(benchmark::State& state) {
   const platform::FixedLinks fixedLinks{[](const QString&) { return QString(); },
                                         [](const QString&) { return false; }, QString()};
   config::RWini ini(path, boxes, [] {});
-  app::AppServices services{&boxes, &clock, &shell, &shutdown, &ini,
-                            &clipboard, &top, &files, &fixedLinks};
+  app::AppServices services{boxes, clock, shell, shutdown, ini, clipboard, top, files, fixedLinks};
   main::FrmMain window(services, [] {});
   window.Form_Load();
   window.show();

@@ -33,13 +33,13 @@ FrmMain::FrmMain(const app::AppServices& services, std::function<void()> endProg
   central->setObjectName(QStringLiteral("FrmMainClient"));
   setCentralWidget(central);
   c_ = BuildMainControls(central);
-  clock_ = new StatusClock(c_.LabStB[status::Time], c_.LabStB[status::Date], *services_.clock,
+  clock_ = new StatusClock(c_.LabStB[status::Time], c_.LabStB[status::Date], services_.clock,
                            this);
   CreateExpressionPanel();
   CreateKindSwitch();
   const app::AppServices& s = services_;
   tools_ = std::make_unique<ToolWindowOpeners>(
-      tools::ShutdownWindowServices{*s.config, *s.boxes, *s.clock, *s.shutdown, *s.top}, m_, this);
+      tools::ShutdownWindowServices{s.config, s.boxes, s.clock, s.shutdown, s.top}, m_, this);
   CreateStatisticsAndLinks();
   CreateWeightPanel();
   ConnectWindowHandlers();
@@ -98,7 +98,7 @@ void FrmMain::CreateExpressionPanel() {
   w.MSBDSSL = m_.MSBDSSL;
   expression_ = std::make_unique<ExpressionPanel>(
       std::move(w), state_,
-      ExpressionServices{*services_.boxes, *services_.clipboard, *services_.config},
+      ExpressionServices{services_.boxes, services_.clipboard, services_.config},
       [this] { CmdOK_Click(); });
 }
 
@@ -113,13 +113,13 @@ void FrmMain::CmdOK_Click() {
 // The menu item has already inverted its check mark when this runs.
 void FrmMain::MnuS_Top_Click() {
   const bool on = m_.MnuS_Top->isChecked();
-  services_.top->setTopMost(this, on);
+  services_.top.setTopMost(this, on);
   SetTitle(KindTitleText());
 }
 
 void FrmMain::Form_Resize() {
   if (windowState() == Qt::WindowNoState && m_.MnuS_Top->isChecked())
-    services_.top->setTopMost(this, true);
+    services_.top.setTopMost(this, true);
 }
 
 void FrmMain::Form_LinkExecute(const QString& command) {
@@ -133,7 +133,7 @@ void FrmMain::Form_LinkExecute(const QString& command) {
 void FrmMain::MnuH_About_Click() {
   auto* about = findChild<FrmAbout*>();
   if (!about) {
-    about = new FrmAbout(state_.VersionText, *services_.shell, services_.config->ConfigPath(),
+    about = new FrmAbout(state_.VersionText, services_.shell, services_.config.ConfigPath(),
                          this);
   }
   about->show();
@@ -154,8 +154,8 @@ void FrmMain::closeEvent(QCloseEvent* event) {
 // The program ends with this window, and the tool windows with it, without their own closing:
 // what they keep is saved here, in one save with the history.
 void FrmMain::Form_QueryUnload() {
-  const config::RWini::Batch batch(*services_.config);
-  expression_->History().Save(*services_.config, state_.HistoryLimit);
+  const config::RWini::Batch batch(services_.config);
+  expression_->History().Save(services_.config, state_.HistoryLimit);
   tools_->SaveOpenWindows();
 }
 

@@ -64,7 +64,7 @@ void FrmMain::CreateWeightPanel() {
   hooks.openSectionHoles = [this](int section) { tools_->OpenConnectionHoles(section); };
   weight_ = std::make_unique<WeightPanel>(std::move(w),
                                           WeightState{state_.Material, state_.Precision},
-                                          *services_.boxes, *services_.config, std::move(hooks));
+                                          services_.boxes, services_.config, std::move(hooks));
   kinds_->SetWeightKinds(weight_.get());
 }
 

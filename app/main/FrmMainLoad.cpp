@@ -22,7 +22,7 @@ namespace mevrik::main {
 
 bool FrmMain::Form_Load() {
   state_.VersionText = app::VersionText();
-  config::RWini& ini = *services_.config;
+  config::RWini& ini = services_.config;
   ini.RemoveLeftoverCopies();
   ini.SetStartingUp(true);
   const bool keepRunning = LoadOrExplain();
@@ -34,11 +34,11 @@ bool FrmMain::LoadOrExplain() {
   try {
     LoadSteps();
   } catch (const platform::RuntimeError& error) {
-    switch (config::ShowStartupError(error, *services_.boxes)) {
+    switch (config::ShowStartupError(error, services_.boxes)) {
       case config::StartupErrorAction::ContinueWithoutPersistence:
         return true;
       case config::StartupErrorAction::RemoveFileThenEnd:
-        services_.config->RemoveFile();
+        services_.config.RemoveFile();
         return false;
       case config::StartupErrorAction::EndProgram:
         return false;
@@ -48,7 +48,7 @@ bool FrmMain::LoadOrExplain() {
 }
 
 void FrmMain::LoadSteps() {
-  config::RWini& ini = *services_.config;
+  config::RWini& ini = services_.config;
   {
     // Every default the start-up fills in goes into the file with one write.
     const config::RWini::Batch batch(ini);
@@ -58,11 +58,11 @@ void FrmMain::LoadSteps() {
 }
 
 void FrmMain::ReadSettings() {
-  config::RWini& ini = *services_.config;
+  config::RWini& ini = services_.config;
   kinds_->AddKinds();
   LoadLinkMenus();
 
-  const QDateTime now = services_.clock->now();
+  const QDateTime now = services_.clock.now();
   const QString shutdownAt = ini.GetIniS(config::keys::shutdown::Section,
                                          config::keys::shutdown::Time,
                                          tools::DefaultShutdownTime(now.date()));
@@ -93,7 +93,7 @@ void FrmMain::ReadSettings() {
   kinds_->MnuJS_Click(0);
 
   if (m_.MnuS_Top->isChecked()) {
-    services_.top->setTopMost(this, true);
+    services_.top.setTopMost(this, true);
     setWindowTitle(StartUpTitle(KindTitleText(), state_.VersionText));
   }
 }
