@@ -22,14 +22,17 @@ TEST_F(WeightKindsTest, EachKindShowsItsBoxesCaptionsAndDefaultSize) {
     for (int i = 0; i < 4; ++i) {
       const material::BoxLayout& box = layout.boxes[static_cast<std::size_t>(i)];
       EXPECT_EQ(Box(i)->isVisible(), box.shown) << i;
-      if (box.shown) EXPECT_EQ(Caption(i)->text().toStdU16String(), box.caption) << i;
+      if (box.shown) {
+        EXPECT_EQ(Caption(i)->text().toStdU16String(), box.caption) << i;
+      }
     }
     const material::FormBox& size =
         window->Weight().Form().State().boxes[static_cast<std::size_t>(layout.sizeBox)];
     QComboBox* sizes = Box(layout.sizeBox);
     ASSERT_EQ(sizes->count(), static_cast<int>(size.items.size()));
-    for (int i = 0; i < sizes->count(); ++i)
+    for (int i = 0; i < sizes->count(); ++i) {
       EXPECT_EQ(sizes->itemText(i).toStdU16String(), size.items[static_cast<std::size_t>(i)]);
+    }
     EXPECT_EQ(sizes->currentText().toStdU16String(), size.text);
     EXPECT_EQ(Detail()->palette().color(QPalette::WindowText), kBlue);
     EXPECT_FALSE(Result()->text().isEmpty()) << "the default size calculates";

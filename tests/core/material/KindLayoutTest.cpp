@@ -16,12 +16,6 @@ ParameterBoxes Replay(const std::vector<BoxStep>& steps, ParameterBoxes boxes = 
   return boxes;
 }
 
-std::string Captions(CalcKind kind) {
-  std::string out;
-  for (const BoxLayout& box : LayoutOf(kind).boxes) out += (box.shown ? ToUtf8(box.caption) : "-") + "|";
-  return out;
-}
-
 // The rules the window and the terminal rely on, for every kind.
 TEST(KindLayout, EveryKindKeepsTheLayoutRules) {
   for (int k = 0; k < kKindCount; ++k) {
@@ -43,7 +37,9 @@ TEST(KindLayout, EveryKindKeepsTheLayoutRules) {
     // The size list is box 0, or box 1 for the kinds that hide box 0.
     EXPECT_EQ(layout.sizeBox, IsWeightKind(kind) && !layout.boxes[0].shown ? 1 : 0);
     EXPECT_EQ(layout.variantMenuEnabled, VariantCount(kind) > 0);
-    if (layout.variantMenuEnabled) EXPECT_TRUE(layout.pickerShown);
+    if (layout.variantMenuEnabled) {
+      EXPECT_TRUE(layout.pickerShown);
+    }
   }
 }
 
