@@ -1,6 +1,7 @@
 #pragma once
 // The platform services a window uses, handed in by whoever creates it: the real ones by the
-// program, recording fakes by the tests. Pointers stay owned by the creator.
+// program, recording fakes by the tests. References, so that a bundle missing one does not
+// compile; the services stay owned by the creator.
 namespace mevrik::platform {
 class MessageBoxes;
 class Clock;
@@ -18,15 +19,15 @@ class RWini;
 namespace mevrik::app {
 
 struct AppServices {
-  platform::MessageBoxes* boxes = nullptr;
-  platform::Clock* clock = nullptr;
-  platform::Shell* shell = nullptr;
-  platform::Shutdown* shutdown = nullptr;
-  config::RWini* config = nullptr;  // the one configuration file of the run
-  platform::Clipboard* clipboard = nullptr;
-  platform::AlwaysOnTop* top = nullptr;
-  platform::FileDialogs* fileDialogs = nullptr;
-  const platform::FixedLinks* fixedLinks = nullptr;  // the link menu's three fixed items
+  platform::MessageBoxes& boxes;
+  platform::Clock& clock;
+  platform::Shell& shell;
+  platform::Shutdown& shutdown;
+  config::RWini& config;  // the one configuration file of the run
+  platform::Clipboard& clipboard;
+  platform::AlwaysOnTop& top;
+  platform::FileDialogs& fileDialogs;
+  const platform::FixedLinks& fixedLinks;  // the link menu's three fixed items
 };
 
 }  // namespace mevrik::app

@@ -66,15 +66,15 @@ int main(int argc, char** argv) {
   mevrik::platform::QtFileDialogs fileDialogs;
   const mevrik::platform::FixedLinks fixedLinks;
   mevrik::config::RWini ini(mevrik::config::ConfigPathIn(folder), boxes, EndProgram);
-  const mevrik::app::AppServices services{.boxes = &boxes,
-                                          .clock = &clock,
-                                          .shell = &shell,
-                                          .shutdown = &shutdown,
-                                          .config = &ini,
-                                          .clipboard = &clipboard,
-                                          .top = &top,
-                                          .fileDialogs = &fileDialogs,
-                                          .fixedLinks = &fixedLinks};
+  const mevrik::app::AppServices services{.boxes = boxes,
+                                          .clock = clock,
+                                          .shell = shell,
+                                          .shutdown = shutdown,
+                                          .config = ini,
+                                          .clipboard = clipboard,
+                                          .top = top,
+                                          .fileDialogs = fileDialogs,
+                                          .fixedLinks = fixedLinks};
 
   mevrik::main::FrmMain main(services, [] { QCoreApplication::exit(0); });
   window = &main;

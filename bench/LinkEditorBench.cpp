@@ -79,8 +79,7 @@ struct LinkWindow {
   const platform::FixedLinks fixedLinks{[](const QString&) { return QString(); },
                                         [](const QString&) { return false; }, QString()};
   config::RWini ini;
-  app::AppServices services{&boxes, &clock, &shell, &shutdown, &ini,
-                            &clipboard, &top, &files, &fixedLinks};
+  app::AppServices services{boxes, clock, shell, shutdown, ini, clipboard, top, files, fixedLinks};
   main::FrmMain window{services, [] {}};
 };
 

@@ -36,13 +36,13 @@ FrmMain::FrmMain(const app::AppServices& services, std::function<void()> endProg
   central->setObjectName(QStringLiteral("FrmMainClient"));
   setCentralWidget(central);
   c_ = BuildMainControls(central);
-  clock_ = new StatusClock(c_.LabStB[status::Time], c_.LabStB[status::Date], *services_.clock,
+  clock_ = new StatusClock(c_.LabStB[status::Time], c_.LabStB[status::Date], services_.clock,
                            this);
   CreateExpressionPanel();
   CreateKindSwitch();
   const app::AppServices& s = services_;
   tools_ = std::make_unique<ToolWindowOpeners>(
-      tools::ShutdownWindowServices{*s.config, *s.boxes, *s.clock, *s.shutdown, *s.top}, m_, this);
+      tools::ShutdownWindowServices{s.config, s.boxes, s.clock, s.shutdown, s.top}, m_, this);
   CreateStatisticsAndLinks();
   CreateWeightPanel();
   ConnectWindowHandlers();
@@ -81,11 +81,11 @@ QString FrmMain::StartUpTitle(const QString& middle, const QString& version) {
 }
 
 void FrmMain::CreateExpressionPanel() {
-  session_ = std::make_unique<WindowExpressionSession>(*services_.boxes, this, *services_.config);
+  session_ = std::make_unique<WindowExpressionSession>(services_.boxes, this, services_.config);
   result_ = std::make_unique<ResultArea>(
       ResultWidgets{c_.TxtJieGuo, c_.CmdOK, c_.CmdFZ, c_.CmdTJ, c_.LabStB[status::Message],
                     m_.MnuS_FZ},
-      session_->session, *services_.clipboard);
+      session_->session, services_.clipboard);
   ExpressionWidgets w;
   w.window = this;
   w.CombBDS = c_.CombBDS;
@@ -99,7 +99,7 @@ void FrmMain::CreateExpressionPanel() {
   w.MSBDSSL = m_.MSBDSSL;
   expression_ = std::make_unique<ExpressionPanel>(
       std::move(w), session_->session, *result_, state_.CurrentKind,
-      ExpressionServices{*services_.boxes, *services_.clipboard, *services_.config},
+      ExpressionServices{services_.boxes, services_.clipboard, services_.config},
       [this] { CmdOK_Click(); });
 }
 
@@ -114,13 +114,13 @@ void FrmMain::CmdOK_Click() {
 // The menu item has already inverted its check mark when this runs.
 void FrmMain::MnuS_Top_Click() {
   const bool on = m_.MnuS_Top->isChecked();
-  services_.top->setTopMost(this, on);
+  services_.top.setTopMost(this, on);
   SetTitle(KindTitleText());
 }
 
 void FrmMain::Form_Resize() {
   if (windowState() == Qt::WindowNoState && m_.MnuS_Top->isChecked())
-    services_.top->setTopMost(this, true);
+    services_.top.setTopMost(this, true);
 }
 
 void FrmMain::Form_LinkExecute(const QString& command) {
@@ -134,7 +134,7 @@ void FrmMain::Form_LinkExecute(const QString& command) {
 void FrmMain::MnuH_About_Click() {
   auto* about = findChild<FrmAbout*>();
   if (!about) {
-    about = new FrmAbout(state_.VersionText, *services_.shell, services_.config->ConfigPath(),
+    about = new FrmAbout(state_.VersionText, services_.shell, services_.config.ConfigPath(),
                          this);
   }
   about->show();
@@ -155,8 +155,8 @@ void FrmMain::closeEvent(QCloseEvent* event) {
 // The program ends with this window, and the tool windows with it, without their own closing:
 // what they keep is saved here, in one save with the history.
 void FrmMain::Form_QueryUnload() {
-  const config::RWini::Batch batch(*services_.config);
-  expression_->History().Save(*services_.config);
+  const config::RWini::Batch batch(services_.config);
+  expression_->History().Save(services_.config);
   tools_->SaveOpenWindows();
 }
 

@@ -56,8 +56,8 @@ void FrmMain::CreateWeightPanel() {
   hooks.setTitle = [this](const QString& middle) { SetTitle(middle); };
   hooks.openSectionHoles = [this](int section) { tools_->OpenConnectionHoles(section); };
   weight_ = std::make_unique<WeightPanel>(
-      std::move(w), WeightState{state_.Material, session_->session}, *result_, *services_.boxes,
-      *services_.config, std::move(hooks));
+      std::move(w), WeightState{state_.Material, session_->session}, *result_, services_.boxes,
+      services_.config, std::move(hooks));
   kinds_->SetWeightKinds(weight_.get());
 }
 

@@ -22,8 +22,8 @@ void FrmMain::CreateStatisticsAndLinks() {
   hooks.setWindowWidth = [this](int twips) { SetFormWidthTwips(twips); };
   hooks.showMessage = [this](const QString& text) { c_.LabStB[status::Message]->setText(text); };
   hooks.copyToClipboard = [this](const QString& text) {
-    services_.clipboard->clear();
-    services_.clipboard->setText(text);
+    services_.clipboard.clear();
+    services_.clipboard.setText(text);
   };
   statistics_ = std::make_unique<StatisticsList>(
       StatisticsWidgets{c_.CmdTJ, c_.ListTJ, c_.LabTJ, c_.LabTJQK}, std::move(hooks));
@@ -37,14 +37,14 @@ void FrmMain::CreateStatisticsAndLinks() {
   menus.gqt = m_.gqt;
   menus.MnuQT_ZDY0 = m_.MnuQT_ZDY[0];
   links_ = std::make_unique<LinkMenus>(
-      menus, LinkServices{*services_.config, *services_.shell, *services_.boxes,
-                          *services_.fixedLinks, this, QCoreApplication::applicationDirPath()});
+      menus, LinkServices{services_.config, services_.shell, services_.boxes,
+                          services_.fixedLinks, this, QCoreApplication::applicationDirPath()});
 
   linkEditor_ = std::make_unique<LinkEditor>(
       LinkEditorWindow{c_.PicMain, c_.PicSet, m_.MnuSet, m_.MnuF, m_.MnuLJ, m_.MnuQTT,
                        c_.CombBDS},
-      LinkEditorServices{*services_.config, *links_, *services_.boxes,
-                         *services_.fileDialogs, this});
+      LinkEditorServices{services_.config, *links_, services_.boxes,
+                         services_.fileDialogs, this});
   connect(m_.MnuZDYLJ, &QAction::triggered, this, [this] { linkEditor_->MnuZDYLJ_Click(); });
 }
 

@@ -21,7 +21,7 @@ namespace mevrik::main {
 
 bool FrmMain::Form_Load() {
   state_.VersionText = app::VersionText();
-  config::RWini& ini = *services_.config;
+  config::RWini& ini = services_.config;
   ini.RemoveLeftoverCopies();
   ini.SetStartingUp(true);
   const bool keepRunning = LoadOrExplain();
@@ -33,11 +33,11 @@ bool FrmMain::LoadOrExplain() {
   try {
     LoadSteps();
   } catch (const platform::RuntimeError& error) {
-    switch (config::ShowStartupError(error, *services_.boxes)) {
+    switch (config::ShowStartupError(error, services_.boxes)) {
       case config::StartupErrorAction::ContinueWithoutPersistence:
         return true;
       case config::StartupErrorAction::RemoveFileThenEnd:
-        services_.config->RemoveFile();
+        services_.config.RemoveFile();
         return false;
       case config::StartupErrorAction::EndProgram:
         return false;
@@ -47,7 +47,7 @@ bool FrmMain::LoadOrExplain() {
 }
 
 void FrmMain::LoadSteps() {
-  config::RWini& ini = *services_.config;
+  config::RWini& ini = services_.config;
   {
     // Every default the start-up fills in goes into the file with one write.
     const config::RWini::Batch batch(ini);
@@ -57,11 +57,11 @@ void FrmMain::LoadSteps() {
 }
 
 void FrmMain::ReadSettings() {
-  config::RWini& ini = *services_.config;
+  config::RWini& ini = services_.config;
   kinds_->AddKinds();
   LoadLinkMenus();
 
-  const QDateTime now = services_.clock->now();
+  const QDateTime now = services_.clock.now();
   const QString shutdownAt = ini.Get(config::settings::ShutdownTime(now.date()));
   m_.MnuDSGJ->setChecked(tools::ShutdownPendingToday(shutdownAt, now));
 
@@ -86,7 +86,7 @@ void FrmMain::ReadSettings() {
   kinds_->MnuJS_Click(0);
 
   if (m_.MnuS_Top->isChecked()) {
-    services_.top->setTopMost(this, true);
+    services_.top.setTopMost(this, true);
     setWindowTitle(StartUpTitle(KindTitleText(), state_.VersionText));
   }
 }

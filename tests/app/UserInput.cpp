@@ -1,5 +1,6 @@
 #include "app/UserInput.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
@@ -13,6 +14,7 @@
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace mevrik::testing {
@@ -97,7 +99,15 @@ void UserInput::Key(Qt::Key key, Qt::KeyboardModifiers modifiers) const {
 
 void UserInput::AccessKey(char letter) const {
   QTest::keyClick(FocusWindow(window_), letter, Qt::AltModifier);
-  QTest::qWait(200);  // a button's access key clicks it after a short animation
+  // A button's access key holds it down for a short animation, then clicks it.
+  const auto released = [] {
+    const QWidgetList widgets = QApplication::allWidgets();
+    return std::none_of(widgets.begin(), widgets.end(), [](QWidget* w) {
+      auto* button = qobject_cast<QAbstractButton*>(w);
+      return button && button->isDown();
+    });
+  };
+  EXPECT_TRUE(QTest::qWaitFor(released, 5000)) << "a button stays down";
 }
 
 void UserInput::Paste(const QString& text) const {

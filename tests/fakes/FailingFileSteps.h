@@ -15,6 +15,7 @@ public:
   };
 
   QList<Failure> failures;  // each fails the next call of its step, then is gone
+  int replaced = 0;          // files put in place whole: one per save
 
   platform::FileFault createNew(const QString& path, const QString& like, Handle& handle) override {
     return Or(CreateNew, [&] { return real().createNew(path, like, handle); });
@@ -39,7 +40,10 @@ public:
     return Or(Close, [&] { return closed; });
   }
   platform::FileFault replace(const QString& from, const QString& to) override {
-    return Or(Replace, [&] { return real().replace(from, to); });
+    return Or(Replace, [&] {
+      ++replaced;
+      return real().replace(from, to);
+    });
   }
   void remove(const QString& path) override { real().remove(path); }
 

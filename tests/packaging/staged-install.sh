@@ -49,10 +49,12 @@ start_calculate_and_quit() {
   [ "$shown" -eq 1 ] || { echo "a box or another window is shown ($shown windows)" >&2; exit 1; }
   xdotool windowfocus --sync "$window"
   xdotool type --delay 30 "$1"
-  xdotool key Return
-  sleep 0.3
-  xdotool key alt+f
-  sleep 0.3
+  xdotool key Return alt+f
+  # The menu's popup is the program's second window on the screen.
+  for _ in $(seq 100); do
+    [ "$(xdotool search --onlyvisible --class mevrik | wc -l)" -ge 2 ] && break
+    sleep 0.1
+  done
   xdotool key Up Return
   timeout 30 tail --pid="$pid" -f /dev/null
 }

@@ -2,47 +2,34 @@
 // The real main window on a temporary configuration folder, with recording fakes for every
 // platform service. Open() runs the start-up; Close() runs the closing steps and drops the
 // window, so a second Open() is the next run of the program.
+#include <QAction>
 #include <QComboBox>
-#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "app/AppServices.h"
+#include "app/UserInput.h"
 #include "app/config/RWini.h"
-#include "app/config/RecordingBoxes.h"
 #include "app/main/FrmMain.h"
-#include "fakes/FakeAlwaysOnTop.h"
-#include "fakes/FakeClipboard.h"
-#include "fakes/FakeClock.h"
-#include "fakes/FakeFileDialogs.h"
-#include "fakes/FakeShell.h"
-#include "platform/FixedLinks.h"
+#include "fakes/FakeServices.h"
 #include "platform/ProfileFile.h"
 
 namespace mevrik::testing {
 
 namespace status = main::status;
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public ::testing::Test, protected fakes::FakeServices {
 protected:
   QString ConfigPath() const { return dir.filePath(QStringLiteral("VEXTAL_Config.ini")); }
 
-  main::FrmMain& Open() {
-    ini = std::make_unique<config::RWini>(ConfigPath(), boxes, [this] { ++programEnds; });
-    app::AppServices services;
-    services.boxes = &boxes;
-    services.clock = &clock;
-    services.shell = &shell;
-    services.config = ini.get();
-    services.clipboard = &clipboard;
-    services.top = &top;
-    services.fileDialogs = &files;
-    services.fixedLinks = &fixedLinks;
-    window = std::make_unique<main::FrmMain>(services, [this] { ++windowEnds; });
+  main::FrmMain& Open(platform::FileSteps& steps = platform::SystemFileSteps()) {
+    ini = std::make_unique<config::RWini>(ConfigPath(), boxes, [this] { ++programEnds; }, steps);
+    window = std::make_unique<main::FrmMain>(For(*ini), [this] { ++windowEnds; });
     loaded = window->Form_Load();
     return *window;
   }
@@ -50,6 +37,15 @@ protected:
   void Close() {
     window->close();
     window.reset();
+  }
+
+  // A person at the window, which is shown and made active at the first use.
+  const UserInput& User() const {
+    if (!user_ || !userWindow_) {
+      user_ = std::make_unique<UserInput>(window.get());
+      userWindow_ = window.get();
+    }
+    return *user_;
   }
 
   template <typename T>
@@ -66,34 +62,34 @@ protected:
   }
   QString Status(status::Cell cell) const { return Cell(cell)->text(); }
 
-  // Typed into the expression box as a user would: ASCII as keys, anything else as an input
-  // method's commit.
+  // Typed into the expression box at its caret, as keys or an input method's commit; a box
+  // without the focus is clicked first, with the caret then put at the end.
   void Type(const QString& text) const {
-    QLineEdit* line = Box()->lineEdit();
-    bool latin = true;
-    for (QChar ch : text) latin = latin && ch.unicode() < 128;
-    if (latin) {
-      QTest::keyClicks(line, text);
-      return;
+    const UserInput& user = User();
+    if (!Box()->lineEdit()->hasFocus()) {
+      user.Click(Box());
+      user.Key(Qt::Key_End);
     }
-    QInputMethodEvent commit;
-    commit.setCommitString(text);
-    QApplication::sendEvent(line, &commit);
+    user.Type(text);
   }
 
-  void Enter() const { QTest::keyClick(Box()->lineEdit(), Qt::Key_Return); }
+  void Enter() const { User().Key(Qt::Key_Return); }
 
-  // Types into an emptied box and presses Enter.
+  // Types over the whole text of the expression box and presses Enter.
   void Calculate(const QString& text) const {
-    Box()->lineEdit()->clear();
-    Type(text);
+    User().Click(Box());
+    User().Key(Qt::Key_Home);
+    User().Key(Qt::Key_End, Qt::ShiftModifier);
+    User().Key(Qt::Key_Delete);
+    User().Type(text);
     Enter();
   }
 
+  // A menu item chosen with clicks through the menu bar.
   void Trigger(const QString& action) const {
     QAction* item = window->findChild<QAction*>(action);
     ASSERT_NE(item, nullptr) << action.toStdString();
-    item->trigger();
+    User().Choose(window->menuBar(), item);
   }
 
   QString Stored(const QString& section, const QString& key) const {
@@ -104,19 +100,15 @@ protected:
   }
 
   QTemporaryDir dir;
-  fakes::RecordingBoxes boxes;
-  fakes::FakeClock clock{QDateTime(QDate(2026, 12, 4), QTime(10, 30))};  // a Friday
-  fakes::FakeShell shell;
-  fakes::FakeClipboard clipboard;
-  fakes::FakeAlwaysOnTop top;
-  fakes::FakeFileDialogs files;
-  platform::FixedLinks fixedLinks{[](const QString&) { return QString(); },
-                                  [](const QString&) { return false; }, QString()};
   std::unique_ptr<config::RWini> ini;
   std::unique_ptr<main::FrmMain> window;
   bool loaded = false;
   int programEnds = 0;  // the configuration module ended the program
   int windowEnds = 0;   // the window ended the program on closing
+
+private:
+  mutable std::unique_ptr<UserInput> user_;
+  mutable QPointer<QWidget> userWindow_;  // the window user_ drives; null once it is gone
 };
 
 }  // namespace mevrik::testing

@@ -10,8 +10,8 @@
 #include "app/config/RecordingBoxes.h"
 #include "fakes/FakeAlwaysOnTop.h"
 #include "fakes/FakeClock.h"
+#include "fakes/FakeShutdown.h"
 #include "platform/ProfileFile.h"
-#include "platform/Shutdown.h"
 
 // Readable failure messages for Qt texts.
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
@@ -23,6 +23,7 @@ namespace mevrik::tools::testing {
 
 using fakes::FakeAlwaysOnTop;
 using fakes::FakeClock;
+using fakes::FakeShutdown;
 using fakes::RecordingBoxes;
 
 // The configuration file of one test, with the real module on it.
@@ -39,23 +40,6 @@ struct TempConfig {
   RecordingBoxes errorBoxes;
   bool ended = false;  // the module ends the program after a failed write
   config::RWini ini{path, errorBoxes, [this] { ended = true; }};
-};
-
-// Records the commands, and the pauses between them, in one log, in the words of the Windows
-// `shutdown` program.
-class FakeShutdown final : public platform::Shutdown {
-public:
-  bool schedule(int seconds) override {
-    log << QStringLiteral("shutdown -s -f -t %1").arg(seconds);
-    return starts && schedules;
-  }
-  bool abort() override {
-    log << QStringLiteral("shutdown -a");
-    return starts;
-  }
-  QStringList log;
-  bool starts = true;
-  bool schedules = true;  // false: only the abort starts
 };
 
 }  // namespace mevrik::tools::testing

@@ -6,49 +6,34 @@
 #include "WeightFixture.h"
 #include "app/main/ToolWindowOpeners.h"
 #include "app/main/WeightPanel.h"
+#include "core/material/KindLayout.h"
 
 namespace mevrik::testing {
 namespace {
 
 using WeightKindsTest = WeightWindowTest;
 
+// The boxes, captions and size list that core lays out for each kind, on the screen.
 TEST_F(WeightKindsTest, EachKindShowsItsBoxesCaptionsAndDefaultSize) {
-  struct Row {
-    int kind;
-    QStringList captions;  // LabSM 0-3, empty for a hidden box
-    int sizeBox;
-    int count;
-    QString selected;
-    QString first, last;
-  };
-  const Row rows[] = {
-      {1, {"选择规格:", "", "长度(mm):", "数量:"}, 0, 9, "M24", "M10*", "M48"},
-      {2, {"选择规格:", "", "长度(mm):", "数量:"}, 0, 23, "M20", "M5", "M64"},
-      {3, {"选择规格:", "", "", "数量:"}, 0, 26, "M20", "M3", "M64"},
-      {4, {"选择规格:", "", "", "数量:"}, 0, 25, "20", "3", "64"},
-      {5, {"选择规格:", "", "", "数量:"}, 0, 23, "16", "2", "48"},
-      {6, {"选择规格:", "", "", "数量:"}, 0, 12, "16", "6", "36"},
-      {7, {"选择型号:", "", "长度(mm):", "数量:"}, 0, 48, "Ⅰ12", "Ⅰ 9 -矿工钢", "Ⅰ63c"},
-      {8, {"选择型号:", "", "长度(mm):", "数量:"}, 0, 41, "[10", "[5", "[40c"},
-      {9, {"", "边宽(mm):", "边厚(mm):", "长度(mm):"}, 1, 24, "50", "20", "250"},
-      {10, {"", "直径(mm):", "长度(mm):", "数量:"}, 1, 88, "16", "5.5", "380"},
-      {11, {"", "外径(mm):", "壁厚(mm):", "长度(mm):"}, 1, 23, "159", "18", "1020"},
-      {12, {"", "厚度(mm):", "面积(mm^2):", "数量:"}, 1, 82, "10", "0.5", "200"},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.kind);
-    SelectKind(row.kind);
+  for (int kind = 1; kind < material::kKindCount; ++kind) {
+    SCOPED_TRACE(kind);
+    SelectKind(kind);
+    const material::KindLayout& layout = material::LayoutOf(static_cast<material::CalcKind>(kind));
     for (int i = 0; i < 4; ++i) {
-      EXPECT_EQ(Box(i)->isVisible(), !row.captions[i].isEmpty()) << i;
-      if (!row.captions[i].isEmpty()) {
-        EXPECT_EQ(Caption(i)->text(), row.captions[i]) << i;
+      const material::BoxLayout& box = layout.boxes[static_cast<std::size_t>(i)];
+      EXPECT_EQ(Box(i)->isVisible(), box.shown) << i;
+      if (box.shown) {
+        EXPECT_EQ(Caption(i)->text().toStdU16String(), box.caption) << i;
       }
     }
-    QComboBox* sizes = Box(row.sizeBox);
-    EXPECT_EQ(sizes->count(), row.count);
-    EXPECT_EQ(sizes->currentText(), row.selected);
-    EXPECT_EQ(sizes->itemText(0), row.first);
-    EXPECT_EQ(sizes->itemText(sizes->count() - 1), row.last);
+    const material::FormBox& size =
+        window->Weight().Form().State().boxes[static_cast<std::size_t>(layout.sizeBox)];
+    QComboBox* sizes = Box(layout.sizeBox);
+    ASSERT_EQ(sizes->count(), static_cast<int>(size.items.size()));
+    for (int i = 0; i < sizes->count(); ++i) {
+      EXPECT_EQ(sizes->itemText(i).toStdU16String(), size.items[static_cast<std::size_t>(i)]);
+    }
+    EXPECT_EQ(sizes->currentText().toStdU16String(), size.text);
     EXPECT_EQ(Detail()->palette().color(QPalette::WindowText), kBlue);
     EXPECT_FALSE(Result()->text().isEmpty()) << "the default size calculates";
   }

@@ -7,15 +7,10 @@
 #include <QComboBox>
 #include <QTemporaryDir>
 
-#include "app/config/RecordingBoxes.h"
-#include "app/AppServices.h"
 #include "app/config/RWini.h"
 #include "app/main/ChineseLook.h"
 #include "app/main/FrmMain.h"
-#include "fakes/FakeAlwaysOnTop.h"
-#include "fakes/FakeClipboard.h"
-#include "fakes/FakeClock.h"
-#include "fakes/FakeShell.h"
+#include "fakes/FakeServices.h"
 
 using namespace mevrik;
 
@@ -26,21 +21,9 @@ int main(int argc, char** argv) {
   const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("weight-angle.png");
 
   QTemporaryDir folder;
-  fakes::RecordingBoxes boxes;
-  fakes::FakeClock clock(QDateTime(QDate(2026, 12, 4), QTime(10, 30)));
-  fakes::FakeShell shell;
-  fakes::FakeClipboard clipboard;
-  fakes::FakeAlwaysOnTop top;
-  config::RWini ini(folder.filePath(QStringLiteral("VEXTAL_Config.ini")), boxes, [] {});
-  app::AppServices services;
-  services.boxes = &boxes;
-  services.clock = &clock;
-  services.shell = &shell;
-  services.config = &ini;
-  services.clipboard = &clipboard;
-  services.top = &top;
-
-  main::FrmMain window(services, [] {});
+  fakes::FakeServices fakes;
+  config::RWini ini(folder.filePath(QStringLiteral("VEXTAL_Config.ini")), fakes.boxes, [] {});
+  main::FrmMain window(fakes.For(ini), [] {});
   if (!window.Form_Load()) return 1;
   window.show();
   window.findChild<QAction*>(QStringLiteral("MnuJS_9"))->trigger();

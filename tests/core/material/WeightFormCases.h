@@ -1,9 +1,11 @@
 #pragma once
 // One table of weight-form inputs and what the form shows for them, driven in core through the
-// form itself and, with the same inputs, through every front end (the terminal's options are
-// "--" + the role's name). Each case takes a different path: every kind, role, variant and
-// material kind at least once. The arithmetic is worked by hand in WeightCalcTest.
+// form itself; the window and the terminal each drive one case to check their wiring. Each case
+// takes a different path: every kind, role, variant and material kind at least once. The
+// arithmetic is worked by hand in WeightCalcTest.
+#include <algorithm>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -20,21 +22,6 @@ struct FormCase {
   const char* result;     // the result box
   const char* unitLine;   // the first line of the detail label
 };
-
-inline const char* OptionOf(material::BoxRole role) {
-  using enum material::BoxRole;
-  switch (role) {
-    case Size: return "--size";
-    case Length: return "--length";
-    case Width: return "--width";
-    case Thickness: return "--thickness";
-    case Diameter: return "--diameter";
-    case Wall: return "--wall";
-    case Area: return "--area";
-    case Quantity: return "--quantity";
-    default: return "";
-  }
-}
 
 inline const std::vector<FormCase>& FormCases() {
   using enum material::BoxRole;
@@ -63,6 +50,12 @@ inline const std::vector<FormCase>& FormCases() {
        "※ 单重: 44.500 kg/m^2；267.0 kg/块"},
   };
   return cases;
+}
+
+// The first case of a kind, by its caption.
+inline const FormCase& FormCaseOf(std::string_view kind) {
+  const auto& cases = FormCases();
+  return *std::find_if(cases.begin(), cases.end(), [&](const FormCase& c) { return c.kind == kind; });
 }
 
 }  // namespace mevrik::testing
