@@ -119,9 +119,9 @@ public:
     xcb_set_input_focus(x_, XCB_INPUT_FOCUS_POINTER_ROOT, window, XCB_CURRENT_TIME);
     xcb_flush(x_);
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    for (const uint8_t type : {XCB_KEY_PRESS, XCB_KEY_RELEASE}) {
+    for (const int type : {XCB_KEY_PRESS, XCB_KEY_RELEASE}) {
       xcb_key_press_event_t key{};
-      key.response_type = type;
+      key.response_type = static_cast<uint8_t>(type);
       key.detail = Keycode(static_cast<xcb_keysym_t>(letter));
       key.root = screen_->root;
       key.event = window;
@@ -170,7 +170,7 @@ Sample RunOnce(Display& display, const Program& program) {
   display.Drain();
   const auto start = Clock::now();
   pid_t pid = 0;
-  if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) {
+  if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) {
     std::perror(argv[0]);
     std::exit(2);
   }
