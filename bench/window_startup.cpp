@@ -1,8 +1,9 @@
 // Start-up cost of window programs on the X display in $DISPLAY: the time from starting the
 // process to its first window being mapped, its CPU time and resident memory a second later,
 // and optionally how long its tool windows take to appear when first opened by their keyboard
-// shortcuts. The programs run in turn, round by round, so that a busy machine slows all of them
-// alike; each round prints every program's time and its ratio to the first program's:
+// shortcuts. The programs run in turn, round by round (every other round in reverse order), so
+// that a busy machine slows all of them alike; each round prints every program's time and its
+// ratio to the first program's:
 //   window_startup ROUNDS SPEC [-- SPEC]...
 //   SPEC: [--label TEXT] [--fresh FILE COPY] [--open-by KEY]... PROGRAM [ARGS...]
 // --fresh copies FILE over COPY before each start (a settings file the program rewrites);
@@ -114,11 +115,14 @@ public:
     while (xcb_generic_event_t* event = xcb_poll_for_event(x_)) std::free(event);
   }
 
-  // Gives `window` the keyboard focus and presses Ctrl+letter in it.
+  // Gives `window` the keyboard focus and presses Ctrl+letter in it. A window opened just
+  // before takes the focus as it appears: that is let pass first.
   void PressControl(xcb_window_t window, char letter) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
     xcb_set_input_focus(x_, XCB_INPUT_FOCUS_POINTER_ROOT, window, XCB_CURRENT_TIME);
     xcb_flush(x_);
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    Drain();
     for (const int type : {XCB_KEY_PRESS, XCB_KEY_RELEASE}) {
       xcb_key_press_event_t key{};
       key.response_type = static_cast<uint8_t>(type);
@@ -188,6 +192,8 @@ Sample RunOnce(Display& display, const Program& program) {
   }
   kill(pid, SIGTERM);
   waitpid(pid, nullptr, 0);
+  // The display server is left to tear the windows down before the next program starts.
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));
   return sample;
 }
 
@@ -239,12 +245,17 @@ int main(int argc, char** argv) {
   std::vector<std::vector<Sample>> samples(programs.size());
   std::vector<std::vector<double>> ratios(programs.size());
   for (int round = 1; round <= rounds; ++round) {
+    // Every other round runs the programs in reverse, so that none always follows another.
+    std::vector<Sample> these(programs.size());
+    for (std::size_t i = 0; i < programs.size(); ++i) {
+      const std::size_t p = round % 2 ? i : programs.size() - 1 - i;
+      these[p] = RunOnce(display, programs[p]);
+    }
     std::printf("round %2d:", round);
     for (std::size_t p = 0; p < programs.size(); ++p) {
-      const Sample sample = RunOnce(display, programs[p]);
-      samples[p].push_back(sample);
-      ratios[p].push_back(sample.milliseconds / samples[0].back().milliseconds);
-      std::printf("  %s %.1f ms", programs[p].label.c_str(), sample.milliseconds);
+      samples[p].push_back(these[p]);
+      ratios[p].push_back(these[p].milliseconds / these[0].milliseconds);
+      std::printf("  %s %.1f ms", programs[p].label.c_str(), these[p].milliseconds);
       if (p > 0) std::printf(" (%.2fx)", ratios[p].back());
     }
     std::printf("\n");
