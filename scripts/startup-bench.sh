@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Measures the main window's start-up against an empty Qt window with one line of Chinese text
 # (built the same way), round by round on one virtual display: time from process start to the
-# window mapped with its ratio to the Chinese window in each round, and the medians of that
-# ratio, of the CPU time and of the resident memory a second later. Beside them: the empty
+# window mapped (the quickest of three starts in each round) with its ratio to the Chinese
+# window in each round, and the medians of that ratio, of the CPU time and of the resident
+# memory a second after start. Beside them: the empty
 # window without text, any desktop calculator installed (peers), how long the pipe and shutdown
 # windows take to appear when first opened, and the start-up with 1k to 32,767 unnamed links in
 # the settings file.
