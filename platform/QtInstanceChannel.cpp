@@ -104,7 +104,6 @@ QString UserSocketPath(const QString& name) {
       QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation), name);
 }
 #else
-
 // A pipe name is global on Windows; the user's account name keeps users apart.
 QString UserSocketPath(const QString& name) {
   wchar_t user[257] = {};
