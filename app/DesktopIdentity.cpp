@@ -2,18 +2,34 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
+#include <QTimer>
 
 #include "app/AppVersion.h"
 
 namespace mevrik::app {
+namespace {
+
+// Drawn sizes rather than the SVG, so no SVG renderer is needed at run time. Each is read as PNG
+// by Qt's own reader: left to find the format itself, Qt loads every image plugin to ask it.
+QIcon ProgramIcon() {
+  QIcon icon;
+  for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+    QImageReader reader(QStringLiteral(":/icons/mevrik-%1.png").arg(size), "png");
+    reader.setAutoDetectImageFormat(false);
+    icon.addPixmap(QPixmap::fromImage(reader.read()));
+  }
+  return icon;
+}
+
+}  // namespace
 
 void ApplyDesktopIdentity() {
-  // Drawn sizes rather than the SVG, so no SVG renderer is needed at run time.
-  QIcon icon;
-  for (const int size : {16, 24, 32, 48, 64, 128, 256})
-    icon.addFile(QStringLiteral(":/icons/mevrik-%1.png").arg(size), QSize(size, size));
-  QApplication::setWindowIcon(icon);
   QGuiApplication::setDesktopFileName(DesktopId());
+  // The icon goes to the window as soon as the event loop runs, once the window is on screen:
+  // decoding its seven sizes would otherwise hold back the window's first appearance.
+  QTimer::singleShot(0, qApp, [] { QApplication::setWindowIcon(ProgramIcon()); });
 }
 
 }  // namespace mevrik::app

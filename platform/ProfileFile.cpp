@@ -165,8 +165,11 @@ void ProfileFile::removeLeftoverCopies() const {
   const QFileInfo file(path_);
   const QDir folder = file.absoluteDir();
   const QString prefix = file.fileName() + kCopyMark;
-  for (const QString& name : folder.entryList({prefix + u'*'}, QDir::Files | QDir::Hidden)) {
-    if (IsCopySuffix(QStringView(name).sliced(prefix.size())))
+  // Compared by hand, as a name filter would (ignoring case): a filter is a wildcard pattern,
+  // compiled into a regular expression at every start.
+  for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden)) {
+    if (name.startsWith(prefix, Qt::CaseInsensitive) &&
+        IsCopySuffix(QStringView(name).sliced(prefix.size())))
       steps_.remove(folder.filePath(name));
   }
 }

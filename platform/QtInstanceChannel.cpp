@@ -4,8 +4,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFile>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QStandardPaths>
 
 #ifdef Q_OS_UNIX
@@ -16,8 +14,11 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include "platform/UnixLineServer.h"
 #else
 #include <QDeadlineTimer>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QThread>
 #include <windows.h>
 #endif
@@ -103,9 +104,6 @@ QString UserSocketPath(const QString& name) {
       QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation), name);
 }
 #else
-void RemoveSocketAtEveryEnd(const QString&) {}
-struct EndingSignalsHeld {};
-
 // A pipe name is global on Windows; the user's account name keeps users apart.
 QString UserSocketPath(const QString& name) {
   wchar_t user[257] = {};
@@ -150,6 +148,38 @@ QString QtInstanceChannel::SocketPath(const QString& runtimeFolder, const QStrin
 QtInstanceChannel::QtInstanceChannel(const QString& scope)
     : name_(UserSocketPath(ChannelName(scope))) {}
 
+#ifdef Q_OS_UNIX
+// The server is a child: it closes and removes its socket file as it goes.
+QtInstanceChannel::~QtInstanceChannel() = default;
+
+bool QtInstanceChannel::listen(CommandHandler onCommand) {
+  onCommand_ = std::move(onCommand);
+  if (name_.isEmpty()) return true;
+  server_ = new UnixLineServer(
+      kAnswer, [this](const QByteArray& line) { onCommand_(QString::fromUtf8(line)); }, this);
+  [[maybe_unused]] const EndingSignalsHeld held{};
+  const QByteArray path = QFile::encodeName(name_);
+  if (!server_->listen(path)) {
+    if (someoneAnswers()) return false;
+    // A socket a killed copy left, or a file that is not ours to keep: nobody answers on it.
+    QFile::remove(name_);
+    if (!server_->listen(path)) return true;
+  }
+  RemoveSocketAtEveryEnd(name_);
+  return true;
+}
+
+bool QtInstanceChannel::someoneAnswers() {
+  return UnixSocketConnects(QFile::encodeName(name_), kConnectMs);
+}
+
+bool QtInstanceChannel::send(const QString& command) {
+  if (name_.isEmpty()) return false;
+  const auto reply = UnixSocketExchange(QFile::encodeName(name_), command.toUtf8() + '\n',
+                                        kConnectMs, kTransferMs);
+  return reply == kAnswer;
+}
+#else
 QtInstanceChannel::~QtInstanceChannel() {
   // The server removes its socket file as it closes.
   if (server_) server_->close();
@@ -158,7 +188,6 @@ QtInstanceChannel::~QtInstanceChannel() {
 bool QtInstanceChannel::listen(CommandHandler onCommand) {
   onCommand_ = std::move(onCommand);
   if (name_.isEmpty()) return true;
-#ifdef Q_OS_WIN
   // The first copy may still be on its way to listening: give it the time a connection takes.
   if (ClaimedByAnotherCopy(name_)) {
     const QDeadlineTimer deadline(kConnectMs);
@@ -167,18 +196,14 @@ bool QtInstanceChannel::listen(CommandHandler onCommand) {
       QThread::msleep(50);
     } while (!deadline.hasExpired());
   }
-#endif
   // No socket options: with them Qt binds elsewhere and renames the socket over the name,
-  // which would take it from a running first copy. The private folder guards the name instead.
+  // which would take it from a running first copy.
   server_ = new QLocalServer(this);
-  [[maybe_unused]] const EndingSignalsHeld held{};
   if (!server_->listen(name_)) {
     if (someoneAnswers()) return false;
-    // A socket a killed copy left, or a file that is not ours to keep: nobody answers on it.
     QLocalServer::removeServer(name_);
     if (!server_->listen(name_)) return true;
   }
-  RemoveSocketAtEveryEnd(server_->fullServerName());
   connect(server_, &QLocalServer::newConnection, this, &QtInstanceChannel::acceptConnection);
   return true;
 }
@@ -218,5 +243,6 @@ bool QtInstanceChannel::send(const QString& command) {
   socket.disconnectFromServer();
   return answered;
 }
+#endif
 
 }  // namespace mevrik::platform

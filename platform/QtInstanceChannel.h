@@ -7,7 +7,9 @@ class QLocalServer;
 
 namespace mevrik::platform {
 
-// A local socket (a named pipe on Windows). On Unix the socket lives in a folder only the
+class UnixLineServer;
+
+// A Unix domain socket (a named pipe on Windows). On Unix the socket lives in a folder only the
 // user can enter: the session's runtime folder, or else a mode-0700 folder in the user's own
 // cache folder, where no other user can make anything first. So no other user can take the
 // name, answer in the program's place, or block it. The listening copy answers each command with a fixed
@@ -40,11 +42,15 @@ public:
 #endif
 
 private:
-  void acceptConnection();
   bool someoneAnswers();
 
   QString name_;
+#ifdef Q_OS_UNIX
+  UnixLineServer* server_ = nullptr;
+#else
+  void acceptConnection();
   QLocalServer* server_ = nullptr;
+#endif
   CommandHandler onCommand_;
 };
 

@@ -44,7 +44,7 @@ FrmMain::FrmMain(const app::AppServices& services, std::function<void()> endProg
   tools_ = std::make_unique<ToolWindowOpeners>(
       tools::ShutdownWindowServices{s.config, s.boxes, s.clock, s.shutdown, s.top}, m_, this);
   CreateStatisticsAndLinks();
-  CreateWeightPanel();
+  OfferWeightKinds();
   ConnectWindowHandlers();
   SetFormWidthTwips(8340);
   widgets::KeepSizeWithinLimits(this);

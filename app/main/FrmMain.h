@@ -23,6 +23,7 @@ class LinkMenus;
 class StatisticsList;
 class StatusClock;
 class ToolWindowOpeners;
+class WeightKinds;
 
 class FrmMain : public QMainWindow {
   Q_OBJECT
@@ -55,8 +56,8 @@ public:
   MainState& State() { return state_; }
   KindSwitch& Kinds() { return *kinds_; }
   ToolWindowOpeners& Tools() { return *tools_; }
-  // The weight kinds 1-12.
-  WeightPanel& Weight() { return *weight_; }
+  // The weight kinds 1-12, built with their boxes when first needed.
+  WeightPanel& Weight();
 
 protected:
   void changeEvent(QEvent* event) override;
@@ -71,8 +72,10 @@ private:
   void ConnectWindowHandlers();
   QString KindTitleText() const;
   void CreateExpressionPanel();
-  // FrmMainKinds.cpp: the kind switch, and the weight panel after the tool windows' openers.
+  // FrmMainKinds.cpp: the kind switch, and the weight panel it is offered at start and that is
+  // built when first needed (it needs the tool windows' openers).
   void CreateKindSwitch();
+  void OfferWeightKinds();
   void CreateWeightPanel();
   // FrmMainLinks.cpp: the statistics list, the link menus and the link editor.
   void CreateStatisticsAndLinks();
@@ -93,6 +96,7 @@ private:
   std::unique_ptr<LinkMenus> links_;
   std::unique_ptr<LinkEditor> linkEditor_;
   std::unique_ptr<WeightPanel> weight_;
+  std::unique_ptr<WeightKinds> weightOnDemand_;
 };
 
 }  // namespace mevrik::main

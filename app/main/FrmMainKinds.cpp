@@ -10,6 +10,28 @@
 #include "app/main/WeightPanel.h"
 
 namespace mevrik::main {
+namespace {
+
+// The weight kinds as the kind switch sees them: the weight panel and its boxes are built when a
+// weight kind is first chosen. The expression kind only resets the boxes, and boxes that were
+// never built need no reset.
+class WeightKindsOnDemand final : public WeightKinds {
+public:
+  WeightKindsOnDemand(std::function<WeightKinds*()> built, std::function<WeightKinds&()> build)
+      : built_(std::move(built)), build_(std::move(build)) {}
+
+  void SetUpKind(int kind) override {
+    if (kind != 0) build_().SetUpKind(kind);
+    else if (WeightKinds* panel = built_()) panel->SetUpKind(kind);
+  }
+  void Calculate() override { build_().Calculate(); }
+
+private:
+  std::function<WeightKinds*()> built_;
+  std::function<WeightKinds&()> build_;
+};
+
+}  // namespace
 
 void FrmMain::CreateKindSwitch() {
   KindSwitchWidgets w;
@@ -19,8 +41,6 @@ void FrmMain::CreateKindSwitch() {
   w.PicBDSCmd = c_.PicBDSCmd;
   w.LabBDS = c_.LabBDS;
   w.CombBDS = c_.CombBDS;
-  w.CombSR = c_.CombSR;
-  w.LabSM = c_.LabSM;
   w.LabPM = c_.LabPM;
   w.LabDanZhong = c_.LabDanZhong;
   w.statusSetting = c_.LabStB[status::Setting];
@@ -40,7 +60,21 @@ void FrmMain::CreateKindSwitch() {
       std::move(hooks));
 }
 
+void FrmMain::OfferWeightKinds() {
+  weightOnDemand_ = std::make_unique<WeightKindsOnDemand>(
+      [this]() -> WeightKinds* { return weight_.get(); },
+      [this]() -> WeightKinds& { return Weight(); });
+  kinds_->SetWeightKinds(weightOnDemand_.get());
+}
+
+WeightPanel& FrmMain::Weight() {
+  if (!weight_) CreateWeightPanel();
+  return *weight_;
+}
+
 void FrmMain::CreateWeightPanel() {
+  BuildWeightRows(c_);
+  kinds_->SetWeightRows(c_.CombSR, c_.LabSM);
   WeightWidgets w;
   w.window = this;
   w.CombSR = c_.CombSR;
@@ -58,7 +92,6 @@ void FrmMain::CreateWeightPanel() {
   weight_ = std::make_unique<WeightPanel>(
       std::move(w), WeightState{state_.Material, session_->session}, *result_, services_.boxes,
       services_.config, std::move(hooks));
-  kinds_->SetWeightKinds(weight_.get());
 }
 
 }  // namespace mevrik::main

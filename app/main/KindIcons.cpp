@@ -1,5 +1,6 @@
 #include "app/main/KindIcons.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -102,9 +103,7 @@ void DrawSteelPlate(QPainter& p) {
   p.drawPolygon(QPolygonF({{8, 14}, {18, 8}, {18, 10}, {8, 16}}));
 }
 
-}  // namespace
-
-QIcon KindIcon(int kind) {
+QIcon DrawnIcon(int kind) {
   static const std::function<void(QPainter&)> drawings[] = {
       DrawExpression, DrawAnchorBolt, DrawHexBolt,  DrawHexNut,   DrawWasher,
       DrawSpringWasher, DrawSquareBevelWasher, DrawIBeam, DrawChannel, DrawAngle,
@@ -120,5 +119,40 @@ QIcon KindIcon(int kind) {
   if (kind >= 0 && kind < static_cast<int>(std::size(drawings))) drawings[kind](painter);
   return QIcon(pixmap);
 }
+
+// The picture is drawn when the toolbar first paints it, not while the window is being built.
+// Until then it answers as the drawn icon's one kSize pixmap would.
+class KindIconEngine final : public QIconEngine {
+public:
+  explicit KindIconEngine(int kind) : kind_(kind) {}
+
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    const QSize size = rect.size() * painter->device()->devicePixelRatio();
+    painter->drawPixmap(rect, pixmap(size, mode, state));
+  }
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    if (drawn_.isNull()) drawn_ = DrawnIcon(kind_);
+    return drawn_.pixmap(size, 1.0, mode, state);
+  }
+  QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+    QSize actual(kSize, kSize);
+    if (actual.width() > size.width() || actual.height() > size.height())
+      actual.scale(size, Qt::KeepAspectRatio);
+    return actual;
+  }
+  QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+    if (mode != QIcon::Normal || state != QIcon::Off) return {};
+    return {QSize(kSize, kSize)};
+  }
+  QIconEngine* clone() const override { return new KindIconEngine(*this); }
+
+private:
+  int kind_;
+  QIcon drawn_;
+};
+
+}  // namespace
+
+QIcon KindIcon(int kind) { return QIcon(new KindIconEngine(kind)); }
 
 }  // namespace mevrik::main

@@ -88,6 +88,11 @@ public:
   // Start-up: creates MnuJS(1..12), the drop-down items 1-12 and the toolbar tooltips.
   void AddKinds();
   void SetWeightKinds(WeightKinds* weight) { weight_ = weight; }
+  // The weight kinds' boxes and captions, which the window builds when first needed.
+  void SetWeightRows(QList<QComboBox*> boxes, QList<QLabel*> captions) {
+    w_.CombSR = std::move(boxes);
+    w_.LabSM = std::move(captions);
+  }
   WeightKinds* Weight() const { return weight_; }
 
   void MnuJS_Click(int index);

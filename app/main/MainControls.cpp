@@ -109,37 +109,8 @@ void BuildExpressionArea(MainControls& c) {
                        {310, 0, 62, kButtonHeight});
 }
 
-void BuildWeightInputs(MainControls& c) {
-  const QStringList captions = {QStringLiteral("规格:"), QStringLiteral("规格:"),
-                                QStringLiteral("参数"), QStringLiteral("数量")};
-  for (int i = 0; i < 4; ++i) {
-    const int left = 4 + i * 88;
-    auto* label = MakeLabel(c.PicMain, Indexed("LabSM", i), captions[i],
-                            {left, Tw(160) - 4, 40, kRowHeight - 4});
-    auto* box = Make<QComboBox>(c.PicMain, Indexed("CombSR", i),
-                                {left + 40, Tw(60), 46, kRowHeight});
-    box->setEditable(i > 0);
-    if (box->isEditable()) {
-      box->setInsertPolicy(QComboBox::NoInsert);
-      box->setCompleter(nullptr);
-      RemoveLengthLimit(box->lineEdit());  // length and area expressions
-    }
-    label->setBuddy(box);
-    label->setVisible(false);
-    box->setVisible(false);
-    c.LabSM << label;
-    c.CombSR << box;
-  }
-  c.LabSM[0]->setToolTip(QStringLiteral("双击查看说明"));
-  c.LabSM[1]->setToolTip(QStringLiteral("双击查看说明"));
-  c.CombSR[2]->addItems({QStringLiteral("30"), QStringLiteral("50"), QStringLiteral("80"),
-                         QStringLiteral("100"), QStringLiteral("200"), QStringLiteral("500"),
-                         QStringLiteral("1000"), QStringLiteral("3000")});
-  c.CombSR[3]->addItems({QStringLiteral("30"), QStringLiteral("50"), QStringLiteral("100"),
-                         QStringLiteral("200"), QStringLiteral("500"), QStringLiteral("1000"),
-                         QStringLiteral("2000")});
-  c.CombSR[2]->setEditText(QStringLiteral("100"));
-  c.CombSR[3]->setEditText(QStringLiteral("100"));
+// The picker and the detail label of the weight kinds; their boxes come with BuildWeightRows.
+void BuildWeightLabels(MainControls& c) {
   c.LabPM = MakeLabel(c.PicMain, QStringLiteral("LabPM"), QStringLiteral("▼"),
                       {90, Tw(140), 14, 16});
   c.LabPM->setToolTip(QStringLiteral("点击选择标准"));
@@ -250,7 +221,7 @@ MainControls BuildMainControls(QWidget* central) {
   c.PicMain = Make<QWidget>(central, QStringLiteral("PicMain"),
                             {0, kToolbarHeight, kCalcWidth, Tw(1200)});
   BuildExpressionArea(c);
-  BuildWeightInputs(c);
+  BuildWeightLabels(c);
   BuildResultArea(c);
   BuildStatistics(c, central);
   c.PicSet = Make<QWidget>(central, QStringLiteral("PicSet"),
@@ -258,6 +229,46 @@ MainControls BuildMainControls(QWidget* central) {
   c.PicSet->setVisible(false);
   BuildStatusBar(c, central);
   return c;
+}
+
+void BuildWeightRows(MainControls& c) {
+  if (!c.CombSR.isEmpty()) return;
+  const QStringList captions = {QStringLiteral("规格:"), QStringLiteral("规格:"),
+                                QStringLiteral("参数"), QStringLiteral("数量")};
+  QWidget* before = c.CmdQK;  // the last control before the boxes in the focus order
+  for (int i = 0; i < 4; ++i) {
+    const int left = 4 + i * 88;
+    auto* label = MakeLabel(c.PicMain, Indexed("LabSM", i), captions[i],
+                            {left, Tw(160) - 4, 40, kRowHeight - 4});
+    auto* box = Make<QComboBox>(c.PicMain, Indexed("CombSR", i),
+                                {left + 40, Tw(60), 46, kRowHeight});
+    box->setEditable(i > 0);
+    if (box->isEditable()) {
+      box->setInsertPolicy(QComboBox::NoInsert);
+      box->setCompleter(nullptr);
+      RemoveLengthLimit(box->lineEdit());  // length and area expressions
+    }
+    label->setBuddy(box);
+    label->setVisible(false);
+    box->setVisible(false);
+    // Stacked and reached with Tab where they were built with the calculator panel.
+    label->stackUnder(c.LabPM);
+    box->stackUnder(c.LabPM);
+    QWidget::setTabOrder(before, box);
+    before = box;
+    c.LabSM << label;
+    c.CombSR << box;
+  }
+  c.LabSM[0]->setToolTip(QStringLiteral("双击查看说明"));
+  c.LabSM[1]->setToolTip(QStringLiteral("双击查看说明"));
+  c.CombSR[2]->addItems({QStringLiteral("30"), QStringLiteral("50"), QStringLiteral("80"),
+                         QStringLiteral("100"), QStringLiteral("200"), QStringLiteral("500"),
+                         QStringLiteral("1000"), QStringLiteral("3000")});
+  c.CombSR[3]->addItems({QStringLiteral("30"), QStringLiteral("50"), QStringLiteral("100"),
+                         QStringLiteral("200"), QStringLiteral("500"), QStringLiteral("1000"),
+                         QStringLiteral("2000")});
+  c.CombSR[2]->setEditText(QStringLiteral("100"));
+  c.CombSR[3]->setEditText(QStringLiteral("100"));
 }
 
 }  // namespace mevrik::main

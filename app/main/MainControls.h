@@ -43,7 +43,7 @@ struct MainControls {
   QPushButton* CmdZT = nullptr;     // "粘贴 ＆ 计算" (zhantie, paste)
   QPushButton* CmdQK = nullptr;     // "清空(&Q)" (qingkong, clear)
   QList<QComboBox*> CombSR;         // the weight kinds' parameter boxes 0-3 (shuru, input)
-  QList<QLabel*> LabSM;             // their captions
+  QList<QLabel*> LabSM;             // their captions; both empty until BuildWeightRows
   QLabel* LabPM = nullptr;          // "▼": variants, or the connection-hole window
   QLabel* LabDanZhong = nullptr;    // unit weight, standard code, notes (danzhong, unit weight)
   QLabel* LabJieGuo = nullptr;      // "结果" (jieguo, result)
@@ -68,7 +68,10 @@ struct MainControls {
 // Height of the status bar panel in pixels.
 constexpr int kStatusBarHeight = 22;
 
-// Creates every control as a child of `central`.
+// Creates every control as a child of `central`, but the weight kinds' boxes.
 MainControls BuildMainControls(QWidget* central);
+// Creates the weight kinds' boxes CombSR and their captions LabSM, hidden, once: the window
+// shows them only when a weight kind is chosen, and builds them then.
+void BuildWeightRows(MainControls& c);
 
 }  // namespace mevrik::main

@@ -18,6 +18,10 @@ TEST(ShutdownTime, PendingOnlyWhenLaterToday) {
       {"2026/12/08 09:00", false},  // tomorrow
       {"2026/12/07 00.00", false},  // the default written when nothing was scheduled
       {"2026/12/7 18:05", true},
+      {" 2026/12/7 \t 18.5 ", true},  // blanks around and between, "." before the minutes
+      {"2026/12/0718:05", false},      // no blank between date and time
+      {"2026/12/07 18:055", false},
+      {"2026/12/07 18:05 x", false},
       {"not a time", false},
       {"2026/13/40 10:00", false},
   };
