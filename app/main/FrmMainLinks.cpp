@@ -3,12 +3,11 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 
 #include "app/main/FrmMain.h"
 #include "app/main/LinkEditor.h"
 #include "app/main/LinkMenus.h"
+#include "app/main/ResultArea.h"
 #include "app/main/StatisticsList.h"
 #include "platform/Clipboard.h"
 
@@ -16,11 +15,11 @@ namespace mevrik::main {
 
 void FrmMain::CreateStatisticsAndLinks() {
   StatisticsHooks hooks;
-  hooks.resultText = [this] { return c_.TxtJieGuo->text(); };
+  hooks.resultText = [this] { return result_->Result(); };
   hooks.currentKind = [this] { return state_.CurrentKind; };
   hooks.focusQuantity = [this] { c_.CombSR[3]->setFocus(); };
   hooks.setWindowWidth = [this](int twips) { SetFormWidthTwips(twips); };
-  hooks.showMessage = [this](const QString& text) { c_.LabStB[status::Message]->setText(text); };
+  hooks.showMessage = [this](const QString& text) { result_->ShowStatus(text); };
   hooks.copyToClipboard = [this](const QString& text) {
     services_.clipboard.clear();
     services_.clipboard.setText(text);
