@@ -43,7 +43,9 @@ TEST(ExpressionSession, CalculationsAsTheResultBoxShowsThem) {
     ASSERT_TRUE(done) << c.typed;
     EXPECT_EQ(ToUtf8(done->text), c.text) << c.typed;
     EXPECT_EQ(done->result.has_value(), c.result != nullptr) << c.typed;
-    if (c.result) EXPECT_EQ(ToUtf8(*done->result), c.result) << c.typed;
+    if (c.result) {
+      EXPECT_EQ(ToUtf8(*done->result), c.result) << c.typed;
+    }
     EXPECT_EQ(done->value.empty(), c.result == nullptr || *c.result == '\0') << c.typed;
   }
   RecordingNotices notices;
@@ -78,7 +80,9 @@ TEST(ExpressionSession, HistoryKeepsEachTextOnceWithinItsLimit) {
       {"6", 0, {"5", "4", "3", "1+", "Sin(30)", "1+1", "sin(30)", "2+2"}},
   };
   for (const auto& step : steps) {
-    if (step.size >= 0) ASSERT_TRUE(session.SetHistorySize(step.size));
+    if (step.size >= 0) {
+      ASSERT_TRUE(session.SetHistorySize(step.size));
+    }
     session.Calculate(FromUtf8(step.typed));
     EXPECT_EQ(Utf8(session.History()), step.after) << step.typed;
   }
