@@ -77,9 +77,11 @@ private:
   void CreateKindSwitch();
   void OfferWeightKinds();
   void CreateWeightPanel();
-  // FrmMainLinks.cpp: the statistics list, the link menus and the link editor.
+  // FrmMainLinks.cpp: the statistics list, the link menus and the link editor, which is built
+  // when first opened.
   void CreateStatisticsAndLinks();
   void LoadLinkMenus();
+  void MnuZDYLJ_Click();
 
   app::AppServices services_;
   std::function<void()> endProgram_;

@@ -40,12 +40,21 @@ void FrmMain::CreateStatisticsAndLinks() {
       menus, LinkServices{services_.config, services_.shell, services_.boxes,
                           services_.fixedLinks, this, QCoreApplication::applicationDirPath()});
 
-  linkEditor_ = std::make_unique<LinkEditor>(
-      LinkEditorWindow{c_.PicMain, c_.PicSet, m_.MnuSet, m_.MnuF, m_.MnuLJ, m_.MnuQTT,
-                       c_.CombBDS},
-      LinkEditorServices{services_.config, *links_, services_.boxes,
-                         services_.fileDialogs, this});
-  connect(m_.MnuZDYLJ, &QAction::triggered, this, [this] { linkEditor_->MnuZDYLJ_Click(); });
+  connect(m_.MnuZDYLJ, &QAction::triggered, this, &FrmMain::MnuZDYLJ_Click);
+}
+
+// The editor's panel is built when it is first opened; until then PicSet is an empty hidden
+// panel. Its controls join the end of the focus chain, behind only the status bar's labels,
+// which take no focus: Tab reaches them in the order it did when they were built at start.
+void FrmMain::MnuZDYLJ_Click() {
+  if (!linkEditor_) {
+    linkEditor_ = std::make_unique<LinkEditor>(
+        LinkEditorWindow{c_.PicMain, c_.PicSet, m_.MnuSet, m_.MnuF, m_.MnuLJ, m_.MnuQTT,
+                         c_.CombBDS},
+        LinkEditorServices{services_.config, *links_, services_.boxes,
+                           services_.fileDialogs, this});
+  }
+  linkEditor_->MnuZDYLJ_Click();
 }
 
 void FrmMain::LoadLinkMenus() { links_->Load(); }
