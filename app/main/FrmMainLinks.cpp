@@ -5,6 +5,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 
 #include "app/main/FrmMain.h"
 #include "app/main/LinkEditor.h"
@@ -15,18 +17,14 @@
 namespace mevrik::main {
 
 void FrmMain::CreateStatisticsAndLinks() {
-  StatisticsHooks hooks;
-  hooks.resultText = [this] { return c_.TxtJieGuo->text(); };
-  hooks.currentKind = [this] { return state_.CurrentKind; };
-  hooks.focusQuantity = [this] { c_.CombSR[3]->setFocus(); };
-  hooks.setWindowWidth = [this](int twips) { SetFormWidthTwips(twips); };
-  hooks.showMessage = [this](const QString& text) { c_.LabStB[status::Message]->setText(text); };
-  hooks.copyToClipboard = [this](const QString& text) {
-    services_.clipboard.clear();
-    services_.clipboard.setText(text);
-  };
-  statistics_ = std::make_unique<StatisticsList>(
-      StatisticsWidgets{c_.CmdTJ, c_.ListTJ, c_.LabTJ, c_.LabTJQK}, std::move(hooks));
+  // The first click on 统计 builds the list and adds to it; the list itself handles the clicks
+  // after that, as it does when Tab reached it first.
+  connect(
+      c_.CmdTJ, &QPushButton::clicked, this,
+      [this] {
+        if (!statistics_) Statistics().CmdTJ_Click();
+      },
+      Qt::SingleShotConnection);
 
   LinkMenuWidgets menus;
   menus.MnuLJ = m_.MnuLJ;
@@ -55,6 +53,35 @@ void FrmMain::MnuZDYLJ_Click() {
                            services_.fileDialogs, this});
   }
   linkEditor_->MnuZDYLJ_Click();
+}
+
+StatisticsList& FrmMain::Statistics() {
+  if (statistics_) return *statistics_;
+  BuildStatistics(c_);
+  StatisticsHooks hooks;
+  hooks.resultText = [this] { return c_.TxtJieGuo->text(); };
+  hooks.currentKind = [this] { return state_.CurrentKind; };
+  hooks.focusQuantity = [this] { c_.CombSR[3]->setFocus(); };
+  hooks.setWindowWidth = [this](int twips) { SetFormWidthTwips(twips); };
+  hooks.showMessage = [this](const QString& text) { c_.LabStB[status::Message]->setText(text); };
+  hooks.copyToClipboard = [this](const QString& text) {
+    services_.clipboard.clear();
+    services_.clipboard.setText(text);
+  };
+  statistics_ = std::make_unique<StatisticsList>(
+      StatisticsWidgets{c_.CmdTJ, c_.ListTJ, c_.LabTJ, c_.LabTJQK}, std::move(hooks));
+  // Reached with Tab where the area was when built with the calculator panel, after 统计; the
+  // summary takes the focus only now that the list has made it focusable.
+  QWidget::setTabOrder(c_.CmdTJ, c_.LabTJ);
+  QWidget::setTabOrder(c_.LabTJ, c_.ListTJ);
+  return *statistics_;
+}
+
+// Tab and Shift+Tab reach the statistics area even while it is out of view, as they did when
+// it was built at start.
+bool FrmMain::focusNextPrevChild(bool next) {
+  Statistics();
+  return QMainWindow::focusNextPrevChild(next);
 }
 
 void FrmMain::LoadLinkMenus() { links_->Load(); }
