@@ -2,24 +2,19 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QImageReader>
-#include <QPixmap>
 #include <QTimer>
 
 #include "app/AppVersion.h"
+#include "app/widgets/PngPixmap.h"
 
 namespace mevrik::app {
 namespace {
 
-// Drawn sizes rather than the SVG, so no SVG renderer is needed at run time. Each is read as PNG
-// by Qt's own reader: left to find the format itself, Qt loads every image plugin to ask it.
+// Drawn sizes rather than the SVG, so no SVG renderer is needed at run time.
 QIcon ProgramIcon() {
   QIcon icon;
-  for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
-    QImageReader reader(QStringLiteral(":/icons/mevrik-%1.png").arg(size), "png");
-    reader.setAutoDetectImageFormat(false);
-    icon.addPixmap(QPixmap::fromImage(reader.read()));
-  }
+  for (const int size : {16, 24, 32, 48, 64, 128, 256})
+    icon.addPixmap(widgets::PngPixmap(QStringLiteral(":/icons/mevrik-%1.png").arg(size)));
   return icon;
 }
 

@@ -11,6 +11,7 @@
 #include "app/config/RWini.h"
 #include "app/main/ChineseLook.h"
 #include "app/main/FrmMain.h"
+#include "app/widgets/PluginFreeStyle.h"
 #include "platform/Clock.h"
 #include "platform/QtAlwaysOnTop.h"
 #include "platform/FixedLinks.h"
@@ -40,6 +41,10 @@ int main(int argc, char** argv) {
   if (mevrik::app::AsksForHelp(argc, argv)) return mevrik::app::PrintHelp(argc, argv);
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Mevrik"));
+#ifndef Q_OS_WIN
+  // The Windows program has its image plugins built in; elsewhere each is a library to load.
+  QApplication::setStyle(new mevrik::widgets::PluginFreeStyle(QApplication::style()));
+#endif
   mevrik::main::ApplyChineseLook(app);
   mevrik::app::ApplyDesktopIdentity();
 

@@ -2,18 +2,40 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QStringList>
 #include <QTranslator>
 
 namespace mevrik::main {
 
+namespace {
+
+// Each family named that the system lacks costs a fontconfig search at start. Qt uses only the
+// installed ones, so outside Windows only those are named.
+QStringList ChineseFamilies() {
+  const QStringList wanted = {QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Microsoft YaHei"),
+                              QStringLiteral("SimSun"), QStringLiteral("Source Han Sans SC"),
+                              QStringLiteral("WenQuanYi Micro Hei")};
+#ifdef Q_OS_WIN
+  return wanted;
+#else
+  const QStringList installed = QFontDatabase::families();
+  QStringList present;
+  for (const QString& family : wanted) {
+    if (installed.contains(family, Qt::CaseInsensitive)) present << family;
+  }
+  return present.isEmpty() ? wanted : present;
+#endif
+}
+
+}  // namespace
+
 QFont ChineseFont(QFont font) {
   // Qt chooses the Han font by locale, and a C or English locale gets Japanese shapes; naming a
   // Simplified Chinese family first settles it.
-  font.setFamilies({QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Microsoft YaHei"),
-                    QStringLiteral("SimSun"), QStringLiteral("Source Han Sans SC"),
-                    QStringLiteral("WenQuanYi Micro Hei")});
+  font.setFamilies(ChineseFamilies());
   font.setPointSize(9);
   return font;
 }

@@ -61,6 +61,7 @@ public:
 
 protected:
   void changeEvent(QEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
   void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -77,9 +78,12 @@ private:
   void CreateKindSwitch();
   void OfferWeightKinds();
   void CreateWeightPanel();
-  // FrmMainLinks.cpp: the statistics list, the link menus and the link editor.
+  // FrmMainLinks.cpp: the statistics list, the link menus and the link editor; the list and
+  // the editor are built when first needed.
   void CreateStatisticsAndLinks();
+  StatisticsList& Statistics();
   void LoadLinkMenus();
+  void MnuZDYLJ_Click();
 
   app::AppServices services_;
   std::function<void()> endProgram_;

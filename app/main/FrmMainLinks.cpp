@@ -3,6 +3,9 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
 
 #include "app/main/FrmMain.h"
 #include "app/main/LinkEditor.h"
@@ -14,18 +17,14 @@
 namespace mevrik::main {
 
 void FrmMain::CreateStatisticsAndLinks() {
-  StatisticsHooks hooks;
-  hooks.resultText = [this] { return result_->Result(); };
-  hooks.currentKind = [this] { return state_.CurrentKind; };
-  hooks.focusQuantity = [this] { c_.CombSR[3]->setFocus(); };
-  hooks.setWindowWidth = [this](int twips) { SetFormWidthTwips(twips); };
-  hooks.showMessage = [this](const QString& text) { result_->ShowStatus(text); };
-  hooks.copyToClipboard = [this](const QString& text) {
-    services_.clipboard.clear();
-    services_.clipboard.setText(text);
-  };
-  statistics_ = std::make_unique<StatisticsList>(
-      StatisticsWidgets{c_.CmdTJ, c_.ListTJ, c_.LabTJ, c_.LabTJQK}, std::move(hooks));
+  // The first click on 统计 builds the list and adds to it; the list itself handles the clicks
+  // after that, as it does when Tab reached it first.
+  connect(
+      c_.CmdTJ, &QPushButton::clicked, this,
+      [this] {
+        if (!statistics_) Statistics().CmdTJ_Click();
+      },
+      Qt::SingleShotConnection);
 
   LinkMenuWidgets menus;
   menus.MnuLJ = m_.MnuLJ;
@@ -39,12 +38,50 @@ void FrmMain::CreateStatisticsAndLinks() {
       menus, LinkServices{services_.config, services_.shell, services_.boxes,
                           services_.fixedLinks, this, QCoreApplication::applicationDirPath()});
 
-  linkEditor_ = std::make_unique<LinkEditor>(
-      LinkEditorWindow{c_.PicMain, c_.PicSet, m_.MnuSet, m_.MnuF, m_.MnuLJ, m_.MnuQTT,
-                       c_.CombBDS},
-      LinkEditorServices{services_.config, *links_, services_.boxes,
-                         services_.fileDialogs, this});
-  connect(m_.MnuZDYLJ, &QAction::triggered, this, [this] { linkEditor_->MnuZDYLJ_Click(); });
+  connect(m_.MnuZDYLJ, &QAction::triggered, this, &FrmMain::MnuZDYLJ_Click);
+}
+
+// The editor's panel is built when it is first opened; until then PicSet is an empty hidden
+// panel. Its controls join the end of the focus chain, behind only the status bar's labels,
+// which take no focus: Tab reaches them in the order it did when they were built at start.
+void FrmMain::MnuZDYLJ_Click() {
+  if (!linkEditor_) {
+    linkEditor_ = std::make_unique<LinkEditor>(
+        LinkEditorWindow{c_.PicMain, c_.PicSet, m_.MnuSet, m_.MnuF, m_.MnuLJ, m_.MnuQTT,
+                         c_.CombBDS},
+        LinkEditorServices{services_.config, *links_, services_.boxes,
+                           services_.fileDialogs, this});
+  }
+  linkEditor_->MnuZDYLJ_Click();
+}
+
+StatisticsList& FrmMain::Statistics() {
+  if (statistics_) return *statistics_;
+  BuildStatistics(c_);
+  StatisticsHooks hooks;
+  hooks.resultText = [this] { return result_->Result(); };
+  hooks.currentKind = [this] { return state_.CurrentKind; };
+  hooks.focusQuantity = [this] { c_.CombSR[3]->setFocus(); };
+  hooks.setWindowWidth = [this](int twips) { SetFormWidthTwips(twips); };
+  hooks.showMessage = [this](const QString& text) { result_->ShowStatus(text); };
+  hooks.copyToClipboard = [this](const QString& text) {
+    services_.clipboard.clear();
+    services_.clipboard.setText(text);
+  };
+  statistics_ = std::make_unique<StatisticsList>(
+      StatisticsWidgets{c_.CmdTJ, c_.ListTJ, c_.LabTJ, c_.LabTJQK}, std::move(hooks));
+  // Reached with Tab where the area was when built with the calculator panel, after 统计; the
+  // summary takes the focus only now that the list has made it focusable.
+  QWidget::setTabOrder(c_.CmdTJ, c_.LabTJ);
+  QWidget::setTabOrder(c_.LabTJ, c_.ListTJ);
+  return *statistics_;
+}
+
+// Tab and Shift+Tab reach the statistics area even while it is out of view, as they did when
+// it was built at start.
+bool FrmMain::focusNextPrevChild(bool next) {
+  Statistics();
+  return QMainWindow::focusNextPrevChild(next);
 }
 
 void FrmMain::LoadLinkMenus() { links_->Load(); }

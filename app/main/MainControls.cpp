@@ -152,30 +152,6 @@ QSize SummarySize(const QLabel* summary) {
   return {std::max(52, widest + chrome), std::max(32, 2 * metrics.lineSpacing() + chrome)};
 }
 
-void BuildStatistics(MainControls& c, QWidget* central) {
-  c.LabTJ = MakeLabel(central, QStringLiteral("LabTJ"), QString(), {});
-  const QSize summary = SummarySize(c.LabTJ);
-  c.LabTJ->setGeometry({{kStatsLeft, 2}, summary});
-  c.LabTJ->setToolTip(QStringLiteral("点击复制"));
-  // A screen reader reads the count and the sum as the label's name; this says what it is.
-  c.LabTJ->setAccessibleDescription(QStringLiteral("统计结果，回车或空格复制合计"));
-  c.LabTJ->setStyleSheet(QStringLiteral("QLabel:focus { border: 1px dotted palette(text); }"));
-  c.LabTJQK = MakeLabel(central, QStringLiteral("LabTJQK"), QStringLiteral("清空"), {});
-  // The list's last column is a multiple of 4 pixels from the window's edge: scaled by 1.25, 1.5
-  // or 1.75 its right frame then falls on whole screen pixels, where the list's inside does not
-  // paint over it.
-  const int wanted = summary.width() + std::max(26, c.LabTJQK->sizeHint().width() + 4);
-  const int listWidth = (wanted + 2) / 4 * 4 + 1;
-  c.LabTJQK->setGeometry(kStatsLeft + summary.width(), 2, listWidth - summary.width(),
-                         summary.height());
-  c.LabTJQK->setToolTip(QStringLiteral("双击清空"));
-  const int listTop = summary.height() + 4;
-  c.ListTJ = Make<QListWidget>(central, QStringLiteral("ListTJ"),
-                               {kStatsLeft, listTop, listWidth, Tw(2800 - 1060) - listTop - 2});
-  c.ListTJ->setToolTip(QStringLiteral("双击剔除"));
-  c.ListTJ->setAccessibleName(QStringLiteral("统计列表"));
-}
-
 // Each cell is at least as wide as the window design made it and grows with its text (a custom
 // density such as "自定义 7.123456", a larger font); the message line takes what is left.
 void BuildStatusBar(MainControls& c, QWidget* central) {
@@ -223,7 +199,6 @@ MainControls BuildMainControls(QWidget* central) {
   BuildExpressionArea(c);
   BuildWeightLabels(c);
   BuildResultArea(c);
-  BuildStatistics(c, central);
   c.PicSet = Make<QWidget>(central, QStringLiteral("PicSet"),
                            {0, 0, kCalcWidth, Tw(2800 - 1060)});
   c.PicSet->setVisible(false);
@@ -269,6 +244,38 @@ void BuildWeightRows(MainControls& c) {
                          QStringLiteral("2000")});
   c.CombSR[2]->setEditText(QStringLiteral("100"));
   c.CombSR[3]->setEditText(QStringLiteral("100"));
+}
+
+void BuildStatistics(MainControls& c) {
+  if (c.ListTJ) return;
+  QWidget* central = c.PicMain->parentWidget();
+  c.LabTJ = MakeLabel(central, QStringLiteral("LabTJ"), QString(), {});
+  const QSize summary = SummarySize(c.LabTJ);
+  c.LabTJ->setGeometry({{kStatsLeft, 2}, summary});
+  c.LabTJ->setToolTip(QStringLiteral("点击复制"));
+  // A screen reader reads the count and the sum as the label's name; this says what it is.
+  c.LabTJ->setAccessibleDescription(QStringLiteral("统计结果，回车或空格复制合计"));
+  c.LabTJ->setStyleSheet(QStringLiteral("QLabel:focus { border: 1px dotted palette(text); }"));
+  c.LabTJQK = MakeLabel(central, QStringLiteral("LabTJQK"), QStringLiteral("清空"), {});
+  // The list's last column is a multiple of 4 pixels from the window's edge: scaled by 1.25, 1.5
+  // or 1.75 its right frame then falls on whole screen pixels, where the list's inside does not
+  // paint over it.
+  const int wanted = summary.width() + std::max(26, c.LabTJQK->sizeHint().width() + 4);
+  const int listWidth = (wanted + 2) / 4 * 4 + 1;
+  c.LabTJQK->setGeometry(kStatsLeft + summary.width(), 2, listWidth - summary.width(),
+                         summary.height());
+  c.LabTJQK->setToolTip(QStringLiteral("双击清空"));
+  const int listTop = summary.height() + 4;
+  c.ListTJ = Make<QListWidget>(central, QStringLiteral("ListTJ"),
+                               {kStatsLeft, listTop, listWidth, Tw(2800 - 1060) - listTop - 2});
+  c.ListTJ->setToolTip(QStringLiteral("双击剔除"));
+  c.ListTJ->setAccessibleName(QStringLiteral("统计列表"));
+  // Stacked where they were built with the calculator panel, below the link editor's panel.
+  for (QWidget* widget : {static_cast<QWidget*>(c.LabTJ), static_cast<QWidget*>(c.LabTJQK),
+                          static_cast<QWidget*>(c.ListTJ)}) {
+    widget->stackUnder(c.PicSet);
+    widget->show();
+  }
 }
 
 }  // namespace mevrik::main

@@ -52,7 +52,8 @@ struct MainControls {
   QPushButton* CmdFZ = nullptr;     // "◎复制" (fuzhi, copy)
   QPushButton* CmdTJ = nullptr;     // "统计": adds the result to the statistics (tongji)
 
-  // The statistics area, right of the calculator; in view when the window is widened.
+  // The statistics area, right of the calculator; in view when the window is widened. Empty
+  // until BuildStatistics.
   QListWidget* ListTJ = nullptr;
   QLabel* LabTJ = nullptr;    // count and sum
   QLabel* LabTJQK = nullptr;  // "清空": clears the list (qingkong, clear)
@@ -68,10 +69,13 @@ struct MainControls {
 // Height of the status bar panel in pixels.
 constexpr int kStatusBarHeight = 22;
 
-// Creates every control as a child of `central`, but the weight kinds' boxes.
+// Creates every control as a child of `central`, but the weight kinds' boxes and the statistics.
 MainControls BuildMainControls(QWidget* central);
 // Creates the weight kinds' boxes CombSR and their captions LabSM, hidden, once: the window
 // shows them only when a weight kind is chosen, and builds them then.
 void BuildWeightRows(MainControls& c);
+// Creates the statistics area once, when it is first needed: the window is as narrow as the
+// calculator until the first entry is added, so the area is out of view until then.
+void BuildStatistics(MainControls& c);
 
 }  // namespace mevrik::main

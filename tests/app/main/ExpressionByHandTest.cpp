@@ -36,7 +36,6 @@ TEST_F(ExpressionByHandTest, AResultSurvivesEveryWayOfLeavingTheBox) {
   const QString converted = Tooltip();
   ASSERT_FALSE(converted.isEmpty());
 
-  auto* list = Find<QListWidget>(QStringLiteral("ListTJ"));
   QMenuBar* bar = window->menuBar();
   const struct {
     const char* way;
@@ -62,6 +61,7 @@ TEST_F(ExpressionByHandTest, AResultSurvivesEveryWayOfLeavingTheBox) {
     EXPECT_EQ(Tooltip(), converted) << way.way;
     EXPECT_TRUE(Button(QStringLiteral("CmdFZ"))->isEnabled()) << way.way;
   }
+  auto* list = Find<QListWidget>(QStringLiteral("ListTJ"));
   EXPECT_EQ(list->count(), 1);
   EXPECT_EQ(list->item(0)->text(), QStringLiteral("54.00"));
   EXPECT_EQ(clipboard.content, QStringLiteral("54.00"));
