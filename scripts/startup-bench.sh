@@ -53,6 +53,9 @@ field() { awk -F'\t' -v label="$2" -v n="$3" '$1 == "median" && $2 == label { pr
 verdict() { awk -v a="$1" -v b="$2" 'BEGIN { print (a + 0 <= b + 0 ? "met" : "NOT MET") }'; }
 ratio=$(field "$work/start.txt" mevrik 4)
 memory=$(field "$work/start.txt" mevrik 5)
+reference_mb=$(field "$work/start.txt" chinese-window 5)
+# The memory target, 36 MB, was set where the Chinese window held 31.5 MB: as a ratio, 1.14x.
+memory_ratio=$(awk -v a="$memory" -v b="$reference_mb" 'BEGIN { printf "%.3f", a / b }')
 pipe=$(field "$work/start.txt" mevrik 8)
 shutdown=$(field "$work/start.txt" mevrik 10)
 # A window that never appeared counts as -1 ms.
@@ -70,6 +73,8 @@ printf 'figure start-up: %.2fx the Chinese window (median of %d rounds; target <
   "$ratio" "$rounds" "$(verdict "$ratio" 1.15)"
 printf 'figure resident memory a second after start: %.1f MB (target <= 36 MB): %s\n' \
   "$memory" "$(verdict "$memory" 36)"
+printf 'figure resident memory against the Chinese window (%.1f MB): %.2fx (target <= 1.14x): %s\n' \
+  "$reference_mb" "$memory_ratio" "$(verdict "$memory_ratio" 1.143)"
 printf 'figure tool window on first use: pipe %.1f ms, shutdown %.1f ms (target < 50 ms): %s\n' \
   "$pipe" "$shutdown" "$(verdict "$opened" 49.99)"
 printf 'figure 32,767 links: start-up %.0f ms (target <= 500 ms): %s\n' "$most_ms" "$(verdict "$most_ms" 500)"
