@@ -83,6 +83,12 @@ struct LinkWindow {
   main::FrmMain window{services, [] {}};
 };
 
+// The numbers of links each benchmark runs with, up to the most the file can hold.
+void LinkCounts(benchmark::internal::Benchmark* b) {
+  for (const int n : {1000, 4000, 16000, 32767}) b->Arg(n);
+  b->Unit(benchmark::kMillisecond)->UseRealTime();
+}
+
 void BM_OpenLinkEditor(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
   QTemporaryDir dir;
@@ -107,13 +113,7 @@ void BM_OpenLinkEditor(benchmark::State& state) {
     state.SkipWithError("the editor did not show every link with its stand-in target");
   state.counters["links"] = n;
 }
-BENCHMARK(BM_OpenLinkEditor)
-    ->Arg(1000)
-    ->Arg(4000)
-    ->Arg(16000)
-    ->Arg(32767)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
+BENCHMARK(BM_OpenLinkEditor)->Apply(LinkCounts);
 
 void BM_OpenLinkMenu(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
@@ -136,13 +136,7 @@ void BM_OpenLinkMenu(benchmark::State& state) {
   }
   state.counters["links"] = n;
 }
-BENCHMARK(BM_OpenLinkMenu)
-    ->Arg(1000)
-    ->Arg(4000)
-    ->Arg(16000)
-    ->Arg(32767)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
+BENCHMARK(BM_OpenLinkMenu)->Apply(LinkCounts);
 
 }  // namespace
 
