@@ -10,12 +10,10 @@
 namespace mevrik::app {
 namespace {
 
-// Drawn sizes rather than the SVG, so no SVG renderer is needed at run time.
+// Drawn sizes rather than the SVG, so no SVG renderer is needed at run time. The window system
+// keeps its own copy of every size, so the program reads them only when it draws the icon itself.
 QIcon ProgramIcon() {
-  QIcon icon;
-  for (const int size : {16, 24, 32, 48, 64, 128, 256})
-    icon.addPixmap(widgets::PngPixmap(QStringLiteral(":/icons/mevrik-%1.png").arg(size)));
-  return icon;
+  return widgets::PngIcon(QStringLiteral(":/icons/mevrik-%1.png"), {16, 24, 32, 48, 64, 128, 256});
 }
 
 }  // namespace

@@ -9,7 +9,7 @@ packages=(
   libgl-dev libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-cjk
-  xvfb xauth imagemagick xdotool bc
+  xvfb xauth imagemagick xdotool bc valgrind
   desktop-file-utils appstream man-db librsvg2-bin dpkg-dev fakeroot
 )
 

@@ -76,14 +76,24 @@ void BuildToolbar(MainControls& c, QWidget* central) {
                         {kCalcWidth - 64, 5, 60, kButtonHeight});
 }
 
+// An editable box that takes what is typed as it stands: no completion, no length limit (the
+// expression, the length and area expressions), and nothing added to its list on Enter. Given its
+// line edit directly rather than through setEditable, the box builds its drop-down list when the
+// list first opens instead of at once.
+void MakeEditable(QComboBox* box) {
+  auto* edit = new QLineEdit(box);
+  edit->setPalette(box->palette());
+  box->setLineEdit(edit);
+  box->setInsertPolicy(QComboBox::NoInsert);
+  box->setCompleter(nullptr);
+  RemoveLengthLimit(edit);
+}
+
 void BuildExpressionArea(MainControls& c) {
   c.LabBDS = MakeLabel(c.PicMain, QStringLiteral("LabBDS"), QStringLiteral("★计算式:"),
                        {4, 4, 62, kRowHeight});
   c.CombBDS = Make<QComboBox>(c.PicMain, QStringLiteral("CombBDS"), {66, 4, 292, kRowHeight});
-  c.CombBDS->setEditable(true);
-  c.CombBDS->setInsertPolicy(QComboBox::NoInsert);
-  c.CombBDS->setCompleter(nullptr);
-  RemoveLengthLimit(c.CombBDS->lineEdit());
+  MakeEditable(c.CombBDS);
   c.CombBDS->setMaxVisibleItems(24);
   c.CombBDS->setToolTip(QStringLiteral(
       "注意：①.函数需加括号。 ②.仅支持Sin()、Cos()、Tan()及反正切Atn()等4个三角函数。"));
@@ -217,12 +227,7 @@ void BuildWeightRows(MainControls& c) {
                             {left, Tw(160) - 4, 40, kRowHeight - 4});
     auto* box = Make<QComboBox>(c.PicMain, Indexed("CombSR", i),
                                 {left + 40, Tw(60), 46, kRowHeight});
-    box->setEditable(i > 0);
-    if (box->isEditable()) {
-      box->setInsertPolicy(QComboBox::NoInsert);
-      box->setCompleter(nullptr);
-      RemoveLengthLimit(box->lineEdit());  // length and area expressions
-    }
+    if (i > 0) MakeEditable(box);
     label->setBuddy(box);
     label->setVisible(false);
     box->setVisible(false);
