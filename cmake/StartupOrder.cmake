@@ -9,12 +9,13 @@ if(CMAKE_SYSTEM_NAME STREQUAL "Linux" AND CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
   add_compile_options(-ffunction-sections)
 endif()
 
-# The script the linker uses when this compiler links a program (printed by ld --verbose between
-# two lines of "=").
+# The script the linker uses when this compiler links a program with the build's flags (printed by
+# ld --verbose between two lines of "="): options such as -z now choose among its variants.
 function(mevrik_default_link_script out)
   set(probe ${CMAKE_CURRENT_BINARY_DIR}/link-script-probe.cpp)
   file(WRITE ${probe} "int main() {}\n")
-  execute_process(COMMAND ${CMAKE_CXX_COMPILER} ${probe} -o ${probe}.out -Wl,--verbose
+  separate_arguments(flags NATIVE_COMMAND "${CMAKE_CXX_FLAGS} ${CMAKE_EXE_LINKER_FLAGS}")
+  execute_process(COMMAND ${CMAKE_CXX_COMPILER} ${flags} ${probe} -o ${probe}.out -Wl,--verbose
                   OUTPUT_VARIABLE verbose ERROR_QUIET RESULT_VARIABLE failed)
   set(rule "==================================================")
   string(FIND "${verbose}" "${rule}" first)
