@@ -13,6 +13,7 @@
 #include "app/main/FrmMain.h"
 #include "app/widgets/PluginFreeStyle.h"
 #include "platform/Clock.h"
+#include "platform/FileSteps.h"
 #include "platform/QtAlwaysOnTop.h"
 #include "platform/FixedLinks.h"
 #include "platform/QtClipboard.h"
@@ -51,6 +52,7 @@ int SayTheFirstCopyDoesNotAnswer(mevrik::platform::MessageBoxes& boxes, const QS
 }  // namespace
 
 int main(int argc, char** argv) {
+  mevrik::platform::IgnoreFileSizeLimitSignal();
   if (mevrik::app::AsksForHelp(argc, argv)) return mevrik::app::PrintHelp(argc, argv);
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Mevrik"));

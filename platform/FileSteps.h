@@ -32,6 +32,12 @@ public:
   virtual void remove(const QString& path) = 0;
 };
 
+// The system's steps; the first use also calls IgnoreFileSizeLimitSignal.
 FileSteps& SystemFileSteps();
+
+// A file-size limit (ulimit -f) would end the process with SIGXFSZ in the middle of a save, or of
+// any other write, without a word; ignored, the write fails with EFBIG and a save reports it as
+// a full disk. A program calls it first thing.
+void IgnoreFileSizeLimitSignal();
 
 }  // namespace mevrik::platform

@@ -99,9 +99,7 @@ QByteArray Native(const QString& path) { return QFile::encodeName(path); }
 
 class PosixFileSteps final : public FileSteps {
 public:
-  // A file-size limit would end the process with SIGXFSZ in the middle of a save, without a
-  // word; ignored, the write fails with EFBIG and the save reports it as a full disk.
-  PosixFileSteps() { std::signal(SIGXFSZ, SIG_IGN); }
+  PosixFileSteps() { IgnoreFileSizeLimitSignal(); }
 
   FileFault createNew(const QString& path, const QString& like, Handle& handle) override {
     struct stat old {};
@@ -135,6 +133,12 @@ public:
 #endif
 
 }  // namespace
+
+void IgnoreFileSizeLimitSignal() {
+#ifndef Q_OS_WIN
+  std::signal(SIGXFSZ, SIG_IGN);
+#endif
+}
 
 FileSteps& SystemFileSteps() {
 #ifdef Q_OS_WIN

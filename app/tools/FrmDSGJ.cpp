@@ -163,6 +163,8 @@ QWidget* FrmDSGJ::buildCountdown() {
 }
 
 void FrmDSGJ::Form_Load() {
+  // One reading of the file for all the keys, however large the file is.
+  const config::RWini::Batch batch(ini_);
   const int mode = ini_.Get(settings::ShutdownMode) == 1 ? 1 : 0;
   const bool pending = pendingMark_ && pendingMark_->isChecked();
   setWindowTitle(kCaptionPrefix + (!pending    ? QStringLiteral("未设置")
