@@ -52,7 +52,7 @@ QString RWini::GetIniS(const QString& section, const QString& key, const QString
       [&] {
         const QString value = file_.read(section, key);
         if (value.isEmpty()) {
-          file_.write(section, key, defaultValue);
+          Saved(file_.write(section, key, defaultValue));
           return defaultValue;
         }
         const qsizetype nul = value.indexOf(QChar());
@@ -67,7 +67,7 @@ int RWini::GetIniN(const QString& section, const QString& key, int defaultValue)
       [&] {
         const QString stored = file_.read(section, key);
         const int value = stored.isEmpty() ? defaultValue : StoredInteger(stored);
-        if (value == defaultValue) file_.write(section, key, QString::number(defaultValue));
+        if (value == defaultValue) Saved(file_.write(section, key, QString::number(defaultValue)));
         return value;
       },
       defaultValue);
@@ -94,7 +94,7 @@ void RWini::Write(const char16_t* procedure, const QString& section, const QStri
                   const QString& value) {
   procedure_ = procedure;
   try {
-    file_.write(section, key, value);
+    Saved(file_.write(section, key, value));
   } catch (const platform::RuntimeError& error) {
     ShowWriteErrorAndEnd(error);
   }
@@ -102,13 +102,19 @@ void RWini::Write(const char16_t* procedure, const QString& section, const QStri
 
 void RWini::EndBatch() {
   try {
-    file_.endBatch();
+    Saved(file_.endBatch());
   } catch (const platform::RuntimeError& error) {
     ShowWriteErrorAndEnd(error);
   }
 }
 
+void RWini::Saved(bool saved) {
+  if (!saved && !startingUp_ && !savingRefusedKnown_)
+    throw platform::SaveFailed(platform::PathFileAccess);
+}
+
 void RWini::ShowWriteErrorAndEnd(const platform::RuntimeError& error) {
+  if (const auto undo = std::exchange(undoOnFailure_, {})) undo();
   ShowWriteError(platform::Q(procedure_), error, boxes_);
   endProgram_();
 }

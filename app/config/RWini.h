@@ -3,6 +3,7 @@
 // write their default back when nothing usable is stored, and two writes.
 #include <QString>
 #include <functional>
+#include <utility>
 
 #include "app/config/Settings.h"
 #include "platform/ProfileFile.h"
@@ -32,10 +33,11 @@ public:
   QString GetIniS(const QString& section, const QString& key, const QString& defaultValue);
   int GetIniN(const QString& section, const QString& key, int defaultValue);
 
-  // A write the system refuses passes silently; MakeHidden at the end of the start-up is where
-  // the user learns that nothing is kept. A save that fails on its way (a full disk) and any
-  // other error raised meanwhile show the write error dialogs and end the program; the file
-  // stays as it was. SetIniS stores the text so that GetIniS gives it back as it is, blanks and
+  // A save the system refuses (a read-only file or folder, a file replaced by a folder) or fails
+  // on its way (a full disk), and any other error raised meanwhile, show the write error dialogs
+  // once and end the program; the file stays as it was. A refusal passes silently only during
+  // the start-up, whose last step (MakeHidden) tells the user that nothing is kept, and after a
+  // start-up that told so (ContinueWithoutSaving). SetIniS stores the text so that GetIniS gives it back as it is, blanks and
   // enclosing quotes included.
   void SetIniS(const QString& section, const QString& key, const QString& value);
   void SetIniN(const QString& section, const QString& key, int value);
@@ -57,20 +59,31 @@ public:
   void Set(const NumberSetting& setting, int value);
 
   void SetStartingUp(bool startingUp) { startingUp_ = startingUp; }
+  // The start-up told the user that the program cannot keep anything.
+  void ContinueWithoutSaving() { savingRefusedKnown_ = true; }
 
   // Reads and writes while a Batch lives share one reading of the file, and its writes are saved
   // as one replacement when it ends, however it ends: a change of several keys is never half
   // saved, and a start-up that fills in thousands of defaults writes the file once. A save that
   // fails there shows the write error dialogs and ends the program, as a failed SetIniS does.
+  // undoOnFailure runs when the batch's save fails, before the write error dialogs: what the
+  // saved change stood for and must not outlive it (a scheduled shutdown the file would not show).
   class Batch {
   public:
-    explicit Batch(RWini& ini) : ini_(ini) { ini_.file_.beginBatch(); }
-    ~Batch() { ini_.EndBatch(); }
+    explicit Batch(RWini& ini, std::function<void()> undoOnFailure = {})
+        : ini_(ini), outer_(std::exchange(ini.undoOnFailure_, std::move(undoOnFailure))) {
+      ini_.file_.beginBatch();
+    }
+    ~Batch() {
+      ini_.EndBatch();
+      ini_.undoOnFailure_ = std::move(outer_);
+    }
     Batch(const Batch&) = delete;
     Batch& operator=(const Batch&) = delete;
 
   private:
     RWini& ini_;
+    std::function<void()> outer_;
   };
 
   // Removes what a save killed halfway left beside the file.
@@ -88,12 +101,15 @@ private:
   void Write(const char16_t* procedure, const QString& section, const QString& key,
              const QString& value);
   void EndBatch();
+  void Saved(bool saved);
   void ShowWriteErrorAndEnd(const platform::RuntimeError& error);
 
   platform::ProfileFile file_;
   platform::MessageBoxes& boxes_;
   std::function<void()> endProgram_;
   bool startingUp_ = false;
+  bool savingRefusedKnown_ = false;
+  std::function<void()> undoOnFailure_;  // of the batch that is open
   // The write procedure that last ran, the one a failed save of a batch is reported under.
   const char16_t* procedure_ = u"SetIniS";
 };

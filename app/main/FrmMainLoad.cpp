@@ -35,6 +35,7 @@ bool FrmMain::LoadOrExplain() {
   } catch (const platform::RuntimeError& error) {
     switch (config::ShowStartupError(error, services_.boxes)) {
       case config::StartupErrorAction::ContinueWithoutPersistence:
+        services_.config.ContinueWithoutSaving();
         return true;
       case config::StartupErrorAction::RemoveFileThenEnd:
         services_.config.RemoveFile();

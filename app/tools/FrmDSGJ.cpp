@@ -163,6 +163,8 @@ QWidget* FrmDSGJ::buildCountdown() {
 }
 
 void FrmDSGJ::Form_Load() {
+  // One reading of the file for all the keys, however large the file is.
+  const config::RWini::Batch batch(ini_);
   const int mode = ini_.Get(settings::ShutdownMode) == 1 ? 1 : 0;
   const bool pending = pendingMark_ && pendingMark_->isChecked();
   setWindowTitle(kCaptionPrefix + (!pending    ? QStringLiteral("未设置")
@@ -262,11 +264,13 @@ bool FrmDSGJ::runShutdown(int minutes) {
 }
 
 // Runs once the system has answered, as one save: a program ended during the commands leaves
-// the file describing what the system was doing before them.
+// the file describing what the system was doing before them. A shutdown the file cannot record
+// is cancelled before the write error dialogs end the program, so that none is pending that the
+// next start would not show.
 void FrmDSGJ::storeSettings(const QDateTime& target) {
   // A countdown that is not a usable number is not stored; the last good one stays.
   const double countdown = Number(combDJS_->currentText());
-  const config::RWini::Batch batch(ini_);
+  const config::RWini::Batch batch(ini_, [this] { cancelUnrecorded(); });
   ini_.Set(settings::ShutdownMode, optDSGJ_[1]->isChecked() ? 1 : 0);
   if (countdown >= kMinCountdown && countdown <= kMaxCountdown) {
     ini_.Set(settings::ShutdownCountdown, static_cast<int>(std::nearbyint(countdown)));
@@ -274,6 +278,13 @@ void FrmDSGJ::storeSettings(const QDateTime& target) {
   ini_.Set(settings::ShutdownHour, combDS_[0]->currentIndex());
   ini_.Set(settings::ShutdownMinute, combDS_[1]->currentIndex());
   ini_.Set(settings::ShutdownTime(target.date()), FormatShutdownTime(target));
+}
+
+void FrmDSGJ::cancelUnrecorded() {
+  const QString text = services_.shutdown.abort()
+                           ? QStringLiteral("定时关机未能保存，已取消关机。")
+                           : QStringLiteral("定时关机未能保存，关机未能取消：") + "\r\n" + kAbortWords;
+  showError(QStringLiteral("定时关机"), text, true);
 }
 
 void FrmDSGJ::cancelAll() {

@@ -64,6 +64,9 @@ private:
   void recordCancelled();
   bool runShutdown(int minutes);
   void storeSettings(const QDateTime& target);
+  // The settings of a scheduled shutdown could not be saved: it is aborted, and the box says
+  // whether that went through.
+  void cancelUnrecorded();
   void setPending(bool pending);
   void showError(const QString& title, const QString& text, bool systemModal = false);
 

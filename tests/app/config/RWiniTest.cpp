@@ -145,24 +145,27 @@ TEST_F(RWiniTest, SetIniSStoresTextsSoThatTheyReadBackAsTheyWere) {
   }
 }
 
-// A folder that cannot hold the file: nothing fails while reading and writing, and the
-// start-up's last step is where it shows.
-TEST_F(RWiniTest, UnwritableFolderGivesDefaultsSilently) {
+// A folder that cannot hold the file: nothing fails while the start-up reads and writes, its
+// last step is where it shows, and once it has said so the program runs on without saving.
+TEST_F(RWiniTest, UnwritableFolderGivesDefaultsSilentlyOnceTheStartUpSaysSo) {
   SetFileBytes("a file, not a folder");
   config::RWini nowhere(path + u"/VEXTAL_Config.ini"_s, boxes, [this] { ++endings; });
+  nowhere.SetStartingUp(true);
   EXPECT_EQ(nowhere.GetIniN(u"计算式"_s, u"记录"_s, 1), 1);
   EXPECT_EQ(nowhere.GetIniS(u"链接"_s, u"链接0名称"_s, u"【无名】"_s), u"【无名】"_s);
-  nowhere.SetIniS(u"计算式"_s, u"数量"_s, u"3"_s);
-  nowhere.SetIniN(u"计算式"_s, u"说明"_s, 5);
-  EXPECT_EQ(nowhere.GetIniN(u"计算式"_s, u"说明"_s, 0), 0);
-  EXPECT_TRUE(boxes.shown.isEmpty());
-  EXPECT_EQ(endings, 0);
   try {
     nowhere.MakeHidden();
     ADD_FAILURE() << "no error from the start-up's last step";
   } catch (const platform::RuntimeError& error) {
     EXPECT_EQ(error.number(), 53);
   }
+  nowhere.SetStartingUp(false);
+  nowhere.ContinueWithoutSaving();
+  nowhere.SetIniS(u"计算式"_s, u"数量"_s, u"3"_s);
+  nowhere.SetIniN(u"计算式"_s, u"说明"_s, 5);
+  EXPECT_EQ(nowhere.GetIniN(u"计算式"_s, u"说明"_s, 0), 0);
+  EXPECT_TRUE(boxes.shown.isEmpty());
+  EXPECT_EQ(endings, 0);
 }
 
 // A name that cannot be stored, and a save the system fails on its way (a full disk), in a batch
@@ -189,6 +192,14 @@ TEST_F(RWiniTest, WriteErrorShowsBothDialogsThenEndsTheProgram) {
       {"a default whose save fails", {{Failing::Sync, platform::FileFault::Other}},
        [](config::RWini& w) { EXPECT_EQ(w.GetIniN(u"计算式"_s, u"说明"_s, 0), 0); },
        u"SetIniN"_s, u" 57未知错误，错误号:57  （设备 I/O 错误 ）"_s},
+      // Refused while the program runs (a read-only file or folder): a refusal, not a silence.
+      {"a batch the folder refuses", {{Failing::CreateNew, platform::FileFault::NoAccess}},
+       [](config::RWini& w) {
+         const config::RWini::Batch batch(w);
+         w.SetIniS(u"计算式"_s, u"数量"_s, u"2"_s);
+         w.SetIniS(u"计算式"_s, u"记录1"_s, u"9+9"_s);
+       },
+       u"SetIniS"_s, u" 75——路径/文件访问错误"_s},
   };
   for (const auto& c : cases) {
     SetFileBytes(original);

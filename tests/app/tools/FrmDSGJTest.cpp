@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "ToolFakes.h"
+#include "fakes/FailingFileSteps.h"
 #include "app/UserInput.h"
 #include "app/tools/ShutdownTime.h"
 
@@ -282,6 +283,25 @@ TEST_F(FrmDSGJTest, TheFileFollowsWhatTheSystemAnswered) {
     EXPECT_EQ(pending.isChecked(), c.pending) << c.aborts << c.schedules;
     delete window.data();
   }
+}
+
+// A shutdown the file cannot record is cancelled again, and the box says so before the write
+// error dialogs end the program: none is pending that the next start would not show.
+TEST_F(FrmDSGJTest, AShutdownThatCannotBeRecordedIsCancelled) {
+  mevrik::fakes::FailingFileSteps steps;
+  mevrik::config::RWini ini(config.path, boxes, [this] { config.ended = true; }, steps);
+  window = new FrmDSGJ({ini, boxes, clock, shutdown, top}, &pending, nullptr, [](int) {});
+  steps.failures = {{mevrik::fakes::FailingFileSteps::Write, mevrik::platform::FileFault::NoRoom}};
+  {
+    mevrik::testing::UserInput user(window);
+    user.Click(find<QRadioButton>("OptDSGJ_1"));
+    user.Click(command(1));
+  }
+  EXPECT_EQ(shutdown.log, QStringList({"shutdown -a", "shutdown -s -f -t 1800", "shutdown -a"}));
+  ASSERT_EQ(boxes.shown.size(), 3);
+  EXPECT_EQ(boxes.shown[0].text, "定时关机未能保存，已取消关机。");
+  EXPECT_EQ(boxes.shown[1].text, "  错误：Public Sub SetIniS");
+  EXPECT_TRUE(config.ended);
 }
 
 }  // namespace
