@@ -56,7 +56,7 @@ TEST(ParameterInput, AWholeTextIsTakenAsTheKeysWouldTypeItOrRefusedWhole) {
     if (!entry.Taken()) continue;  // the boxes keep their texts
     EXPECT_EQ(entry.text, row.text) << trace;
     EXPECT_EQ(entry.rest ? entry.rest->box : -1, row.restBox) << trace;
-    if (entry.rest) EXPECT_EQ(entry.rest->text, row.rest) << trace;
+    EXPECT_EQ(entry.rest ? entry.rest->text : u"", row.rest) << trace;
   }
   EXPECT_EQ(EnterParameter(Angle, 3, u"0", u"3", u"0").text, u"300");  // between the old text
   EXPECT_EQ(EnterParameter(RoundBar, 2, u"6,000").Refusal(), u"输入框不接受字符：“,”，内容未改变。");
