@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/config/ConfigKeys.h"
+#include "app/widgets/ScrollingMenu.h"
 #include "platform/FixedLinks.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Shell.h"
@@ -56,8 +57,10 @@ LinkMenus::LinkMenus(LinkMenuWidgets widgets, LinkServices services, QObject* pa
     : QObject(parent), s_(services), store_(services.ini), fixed_(widgets.MnuLJ_LJie) {
   links_ = {widgets.MnuLJ, widgets.glj, links::LinksSection, "MnuLJ_ZDY", {}, {}};
   others_ = {widgets.MnuQTT, widgets.gqt, links::OthersSection, "MnuQT_ZDY", {}, {}};
-  for (UserLinks* user : {&links_, &others_})
+  for (UserLinks* user : {&links_, &others_}) {
     connect(user->menu, &QMenu::aboutToShow, this, [this, user] { AddMissingItems(*user); });
+    widgets::MakeScrollable(user->menu);  // 32,767 links do not fit on any screen
+  }
   for (int i = 0; i < static_cast<int>(fixed_.size()); ++i)
     connect(fixed_[i], &QAction::triggered, this, [this, i] { MnuLJ_LJie_Click(i); });
   Connect(links_, widgets.MnuLJ_ZDY0);

@@ -12,6 +12,7 @@
 
 #include "app/main/KindIcons.h"
 #include "app/main/Twips.h"
+#include "app/widgets/ElidedLabel.h"
 #include "app/widgets/EnteredText.h"
 #include "app/widgets/PlainText.h"
 
@@ -177,7 +178,11 @@ void BuildStatusBar(MainControls& c, QWidget* central) {
                              QStringLiteral("计算类型"), QStringLiteral("时间"),
                              QStringLiteral("日期")};
   for (int i = 0; i < texts.size(); ++i) {
-    auto* cell = MakeLabel(c.PicStatBar, Indexed("LabStB", i), texts[i], {});
+    // A long echo in the message cell ends in "…" and shows whole in its tooltip.
+    QLabel* cell = i == status::Message
+                       ? Make<widgets::ElidedLabel>(c.PicStatBar, Indexed("LabStB", i), {})
+                       : Make<QLabel>(c.PicStatBar, Indexed("LabStB", i), {});
+    cell->setText(texts[i]);
     cell->setFrameShape(QFrame::Panel);
     cell->setFrameShadow(QFrame::Sunken);
     cell->setAccessibleDescription(roles[i]);  // the content is the name

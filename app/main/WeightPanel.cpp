@@ -58,10 +58,9 @@ WeightPanel::WeightPanel(WeightWidgets widgets, WeightState state, ResultArea& r
       expression_(std::make_unique<material::SessionBinding>(state_.session)),
       form_(std::make_unique<material::WeightForm>(*expression_, state_.material)) {
   params_ = new WeightBoxes(
-      w_.CombSR,
+      w_.CombSR, *form_,
       [this](int box, const QString& text) { Show(form_->Type(box, text.toStdU16String())); },
       [this](int box, int index) { Show(form_->Pick(box, index)); },
-      [this](int box, QChar typed) { return form_->Key(box, typed.unicode()).accepted; },
       [this](const QString& status) { result_.ShowStatus(status); }, this);
   WatchControls();
   ConnectMenus();
@@ -212,6 +211,12 @@ void WeightPanel::MSCaiZhi_Click(int index) {
 }
 
 bool WeightPanel::FilterKeyEvent(int box, const QKeyEvent& key) {
+  // The editing shortcuts of the box's own context menu; a paste goes through the box's check
+  // of whole texts, so the box stays numeric.
+  for (const auto shortcut : {QKeySequence::Paste, QKeySequence::SelectAll, QKeySequence::Copy,
+                              QKeySequence::Cut}) {
+    if (key.matches(shortcut)) return false;
+  }
   char16_t typed = 0;
   switch (key.key()) {
     case Qt::Key_Return:

@@ -1,6 +1,8 @@
 #include "app/main/LinkMenus.h"
 
+#include <QScreen>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QUrl>
 
 #include "LinkFixture.h"
@@ -50,6 +52,24 @@ TEST_F(LinkMenusTest, ShowingOtherLinksReusesTheItemsMadeAndRemovesThoseNoLonger
   menus->ShowLinks("链接", {});
   EXPECT_TRUE(VisibleCaptions(MnuLJ, "MnuLJ_ZDY").isEmpty());
   EXPECT_FALSE(widgets.glj->isVisible());
+}
+
+// More links than a screen holds: the menu scrolls in one column, and End reaches the last link
+// and shows it.
+TEST_F(LinkMenusTest, EveryLinkOfAMenuTallerThanTheScreenIsReachedWithTheKeys) {
+  CreateMenus();
+  QStringList names;
+  for (int i = 0; i < 3000; ++i) names << QString::number(i);
+  menus->ShowLinks("链接", names);
+  MnuLJ.popup(QPoint());
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&MnuLJ));
+  EXPECT_LE(MnuLJ.height(), MnuLJ.screen()->availableGeometry().height());
+  QTest::keyClick(&MnuLJ, Qt::Key_End);
+  QAction* last = MnuLJ.activeAction();
+  ASSERT_NE(last, nullptr);
+  EXPECT_EQ(last->text(), "2999");
+  EXPECT_TRUE(MnuLJ.rect().contains(MnuLJ.actionGeometry(last)));
+  MnuLJ.hide();
 }
 
 // The click hands over what the target really means, from the file at that moment: relative

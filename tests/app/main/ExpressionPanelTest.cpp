@@ -2,6 +2,8 @@
 // menus and the buttons reach the session and that what it says reaches the widgets. The
 // figures themselves are the session's (core ExpressionSessionTest), one case each here.
 #include <QAction>
+#include <QHelpEvent>
+#include <QToolTip>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -52,6 +54,19 @@ TEST_F(ExpressionPanelTest, EnterCalculatesKeepsTheHistoryAndAutoCopies) {
   EXPECT_EQ(boxes.shown.last().title, QStringLiteral("错误！"));
   EXPECT_EQ(History().first(), QStringLiteral("1+2")) << "a wrong text leaves the list";
   EXPECT_EQ(Box()->currentText(), QStringLiteral("1/0")) << "and stays in the box";
+}
+
+// The status cell echoes the box; a text longer than the cell ends in "…" on screen, and the
+// mouse over the cell shows it whole.
+TEST_F(ExpressionPanelTest, ALongEchoInTheStatusCellShowsWholeInItsTooltip) {
+  const QString longText = QStringLiteral("1234567890+").repeated(12) + QStringLiteral("1");
+  user->Type(longText);
+  QLabel* cell = Cell(status::Message);
+  ASSERT_EQ(cell->text(), longText);
+  const QPoint at = cell->rect().center();
+  QHelpEvent hover(QEvent::ToolTip, at, cell->mapToGlobal(at));
+  QApplication::sendEvent(cell, &hover);
+  EXPECT_EQ(QToolTip::text(), longText);
 }
 
 TEST_F(ExpressionPanelTest, PrecisionReformatsAtOnceAndOnlyOneItemIsChecked) {
