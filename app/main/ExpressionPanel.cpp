@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "app/CoreText.h"
 #include "app/TrimSpaces.h"
 #include "app/config/ConfigKeys.h"
 #include "app/config/RWini.h"
@@ -19,12 +18,13 @@
 #include "core/expr/HelpTexts.h"
 #include "core/expr/TypedText.h"
 #include "platform/Clipboard.h"
+#include "platform/CoreText.h"
 #include "platform/MessageBoxes.h"
 #include "platform/RuntimeError.h"
 
 namespace mevrik::main {
 
-using app::Q;
+using platform::Q;
 using app::TrimSpaces;
 using widgets::EventHook;
 using widgets::FilterEnteredText;

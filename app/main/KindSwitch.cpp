@@ -7,16 +7,16 @@
 #include <QMenu>
 #include <QToolButton>
 
-#include "app/CoreText.h"
 #include "app/main/ResultArea.h"
 #include "core/expr/ExpressionSession.h"
 #include "core/material/CalcKind.h"
 #include "core/material/KindLayout.h"
 #include "core/material/Material.h"
+#include "platform/CoreText.h"
 
 namespace mevrik::main {
 
-using app::Q;
+using platform::Q;
 
 KindSwitch::KindSwitch(KindSwitchWidgets widgets, KindSwitchState state, KindSwitchHooks hooks,
                        QObject* parent)

@@ -9,7 +9,6 @@
 #include <QMenu>
 #include <QPushButton>
 
-#include "app/CoreText.h"
 #include "app/config/ConfigKeys.h"
 #include "app/config/RWini.h"
 #include "app/main/ResultArea.h"
@@ -19,11 +18,12 @@
 #include "core/material/ExpressionBinding.h"
 #include "core/material/KindLayout.h"
 #include "core/text/TypedForm.h"
+#include "platform/CoreText.h"
 #include "platform/MessageBoxes.h"
 
 namespace mevrik::main {
 
-using app::Q;
+using platform::Q;
 using widgets::OnClick;
 using widgets::OnDoubleClick;
 using widgets::OnKeyPress;

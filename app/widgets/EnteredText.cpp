@@ -11,14 +11,14 @@
 #include <optional>
 #include <utility>
 
-#include "app/CoreText.h"
 #include "core/text/Blanks.h"
 #include "core/text/TypedForm.h"
+#include "platform/CoreText.h"
 
 namespace mevrik::widgets {
 namespace {
 
-using app::Q;
+using platform::Q;
 
 QChar Typed(QChar c) { return QChar(text::TypedForm(c.unicode())); }
 
