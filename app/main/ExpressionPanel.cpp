@@ -54,7 +54,7 @@ void ExpressionPanel::Connect() {
       [this](const QString& status) { result_.ShowStatus(status); });
   PickOnlyByChoice(w_.CombBDS);
   connect(w_.CombBDS, &QComboBox::activated, this, [this] { CombBDS_Click(); });
-  EventHook::OnEnterKey(w_.CombBDS, this, [this] { CombBDS_KeyPressEnter(); });
+  // The line edit has the focus of the box, so every key typed into the box reaches it first.
   EventHook::OnEnterKey(w_.CombBDS->lineEdit(), this, [this] { CombBDS_KeyPressEnter(); });
   OnFocusOut(w_.CombBDS, this, [this] { CombBDS_LostFocus(); });
   for (int i = 0; i < w_.CmdHanShu.size(); ++i)

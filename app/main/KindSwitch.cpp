@@ -73,10 +73,6 @@ void KindSwitch::MnuJS_Click(int index) {
   hooks_.setTitle(Q(material::KindTitleText(static_cast<material::CalcKind>(index))));
   w_.statusKind->setText(caption);
 
-  for (int i = 0; i < w_.CombSR.size(); ++i) {
-    w_.CombSR[i]->setVisible(false);
-    w_.LabSM[i]->setVisible(false);
-  }
   w_.LabPM->setVisible(false);
   w_.MnuLeiBie->setEnabled(false);
 

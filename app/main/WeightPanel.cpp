@@ -119,6 +119,10 @@ void WeightPanel::ShowVariants() {
 
 // After the kind switch has hidden every box. The expression kind (0) only resets the boxes.
 void WeightPanel::SetUpKind(int kind) {
+  for (int i = 0; i < w_.CombSR.size(); ++i) {
+    w_.CombSR[i]->setVisible(false);
+    w_.LabSM[i]->setVisible(false);
+  }
   const auto k = static_cast<CalcKind>(kind);
   if (!material::IsWeightKind(k)) {
     Show(form_->SelectKind(k, u""));
