@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "core/expr/ExpressionSession.h"
 #include "core/material/Catalogue.h"
+#include "core/material/ExpressionBinding.h"
 #include "core/material/ParameterInput.h"
+#include "core/material/WeightForm.h"
 #include "core/text/Utf16.h"
 
 namespace mevrik::material {
@@ -11,10 +14,33 @@ namespace {
 
 using text::ToUtf8;
 
-ParameterBoxes Replay(const std::vector<BoxStep>& steps, ParameterBoxes boxes = {}) {
-  ApplySteps(boxes, steps);
-  return boxes;
-}
+class NoNotices : public expr::Notices {
+ public:
+  void show(expr::BoxKind, std::u16string_view, std::u16string_view) override {}
+};
+
+// The parameter boxes of one window as the kind and variant switches leave them: the weight
+// form replays the fill steps, with the change rules they raise.
+class Switches {
+ public:
+  using Boxes = std::array<FormBox, 4>;
+  Boxes Kind(CalcKind kind) {
+    form_.SelectKind(kind, DefaultStandardCode(kind));
+    return form_.State().boxes;
+  }
+  Boxes Variant(CalcKind kind, int variant) {
+    Kind(kind);
+    form_.SelectVariant(variant, DefaultStandardCode(kind));
+    return form_.State().boxes;
+  }
+
+ private:
+  NoNotices notices_;
+  expr::ExpressionSession session_{notices_};
+  SessionBinding binding_{session_};
+  MaterialChoice material_;
+  WeightForm form_{binding_, material_};
+};
 
 // The rules the window and the terminal rely on, for every kind.
 TEST(KindLayout, EveryKindKeepsTheLayoutRules) {
@@ -64,9 +90,9 @@ TEST(KindLayout, TheSwitchLeavesEachKindAtItsDefaults) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(ToUtf8(KindCaption(c.kind)));
-    const auto boxes = Replay(KindFillSteps(c.kind));
+    const auto boxes = Switches().Kind(c.kind);
     for (int b = 0; b < 4; ++b) EXPECT_EQ(boxes[static_cast<std::size_t>(b)].text, c.texts[b]) << b;
-    const ParameterBox& size = boxes[static_cast<std::size_t>(LayoutOf(c.kind).sizeBox)];
+    const FormBox& size = boxes[static_cast<std::size_t>(LayoutOf(c.kind).sizeBox)];
     ASSERT_EQ(size.items.size(), c.sizeItems);
     EXPECT_EQ(size.items.front(), c.firstItem);
     EXPECT_EQ(size.items.back(), c.lastItem);
@@ -74,16 +100,17 @@ TEST(KindLayout, TheSwitchLeavesEachKindAtItsDefaults) {
 }
 
 TEST(KindLayout, LengthAndThicknessListsAreRebuiltOnlyByAnchorBoltAndAngle) {
-  const auto anchor = Replay(KindFillSteps(CalcKind::AnchorBolt));
+  Switches window;
+  const auto anchor = window.Kind(CalcKind::AnchorBolt);
   ASSERT_EQ(anchor[2].items.size(), 12u);
   EXPECT_EQ(anchor[2].items.front(), u"80");
   EXPECT_EQ(anchor[2].items.back(), u"1500");
-  const auto angle = Replay(KindFillSteps(CalcKind::Angle), anchor);
+  const auto angle = window.Kind(CalcKind::Angle);
   ASSERT_EQ(angle[2].items.size(), 21u);
   EXPECT_EQ(angle[2].items.back(), u"35");
   // Rebuilding the thickness list emptied the box; the width selection refills it.
   EXPECT_EQ(angle[2].text, u"");
-  const auto beam = Replay(KindFillSteps(CalcKind::IBeam), angle);
+  const auto beam = window.Kind(CalcKind::IBeam);
   EXPECT_EQ(beam[2].items.size(), 21u);
   EXPECT_EQ(beam[2].text, u"1000");
   EXPECT_EQ(beam[3].items.size(), 0u);  // box 3 keeps its design items in the window
@@ -117,7 +144,7 @@ TEST(KindLayout, VariantsSelectSixteenInEveryList) {
       {CalcKind::SquareBevelWasher, 1, 12, 4},
   };
   for (const auto& c : cases) {
-    const auto boxes = Replay(VariantFillSteps(c.kind, c.variant));
+    const auto boxes = Switches().Variant(c.kind, c.variant);
     EXPECT_EQ(boxes[0].items.size(), c.items);
     EXPECT_EQ(boxes[0].listIndex, c.selected);
     EXPECT_EQ(boxes[0].text, u"16");
