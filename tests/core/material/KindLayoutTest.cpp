@@ -83,7 +83,7 @@ TEST(KindLayout, TheSwitchLeavesEachKindAtItsDefaults) {
       {CalcKind::FlatWasher, {u"20", u"1", u"1", u"1"}, 25, u"3", u"64"},
       {CalcKind::IBeam, {u"Ⅰ12", u"1", u"1000", u"1"}, 48, u"Ⅰ 9 -矿工钢", u"Ⅰ63c"},
       {CalcKind::Channel, {u"[10", u"1", u"1000", u"1"}, 41, u"[5", u"[40c"},
-      {CalcKind::Angle, {u"", u"50", u"", u"1000"}, 24, u"20", u"250"},
+      {CalcKind::Angle, {u"", u"50", u"3", u"1000"}, 24, u"20", u"250"},
       {CalcKind::RoundBar, {u"", u"16", u"1000", u"1"}, 88, u"5.5", u"380"},
       {CalcKind::SteelPipe, {u"", u"159", u"5", u"1000"}, 23, u"18", u"1020"},
       {CalcKind::SteelPlate, {u"", u"10", u"1000000", u"1"}, 82, u"0.5", u"200"},
@@ -108,8 +108,9 @@ TEST(KindLayout, LengthAndThicknessListsAreRebuiltOnlyByAnchorBoltAndAngle) {
   const auto angle = window.Kind(CalcKind::Angle);
   ASSERT_EQ(angle[2].items.size(), 21u);
   EXPECT_EQ(angle[2].items.back(), u"35");
-  // Rebuilding the thickness list emptied the box; the width selection refills it.
-  EXPECT_EQ(angle[2].text, u"");
+  // Rebuilding the thickness list emptied the box; the width selection refilled it with the
+  // smallest thickness listed for 50.
+  EXPECT_EQ(angle[2].text, u"3");
   const auto beam = window.Kind(CalcKind::IBeam);
   EXPECT_EQ(beam[2].items.size(), 21u);
   EXPECT_EQ(beam[2].text, u"1000");
