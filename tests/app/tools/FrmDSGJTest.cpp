@@ -217,16 +217,6 @@ TEST_F(FrmDSGJTest, FreshFileStartsWithTheDefaults) {
   EXPECT_EQ(stored("时"), "17");  // the reads wrote their defaults
 }
 
-TEST_F(FrmDSGJTest, CountdownTakesDigitsUpToTheLimit) {
-  open();
-  chooseCountdown("1a2.");
-  EXPECT_EQ(countdown()->currentText(), "12");
-  chooseCountdown("6015");
-  EXPECT_EQ(countdown()->currentText(), "601");
-  user().Key(Qt::Key_Backspace);
-  EXPECT_EQ(countdown()->currentText(), "60");
-}
-
 TEST_F(FrmDSGJTest, TheCountdownRefusesLettersTypedAndPasted) {
   open();
   user().Click(find<QRadioButton>("OptDSGJ_1"));

@@ -135,14 +135,6 @@ TEST_F(FrmLTGDTest, PickingFromAListWarnsOnce) {
   EXPECT_EQ(boxes.shown.size(), 1);
 }
 
-TEST_F(FrmLTGDTest, WallBoxesTakeOnlyDigitsAndPoint) {
-  open();
-  typeInto(comb(1), "1a0-8 .5");
-  EXPECT_EQ(comb(1)->currentText(), "108.5");
-  user().Key(Qt::Key_Backspace);
-  EXPECT_EQ(comb(1)->currentText(), "108.");
-}
-
 TEST_F(FrmLTGDTest, EveryWayIntoABoxMeetsItsFilterAndCountsAsTyping) {
   open();
   const mevrik::testing::UserInput& user = this->user();

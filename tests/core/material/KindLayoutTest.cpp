@@ -117,20 +117,6 @@ TEST(KindLayout, LengthAndThicknessListsAreRebuiltOnlyByAnchorBoltAndAngle) {
   EXPECT_EQ(beam[3].items.size(), 0u);  // box 3 keeps its design items in the window
 }
 
-TEST(KindLayout, EverySwitchStartsWithOnesInTheParameterBoxes) {
-  for (int k = 0; k < kKindCount; ++k) {
-    const auto steps = KindFillSteps(static_cast<CalcKind>(k));
-    ASSERT_GE(steps.size(), 3u);
-    for (int b = 0; b < 3; ++b) {
-      EXPECT_EQ(steps[static_cast<std::size_t>(b)].op, BoxOp::SetText);
-      EXPECT_EQ(steps[static_cast<std::size_t>(b)].box, b + 1);
-      EXPECT_EQ(steps[static_cast<std::size_t>(b)].text, u"1");
-    }
-  }
-  EXPECT_EQ(KindFillSteps(CalcKind::Expression).size(), 3u);
-  EXPECT_EQ(KindFillSteps(CalcKind::SpringWasher).size(), 3u);
-}
-
 TEST(KindLayout, VariantsSelectSixteenInEveryList) {
   const struct {
     CalcKind kind;
