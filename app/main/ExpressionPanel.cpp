@@ -54,8 +54,8 @@ void ExpressionPanel::Connect() {
       [this](const QString& status) { result_.ShowStatus(status); });
   PickOnlyByChoice(w_.CombBDS);
   connect(w_.CombBDS, &QComboBox::activated, this, [this] { CombBDS_Click(); });
-  // The line edit has the focus of the box, so every key typed into the box reaches it first.
-  EventHook::OnEnterKey(w_.CombBDS->lineEdit(), this, [this] { CombBDS_KeyPressEnter(); });
+  // The box is handed the keys typed into its line edit, Enter among them.
+  EventHook::OnEnterKey(w_.CombBDS, this, [this] { CombBDS_KeyPressEnter(); });
   OnFocusOut(w_.CombBDS, this, [this] { CombBDS_LostFocus(); });
   for (int i = 0; i < w_.CmdHanShu.size(); ++i)
     connect(w_.CmdHanShu[i], &QPushButton::clicked, this, [this, i] { CmdHanShu_Click(i); });

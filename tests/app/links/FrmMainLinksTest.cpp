@@ -153,7 +153,10 @@ TEST_F(FrmMainLinksTest, TabReachesTheStatisticsRightAfterTheAddButton) {
   User().Tab();
   ASSERT_EQ(QApplication::focusWidget(), add);
   User().Tab();
+  EXPECT_EQ(QApplication::focusWidget()->objectName(), "LabTJ");
+  User().Tab();
   EXPECT_EQ(QApplication::focusWidget(), Find<QListWidget>("ListTJ"));
+  User().Key(Qt::Key_Tab, Qt::ShiftModifier);
   User().Key(Qt::Key_Tab, Qt::ShiftModifier);
   EXPECT_EQ(QApplication::focusWidget(), add);
 }

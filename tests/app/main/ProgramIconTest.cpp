@@ -51,8 +51,9 @@ TEST(PluginFreeStyleTest, TheExtensionArrowIsTheStylesOwn) {
   for (const Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft}) {
     QStyleOption option;
     option.direction = direction;
-    const QIcon read = ours.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton, &option);
-    const QIcon own = base->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton, &option);
+    const auto arrow = QStyle::SP_ToolBarHorizontalExtensionButton;
+    const QIcon read = ours.standardIcon(arrow, &option, nullptr);
+    const QIcon own = base->standardIcon(arrow, &option);
     ASSERT_EQ(read.availableSizes(), own.availableSizes()) << direction;
     for (const int side : {8, 16, 32}) {
       const QImage image = read.pixmap(side).toImage();

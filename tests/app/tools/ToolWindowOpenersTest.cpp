@@ -35,7 +35,7 @@ protected:
   QMenuBar* bar = new QMenuBar(&owner);
   main::MainMenus menus = main::BuildMainMenus(bar);
   std::optional<main::ToolWindowOpeners> openers;  // takes the services once they are set
-  testing::UserInput user{&owner};
+  mevrik::testing::UserInput user{&owner};
 };
 
 TEST_F(ToolWindowOpenersTest, MenuItemsOpenOneWindowEach) {
@@ -68,7 +68,7 @@ TEST_F(ToolWindowOpenersTest, TheShutdownItemKeepsItsMarkAndTheWindowChangesIt) 
 
   auto* cancel = window->findChild<QPushButton*>("Cmddsgj_0");
   ASSERT_TRUE(cancel->isEnabled());
-  testing::UserInput(window).Click(cancel);
+  mevrik::testing::UserInput(window).Click(cancel);
   EXPECT_FALSE(menus.MnuDSGJ->isChecked());
   EXPECT_EQ(shutdown.log, QStringList{"shutdown -a"});
 
