@@ -1,5 +1,4 @@
 // The statistics list and the quick links inside the real main window.
-#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QMenuBar>
@@ -140,25 +139,6 @@ TEST_F(FrmMainLinksTest, CollectsResultsSumsThemAndCopiesTheSum) {
   QTest::mouseDClick(Find<QLabel>("LabTJQK"), Qt::LeftButton);
   EXPECT_EQ(list->count(), 0);
   EXPECT_EQ(main.width(), 556);
-}
-
-// The statistics area is built when the focus first moves; Tab still reaches it right after
-// 统计, and Shift+Tab leads back there.
-TEST_F(FrmMainLinksTest, TabReachesTheStatisticsRightAfterTheAddButton) {
-  Open();
-  Calculate("1+2");
-  auto* add = Find<QPushButton>("CmdTJ");
-  ASSERT_TRUE(add->isEnabled());
-  User().Click(Find<QPushButton>("CmdFZ"));
-  User().Tab();
-  ASSERT_EQ(QApplication::focusWidget(), add);
-  User().Tab();
-  EXPECT_EQ(QApplication::focusWidget()->objectName(), "LabTJ");
-  User().Tab();
-  EXPECT_EQ(QApplication::focusWidget(), Find<QListWidget>("ListTJ"));
-  User().Key(Qt::Key_Tab, Qt::ShiftModifier);
-  User().Key(Qt::Key_Tab, Qt::ShiftModifier);
-  EXPECT_EQ(QApplication::focusWidget(), add);
 }
 
 TEST_F(FrmMainLinksTest, LinksDefinedInTheEditorOpenAfterARestart) {
