@@ -21,7 +21,7 @@ const char* const kHelp =
     "                    keep the configuration file in DIR (made when missing)\n"
     "  -h, --help        显示本说明 / show this text\n"
     "\n"
-    "配置文件 VEXTAL_Config.ini 按此顺序查找 / The configuration file is looked for in order:\n"
+    "配置文件 %1 按此顺序查找 / The configuration file is looked for in order:\n"
     "  1. --config-dir DIR，或环境变量 MEVRIK_CONFIG_DIR\n"
     "     the folder given with --config-dir or in MEVRIK_CONFIG_DIR;\n"
     "  2. 程序所在文件夹：文件已在那里，或该文件夹可写（便携使用）；安装的程序不用它\n"
@@ -46,7 +46,7 @@ int PrintHelp(int argc, char** argv) {
   const QCoreApplication core(argc, argv);
   const QString file = QDir::toNativeSeparators(
       config::ConfigPathIn(config::ConfigFolder(QCoreApplication::arguments())));
-  std::fputs(kHelp, stdout);
+  std::fputs(QString::fromUtf8(kHelp).arg(config::ConfigFileName).toUtf8().constData(), stdout);
   std::printf("此次启动使用 / This start uses: %s\n", file.toLocal8Bit().constData());
   return 0;
 }

@@ -5,7 +5,6 @@
 #include <QString>
 
 #include "app/config/ConfigKeys.h"
-#include "app/tools/ShutdownTime.h"
 #include "core/expr/ExpressionSession.h"
 #include "core/material/Catalogue.h"
 #include "platform/CoreText.h"
@@ -69,8 +68,10 @@ inline const NumberSetting ShutdownCountdown{keys::shutdown::Section, keys::shut
                                              30};
 inline const NumberSetting ShutdownHour{keys::shutdown::Section, keys::shutdown::Hour, 17};
 inline const NumberSetting ShutdownMinute{keys::shutdown::Section, keys::shutdown::Minute, 6};
+// Nothing stored: today at midnight, "2026/12/07 00.00".
 inline TextSetting ShutdownTime(const QDate& today) {
-  return {keys::shutdown::Section, keys::shutdown::Time, tools::DefaultShutdownTime(today)};
+  return {keys::shutdown::Section, keys::shutdown::Time,
+          today.toString(QStringLiteral("yyyy/M/dd")) + QStringLiteral(" 00.00")};
 }
 
 inline const TextSetting PipeWall{keys::pipe::Section, keys::pipe::Wall,

@@ -5,14 +5,14 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
-#include "app/CoreText.h"
 #include "app/config/ConfigKeys.h"
 #include "app/config/RWini.h"
 #include "core/expr/ExpressionSession.h"
+#include "platform/CoreText.h"
 
 namespace mevrik::main {
 
-using app::Q;
+using platform::Q;
 
 void ExpressionHistory::Show() {
   QLineEdit* line = box_->lineEdit();

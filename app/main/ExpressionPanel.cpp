@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "app/CoreText.h"
 #include "app/TrimSpaces.h"
 #include "app/config/ConfigKeys.h"
 #include "app/config/RWini.h"
@@ -19,12 +18,13 @@
 #include "core/expr/HelpTexts.h"
 #include "core/expr/TypedText.h"
 #include "platform/Clipboard.h"
+#include "platform/CoreText.h"
 #include "platform/MessageBoxes.h"
 #include "platform/RuntimeError.h"
 
 namespace mevrik::main {
 
-using app::Q;
+using platform::Q;
 using app::TrimSpaces;
 using widgets::EventHook;
 using widgets::FilterEnteredText;
@@ -54,8 +54,8 @@ void ExpressionPanel::Connect() {
       [this](const QString& status) { result_.ShowStatus(status); });
   PickOnlyByChoice(w_.CombBDS);
   connect(w_.CombBDS, &QComboBox::activated, this, [this] { CombBDS_Click(); });
+  // The box is handed the keys typed into its line edit, Enter among them.
   EventHook::OnEnterKey(w_.CombBDS, this, [this] { CombBDS_KeyPressEnter(); });
-  EventHook::OnEnterKey(w_.CombBDS->lineEdit(), this, [this] { CombBDS_KeyPressEnter(); });
   OnFocusOut(w_.CombBDS, this, [this] { CombBDS_LostFocus(); });
   for (int i = 0; i < w_.CmdHanShu.size(); ++i)
     connect(w_.CmdHanShu[i], &QPushButton::clicked, this, [this, i] { CmdHanShu_Click(i); });

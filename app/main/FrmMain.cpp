@@ -6,7 +6,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-#include "app/CoreText.h"
 #include "app/config/RWini.h"
 #include "app/main/ExprAdapters.h"
 #include "app/main/ExpressionPanel.h"
@@ -24,6 +23,7 @@
 #include "app/widgets/SizeLimits.h"
 #include "core/material/KindLayout.h"
 #include "platform/AlwaysOnTop.h"
+#include "platform/CoreText.h"
 
 namespace mevrik::main {
 
@@ -68,11 +68,11 @@ void FrmMain::SetFormWidthTwips(int twips) {
 }
 
 QString FrmMain::KindTitleText() const {
-  return app::Q(material::KindTitleText(static_cast<material::CalcKind>(state_.CurrentKind)));
+  return platform::Q(material::KindTitleText(static_cast<material::CalcKind>(state_.CurrentKind)));
 }
 
 void FrmMain::SetTitle(const QString& middle) {
-  setWindowTitle(app::Q(material::WindowTitle(
+  setWindowTitle(platform::Q(material::WindowTitle(
       middle.toStdU16String(), state_.VersionText.toStdU16String(), m_.MnuS_Top->isChecked())));
 }
 

@@ -74,7 +74,6 @@ WeightPanel& FrmMain::Weight() {
 
 void FrmMain::CreateWeightPanel() {
   BuildWeightRows(c_);
-  kinds_->SetWeightRows(c_.CombSR, c_.LabSM);
   WeightWidgets w;
   w.window = this;
   w.CombSR = c_.CombSR;

@@ -43,7 +43,7 @@ void FrmMain::CreateStatisticsAndLinks() {
 
 // The editor's panel is built when it is first opened; until then PicSet is an empty hidden
 // panel. Its controls join the end of the focus chain, behind only the status bar's labels,
-// which take no focus: Tab reaches them in the order it did when they were built at start.
+// which take no focus.
 void FrmMain::MnuZDYLJ_Click() {
   if (!linkEditor_) {
     linkEditor_ = std::make_unique<LinkEditor>(
@@ -70,15 +70,15 @@ StatisticsList& FrmMain::Statistics() {
   };
   statistics_ = std::make_unique<StatisticsList>(
       StatisticsWidgets{c_.CmdTJ, c_.ListTJ, c_.LabTJ, c_.LabTJQK}, std::move(hooks));
-  // Reached with Tab where the area was when built with the calculator panel, after 统计; the
-  // summary takes the focus only now that the list has made it focusable.
+  // Reached with Tab right after 统计; the summary takes the focus only now that the list has
+  // made it focusable.
   QWidget::setTabOrder(c_.CmdTJ, c_.LabTJ);
   QWidget::setTabOrder(c_.LabTJ, c_.ListTJ);
   return *statistics_;
 }
 
-// Tab and Shift+Tab reach the statistics area even while it is out of view, as they did when
-// it was built at start.
+// Tab and Shift+Tab reach the statistics area even while it is out of view: the first move of
+// the focus builds it.
 bool FrmMain::focusNextPrevChild(bool next) {
   Statistics();
   return QMainWindow::focusNextPrevChild(next);

@@ -7,16 +7,16 @@
 #include <QMenu>
 #include <QToolButton>
 
-#include "app/CoreText.h"
 #include "app/main/ResultArea.h"
 #include "core/expr/ExpressionSession.h"
 #include "core/material/CalcKind.h"
 #include "core/material/KindLayout.h"
 #include "core/material/Material.h"
+#include "platform/CoreText.h"
 
 namespace mevrik::main {
 
-using app::Q;
+using platform::Q;
 
 KindSwitch::KindSwitch(KindSwitchWidgets widgets, KindSwitchState state, KindSwitchHooks hooks,
                        QObject* parent)
@@ -73,10 +73,6 @@ void KindSwitch::MnuJS_Click(int index) {
   hooks_.setTitle(Q(material::KindTitleText(static_cast<material::CalcKind>(index))));
   w_.statusKind->setText(caption);
 
-  for (int i = 0; i < w_.CombSR.size(); ++i) {
-    w_.CombSR[i]->setVisible(false);
-    w_.LabSM[i]->setVisible(false);
-  }
   w_.LabPM->setVisible(false);
   w_.MnuLeiBie->setEnabled(false);
 

@@ -34,9 +34,7 @@ struct KindSwitchWidgets {
   QWidget* PicBDSCmd = nullptr;
   QLabel* LabBDS = nullptr;
   QComboBox* CombBDS = nullptr;
-  // The weight kinds' controls; each kind shows its own boxes again.
-  QList<QComboBox*> CombSR;
-  QList<QLabel*> LabSM;
+  // The weight kinds' controls, but their boxes, which the weight kinds own.
   QLabel* LabPM = nullptr;
   QLabel* LabDanZhong = nullptr;
   QLabel* statusSetting = nullptr;  // the angle unit or the material
@@ -67,8 +65,8 @@ struct KindSwitchHooks {
 class WeightKinds {
 public:
   virtual ~WeightKinds() = default;
-  // The parameter boxes of a newly selected kind, after the switch has hidden every box (and,
-  // for kinds 1-12, shown the weight layout): the ones typed into boxes 1-3, and for kinds 1-12
+  // The parameter boxes of a newly selected kind, after the switch has shown the weight layout
+  // for kinds 1-12: every box hidden, then the ones typed into boxes 1-3, and for kinds 1-12
   // lists, captions, defaults and the default size (which starts a calculation). The expression
   // kind's layout is shown after it.
   virtual void SetUpKind(int kind) = 0;
@@ -88,11 +86,6 @@ public:
   // Start-up: creates MnuJS(1..12), the drop-down items 1-12 and the toolbar tooltips.
   void AddKinds();
   void SetWeightKinds(WeightKinds* weight) { weight_ = weight; }
-  // The weight kinds' boxes and captions, which the window builds when first needed.
-  void SetWeightRows(QList<QComboBox*> boxes, QList<QLabel*> captions) {
-    w_.CombSR = std::move(boxes);
-    w_.LabSM = std::move(captions);
-  }
   WeightKinds* Weight() const { return weight_; }
 
   void MnuJS_Click(int index);

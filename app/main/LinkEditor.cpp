@@ -8,10 +8,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/CoreText.h"
 #include "app/config/ConfigKeys.h"
 #include "app/main/LinkMenus.h"
 #include "core/text/BaseName.h"
+#include "platform/CoreText.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
 
@@ -176,7 +176,7 @@ void LinkEditor::CmdLianJie_Click(int index) {
 bool LinkEditor::AddLink() {
   const QString path = ChooseFile();
   if (path.isEmpty()) return false;
-  const QString baseName = app::Q(text::GetBaseName(path.toStdU16String()));
+  const QString baseName = platform::Q(text::GetBaseName(path.toStdU16String()));
   QString name = Trimmed(s_.boxes.input(kNameTitle, kNamePrompt, baseName, s_.owner));
   if (name.isEmpty()) name = baseName.trimmed();
   AppendRecord({name, path.trimmed()});

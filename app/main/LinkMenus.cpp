@@ -124,8 +124,6 @@ void LinkMenus::MnuLJ_LJie_Click(int index) {
 
 void LinkMenus::MnuLJ_ZDY_Click(int index) { OpenLink(links::LinksSection, index); }
 
-void LinkMenus::MnuQT_ZDY_Click(int index) { OpenLink(links::OthersSection, index); }
-
 void LinkMenus::OpenLink(const QString& section, int index) {
   const QString target = store_.Target(section, index).trimmed();
   const platform::LinkLaunch launch =

@@ -67,7 +67,6 @@ public:
 
   void MnuLJ_LJie_Click(int index);
   void MnuLJ_ZDY_Click(int index);
-  void MnuQT_ZDY_Click(int index);
   void OpenLink(const QString& section, int index);
 
 private:

@@ -236,7 +236,7 @@ void BuildWeightRows(MainControls& c) {
     label->setBuddy(box);
     label->setVisible(false);
     box->setVisible(false);
-    // Stacked and reached with Tab where they were built with the calculator panel.
+    // Stacked under the picker; Tab reaches them right after the clear button.
     label->stackUnder(c.LabPM);
     box->stackUnder(c.LabPM);
     QWidget::setTabOrder(before, box);
@@ -280,7 +280,7 @@ void BuildStatistics(MainControls& c) {
                                {kStatsLeft, listTop, listWidth, Tw(2800 - 1060) - listTop - 2});
   c.ListTJ->setToolTip(QStringLiteral("双击剔除"));
   c.ListTJ->setAccessibleName(QStringLiteral("统计列表"));
-  // Stacked where they were built with the calculator panel, below the link editor's panel.
+  // Stacked below the link editor's panel, which covers them while it is open.
   for (QWidget* widget : {static_cast<QWidget*>(c.LabTJ), static_cast<QWidget*>(c.LabTJQK),
                           static_cast<QWidget*>(c.ListTJ)}) {
     widget->stackUnder(c.PicSet);

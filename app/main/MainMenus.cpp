@@ -4,9 +4,9 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "app/CoreText.h"
 #include "core/expr/ExpressionSession.h"
 #include "core/material/Material.h"
+#include "platform/CoreText.h"
 
 namespace mevrik::main {
 namespace {
@@ -45,7 +45,7 @@ QList<QAction*> AddGroup(QMenu* menu, const char* name, const QStringList& capti
 
 QStringList Captions(const auto& texts) {
   QStringList list;
-  for (std::u16string_view text : texts) list << app::Q(text);
+  for (std::u16string_view text : texts) list << platform::Q(text);
   return list;
 }
 
@@ -73,7 +73,7 @@ void BuildSettingsMenu(MainMenus& m, QMenuBar* bar) {
   m.MSCZ = AddMenu(m.MnuSet, "MSCZ", QStringLiteral("材质密度"));
   QStringList materials;
   for (int i = 0; i < material::kMaterialCount; ++i)
-    materials << app::Q(material::MaterialMenuCaption(material::MaterialChoice{}, i));
+    materials << platform::Q(material::MaterialMenuCaption(material::MaterialChoice{}, i));
   m.MSCaiZhi = AddGroup(m.MSCZ, "MSCaiZhi", materials, 0);
   m.MSjd = AddMenu(m.MnuSet, "MSjd", QStringLiteral("角度单位"));
   m.MSjddw = AddGroup(m.MSjd, "MSjddw",
@@ -82,7 +82,7 @@ void BuildSettingsMenu(MainMenus& m, QMenuBar* bar) {
                       0);
   m.MSBDS = AddMenu(m.MnuSet, "MSBDS", QStringLiteral("计算式记录"));
   QStringList historySizes;
-  for (const expr::HistorySize& size : expr::kHistorySizes) historySizes << app::Q(size.caption);
+  for (const expr::HistorySize& size : expr::kHistorySizes) historySizes << platform::Q(size.caption);
   m.MSBDSSL = AddGroup(m.MSBDS, "MSBDSSL", historySizes, expr::kDefaultHistorySize);
   AddSeparator(m.MnuSet, "MnuSet_Sep0", true);
   m.MnuZDYLJ = AddItem(m.MnuSet, QStringLiteral("MnuZDYLJ"), QStringLiteral("自定义链接"));

@@ -6,13 +6,13 @@
 #include <QPushButton>
 #include <QStyle>
 
-#include "app/CoreText.h"
 #include "core/expr/ExpressionSession.h"
 #include "platform/Clipboard.h"
+#include "platform/CoreText.h"
 
 namespace mevrik::main {
 
-using app::Q;
+using platform::Q;
 
 namespace {
 

@@ -7,13 +7,13 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/CoreText.h"
 #include "app/main/Twips.h"
 #include "app/widgets/EventHooks.h"
+#include "platform/CoreText.h"
 
 namespace mevrik::main {
 
-using app::Q;
+using platform::Q;
 using widgets::EventHook;
 using widgets::OnClick;
 using widgets::OnDoubleClick;

@@ -3,8 +3,8 @@
 #include <QLabel>
 #include <QTimer>
 
-#include "app/CoreText.h"
 #include "platform/Clock.h"
+#include "platform/CoreText.h"
 
 namespace mevrik::main {
 
@@ -32,7 +32,7 @@ QString StatusClock::DateText(const QDateTime& now) {
   static const char16_t* const kWeekdays[] = {u"  星期日", u"  星期一", u"  星期二", u"  星期三",
                                               u"  星期四", u"  星期五", u"  星期六"};
   const int weekday = now.date().dayOfWeek() % 7;  // Qt counts Monday 1 .. Sunday 7
-  return now.toString(QStringLiteral("yyyy-MM-dd")) + app::Q(kWeekdays[weekday]);
+  return now.toString(QStringLiteral("yyyy-MM-dd")) + platform::Q(kWeekdays[weekday]);
 }
 
 }  // namespace mevrik::main

@@ -5,13 +5,13 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
-#include "app/CoreText.h"
 #include "app/widgets/EnteredText.h"
 #include "app/widgets/PlainText.h"
+#include "platform/CoreText.h"
 
 namespace mevrik::main {
 
-using app::Q;
+using platform::Q;
 using widgets::FilterEnteredText;
 using widgets::PickOnlyByChoice;
 using widgets::PlainToolTip;

@@ -9,7 +9,6 @@
 #include <QMenu>
 #include <QPushButton>
 
-#include "app/CoreText.h"
 #include "app/config/ConfigKeys.h"
 #include "app/config/RWini.h"
 #include "app/main/ResultArea.h"
@@ -19,11 +18,12 @@
 #include "core/material/ExpressionBinding.h"
 #include "core/material/KindLayout.h"
 #include "core/text/TypedForm.h"
+#include "platform/CoreText.h"
 #include "platform/MessageBoxes.h"
 
 namespace mevrik::main {
 
-using app::Q;
+using platform::Q;
 using widgets::OnClick;
 using widgets::OnDoubleClick;
 using widgets::OnKeyPress;
@@ -118,6 +118,10 @@ void WeightPanel::ShowVariants() {
 
 // After the kind switch has hidden every box. The expression kind (0) only resets the boxes.
 void WeightPanel::SetUpKind(int kind) {
+  for (int i = 0; i < w_.CombSR.size(); ++i) {
+    w_.CombSR[i]->setVisible(false);
+    w_.LabSM[i]->setVisible(false);
+  }
   const auto k = static_cast<CalcKind>(kind);
   if (!material::IsWeightKind(k)) {
     Show(form_->SelectKind(k, u""));

@@ -9,16 +9,16 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/CoreText.h"
 #include "app/tools/ColumnTable.h"
 #include "app/tools/SectionDrawing.h"
 #include "app/widgets/EventHooks.h"
 #include "app/widgets/Named.h"
+#include "platform/CoreText.h"
 #include "platform/MessageBoxes.h"
 
 namespace mevrik::tools {
 
-using app::Q;
+using platform::Q;
 using widgets::Named;
 using widgets::OnClick;
 using widgets::OnKeyPress;

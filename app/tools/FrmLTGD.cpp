@@ -10,7 +10,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/CoreText.h"
 #include "app/TrimSpaces.h"
 #include "app/config/RWini.h"
 #include "app/tools/ColumnTable.h"
@@ -21,6 +20,7 @@
 #include "app/widgets/Named.h"
 #include "core/pipe/WallThickness.h"
 #include "core/text/NumberReaders.h"
+#include "platform/CoreText.h"
 #include "platform/MessageBoxes.h"
 
 namespace mevrik::tools {
@@ -223,9 +223,9 @@ void FrmLTGD::computeWallThickness() {
                  false, this});
     combGLBH_[3]->setFocus();
   }
-  txtJG_[0]->setText(app::Q(out.thickness));
-  txtJG_[1]->setText(app::Q(out.allowance));
-  txtJG_[2]->setText(app::Q(out.chosen));
+  txtJG_[0]->setText(platform::Q(out.thickness));
+  txtJG_[1]->setText(platform::Q(out.allowance));
+  txtJG_[2]->setText(platform::Q(out.chosen));
 }
 
 bool FrmLTGD::TxtLLLS_KeyPress(int index, QChar typed) {
@@ -264,7 +264,7 @@ pipe::FlowValues FrmLTGD::flowValues() const {
 
 void FrmLTGD::writeFlowResult(pipe::FlowQuantity target, const std::u16string& text) {
   writingResult_ = true;
-  txtLLLS_[target]->setText(app::Q(text));
+  txtLLLS_[target]->setText(platform::Q(text));
   writingResult_ = false;
 }
 

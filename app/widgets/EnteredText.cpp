@@ -11,13 +11,13 @@
 #include <optional>
 #include <utility>
 
-#include "app/CoreText.h"
 #include "core/text/TypedForm.h"
+#include "platform/CoreText.h"
 
 namespace mevrik::widgets {
 namespace {
 
-using app::Q;
+using platform::Q;
 
 std::u16string_view View(const QString& text) {
   return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
@@ -85,7 +85,7 @@ public:
   // text on to its box.
   void Finish() const {
     if (const std::optional<int> index = std::exchange(pick_, std::nullopt)) PickEntry(combo_, *index);
-    if (const auto rest = std::exchange(rest_, std::nullopt)) moveOn_(rest->box, app::Q(rest->text));
+    if (const auto rest = std::exchange(rest_, std::nullopt)) moveOn_(rest->box, Q(rest->text));
   }
 
   // A text the program puts in on the user's behalf, as a paste: false when it was refused.

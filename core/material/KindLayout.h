@@ -68,15 +68,6 @@ std::vector<BoxStep> KindFillSteps(CalcKind kind);
 // The variant switch's filling: list of box 0, quantity "1" and the selection of "16".
 std::vector<BoxStep> VariantFillSteps(CalcKind kind, int variant);
 
-// The parameter boxes without a window, for the terminal program and the tests: a text, a list
-// and the selected entry each, after replaying fill steps on them.
-struct ParameterBox {
-  std::u16string text;
-  std::vector<std::u16string> items;
-  int listIndex = -1;
-};
-using ParameterBoxes = std::array<ParameterBox, 4>;
-void ApplySteps(ParameterBoxes& boxes, const std::vector<BoxStep>& steps);
 
 // Status-bar text while item `row` of a list whose last index is `lastIndex` is added:
 // "正在载入 角钢 数据:" + "6/23".

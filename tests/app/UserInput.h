@@ -4,7 +4,7 @@
 // keys and access keys go to the window that has the focus and from there to its focus widget;
 // paste goes through the clipboard and Ctrl+V; another window can take the activation away.
 // A test that calls slots, click() or an inner line edit directly cannot see a fault in focus or
-// event handling; window tests use this instead.
+// event handling.
 #include <QPoint>
 #include <QString>
 #include <Qt>

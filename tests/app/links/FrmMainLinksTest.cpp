@@ -113,7 +113,7 @@ TEST_F(FrmMainLinksTest, CollectsResultsSumsThemAndCopiesTheSum) {
   Calculate("20+2.66");
   const QString first = Result();
   ASSERT_TRUE(cmdTJ->isEnabled());
-  cmdTJ->click();
+  User().Click(cmdTJ);
   // The widened window shows the whole statistics area, whose summary reads whole even at its
   // longest.
   auto* summary = Find<QLabel>("LabTJ");
@@ -125,14 +125,14 @@ TEST_F(FrmMainLinksTest, CollectsResultsSumsThemAndCopiesTheSum) {
 
   Calculate("7/2");
   EXPECT_TRUE(cmdTJ->isEnabled());  // a new result may be added again
-  cmdTJ->click();
+  User().Click(cmdTJ);
   auto* list = Find<QListWidget>("ListTJ");
   ASSERT_EQ(list->count(), 2);
   EXPECT_EQ(list->item(0)->text(), first);
   EXPECT_EQ(Find<QLabel>("LabTJ")->text(), "共 2 项\r\n∑=26.16");
 
   clipboard.calls.clear();
-  QTest::mouseClick(Find<QLabel>("LabTJ"), Qt::LeftButton);
+  User().Click(Find<QLabel>("LabTJ"));
   EXPECT_EQ(clipboard.calls, (QStringList{"clear", "set 26.16"}));
   EXPECT_EQ(Status(main::status::Message), "已将统计结果复制到剪贴板");
 
@@ -155,10 +155,8 @@ TEST_F(FrmMainLinksTest, LinksDefinedInTheEditorOpenAfterARestart) {
   }
   files.answers = {drawing, viewer};
   boxes.inputs = {std::nullopt, QString("看图")};
-  Find<QPushButton>("CmdLianJie_1")->click();
-  Find<QPushButton>("CmdLianJie_1")->click();
-  Find<QPushButton>("CmdLianJie_6")->click();
-  Find<QPushButton>("CmdLianJie_7")->click();
+  for (const char* button : {"CmdLianJie_1", "CmdLianJie_1", "CmdLianJie_6", "CmdLianJie_7"})
+    User().Click(Find<QPushButton>(button));
   EXPECT_FALSE(Find<QWidget>("PicMain")->isHidden());
   Close();
 

@@ -53,17 +53,17 @@ TEST_F(MainWindowTest, ScreenReadersFindEveryWindowAndEveryValue) {
   for (const char* entry : {"12345.7", "1.234"}) {  // typed, calculated and added by mouse
     Box()->lineEdit()->clear();
     Type(QLatin1String(entry));
-    QTest::mouseClick(Find<QPushButton>("CmdOK"), Qt::LeftButton);
-    QTest::mouseClick(Find<QPushButton>("CmdTJ"), Qt::LeftButton);
+    User().Click(Find<QPushButton>("CmdOK"));
+    User().Click(Find<QPushButton>("CmdTJ"));
   }
 
   // The summary is reached with Tab and copies the sum with Space, without a mouse.
   auto* summary = Find<QLabel>("LabTJ");
   for (int i = 0; i < 80 && QApplication::focusWidget() != summary; ++i) {
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    User().Tab();
   }
   ASSERT_EQ(QApplication::focusWidget(), summary);
-  QTest::keyClick(summary, Qt::Key_Space);
+  User().Key(Qt::Key_Space);
   EXPECT_EQ(clipboard.text(), "12346.93");
 
   for (const char* item : {"MnuLTGD", "MnuLJK_1", "MnuDSGJ", "MnuH_About"}) Trigger(item);

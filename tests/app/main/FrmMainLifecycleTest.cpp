@@ -116,7 +116,7 @@ TEST_F(FrmMainLifecycleTest, HistorySurvivesARestartUpToItsLimit) {
   for (int i = 1; i <= 20; ++i) Calculate(QStringLiteral("%1+1").arg(i));
   Trigger(QStringLiteral("MSBDSSL_1"));  // 8, the list keeps its 20 entries in this run
   ASSERT_EQ(Box()->count(), 20);
-  Find<QPushButton>(QStringLiteral("CmdEnd"))->click();
+  User().Click(Find<QPushButton>(QStringLiteral("CmdEnd")));
   EXPECT_EQ(windowEnds, 1);
   window.reset();
   EXPECT_EQ(Stored(QStringLiteral("计算式"), QStringLiteral("数量")), QStringLiteral("8"));
@@ -276,9 +276,9 @@ TEST_F(FrmMainLifecycleTest, EachSelectorSwitchesTheKindExactlyOnce) {
   QComboBox* dropDown = Find<QComboBox>(QStringLiteral("CombJS"));
 
   Trigger(QStringLiteral("MnuJS_7"));
-  dropDown->setCurrentIndex(9);
-  Find<QToolButton>(QStringLiteral("OptT_3"))->click();
-  Find<QToolButton>(QStringLiteral("OptT_3"))->click();
+  User().Choose(dropDown, 9);
+  User().Click(Find<QToolButton>(QStringLiteral("OptT_3")));
+  User().Click(Find<QToolButton>(QStringLiteral("OptT_3")));
   Trigger(QStringLiteral("MnuJS_3"));
   EXPECT_THAT(weight.setUps, ElementsAre(7, 9, 3));
 
@@ -291,7 +291,7 @@ TEST_F(FrmMainLifecycleTest, EachSelectorSwitchesTheKindExactlyOnce) {
   EXPECT_TRUE(Find<QLabel>(QStringLiteral("LabDanZhong"))->isVisibleTo(window.get()));
   EXPECT_FALSE(Find<QMenu>(QStringLiteral("MSjd"))->isEnabled());
   EXPECT_TRUE(Find<QMenu>(QStringLiteral("MSCZ"))->isEnabled());
-  Find<QPushButton>(QStringLiteral("CmdOK"))->click();
+  User().Click(Find<QPushButton>(QStringLiteral("CmdOK")));
   EXPECT_EQ(weight.calculations, 1);
 
   Trigger(QStringLiteral("MnuJS_0"));

@@ -28,6 +28,7 @@ protected:
   QString ConfigPath() const { return dir.filePath(QStringLiteral("VEXTAL_Config.ini")); }
 
   main::FrmMain& Open(platform::FileSteps& steps = platform::SystemFileSteps()) {
+    window.reset();  // it holds the settings that are replaced next
     ini = std::make_unique<config::RWini>(ConfigPath(), boxes, [this] { ++programEnds; }, steps);
     window = std::make_unique<main::FrmMain>(For(*ini), [this] { ++windowEnds; });
     loaded = window->Form_Load();

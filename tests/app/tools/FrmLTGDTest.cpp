@@ -3,7 +3,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QAbstractItemView>
 #include <QListWidget>
 #include <QPointer>
 #include <QTest>
@@ -24,7 +23,10 @@ const QColor kWhite(255, 255, 255), kBlack(0, 0, 0), kYellow(255, 255, 0), kBlue
 
 class FrmLTGDTest : public ::testing::Test {
 protected:
-  void open() { window = new FrmLTGD(config.ini, boxes); }
+  void open() {
+    user_.reset();
+    window = new FrmLTGD(config.ini, boxes);
+  }
   void TearDown() override { delete window.data(); }
 
   template <class W>
@@ -41,18 +43,28 @@ protected:
     for (int i = 0; i < 3; ++i) texts << find<QLineEdit>(QString("TxtJG_%1").arg(i))->text();
     return texts;
   }
-  // Replaces a flow box's text key by key, as the user would.
-  void type(int i, const char* keys) {
-    flow(i)->selectAll();
-    QTest::keyClicks(flow(i), keys);
+  // A person at the window open now.
+  const mevrik::testing::UserInput& user() {
+    if (!user_) user_ = std::make_unique<mevrik::testing::UserInput>(window.data());
+    return *user_;
   }
+  // Replaces a box's text key by key, as the user would.
+  void typeInto(QWidget* box, const QString& keys) {
+    user().Click(box);
+    user().Key(Qt::Key_A, Qt::ControlModifier);
+    user().Type(keys);
+  }
+  void type(int i, const char* keys) { typeInto(flow(i), keys); }
   QColor boxColour(int i) const { return flow(i)->palette().color(QPalette::Base); }
   QColor labelColour(int i) const { return flowLabel(i)->palette().color(QPalette::WindowText); }
-  void click(QWidget* label) { QTest::mouseClick(label, Qt::LeftButton); }
+  void click(QWidget* label) { user().Click(label); }
 
   TempConfig config;
   RecordingBoxes boxes;
   QPointer<FrmLTGD> window;
+
+private:
+  std::unique_ptr<mevrik::testing::UserInput> user_;
 };
 
 TEST_F(FrmLTGDTest, DefaultsAreStoredAndComputed) {
@@ -83,10 +95,15 @@ TEST_F(FrmLTGDTest, StressAndWeldCoefficientDecideWhetherThereIsAResult) {
       {"100", "0.05", {"", "", ""}, 0},                    // 5 below 6.4 before any warning
   };
   for (const auto& c : cases) {
-    comb(3)->setEditText("1");
+    typeInto(comb(3), "1");
     boxes.shown.clear();
-    comb(2)->setEditText(QString::fromUtf8(c.stress));
-    comb(3)->setEditText(c.weld);
+    // A list entry such as "85 -10钢" is pasted whole; the keys take digits only.
+    const QString stress = QString::fromUtf8(c.stress);
+    user().Click(comb(2));
+    user().Key(Qt::Key_A, Qt::ControlModifier);
+    if (comb(2)->findText(stress) >= 0) user().PasteFromContextMenu(comb(2)->lineEdit(), stress);
+    else user().Type(stress);
+    typeInto(comb(3), c.weld);
     EXPECT_EQ(results(), c.shown) << c.stress << " " << c.weld;
     ASSERT_EQ(boxes.shown.size(), c.warnings) << c.weld;
     for (const auto& warning : boxes.shown) {
@@ -98,9 +115,9 @@ TEST_F(FrmLTGDTest, StressAndWeldCoefficientDecideWhetherThereIsAResult) {
 
 TEST_F(FrmLTGDTest, ZeroPressureAtTheMarginShowsNothingRatherThanNan) {
   open();
-  comb(2)->setEditText("6.4");
-  comb(3)->setEditText("1");
-  comb(0)->setEditText("0");  // typing a zero only empties the results...
+  typeInto(comb(2), "6.4");
+  typeInto(comb(3), "1");
+  typeInto(comb(0), "0");  // typing a zero only empties the results...
   EXPECT_EQ(results(), (QStringList{"", "", ""}));
   emit comb(0)->activated(0);  // ...but a list click computes, here with a zero denominator
   EXPECT_EQ(results(), (QStringList{"", "", ""}));
@@ -112,27 +129,15 @@ TEST_F(FrmLTGDTest, PickingFromAListWarnsOnce) {
   EXPECT_EQ(boxes.shown.size(), 1);  // the stored ψ, once at load
   boxes.shown.clear();
   auto* pressure = comb(0);
-  pressure->showPopup();
-  auto* list = pressure->view();
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                    list->visualRect(list->model()->index(5, 0)).center());
+  user().Choose(pressure, 5);
   EXPECT_EQ(pressure->currentText(), "16");
   EXPECT_EQ(results(), (QStringList{"10.12", "3.02", "13.14"}));
   EXPECT_EQ(boxes.shown.size(), 1);
 }
 
-TEST_F(FrmLTGDTest, WallBoxesTakeOnlyDigitsAndPoint) {
-  open();
-  comb(1)->lineEdit()->selectAll();
-  QTest::keyClicks(comb(1)->lineEdit(), "1a0-8 .5");
-  EXPECT_EQ(comb(1)->currentText(), "108.5");
-  QTest::keyClick(comb(1)->lineEdit(), Qt::Key_Backspace);
-  EXPECT_EQ(comb(1)->currentText(), "108.");
-}
-
 TEST_F(FrmLTGDTest, EveryWayIntoABoxMeetsItsFilterAndCountsAsTyping) {
   open();
-  mevrik::testing::UserInput user(window);
+  const mevrik::testing::UserInput& user = this->user();
   user.Click(comb(0));
   user.Key(Qt::Key_A, Qt::ControlModifier);
   user.Type("6.3abc");
@@ -232,8 +237,8 @@ TEST_F(FrmLTGDTest, LabelClickComputesAtOnceAndSetsThePair) {
 
 TEST_F(FrmLTGDTest, InputsAreStoredOnClosingAndRestoredOnOpening) {
   open();
-  comb(0)->setEditText(" 2.5 ");
-  comb(3)->setEditText("0.7");
+  typeInto(comb(0), " 2.5 ");
+  typeInto(comb(3), "0.7");
   type(1, "3");
   window->close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -37,6 +37,7 @@ TEST(EvaluateExpr, OperatorsSignsAndAssociativity) {
       {"(-1)^1e305", 1},         {".5+5.", 5.5},
       {"1e3", 1000},    {"1D3", 1000},    {"2.5D2", 250},
       {"0.5e0", 0.5},   {"(1)-(2)", -1},  {"2*(3+4)*5", 70}, {"-(-(3))", 3},
+      {"9%5\\2", 1},   {"9\\5%2", 1},   // "\\" binds tighter than "%"
   };
   for (const auto& c : cases) {
     const Outcome out = Evaluate(c.text);

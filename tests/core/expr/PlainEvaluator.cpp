@@ -7,6 +7,26 @@ namespace mevrik::expr::testing {
 
 using namespace steps;
 
+namespace {
+
+// The precedence of the binary operators, kept apart from the engine's so that a change there
+// shows as a difference: higher binds tighter, 0 is no operator.
+int Level(char16_t c) {
+  switch (c) {
+    case u'^': return 9;
+    case u'*': case u'/': return 8;
+    case u'\\': return 6;
+    case u'%': return 5;
+    case u'+': case u'-': return 4;
+    default: return 0;
+  }
+}
+
+// "\\" and "%" evaluate their left side first, the others their right side.
+bool LeftSideFirst(char16_t op) { return op == u'\\' || op == u'%'; }
+
+}  // namespace
+
 double PlainEvaluateExpr(std::u16string_view text, float& toHDu, Notices& notices) {
   const std::u16string_view s = text::TrimSpaces(text);
   const size_t n = s.size();
@@ -26,8 +46,8 @@ double PlainEvaluateExpr(std::u16string_view text, float& toHDu, Notices& notice
       flag = true;
     } else if (c == u')') {
       if (--depth < 0) ThrowExtraCloseBracket(s);
-    } else if (depth == 0 && OperatorLevel(c) != 0) {
-      const int level = OperatorLevel(c);
+    } else if (depth == 0 && Level(c) != 0) {
+      const int level = Level(c);
       flag = true;
       if (lowest >= level && (level != 4 || !afterOperator)) {
         lowest = level;
@@ -42,7 +62,7 @@ double PlainEvaluateExpr(std::u16string_view text, float& toHDu, Notices& notice
     const std::u16string_view b = s.substr(split + 1);
     const char16_t op = s[split];
     if (a.empty() || b.empty()) WarnMissingOperand(notices, a, op, b);
-    if (LeftFirst(op)) {
+    if (LeftSideFirst(op)) {
       const double x = PlainEvaluateExpr(a, toHDu, notices);
       return Combine(op, x, PlainEvaluateExpr(b, toHDu, notices));
     }
