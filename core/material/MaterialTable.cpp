@@ -177,20 +177,18 @@ std::string CsvFileBytes(const std::vector<MaterialRow>& rows, std::u16string_vi
 }
 
 std::optional<TableColumns> ColumnsOf(const std::vector<std::u16string>& header) {
-  using Column = std::optional<std::size_t> TableColumns::*;
-  const std::pair<Column, std::initializer_list<std::u16string_view>> names[] = {
-      {&TableColumns::kind, {u"类型", u"kind"}},
-      {&TableColumns::size, {u"规格", u"size"}},
-      {&TableColumns::length, {u"长度", u"面积", u"length", u"area"}},
-      {&TableColumns::quantity, {u"数量", u"quantity"}},
-      {&TableColumns::material, {u"材质", u"material"}},
-  };
   TableColumns columns;
-  for (std::size_t i = 0; i < header.size(); ++i) {
-    for (const auto& [column, captions] : names) {
-      if (!(columns.*column) && Names(header[i], captions)) columns.*column = i;
+  const auto find = [&](std::optional<std::size_t>& column,
+                        std::initializer_list<std::u16string_view> captions) {
+    for (std::size_t i = 0; i < header.size() && !column; ++i) {
+      if (Names(header[i], captions)) column = i;
     }
-  }
+  };
+  find(columns.kind, {u"类型", u"kind"});
+  find(columns.size, {u"规格", u"size"});
+  find(columns.length, {u"长度", u"面积", u"length", u"area"});
+  find(columns.quantity, {u"数量", u"quantity"});
+  find(columns.material, {u"材质", u"material"});
   if (!columns.kind || !columns.size) return std::nullopt;
   return columns;
 }
