@@ -11,6 +11,7 @@
 #include <string>
 
 #include "cli/Commands.h"
+#include "cli/WeightRequest.h"
 #include "cli/StderrNotices.h"
 #include "cli/Usage.h"
 #include "core/expr/EvaluateExpr.h"
@@ -35,7 +36,6 @@ const std::map<std::string, BoxRole> kBoxOptions = {
     {"--wall", BoxRole::Wall},           {"--area", BoxRole::Area},
 };
 
-enum class Setting { Variant, Material, Precision };
 const std::map<std::string, Setting> kSettings = {
     {"--variant", Setting::Variant},
     {"--material", Setting::Material},
@@ -64,15 +64,7 @@ const std::map<std::string, int> kVariantNames = {
 const std::map<std::string, int> kMaterialNames = {
     {"steel", 0}, {"copper", 1}, {"aluminium", 2}, {"钢", 0}, {"铜", 1}, {"铝", 2}};
 
-struct UsageError {
-  std::string message;
-};
-
-struct Request {
-  CalcKind kind = CalcKind::Expression;
-  std::map<BoxRole, std::string> boxes;
-  std::map<Setting, std::string> settings;
-};
+}  // namespace
 
 CalcKind ParseKind(const std::string& arg) {
   if (const auto named = kKindNames.find(arg); named != kKindNames.end()) return named->second;
@@ -82,7 +74,7 @@ CalcKind ParseKind(const std::string& arg) {
 }
 
 // Stores an option's value; false when `flag` is no option.
-bool Store(Request& request, const std::string& flag, const std::string& value) {
+static bool Store(Request& request, const std::string& flag, const std::string& value) {
   bool fresh = true;
   if (const auto box = kBoxOptions.find(flag); box != kBoxOptions.end()) {
     fresh = request.boxes.emplace(box->second, value).second;
@@ -105,7 +97,7 @@ void CheckApplies(const Request& request) {
     throw UsageError{"--variant 不适用于 / does not apply to " + kind};
 }
 
-Request Parse(const std::vector<std::string>& args) {
+static Request Parse(const std::vector<std::string>& args) {
   Request request;
   bool haveKind = false;
   bool options = true;  // "--" ends them
@@ -133,7 +125,7 @@ Request Parse(const std::vector<std::string>& args) {
 
 // Sizes match without their "*" mark and blanks, as listed or as the box shows them: "9-矿工钢"
 // and "9 -矿工钢" name the same I-beam.
-std::u16string SizeKey(std::u16string_view size) {
+static std::u16string SizeKey(std::u16string_view size) {
   std::u16string key;
   for (char16_t c : size) {
     if (c != u'*' && c != u' ') key += c;
@@ -141,7 +133,7 @@ std::u16string SizeKey(std::u16string_view size) {
   return key;
 }
 
-int SizeIndex(const material::WeightForm& form, int box, const std::string& size) {
+static int SizeIndex(const material::WeightForm& form, int box, const std::string& size) {
   const auto& items = form.State().boxes[static_cast<std::size_t>(box)].items;
   const auto& table = form.Catalogue().table;
   const std::u16string wanted = SizeKey(FromUtf8(size));
@@ -188,7 +180,7 @@ expr::PrecisionMode ParsePrecision(const std::optional<std::string>& mode) {
   return static_cast<expr::PrecisionMode>((*mode)[0] - '0');
 }
 
-std::optional<std::string> SettingOf(const Request& request, Setting setting) {
+static std::optional<std::string> SettingOf(const Request& request, Setting setting) {
   const auto found = request.settings.find(setting);
   return found == request.settings.end() ? std::nullopt : std::optional(found->second);
 }
@@ -220,7 +212,7 @@ void Fill(material::WeightForm& form, const Request& request) {
 }
 
 // The result box, then the detail label one line per line without its trailing empty lines.
-void Print(const material::FormState& state) {
+static void Print(const material::FormState& state) {
   std::cout << ToUtf8(state.result) << '\n';
   std::u16string detail = state.detail;
   while (detail.ends_with(u"\r\n")) detail.resize(detail.size() - 2);
@@ -234,20 +226,28 @@ void Print(const material::FormState& state) {
 }
 
 // The status-bar message of the window for the first box whose value is not above 0.
-void ReportRefusedBox(const material::FormState& state) {
+static std::optional<std::u16string> RefusedBoxStatus(const material::FormState& state) {
   const auto& layout = material::LayoutOf(state.kind);
   for (std::size_t box = 1; box < 4; ++box) {
     if (!layout.boxes[box].shown) continue;
     const auto refusal = material::RefuseParameter(static_cast<int>(box), state.boxes[box].text,
                                                    layout.boxes[box].caption);
-    if (refusal) {
-      std::cerr << ToUtf8(refusal->status) << '\n';
-      return;
-    }
+    if (refusal) return refusal->status;
   }
+  return std::nullopt;
 }
 
-int Calculate(const Request& request) {
+std::optional<std::string> Refusal(const material::WeightForm& form) {
+  const material::FormState& state = form.State();
+  if (form.BoxWithoutNumber()) return ToUtf8(state.status);
+  if (!state.okEnabled) {
+    if (const auto status = RefusedBoxStatus(state)) return ToUtf8(*status);
+  }
+  if (form.ResultComplete()) return std::nullopt;
+  return state.result.empty() ? "无结果 / no result" : ToUtf8(state.result);
+}
+
+static int Calculate(const Request& request) {
   const material::MaterialChoice material = ParseMaterial(SettingOf(request, Setting::Material));
   StderrNotices notices;
   expr::ExpressionSession session(notices);
@@ -259,18 +259,19 @@ int Calculate(const Request& request) {
     std::cerr << ToUtf8(form.State().status) << '\n';
     return 1;
   }
-  if (!form.State().okEnabled) ReportRefusedBox(form.State());
+  if (!form.State().okEnabled) {
+    if (const auto status = RefusedBoxStatus(form.State())) std::cerr << ToUtf8(*status) << '\n';
+  }
   Print(form.State());
   return form.ResultComplete() ? 0 : 1;
 }
-
-}  // namespace
 
 int RunWeight(const std::vector<std::string>& args) {
   if (AsksForHelp(args)) {
     std::cout << "用法 / Usage:\n" << kWeightUsage;
     return 0;
   }
+  if (std::find(args.begin(), args.end(), "--list") != args.end()) return RunWeightList(args);
   try {
     return Calculate(Parse(args));
   } catch (const UsageError& error) {

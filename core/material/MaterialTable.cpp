@@ -70,17 +70,6 @@ std::u16string EscapeHtml(std::u16string_view text) {
   return escaped;
 }
 
-std::vector<std::u16string> HeaderFields() {
-  return {kTableHeader.begin(), kTableHeader.end()};
-}
-
-std::vector<std::u16string> TotalFields(std::u16string_view sum) {
-  std::vector<std::u16string> fields(kTableColumns);
-  fields.front() = kTotalRowCaption;
-  fields.back() = sum;
-  return fields;
-}
-
 std::u16string HtmlRow(const std::vector<std::u16string>& fields, std::u16string_view cell) {
   std::u16string row = u"<tr>";
   for (const auto& field : fields) {
@@ -153,6 +142,17 @@ std::u16string RowTooltip(const MaterialRow& row) {
   return tooltip;
 }
 
+std::vector<std::u16string> HeaderFields() {
+  return {kTableHeader.begin(), kTableHeader.end()};
+}
+
+std::vector<std::u16string> TotalRowFields(std::u16string_view sum) {
+  std::vector<std::u16string> fields(kTableColumns);
+  fields.front() = kTotalRowCaption;
+  fields.back() = sum;
+  return fields;
+}
+
 std::vector<std::u16string> RowFields(const MaterialRow& row) {
   return {row.kind, row.size, row.length, row.quantity,
           row.material, row.unitWeight, row.unit, row.total};
@@ -162,14 +162,14 @@ std::u16string TableText(const std::vector<MaterialRow>& rows, std::u16string_vi
                          char16_t separator) {
   std::u16string table = text::DelimitedRecord(HeaderFields(), separator);
   for (const MaterialRow& row : rows) table += text::DelimitedRecord(RowFields(row), separator);
-  return table + text::DelimitedRecord(TotalFields(sum), separator);
+  return table + text::DelimitedRecord(TotalRowFields(sum), separator);
 }
 
 std::u16string TableHtml(const std::vector<MaterialRow>& rows, std::u16string_view sum) {
   std::u16string html =
       u"<html><head><meta charset=\"utf-8\"></head><body><table>\r\n" + HtmlRow(HeaderFields(), u"th");
   for (const MaterialRow& row : rows) html += HtmlRow(RowFields(row), u"td");
-  return html + HtmlRow(TotalFields(sum), u"td") + u"</table></body></html>\r\n";
+  return html + HtmlRow(TotalRowFields(sum), u"td") + u"</table></body></html>\r\n";
 }
 
 std::string CsvFileBytes(const std::vector<MaterialRow>& rows, std::u16string_view sum) {

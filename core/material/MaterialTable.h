@@ -48,7 +48,10 @@ MaterialRow ExpressionRow(std::u16string_view expression, std::u16string_view to
 // The entry's tooltip: one "caption：value" line per field that is not empty, "\n" between.
 std::u16string RowTooltip(const MaterialRow& row);
 
+std::vector<std::u16string> HeaderFields();
 std::vector<std::u16string> RowFields(const MaterialRow& row);
+// "合计" and, in the last column, the sum.
+std::vector<std::u16string> TotalRowFields(std::u16string_view sum);
 // The table with its header, a record per row and the total row.
 std::u16string TableText(const std::vector<MaterialRow>& rows, std::u16string_view sum,
                          char16_t separator);

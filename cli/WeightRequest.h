@@ -1,0 +1,48 @@
+#pragma once
+// One weight calculation of mevrik-cli as options give it, shared by `weight` and by the rows
+// of `weight --list`: the kind, the values of its boxes by role and the settings, filled into the
+// window's weight form exactly as `weight` fills it.
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/expr/JingDu.h"
+#include "core/material/CalcKind.h"
+#include "core/material/KindLayout.h"
+#include "core/material/Material.h"
+#include "core/material/WeightForm.h"
+
+namespace mevrik::cli {
+
+// A usage error: the message, and exit status 2 for a command (a row's error for a list).
+struct UsageError {
+  std::string message;
+};
+
+enum class Setting { Variant, Material, Precision };
+
+struct Request {
+  material::CalcKind kind = material::CalcKind::Expression;
+  std::map<material::BoxRole, std::string> boxes;
+  std::map<Setting, std::string> settings;
+};
+
+// English names ("angle") or the kind menu's captions ("角钢"); weight kinds only.
+material::CalcKind ParseKind(const std::string& arg);
+// English names ("heavy") or the variant menu's captions ("重型").
+int ParseVariant(material::CalcKind kind, const std::string& name);
+// Every value names a box that the kind shows, and a variant only for kinds that have them.
+void CheckApplies(const Request& request);
+// Steel when none; 钢|铜|铝, steel|copper|aluminium or a density in g/cm3.
+material::MaterialChoice ParseMaterial(const std::optional<std::string>& name);
+expr::PrecisionMode ParsePrecision(const std::optional<std::string>& mode);
+// The window after the kind (and variant) was selected and the values were picked and typed.
+void Fill(material::WeightForm& form, const Request& request);
+// Why the form holds no result of its values, in the window's words (the status line of a
+// refused box, or the result box's text); nullopt when it holds one.
+std::optional<std::string> Refusal(const material::WeightForm& form);
+
+int RunWeightList(const std::vector<std::string>& args);
+
+}  // namespace mevrik::cli
