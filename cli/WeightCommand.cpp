@@ -185,14 +185,22 @@ static std::optional<std::string> SettingOf(const Request& request, Setting sett
   return found == request.settings.end() ? std::nullopt : std::optional(found->second);
 }
 
-// The window after the kind (and variant) was selected and the values were picked and typed.
-void Fill(material::WeightForm& form, const Request& request) {
+void Select(material::WeightForm& form, const Request& request) {
   const CalcKind kind = request.kind;
   // A configuration file that was never edited holds the built-in codes.
   const std::u16string code = material::DefaultStandardCode(kind);
   form.SelectKind(kind, code);
   if (const auto variant = SettingOf(request, Setting::Variant))
     form.SelectVariant(ParseVariant(kind, *variant), code);
+}
+
+void Fill(material::WeightForm& form, const Request& request) {
+  Select(form, request);
+  FillValues(form, request);
+}
+
+void FillValues(material::WeightForm& form, const Request& request) {
+  const CalcKind kind = request.kind;
   // Left to right, as a user fills the row.
   for (int box = 0; box < 4; ++box) {
     const auto value = request.boxes.find(material::RoleOf(kind, box));

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <map>
 #include <string>
 
 #include "cli/Commands.h"
@@ -96,7 +97,9 @@ Request RequestOf(const MaterialRow& row) {
 }
 
 // One run of the rows: the notices, the expression session and its precision are shared, as in
-// one window; each weight row starts from a fresh form.
+// one window; each weight row starts from a form that has just selected its kind, variant and
+// material (a copy of the first such form: the selection loads and calculates the kind's
+// lists, which takes longer than the row's own values).
 class ListWeigher {
  public:
   explicit ListWeigher(expr::PrecisionMode precision) { session_.SetPrecision(precision); }
@@ -109,8 +112,8 @@ class ListWeigher {
       material_ = ParseMaterial(request.settings.count(Setting::Material)
                                     ? std::optional(request.settings.at(Setting::Material))
                                     : std::nullopt);
-      material::WeightForm form(binding_, material_);
-      Fill(form, request);
+      material::WeightForm form = Selected(request);
+      FillValues(form, request);
       const auto refusal = Refusal(form);
       return {material::WeightRow(form, material_, form.State().result), refusal};
     } catch (const UsageError& error) {
@@ -126,10 +129,29 @@ class ListWeigher {
     return {material::ExpressionRow(input.size, u""), "无结果 / no result"};
   }
 
+  material::WeightForm Selected(const Request& request) {
+    const std::string key = std::to_string(static_cast<int>(request.kind)) + "\t" +
+                            SettingOr(request, Setting::Variant) + "\t" +
+                            SettingOr(request, Setting::Material);
+    auto selected = selected_.find(key);
+    if (selected == selected_.end()) {
+      material::WeightForm form(binding_, material_);
+      Select(form, request);
+      selected = selected_.emplace(key, form).first;
+    }
+    return selected->second;
+  }
+
+  static std::string SettingOr(const Request& request, Setting setting) {
+    const auto found = request.settings.find(setting);
+    return found == request.settings.end() ? std::string() : found->second;
+  }
+
   StderrNotices notices_;
   expr::ExpressionSession session_{notices_};
   material::SessionBinding binding_{session_};
-  material::MaterialChoice material_;
+  material::MaterialChoice material_;  // the row's; every form refers to it
+  std::map<std::string, material::WeightForm> selected_;
 };
 
 struct ListOptions {

@@ -37,8 +37,13 @@ void CheckApplies(const Request& request);
 // Steel when none; 钢|铜|铝, steel|copper|aluminium or a density in g/cm3.
 material::MaterialChoice ParseMaterial(const std::optional<std::string>& name);
 expr::PrecisionMode ParsePrecision(const std::optional<std::string>& mode);
-// The window after the kind (and variant) was selected and the values were picked and typed.
+// The window after the kind (and variant) was selected and the values were picked and typed:
+// Select, then FillValues.
 void Fill(material::WeightForm& form, const Request& request);
+// The kind and variant selected, with their default texts and size.
+void Select(material::WeightForm& form, const Request& request);
+// The values picked or typed into a form whose kind is selected.
+void FillValues(material::WeightForm& form, const Request& request);
 // Why the form holds no result of its values, in the window's words (the status line of a
 // refused box, or the result box's text); nullopt when it holds one.
 std::optional<std::string> Refusal(const material::WeightForm& form);

@@ -1,0 +1,68 @@
+// mevrik-cli weight --list on a material list of 100,000 mixed rows (every kind, several
+// materials, an expression), as a user runs it: the program started with the file, its table
+// written to /dev/null. Reports the time of one run and the program's peak resident memory.
+#include <benchmark/benchmark.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fcntl.h>
+#include <fstream>
+#include <string>
+
+extern char** environ;
+
+namespace {
+
+constexpr int kRows = 100000;
+
+const char* const kRows10[] = {
+    "角钢,∠50×5,2*3000,,钢 7.85",       "钢管,Φ159×5,6000,,自定义 8.9",
+    "钢板,δ10,1000*2000,2,铜 8.92",     "工字钢,Ⅰ20a,6000,3,",
+    "弹簧垫圈 (重型),16,,100,",         "地脚螺栓,M24,400,4,铝 2.70",
+    "圆钢,Φ20,6000,2,",                 "槽钢,[14a,3000,2,",
+    "六角螺栓,M20,60,8,",               "计算式,2(3+4)×5,,,",
+};
+
+std::string ListFile() {
+  const std::string path = "/tmp/mevrik-weight-list-bench.csv";
+  std::ofstream out(path, std::ios::binary);
+  out << "\xEF\xBB\xBF类型,规格,长度(mm)/面积(mm²),数量,材质(g/cm³)\r\n";
+  for (int i = 0; i < kRows; ++i) out << kRows10[i % 10] << "\r\n";
+  return path;
+}
+
+void WeightList(benchmark::State& state) {
+  const std::string path = ListFile();
+  long peakKb = 0;
+  for (auto _ : state) {
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    char* argv[] = {const_cast<char*>(MEVRIK_CLI_PATH), const_cast<char*>("weight"),
+                    const_cast<char*>("--list"), const_cast<char*>(path.c_str()), nullptr};
+    pid_t pid = 0;
+    if (posix_spawn(&pid, MEVRIK_CLI_PATH, &actions, nullptr, argv, environ) != 0) {
+      state.SkipWithError("mevrik-cli did not start");
+      break;
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) state.SkipWithError("a row failed");
+    peakKb = std::max(peakKb, usage.ru_maxrss);
+  }
+  state.counters["rows"] = kRows;
+  state.counters["peak_MB"] = static_cast<double>(peakKb) / 1024;
+  std::remove(path.c_str());
+}
+BENCHMARK(WeightList)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+
+}  // namespace
+
+BENCHMARK_MAIN();
