@@ -16,9 +16,9 @@ public:
     content = text;
     calls << QStringLiteral("set ") + text;
   }
-  void setTable(const QString& text, const QString& html) override {
+  void setTable(const QString& text, const QString& tableHtml) override {
     content = text;
-    this->html = html;
+    html = tableHtml;
     calls << QStringLiteral("table");
   }
   QString text() const override { return content; }
