@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/Commands.h"
+#include "cli/OptionValues.h"
 #include "cli/StderrNotices.h"
 #include "cli/Usage.h"
 #include "core/expr/EvaluateExpr.h"
@@ -37,9 +38,10 @@ std::optional<EvalOptions> ParseOptions(const std::vector<std::string>& args) {
       optionsEnd = true;
     } else if (arg == "--radians") {
       options.radians = true;
-    } else if (arg == "--precision" && i + 1 < args.size() && args[i + 1].size() == 1 &&
-               args[i + 1][0] >= '0' && args[i + 1][0] <= '4') {
-      options.precision = static_cast<PrecisionMode>(args[++i][0] - '0');
+    } else if (arg == "--precision" && i + 1 < args.size()) {
+      const auto precision = PrecisionOption(text::FromUtf8(args[++i]));
+      if (!precision) return std::nullopt;
+      options.precision = *precision;
     } else {
       return std::nullopt;
     }

@@ -1,23 +1,22 @@
 // mevrik-cli weight: the weight form of the main window from a terminal. The kind (and variant)
 // is selected as the window selects it, with its default texts and size; the size given, and
-// any value its box lists, is picked from the list, every other value is typed into the box of
-// its role; the form calculates as the window does on each change. stdout: the result box,
-// then the detail label line by line; the message boxes of a length or area expression go to
-// stderr.
-#include <algorithm>
+// every other value goes into the box of its role as the window takes a pasted text, through the
+// box's own check (cli/OptionValues.h); the form calculates as the window does on each change.
+// stdout: the result box, then the detail label line by line; the message boxes of a length or
+// area expression, and a box's refusal, go to stderr.
 #include <iostream>
 #include <map>
 #include <optional>
 #include <string>
 
 #include "cli/Commands.h"
+#include "cli/OptionValues.h"
 #include "cli/WeightRequest.h"
 #include "cli/StderrNotices.h"
 #include "cli/Usage.h"
 #include "core/expr/EvaluateExpr.h"
 #include "core/material/ExpressionBinding.h"
 #include "core/material/WeightForm.h"
-#include "core/text/NumberReaders.h"
 #include "core/text/Utf16.h"
 
 namespace mevrik::cli {
@@ -158,6 +157,7 @@ int ParseVariant(CalcKind kind, const std::string& name) {
   throw UsageError{"未知类别 / unknown variant: " + name};
 }
 
+// A material's name, or a density typed into the window's custom density box.
 material::MaterialChoice ParseMaterial(const std::optional<std::string>& name) {
   material::MaterialChoice choice;
   if (!name) return choice;
@@ -165,19 +165,15 @@ material::MaterialChoice ParseMaterial(const std::optional<std::string>& name) {
     material::SelectMaterial(choice, named->second);
     return choice;
   }
-  const auto density = text::StrictNumber(FromUtf8(*name));
-  if (!density || *density <= 0 || !material::AcceptCustomDensity(choice, FromUtf8(*name))) {
-    throw UsageError{"材质应为 钢|铜|铝、steel|copper|aluminium 或密度 / material: " + *name};
-  }
+  if (!material::AcceptCustomDensity(choice, FromUtf8(*name)))
+    throw Refusal{std::u16string(material::kDensityRefusedText)};
   return choice;
 }
 
 expr::PrecisionMode ParsePrecision(const std::optional<std::string>& mode) {
   if (!mode) return expr::PrecisionMode::SmartLow;
-  if (mode->size() != 1 || (*mode)[0] < '0' || (*mode)[0] > '4') {
-    throw UsageError{"--precision 应为 0-4 / must be 0-4: " + *mode};
-  }
-  return static_cast<expr::PrecisionMode>((*mode)[0] - '0');
+  if (const auto precision = PrecisionOption(FromUtf8(*mode))) return *precision;
+  throw UsageError{"--precision 应为 0-4 / must be 0-4: " + *mode};
 }
 
 static std::optional<std::string> SettingOf(const Request& request, Setting setting) {
@@ -209,13 +205,9 @@ void FillValues(material::WeightForm& form, const Request& request) {
       form.Pick(box, SizeIndex(form, box, value->second));
       continue;
     }
-    // A value that the box lists is picked, as a person would pick it (a listed angle width
-    // brings the smallest thickness of its row); any other is typed.
-    const std::u16string text = FromUtf8(value->second);
-    const auto& items = form.State().boxes[static_cast<std::size_t>(box)].items;
-    const auto listed = std::find(items.begin(), items.end(), text);
-    if (listed != items.end()) form.Pick(box, static_cast<int>(listed - items.begin()));
-    else form.Type(box, text);
+    // A listed angle width brings the smallest thickness of its row.
+    if (auto refused = EnterBoxValue(form, box, FromUtf8(value->second)))
+      throw Refusal{std::move(*refused)};
   }
 }
 
@@ -245,7 +237,7 @@ static std::optional<std::u16string> RefusedBoxStatus(const material::FormState&
   return std::nullopt;
 }
 
-std::optional<std::string> Refusal(const material::WeightForm& form) {
+std::optional<std::string> NoResultReason(const material::WeightForm& form) {
   const material::FormState& state = form.State();
   if (form.BoxWithoutNumber()) return ToUtf8(state.status);
   if (!state.okEnabled) {
@@ -282,6 +274,9 @@ int RunWeight(const std::vector<std::string>& args) {
   if (std::find(args.begin(), args.end(), "--list") != args.end()) return RunWeightList(args);
   try {
     return Calculate(Parse(args));
+  } catch (const Refusal& refusal) {
+    std::cerr << refusal.Text() << '\n';
+    return 1;
   } catch (const UsageError& error) {
     std::cerr << error.message << "\n用法 / Usage: mevrik-cli weight KIND [options]  (mevrik-cli weight --help)\n";
     return 2;

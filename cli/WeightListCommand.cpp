@@ -114,8 +114,9 @@ class ListWeigher {
                                     : std::nullopt);
       material::WeightForm form = Selected(request);
       FillValues(form, request);
-      const auto refusal = Refusal(form);
-      return {material::WeightRow(form, material_, form.State().result), refusal};
+      return {material::WeightRow(form, material_, form.State().result), NoResultReason(form)};
+    } catch (const Refusal& refusal) {
+      return {input, refusal.Text()};
     } catch (const UsageError& error) {
       return {input, error.message};
     }

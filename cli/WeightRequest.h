@@ -12,12 +12,24 @@
 #include "core/material/KindLayout.h"
 #include "core/material/Material.h"
 #include "core/material/WeightForm.h"
+#include "core/text/Utf16.h"
 
 namespace mevrik::cli {
 
 // A usage error: the message, and exit status 2 for a command (a row's error for a list).
 struct UsageError {
   std::string message;
+};
+
+// A value that its box refuses, with the box's own message: the terminal's exit status 1.
+struct Refusal {
+  std::u16string message;
+  // The message in UTF-8 with "\n" line breaks.
+  std::string Text() const {
+    std::u16string text = message;
+    for (std::size_t at; (at = text.find(u"\r\n")) != std::u16string::npos;) text.erase(at, 1);
+    return text::ToUtf8(text);
+  }
 };
 
 enum class Setting { Variant, Material, Precision };
@@ -37,8 +49,8 @@ void CheckApplies(const Request& request);
 // Steel when none; 钢|铜|铝, steel|copper|aluminium or a density in g/cm3.
 material::MaterialChoice ParseMaterial(const std::optional<std::string>& name);
 expr::PrecisionMode ParsePrecision(const std::optional<std::string>& mode);
-// The window after the kind (and variant) was selected and the values were picked and typed:
-// Select, then FillValues.
+// The window after the kind (and variant) was selected and the values were entered as its boxes
+// take them (a refused value throws Refusal): Select, then FillValues.
 void Fill(material::WeightForm& form, const Request& request);
 // The kind and variant selected, with their default texts and size.
 void Select(material::WeightForm& form, const Request& request);
@@ -46,7 +58,7 @@ void Select(material::WeightForm& form, const Request& request);
 void FillValues(material::WeightForm& form, const Request& request);
 // Why the form holds no result of its values, in the window's words (the status line of a
 // refused box, or the result box's text); nullopt when it holds one.
-std::optional<std::string> Refusal(const material::WeightForm& form);
+std::optional<std::string> NoResultReason(const material::WeightForm& form);
 
 int RunWeightList(const std::vector<std::string>& args);
 

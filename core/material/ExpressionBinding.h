@@ -1,6 +1,6 @@
 #pragma once
-// The expression side of the weight formulas bound to the real thing: the precision formatter at
-// the user's precision mode and BDSJS with the caller's evaluation context (its message boxes,
+// The expression side of the weight formulas bound to the real thing: the result text of the
+// expression kind at the user's precision mode (no bare point at the end: "23550", not "23550.") and BDSJS with the caller's evaluation context (its message boxes,
 // notice flags and angle unit). The window and the terminal program both use this one.
 // A failed length expression must not remove an expression-history entry: for the weight kinds
 // the context's removeHistoryHead is empty (or does nothing while a weight kind is selected).
@@ -17,7 +17,7 @@ class ExpressionBinding final : public ExpressionSide {
       : mode_(mode), context_(context) {}
 
   std::optional<std::u16string> Format(std::u16string_view valueText) override {
-    return expr::JingDu(mode_, valueText);
+    return expr::ResultText(mode_, valueText);
   }
   std::u16string Evaluate(std::u16string_view expression) override {
     return expr::BDSJS(expression, context_);
@@ -34,7 +34,7 @@ class SessionBinding final : public ExpressionSide {
   explicit SessionBinding(expr::ExpressionSession& session) : session_(session) {}
 
   std::optional<std::u16string> Format(std::u16string_view valueText) override {
-    return expr::JingDu(session_.Precision(), valueText);
+    return expr::ResultText(session_.Precision(), valueText);
   }
   std::u16string Evaluate(std::u16string_view expression) override {
     return expr::BDSJS(expression, session_.WeightContext());

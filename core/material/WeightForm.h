@@ -108,6 +108,11 @@ class WeightForm {
 
   // The key filter of a box for a typed character (Enter u'\r', Backspace u'\b').
   KeyResult Key(int box, char16_t key) const { return FilterKey(state_.kind, box, key); }
+  // The check of a text that reaches a box whole (EnterParameter).
+  text::WholeEntry Enter(int box, std::u16string_view entered, std::u16string_view before = {},
+                         std::u16string_view after = {}) const {
+    return EnterParameter(state_.kind, box, entered, before, after);
+  }
   std::optional<int> BoxOf(BoxRole role) const { return BoxWithRole(state_.kind, role); }
   // The message box of a double-click on the detail label or a size caption.
   std::u16string Notes() const { return NotesText(catalogue_); }
