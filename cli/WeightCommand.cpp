@@ -196,19 +196,20 @@ void Fill(material::WeightForm& form, const Request& request) {
 }
 
 void FillValues(material::WeightForm& form, const Request& request) {
-  const CalcKind kind = request.kind;
   // Left to right, as a user fills the row.
-  for (int box = 0; box < 4; ++box) {
-    const auto value = request.boxes.find(material::RoleOf(kind, box));
-    if (value == request.boxes.end()) continue;
-    if (value->first == BoxRole::Size) {
-      form.Pick(box, SizeIndex(form, box, value->second));
-      continue;
-    }
-    // A listed angle width brings the smallest thickness of its row.
-    if (auto refused = EnterBoxValue(form, box, FromUtf8(value->second)))
-      throw Refusal{std::move(*refused)};
+  for (int box = 0; box < 4; ++box) FillBox(form, request, box);
+}
+
+void FillBox(material::WeightForm& form, const Request& request, int box) {
+  const auto value = request.boxes.find(material::RoleOf(request.kind, box));
+  if (value == request.boxes.end()) return;
+  if (value->first == BoxRole::Size) {
+    form.Pick(box, SizeIndex(form, box, value->second));
+    return;
   }
+  // A listed angle width brings the smallest thickness of its row.
+  if (auto refused = EnterBoxValue(form, box, FromUtf8(value->second)))
+    throw Refusal{std::move(*refused)};
 }
 
 // The result box, then the detail label one line per line without its trailing empty lines.

@@ -10,6 +10,7 @@
 #include <iostream>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "cli/Commands.h"
 #include "cli/StderrNotices.h"
@@ -97,9 +98,10 @@ Request RequestOf(const MaterialRow& row) {
 }
 
 // One run of the rows: the notices, the expression session and its precision are shared, as in
-// one window; each weight row starts from a form that has just selected its kind, variant and
-// material (a copy of the first such form: the selection loads and calculates the kind's
-// lists, which takes longer than the row's own values).
+// one window. Each weight row is filled into a fresh form as `weight` fills it; the form with
+// all but the row's last value is kept for the rows that follow with the same kind, material and
+// values, so that a list of like items runs each selection and calculation once, not once per
+// row (a form is the same whichever row filled it: nothing else goes into it).
 class ListWeigher {
  public:
   explicit ListWeigher(expr::PrecisionMode precision) { session_.SetPrecision(precision); }
@@ -112,8 +114,12 @@ class ListWeigher {
       material_ = ParseMaterial(request.settings.count(Setting::Material)
                                     ? std::optional(request.settings.at(Setting::Material))
                                     : std::nullopt);
-      material::WeightForm form = Selected(request);
-      FillValues(form, request);
+      std::vector<int> boxes;
+      for (int box = 0; box < 4; ++box) {
+        if (request.boxes.count(material::RoleOf(request.kind, box))) boxes.push_back(box);
+      }
+      material::WeightForm form = Prepared(request, boxes);
+      if (!boxes.empty()) FillBox(form, request, boxes.back());
       return {material::WeightRow(form, material_, form.State().result), NoResultReason(form)};
     } catch (const Refusal& refusal) {
       return {input, refusal.Text()};
@@ -130,17 +136,20 @@ class ListWeigher {
     return {material::ExpressionRow(input.size, u""), "无结果 / no result"};
   }
 
-  material::WeightForm Selected(const Request& request) {
-    const std::string key = std::to_string(static_cast<int>(request.kind)) + "\t" +
-                            SettingOr(request, Setting::Variant) + "\t" +
-                            SettingOr(request, Setting::Material);
-    auto selected = selected_.find(key);
-    if (selected == selected_.end()) {
-      material::WeightForm form(binding_, material_);
-      Select(form, request);
-      selected = selected_.emplace(key, form).first;
-    }
-    return selected->second;
+  // The form after the selection and every value in `boxes` but the last.
+  material::WeightForm Prepared(const Request& request, const std::vector<int>& boxes) {
+    const std::size_t prefix = boxes.empty() ? 0 : boxes.size() - 1;
+    std::string key = std::to_string(static_cast<int>(request.kind)) + '\0' +
+                      SettingOr(request, Setting::Variant) + '\0' +
+                      SettingOr(request, Setting::Material);
+    for (std::size_t i = 0; i < prefix; ++i)
+      key += '\0' + request.boxes.at(material::RoleOf(request.kind, boxes[i]));
+    if (const auto kept = prepared_.find(key); kept != prepared_.end()) return kept->second;
+    material::WeightForm form(binding_, material_);
+    Select(form, request);
+    for (std::size_t i = 0; i < prefix; ++i) FillBox(form, request, boxes[i]);
+    if (prepared_.size() == kKeptForms) prepared_.clear();  // a form is some ten kilobytes
+    return prepared_.emplace(std::move(key), form).first->second;
   }
 
   static std::string SettingOr(const Request& request, Setting setting) {
@@ -152,7 +161,8 @@ class ListWeigher {
   expr::ExpressionSession session_{notices_};
   material::SessionBinding binding_{session_};
   material::MaterialChoice material_;  // the row's; every form refers to it
-  std::map<std::string, material::WeightForm> selected_;
+  static constexpr std::size_t kKeptForms = 256;
+  std::map<std::string, material::WeightForm> prepared_;
 };
 
 struct ListOptions {

@@ -54,8 +54,10 @@ expr::PrecisionMode ParsePrecision(const std::optional<std::string>& mode);
 void Fill(material::WeightForm& form, const Request& request);
 // The kind and variant selected, with their default texts and size.
 void Select(material::WeightForm& form, const Request& request);
-// The values picked or typed into a form whose kind is selected.
+// The values picked or typed into a form whose kind is selected: FillBox for boxes 0-3.
 void FillValues(material::WeightForm& form, const Request& request);
+// The request's value for box `box`, if it has one, picked or entered.
+void FillBox(material::WeightForm& form, const Request& request, int box);
 // Why the form holds no result of its values, in the window's words (the status line of a
 // refused box, or the result box's text); nullopt when it holds one.
 std::optional<std::string> NoResultReason(const material::WeightForm& form);
