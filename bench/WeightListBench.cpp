@@ -19,19 +19,29 @@ namespace {
 
 constexpr int kRows = 100000;
 
-const char* const kRows10[] = {
-    "角钢,∠50×5,2*3000,,钢 7.85",       "钢管,Φ159×5,6000,,自定义 8.9",
-    "钢板,δ10,1000*2000,2,铜 8.92",     "工字钢,Ⅰ20a,6000,3,",
-    "弹簧垫圈 (重型),16,,100,",         "地脚螺栓,M24,400,4,铝 2.70",
-    "圆钢,Φ20,6000,2,",                 "槽钢,[14a,3000,2,",
-    "六角螺栓,M20,60,8,",               "计算式,2(3+4)×5,,,",
-};
+// Each row ends with a value of its own (a quantity or a length), as the items of a real list
+// differ, so that every row is weighed.
+std::string Row(int i) {
+  const std::string n = std::to_string(1 + i % 97);
+  switch (i % 10) {
+    case 0: return "角钢,∠50×5," + std::to_string(1000 + i % 5000) + ",,钢 7.85";
+    case 1: return "钢管,Φ159×5," + std::to_string(1000 + i % 5000) + ",,自定义 8.9";
+    case 2: return "钢板,δ10,1000*2000," + n + ",铜 8.92";
+    case 3: return "工字钢,Ⅰ20a,6000," + n + ",";
+    case 4: return "弹簧垫圈 (重型),16,," + n + ",";
+    case 5: return "地脚螺栓,M24,400," + n + ",铝 2.70";
+    case 6: return "圆钢,Φ20,6000," + n + ",";
+    case 7: return "槽钢,[14a,3000," + n + ",";
+    case 8: return "六角螺栓,M20,60," + n + ",";
+    default: return "计算式,2(3+4)×" + n + ",,,";
+  }
+}
 
 std::string ListFile() {
   const std::string path = "/tmp/mevrik-weight-list-bench.csv";
   std::ofstream out(path, std::ios::binary);
   out << "\xEF\xBB\xBF类型,规格,长度(mm)/面积(mm²),数量,材质(g/cm³)\r\n";
-  for (int i = 0; i < kRows; ++i) out << kRows10[i % 10] << "\r\n";
+  for (int i = 0; i < kRows; ++i) out << Row(i) << "\r\n";
   return path;
 }
 

@@ -270,6 +270,7 @@ void BuildStatistics(MainControls& c) {
   c.LabTJQK->setGeometry(kStatsLeft + summary.width(), 2, listWidth - summary.width(),
                          summary.height());
   c.LabTJQK->setToolTip(QStringLiteral("双击清空（键盘：回车或空格键）"));
+  c.LabTJQK->setAccessibleDescription(QStringLiteral("清空统计列表，回车或空格键"));
   c.LabTJQK->setStyleSheet(c.LabTJ->styleSheet());
   const int listTop = summary.height() + 4;
   c.ListTJ = Make<QListWidget>(central, QStringLiteral("ListTJ"),
