@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <algorithm>
@@ -57,9 +58,16 @@ void StatisticsList::ConnectKeys() {
     ListTJ_Delete();
     return true;
   });
-  w_.ListTJ->setContextMenuPolicy(Qt::ActionsContextMenu);
   AddListAction(QStringLiteral("复制为表格"), Qt::Key_C, &StatisticsList::CopyTable);
   AddListAction(QStringLiteral("导出…"), Qt::Key_E, &StatisticsList::ExportTable);
+  // A menu that pops up and returns, so that nothing waits while it is open.
+  w_.ListTJ->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(w_.ListTJ, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+    auto* menu = new QMenu(w_.ListTJ);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addActions(w_.ListTJ->actions());
+    menu->popup(w_.ListTJ->viewport()->mapToGlobal(at));
+  });
 }
 
 QAction* StatisticsList::AddListAction(const QString& caption, Qt::Key key,
