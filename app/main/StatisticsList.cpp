@@ -127,14 +127,10 @@ void StatisticsList::ListTJ_DblClick() {
 void StatisticsList::ListTJ_Delete() {
   const QList<QListWidgetItem*> selected = w_.ListTJ->selectedItems();
   if (selected.isEmpty()) return;
-  const int row = w_.ListTJ->row(selected.constFirst());
-  {
-    const QSignalBlocker quiet(w_.ListTJ);
-    Remove(row);
-  }
+  // The view selects the entry that moves up into the place, or after the last the one before
+  // it, so that Delete can go on; a selection like any other.
+  Remove(w_.ListTJ->row(selected.constFirst()));
   ShowSummary();
-  // The next entry moves up into the place; after the last, the one before it. Delete can go on.
-  w_.ListTJ->setCurrentRow(std::min(row, w_.ListTJ->count() - 1));
 }
 
 void StatisticsList::LabTJ_Click() {

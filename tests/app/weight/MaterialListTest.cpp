@@ -43,19 +43,22 @@ protected:
     for (int i = 0; i < List()->count(); ++i) entries << List()->item(i)->text();
     return entries;
   }
+
+  // Three nuts M20 (0.058 kg each) in the list: 1, 2 and 3 of them.
+  void CollectThreeNuts() const {
+    SelectKind(3);
+    User().Click(Collect());
+    TypeAndCollect(3, "2");
+    TypeAndCollect(3, "3");
+    ASSERT_EQ(Entries(), (QStringList{"0.058", "0.116", "0.174"}));
+  }
 };
 
-// Delete removes the selected entry (with its details) and selects the one that takes its
-// place, or the one before the last; Tab reaches 清空, which Space uses. The tooltips say so.
-TEST_F(MaterialListTest, TheKeysRemoveAnEntryKeepASelectionAndClearTheList) {
-  SelectKind(3);  // 六角螺母 M20, 0.058 kg each
-  User().Click(Collect());
-  TypeAndCollect(3, "2");
-  TypeAndCollect(3, "3");
-  ASSERT_EQ(Entries(), (QStringList{"0.058", "0.116", "0.174"}));
+// Delete removes the selected entry with its details and selects the one that takes its place,
+// or the one before the last; the list's tooltip names the key.
+TEST_F(MaterialListTest, DeleteRemovesTheSelectedEntryAndSelectsTheNext) {
+  CollectThreeNuts();
   EXPECT_TRUE(List()->toolTip().contains("Delete"));
-  EXPECT_TRUE(Find<QLabel>("LabTJQK")->toolTip().contains("空格"));
-
   ClickEntry(1);
   User().Key(Qt::Key_Delete);
   EXPECT_EQ(Entries(), (QStringList{"0.058", "0.174"}));
@@ -70,12 +73,22 @@ TEST_F(MaterialListTest, TheKeysRemoveAnEntryKeepASelectionAndClearTheList) {
   User().Key(Qt::Key_Delete);
   EXPECT_EQ(Entries(), QStringList{"0.058"});
   EXPECT_TRUE(List()->item(0)->isSelected()) << "the last one gone, the one before it";
+}
 
-  User().Tab();
-  ASSERT_EQ(QApplication::focusWidget(), Find<QLabel>("LabTJQK"));
-  User().Key(Qt::Key_Space);
-  EXPECT_EQ(List()->count(), 0);
-  EXPECT_EQ(Find<QLabel>("LabTJ")->text(), "");
+// Tab goes on from the list to 清空, which Space and Enter use as a double-click does; its
+// tooltip names the keys.
+TEST_F(MaterialListTest, TabReachesTheClearingLabelWhichTheKeysUse) {
+  CollectThreeNuts();
+  EXPECT_TRUE(Find<QLabel>("LabTJQK")->toolTip().contains("空格"));
+  for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return}) {
+    ClickEntry(0);
+    User().Tab();
+    ASSERT_EQ(QApplication::focusWidget(), Find<QLabel>("LabTJQK"));
+    User().Key(key);
+    EXPECT_EQ(List()->count(), 0);
+    EXPECT_EQ(Find<QLabel>("LabTJ")->text(), "");
+    TypeAndCollect(3, "4");
+  }
 }
 
 // Ten mixed entries: every way a size is named, a custom density and an expression. The entry
