@@ -54,7 +54,7 @@ void StatisticsList::ConnectKeys() {
   EventHook::OnPressKey(w_.LabTJ, this, [this] { LabTJ_Click(); });
   EventHook::OnPressKey(w_.LabTJQK, this, [this] { LabTJQK_DblClick(); });
   widgets::OnKeyPress(w_.ListTJ, this, [this](const QKeyEvent& key) {
-    if (key.key() != Qt::Key_Delete || key.modifiers() != Qt::NoModifier) return false;
+    if (key.key() != Qt::Key_Delete || (key.modifiers() & ~Qt::KeypadModifier)) return false;
     ListTJ_Delete();
     return true;
   });
@@ -70,7 +70,7 @@ void StatisticsList::ConnectKeys() {
   });
 }
 
-QAction* StatisticsList::AddListAction(const QString& caption, Qt::Key key,
+void StatisticsList::AddListAction(const QString& caption, Qt::Key key,
                                        void (StatisticsList::*handler)()) {
   auto* action = new QAction(caption, w_.ListTJ);
   action->setShortcut(QKeySequence(Qt::CTRL | key));
@@ -78,7 +78,6 @@ QAction* StatisticsList::AddListAction(const QString& caption, Qt::Key key,
   action->setShortcutVisibleInContextMenu(true);
   connect(action, &QAction::triggered, this, handler);
   w_.ListTJ->addAction(action);
-  return action;
 }
 
 void StatisticsList::CmdTJ_Click() {

@@ -62,7 +62,7 @@ public:
 
 private:
   void ConnectKeys();
-  QAction* AddListAction(const QString& caption, Qt::Key key, void (StatisticsList::*handler)());
+  void AddListAction(const QString& caption, Qt::Key key, void (StatisticsList::*handler)());
   // Wide enough for the whole statistics area, whose summary is as wide as the font needs.
   int WideTwips() const;
   // Removes entry `row`; false when there is none.
