@@ -93,6 +93,20 @@ Request RequestOf(const MaterialRow& row) {
   Put(request, BoxRole::Quantity, Trimmed(row.quantity));
   if (!MaterialName(row.material).empty())
     request.settings[Setting::Material] = MaterialName(row.material);
+  // A column that the kind has no box for is left empty (a pipe's quantity).
+  struct Column {
+    BoxRole role;
+    const char* chinese;
+    const char* english;
+  };
+  for (const Column& column : {Column{BoxRole::Length, "长度", "length"},
+                               Column{BoxRole::Quantity, "数量", "quantity"}}) {
+    if (request.boxes.count(column.role) && !material::BoxWithRole(request.kind, column.role)) {
+      const std::string kind = ToUtf8(material::KindCaption(request.kind));
+      throw UsageError{"“" + std::string(column.chinese) + "”列应留空：" + kind + " 没有此项 / the " +
+                       column.english + " column must be empty for " + kind};
+    }
+  }
   CheckApplies(request);
   return request;
 }
