@@ -53,7 +53,25 @@ const char* const kWeightUsage =
     "      --material M   钢|铜|铝, steel|copper|aluminium, 或密度 g/cm3，如同自定义材质的输入框\n"
     "                     / or a density in g/cm3, as the custom material's input box takes it\n"
     "      --precision N  计算精度 0-4，同 eval / precision mode 0-4 as for eval\n"
-    "      输出：第 1 行结果，其后为单重说明 / prints the result line, then the detail lines.\n";
+    "      输出：第 1 行结果，其后为单重说明 / prints the result line, then the detail lines.\n"
+    "\n"
+    "  mevrik-cli weight --list FILE|- [--precision N]\n"
+    "      计算整张材料表：FILE 或标准输入 (-) 中带表头的表格，逗号或制表符分隔，如统计列表\n"
+    "      “复制为表格”与“导出…”所写。按表头找列：类型 规格 长度(或面积) 数量 材质\n"
+    "      (kind size length|area quantity material)，其余列不读。每行与 weight 取同样的值，\n"
+    "      结果相同：规格写作窗口中的样子 (M20 ∠50×5 Ⅰ20a [14a Φ20 Φ159×5 δ10)，类别写在\n"
+    "      类型后的括号里 (弹簧垫圈 (重型))，材质如 钢 7.85、铜、自定义 8.9 或密度，某类型\n"
+    "      没有的参数留空 (钢管的数量)；类型为“计算式”的行按 eval 计算其规格列。\n"
+    "      输出同样格式的表格，带单重、单位、总重与合计行；无结果的行在标准错误上写出行号\n"
+    "      (表头为第 1 行) 与窗口的提示，其它行照常计算，退出码为 1。\n"
+    "      Weighs a whole material table with a header row, comma- or tab-separated, as the\n"
+    "      statistics list's 复制为表格 and 导出… write it; each row gives what `weight` gives\n"
+    "      for the same values. Writes the table with unit weights, totals and a total row; a\n"
+    "      row without a result is named on stderr by its row number with the window's\n"
+    "      message, the others are still weighed, and the exit status is 1.\n"
+    "      例 / example:\n"
+    "        printf '类型,规格,长度,数量,材质\\n角钢,∠50×5,2*3000,,钢\\n钢板,δ10,1000*2000,2,铜\\n' |\n"
+    "          mevrik-cli weight --list -\n";
 
 const char* const kUsageTail =
     "  结果写到标准输出，提示框写到标准错误。/ Results go to stdout, message boxes to stderr.\n"

@@ -12,7 +12,10 @@
 #include "app/main/LinkMenus.h"
 #include "app/main/ResultArea.h"
 #include "app/main/StatisticsList.h"
+#include "app/main/WeightPanel.h"
 #include "platform/Clipboard.h"
+#include "platform/FileDialogs.h"
+#include "platform/MessageBoxes.h"
 
 namespace mevrik::main {
 
@@ -68,12 +71,34 @@ StatisticsList& FrmMain::Statistics() {
     services_.clipboard.clear();
     services_.clipboard.setText(text);
   };
+  hooks.describeEntry = [this](const QString& entry) {
+    if (state_.CurrentKind == 0)
+      return material::ExpressionRow(c_.CombBDS->currentText().toStdU16String(), entry.toStdU16String());
+    return material::WeightRow(Weight().Form(), state_.Material, entry.toStdU16String());
+  };
+  hooks.copyTable = [this](const QString& text, const QString& html) {
+    services_.clipboard.setTable(text, html);
+  };
+  hooks.chooseExportFile = [this] {
+    return services_.fileDialogs.saveFile({.title = QStringLiteral("导出统计表"),
+                                           .fileName = QStringLiteral("统计表.csv"),
+                                           .filterName = QStringLiteral("CSV 文件"),
+                                           .suffix = QStringLiteral("csv"),
+                                           .owner = this});
+  };
+  hooks.showError = [this](const QString& text) {
+    services_.boxes.show({.icon = platform::BoxIcon::Critical,
+                          .title = QStringLiteral("导出"),
+                          .text = text,
+                          .parent = this});
+  };
   statistics_ = std::make_unique<StatisticsList>(
       StatisticsWidgets{c_.CmdTJ, c_.ListTJ, c_.LabTJ, c_.LabTJQK}, std::move(hooks));
   // Reached with Tab right after 统计; the summary takes the focus only now that the list has
   // made it focusable.
   QWidget::setTabOrder(c_.CmdTJ, c_.LabTJ);
   QWidget::setTabOrder(c_.LabTJ, c_.ListTJ);
+  QWidget::setTabOrder(c_.ListTJ, c_.LabTJQK);
   return *statistics_;
 }
 

@@ -274,11 +274,14 @@ void BuildStatistics(MainControls& c) {
   const int listWidth = (wanted + 2) / 4 * 4 + 1;
   c.LabTJQK->setGeometry(kStatsLeft + summary.width(), 2, listWidth - summary.width(),
                          summary.height());
-  c.LabTJQK->setToolTip(QStringLiteral("双击清空"));
+  c.LabTJQK->setToolTip(QStringLiteral("双击清空（键盘：回车或空格键）"));
+  c.LabTJQK->setAccessibleDescription(QStringLiteral("清空统计列表，回车或空格键"));
+  c.LabTJQK->setStyleSheet(c.LabTJ->styleSheet());
   const int listTop = summary.height() + 4;
   c.ListTJ = Make<QListWidget>(central, QStringLiteral("ListTJ"),
                                {kStatsLeft, listTop, listWidth, Tw(2800 - 1060) - listTop - 2});
-  c.ListTJ->setToolTip(QStringLiteral("双击剔除"));
+  c.ListTJ->setToolTip(
+      QStringLiteral("双击剔除（Delete 键）\n右键：复制为表格 Ctrl+C，导出… Ctrl+E"));
   c.ListTJ->setAccessibleName(QStringLiteral("统计列表"));
   // Stacked below the link editor's panel, which covers them while it is open.
   for (QWidget* widget : {static_cast<QWidget*>(c.LabTJ), static_cast<QWidget*>(c.LabTJQK),

@@ -1,7 +1,10 @@
 #include "app/main/StatisticsList.h"
 
+#include <QAction>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <algorithm>
@@ -9,7 +12,9 @@
 
 #include "app/main/Twips.h"
 #include "app/widgets/EventHooks.h"
+#include "core/text/DelimitedText.h"
 #include "platform/CoreText.h"
+#include "platform/WholeFile.h"
 
 namespace mevrik::main {
 
@@ -17,6 +22,13 @@ using platform::Q;
 using widgets::EventHook;
 using widgets::OnClick;
 using widgets::OnDoubleClick;
+
+namespace {
+
+constexpr std::u16string_view kTableCopiedStatus = u"已将统计表复制到剪贴板";
+constexpr std::u16string_view kExportedStatus = u"已将统计表导出到 ";
+
+}  // namespace
 
 StatisticsList::StatisticsList(StatisticsWidgets widgets, StatisticsHooks hooks, QObject* parent)
     : QObject(parent), w_(widgets), hooks_(std::move(hooks)) {
@@ -30,17 +42,51 @@ StatisticsList::StatisticsList(StatisticsWidgets widgets, StatisticsHooks hooks,
   // moves up under the mouse.
   connect(w_.ListTJ, &QListWidget::itemDoubleClicked, this, [this] { ListTJ_DblClick(); });
   OnClick(w_.LabTJ, this, [this] { LabTJ_Click(); });
-  // The sum can be copied without a mouse: the summary takes the focus like a button.
-  w_.LabTJ->setFocusPolicy(Qt::StrongFocus);
-  EventHook::OnPressKey(w_.LabTJ, this, [this] { LabTJ_Click(); });
   OnDoubleClick(w_.LabTJQK, this, [this] { LabTJQK_DblClick(); });
+  ConnectKeys();
+}
+
+// Everything the mouse does here, the keys do too: the summary and the clearing label take the
+// focus like buttons, Delete removes an entry, and the list's context menu (the menu key opens
+// it) carries its own shortcuts.
+void StatisticsList::ConnectKeys() {
+  for (QLabel* label : {w_.LabTJ, w_.LabTJQK}) label->setFocusPolicy(Qt::StrongFocus);
+  EventHook::OnPressKey(w_.LabTJ, this, [this] { LabTJ_Click(); });
+  EventHook::OnPressKey(w_.LabTJQK, this, [this] { LabTJQK_DblClick(); });
+  widgets::OnKeyPress(w_.ListTJ, this, [this](const QKeyEvent& key) {
+    if (key.key() != Qt::Key_Delete || (key.modifiers() & ~Qt::KeypadModifier)) return false;
+    ListTJ_Delete();
+    return true;
+  });
+  AddListAction(QStringLiteral("复制为表格"), Qt::Key_C, &StatisticsList::CopyTable);
+  AddListAction(QStringLiteral("导出…"), Qt::Key_E, &StatisticsList::ExportTable);
+  // A menu that pops up and returns, so that nothing waits while it is open.
+  w_.ListTJ->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(w_.ListTJ, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+    auto* menu = new QMenu(w_.ListTJ);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addActions(w_.ListTJ->actions());
+    menu->popup(w_.ListTJ->viewport()->mapToGlobal(at));
+  });
+}
+
+void StatisticsList::AddListAction(const QString& caption, Qt::Key key,
+                                       void (StatisticsList::*handler)()) {
+  auto* action = new QAction(caption, w_.ListTJ);
+  action->setShortcut(QKeySequence(Qt::CTRL | key));
+  action->setShortcutContext(Qt::WidgetShortcut);
+  action->setShortcutVisibleInContextMenu(true);
+  connect(action, &QAction::triggered, this, handler);
+  w_.ListTJ->addAction(action);
 }
 
 void StatisticsList::CmdTJ_Click() {
   const QString entry = hooks_.resultText();
-  if (!statistics_.Add(entry.toStdU16String())) return;
+  const material::MaterialRow row = hooks_.describeEntry(entry);
+  if (!list_.Add(row)) return;
   hooks_.setWindowWidth(WideTwips());
   w_.ListTJ->addItem(entry);
+  w_.ListTJ->item(w_.ListTJ->count() - 1)->setToolTip(Q(material::RowTooltip(row)));
   ShowSummary();
   hooks_.showMessage(Q(expr::kStatisticsAddedStatus));
   w_.ListTJ->setCurrentRow(w_.ListTJ->count() - 1);
@@ -56,34 +102,68 @@ int StatisticsList::WideTwips() const {
 
 void StatisticsList::ListTJ_Click() { hooks_.showMessage(Q(expr::kStatisticsSelectedStatus)); }
 
+bool StatisticsList::Remove(int row) {
+  QListWidgetItem* item = w_.ListTJ->item(row);
+  if (!item) return false;
+  list_.Remove(row);
+  delete item;
+  return true;
+}
+
 void StatisticsList::ListTJ_DblClick() {
   const QList<QListWidgetItem*> selected = w_.ListTJ->selectedItems();
   if (selected.isEmpty()) return;
   {
     // Removing an entry selects none, as the user expects; it is not a selection of its own.
     const QSignalBlocker quiet(w_.ListTJ);
-    statistics_.Remove(w_.ListTJ->row(selected.constFirst()));
-    delete selected.constFirst();
+    Remove(w_.ListTJ->row(selected.constFirst()));
     w_.ListTJ->setCurrentRow(-1);
     w_.ListTJ->clearSelection();
   }
   ShowSummary();
 }
 
+void StatisticsList::ListTJ_Delete() {
+  const QList<QListWidgetItem*> selected = w_.ListTJ->selectedItems();
+  if (selected.isEmpty()) return;
+  // The view selects the entry that moves up into the place, or after the last the one before
+  // it, so that Delete can go on; a selection like any other.
+  Remove(w_.ListTJ->row(selected.constFirst()));
+  ShowSummary();
+}
+
 void StatisticsList::LabTJ_Click() {
-  hooks_.copyToClipboard(Q(statistics_.SumText()));
+  hooks_.copyToClipboard(Q(list_.Statistics().SumText()));
   hooks_.showMessage(Q(expr::kStatisticsCopiedStatus));
 }
 
 void StatisticsList::LabTJQK_DblClick() {
-  statistics_.Clear();
+  list_.Clear();
   w_.ListTJ->clear();
   w_.LabTJ->setText(QString());
   hooks_.setWindowWidth(kNarrowTwips);
 }
 
+void StatisticsList::CopyTable() {
+  hooks_.copyTable(Q(list_.Table(text::kTab)), Q(list_.Html()));
+  hooks_.showMessage(Q(kTableCopiedStatus));
+}
+
+void StatisticsList::ExportTable() {
+  const QString path = hooks_.chooseExportFile();
+  if (path.isEmpty()) return;
+  const std::string bytes = list_.CsvFile();
+  const QString failure =
+      platform::WriteWholeFile(path, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+  if (!failure.isEmpty()) {
+    hooks_.showError(QStringLiteral("统计表未能导出到 %1\r\n%2").arg(path, failure));
+    return;
+  }
+  hooks_.showMessage(Q(kExportedStatus) + path);
+}
+
 void StatisticsList::ShowSummary() {
-  w_.LabTJ->setText(Q(statistics_.Summary()));
+  w_.LabTJ->setText(Q(list_.Statistics().Summary()));
 }
 
 }  // namespace mevrik::main

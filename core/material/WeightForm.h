@@ -133,7 +133,10 @@ class WeightForm {
   void Select(int box, int index);
   void Change(int box);
   bool RunCalculation();  // false when a box holds no number
-  FormChanges ChangesSince(const FormState& before);
+  // `before` without the box lists when `withLists` is false: typing, picking and calculating
+  // never change a list, and a form with a long list is copied at every key otherwise.
+  FormChanges ChangesSince(const FormState& before, bool withLists = true);
+  FormState SnapshotWithoutLists();
 
   ExpressionSide& expression_;
   const MaterialChoice& material_;

@@ -21,6 +21,9 @@ protected:
     hooks.setWindowWidth = [this](int twips) { widths << twips; };
     hooks.showMessage = [this](const QString& text) { messages << text; };
     hooks.copyToClipboard = [this](const QString& text) { clipboard << text; };
+    hooks.describeEntry = [](const QString& entry) {
+      return material::ExpressionRow(u"", entry.toStdU16String());
+    };
     list = std::make_unique<main::StatisticsList>(
         main::StatisticsWidgets{&cmdTJ, &listTJ, &labTJ, &labTJQK}, hooks);
     listTJ.resize(200, 200);
