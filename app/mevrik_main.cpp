@@ -8,9 +8,9 @@
 #include "app/CommandLineHelp.h"
 #include "app/DesktopIdentity.h"
 #include "app/config/ConfigLocation.h"
-#include "app/config/RWini.h"
+#include "app/config/ConfigFile.h"
 #include "app/main/ChineseLook.h"
-#include "app/main/FrmMain.h"
+#include "app/main/MainWindow.h"
 #include "app/widgets/PluginFreeStyle.h"
 #include "platform/Clock.h"
 #include "platform/FileSteps.h"
@@ -71,9 +71,9 @@ int main(int argc, char** argv) {
   QDir().mkpath(folder);
   mevrik::platform::QtMessageBoxes boxes;
   mevrik::platform::QtInstanceChannel channel(folder);
-  mevrik::main::FrmMain* window = nullptr;
+  mevrik::main::MainWindow* window = nullptr;
   const auto onCommand = [&window](const QString& command) {
-    if (window) window->Form_LinkExecute(command);
+    if (window) window->onInstanceCommand(command);
   };
   if (!channel.listen(onCommand)) {
     if (channel.send(QStringLiteral("Normal"))) return 0;
@@ -88,7 +88,7 @@ int main(int argc, char** argv) {
   mevrik::platform::SystemShutdown shutdown;
   mevrik::platform::QtFileDialogs fileDialogs;
   const mevrik::platform::FixedLinks fixedLinks;
-  mevrik::config::RWini ini(mevrik::config::ConfigPathIn(folder), boxes, EndProgram);
+  mevrik::config::ConfigFile ini(mevrik::config::ConfigPathIn(folder), boxes, EndProgram);
   const mevrik::app::AppServices services{.boxes = boxes,
                                           .clock = clock,
                                           .shell = shell,
@@ -99,9 +99,9 @@ int main(int argc, char** argv) {
                                           .fileDialogs = fileDialogs,
                                           .fixedLinks = fixedLinks};
 
-  mevrik::main::FrmMain main(services, [] { QCoreApplication::exit(0); });
+  mevrik::main::MainWindow main(services, [] { QCoreApplication::exit(0); });
   window = &main;
-  if (!main.Form_Load()) return kFailed;
+  if (!main.Load()) return kFailed;
   main.show();
   return app.exec();
 }

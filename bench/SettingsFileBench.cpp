@@ -11,10 +11,10 @@
 
 #include "app/AppServices.h"
 #include "app/config/ConfigLocation.h"
-#include "app/config/RWini.h"
+#include "app/config/ConfigFile.h"
 #include "app/config/RecordingBoxes.h"
-#include "app/main/FrmMain.h"
-#include "app/tools/FrmDSGJ.h"
+#include "app/main/MainWindow.h"
+#include "app/tools/ShutdownWindow.h"
 #include "fakes/FakeAlwaysOnTop.h"
 #include "fakes/FakeClipboard.h"
 #include "fakes/FakeClock.h"
@@ -69,13 +69,13 @@ BENCHMARK(BM_SaveAtTheCap)->Apply(Milliseconds);
 void BM_OpenShutdownWindowAtTheCap(benchmark::State& state) {
   const FileAtTheCap file;
   fakes::RecordingBoxes boxes;
-  config::RWini ini(file.path, boxes, [] {});
+  config::ConfigFile ini(file.path, boxes, [] {});
   fakes::FakeClock clock{QDateTime(QDate(2026, 12, 7), QTime(10, 30))};
   fakes::FakeShutdown shutdown;
   fakes::FakeAlwaysOnTop top;
   QAction pending;
   for (auto _ : state) {
-    auto* window = new tools::FrmDSGJ({ini, boxes, clock, shutdown, top}, &pending);
+    auto* window = new tools::ShutdownWindow({ini, boxes, clock, shutdown, top}, &pending);
     window->show();
     QApplication::processEvents();
     state.PauseTiming();
@@ -96,11 +96,11 @@ void BM_StartAtTheCap(benchmark::State& state) {
   fakes::FakeShutdown shutdown;
   const platform::FixedLinks fixedLinks{[](const QString&) { return QString(); },
                                         [](const QString&) { return false; }, QString()};
-  config::RWini ini(file.path, boxes, [] {});
+  config::ConfigFile ini(file.path, boxes, [] {});
   const app::AppServices services{boxes, clock, shell, shutdown, ini, clipboard, top, files, fixedLinks};
   for (auto _ : state) {
-    main::FrmMain window{services, [] {}};
-    if (!window.Form_Load()) state.SkipWithError("the start failed");
+    main::MainWindow window{services, [] {}};
+    if (!window.Load()) state.SkipWithError("the start failed");
     window.show();
     QApplication::processEvents();
     state.PauseTiming();

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/expr/JingDu.h"
+#include "core/expr/Precision.h"
 #include "core/material/WeightForm.h"
 
 namespace mevrik::cli {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/expr/JingDu.h"
+#include "core/expr/Precision.h"
 #include "core/material/CalcKind.h"
 #include "core/material/KindLayout.h"
 #include "core/material/Material.h"

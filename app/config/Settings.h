@@ -1,6 +1,6 @@
 #pragma once
 // Every value of the configuration file with its section, key, type and default, in one table.
-// RWini::Get and RWini::Set take these rows; a read that finds nothing usable stores the default.
+// ConfigFile::Get and ConfigFile::Set take these rows; a read that finds nothing usable stores the default.
 #include <QDate>
 #include <QString>
 
@@ -17,7 +17,7 @@ struct TextSetting {
   QString fallback;
 };
 
-// How a number is written: Signed as SetIniN does, a blank where a negative number has its
+// How a number is written: Signed as WriteNumber does, a blank where a negative number has its
 // sign (" 5"); Digits without it ("5"). Both read back the same; the file keeps its bytes.
 enum class NumberForm { Signed, Digits };
 
@@ -63,7 +63,7 @@ inline TextSetting VariantStandardCode(material::CalcKind kind) {
 }
 
 inline const NumberSetting ShutdownMode{keys::shutdown::Section, keys::shutdown::Mode, 0};
-// Stored as a number, shown as the text stored (RWini::GetText).
+// Stored as a number, shown as the text stored (ConfigFile::GetText).
 inline const NumberSetting ShutdownCountdown{keys::shutdown::Section, keys::shutdown::Countdown,
                                              30};
 inline const NumberSetting ShutdownHour{keys::shutdown::Section, keys::shutdown::Hour, 17};

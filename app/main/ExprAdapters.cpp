@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "app/config/RWini.h"
+#include "app/config/ConfigFile.h"
 #include "platform/CoreText.h"
 #include "platform/MessageBoxes.h"
 

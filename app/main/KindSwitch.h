@@ -1,6 +1,6 @@
 #pragma once
-// The kind switch: the kind menu MnuJS(0..12), the drop-down CombJS and the toolbar OptT(0..12)
-// all select the calculation kind through MnuJS_Click. Each selector's change raises the
+// The kind switch: the kind menu kindItems(0..12), the drop-down kindBox and the toolbar kindButtons(0..12)
+// all select the calculation kind through onKindChosen. Each selector's change raises the
 // others', the calls nest, and only the innermost one switches: one switch per selection.
 #include <QList>
 #include <QObject>
@@ -27,22 +27,22 @@ class ResultArea;
 
 // The selectors, and the controls and menus a switch shows, hides, enables or writes.
 struct KindSwitchWidgets {
-  QList<QAction*> MnuJS;  // item 0 (the expression kind); AddKinds appends 1-12
-  QComboBox* CombJS = nullptr;
-  QList<QToolButton*> OptT;
+  QList<QAction*> kindItems;  // item 0 (the expression kind); AddKinds appends 1-12
+  QComboBox* kindBox = nullptr;
+  QList<QToolButton*> kindButtons;
   // The expression kind's controls.
-  QWidget* PicBDSCmd = nullptr;
-  QLabel* LabBDS = nullptr;
-  QComboBox* CombBDS = nullptr;
+  QWidget* expressionButtons = nullptr;
+  QLabel* expressionCaption = nullptr;
+  QComboBox* expressionBox = nullptr;
   // The weight kinds' controls, but their boxes, which the weight kinds own.
-  QLabel* LabPM = nullptr;
-  QLabel* LabDanZhong = nullptr;
+  QLabel* moreLabel = nullptr;
+  QLabel* unitWeightLabel = nullptr;
   QLabel* statusSetting = nullptr;  // the angle unit or the material
   QLabel* statusKind = nullptr;
-  QMenu* MnuLeiBie = nullptr;
-  QMenu* MSCZ = nullptr;
-  QMenu* MSBDS = nullptr;
-  QMenu* MSjd = nullptr;
+  QMenu* variantMenu = nullptr;
+  QMenu* materialMenu = nullptr;
+  QMenu* historySizeMenu = nullptr;
+  QMenu* angleUnitMenu = nullptr;
 };
 
 // The window's state the switch reads and writes.
@@ -55,9 +55,9 @@ struct KindSwitchState {
 
 // What the switch asks of the window.
 struct KindSwitchHooks {
-  // Adds MnuJS(index) to the kind menu.
+  // Adds kindItems(index) to the kind menu.
   std::function<QAction*(int index, const QString& caption)> addKindItem;
-  // Receives the middle of the window title ("计算式 _", see FrmMain::SetTitle).
+  // Receives the middle of the window title ("计算式 _", see MainWindow::SetTitle).
   std::function<void(const QString&)> setTitle;
 };
 
@@ -83,14 +83,14 @@ public:
   // The captions of kinds 0-12.
   static QStringList KindCaptions();
 
-  // Start-up: creates MnuJS(1..12), the drop-down items 1-12 and the toolbar tooltips.
+  // Start-up: creates kindItems(1..12), the drop-down items 1-12 and the toolbar tooltips.
   void AddKinds();
   void SetWeightKinds(WeightKinds* weight) { weight_ = weight; }
   WeightKinds* Weight() const { return weight_; }
 
-  void MnuJS_Click(int index);
-  void CombJS_Click(int index);
-  void OptT_Click(int index);
+  void onKindChosen(int index);
+  void onKindBoxPicked(int index);
+  void onKindButtonClicked(int index);
 
 private:
   void ShowExpressionLayout();

@@ -14,12 +14,12 @@ class QPushButton;
 
 namespace mevrik::main {
 
-// What the list needs from the main window around it. CmdTJ is enabled by the result box's
-// change handler, together with CmdFZ; the list only disables it after adding.
+// What the list needs from the main window around it. addToStatisticsButton is enabled by the result box's
+// change handler, together with copyButton; the list only disables it after adding.
 struct StatisticsHooks {
-  std::function<QString()> resultText;                // TxtJieGuo
-  std::function<int()> currentKind;                   // 0 is the expression kind
-  std::function<void()> focusQuantity;                // CombSR(3)
+  std::function<QString()> resultText;  // resultBox
+  std::function<int()> currentKind;     // 0 is the expression kind
+  std::function<void()> focusQuantity;  // parameterBoxes(3)
   std::function<void(int twips)> setWindowWidth;
   std::function<void(const QString&)> showMessage;    // status cell status::Message
   std::function<void(const QString&)> copyToClipboard;  // replaces the clipboard's text
@@ -34,10 +34,10 @@ struct StatisticsHooks {
 };
 
 struct StatisticsWidgets {
-  QPushButton* CmdTJ = nullptr;
-  QListWidget* ListTJ = nullptr;
-  QLabel* LabTJ = nullptr;
-  QLabel* LabTJQK = nullptr;
+  QPushButton* addToStatisticsButton = nullptr;
+  QListWidget* statisticsList = nullptr;
+  QLabel* statisticsSummary = nullptr;
+  QLabel* statisticsClearLabel = nullptr;
 };
 
 class StatisticsList final : public QObject {
@@ -49,11 +49,11 @@ public:
   // Connects the events of the widgets, which the window has created with their captions.
   StatisticsList(StatisticsWidgets widgets, StatisticsHooks hooks, QObject* parent = nullptr);
 
-  void CmdTJ_Click();
-  void ListTJ_Click();
-  void ListTJ_DblClick();
-  void LabTJ_Click();
-  void LabTJQK_DblClick();
+  void onAddToStatisticsClicked();
+  void onStatisticsEntryClicked();
+  void onStatisticsRemoveRequested();
+  void onSummaryClicked();
+  void onStatisticsClearRequested();
   // The Delete key: removes the selected entry and selects the one that takes its place.
   void ListTJ_Delete();
   // The context menu: the whole list as a table on the clipboard, or in a CSV file.

@@ -11,13 +11,13 @@ namespace mevrik::main {
 StatusClock::StatusClock(QLabel* timeCell, QLabel* dateCell, const platform::Clock& clock,
                          QObject* parent)
     : QObject(parent), time_(timeCell), date_(dateCell), clock_(clock), timer_(new QTimer(this)) {
-  timer_->setObjectName(QStringLiteral("TimerPicStB"));
+  timer_->setObjectName(QStringLiteral("statusClockTimer"));
   timer_->setInterval(2000);
-  connect(timer_, &QTimer::timeout, this, &StatusClock::TimerPicStB_Timer);
+  connect(timer_, &QTimer::timeout, this, &StatusClock::onClockTick);
   timer_->start();
 }
 
-void StatusClock::TimerPicStB_Timer() {
+void StatusClock::onClockTick() {
   const QDateTime now = clock_.now();
   time_->setText(TimeText(now));
   date_->setText(DateText(now));

@@ -1,5 +1,5 @@
 #pragma once
-// The four parameter boxes CombSR(0..3) between the user and the weight form: what the user
+// The four parameter boxes parameterBoxes(0..3) between the user and the weight form: what the user
 // typed (keys, paste, drop, an input method) and which list entry the user picked go to the
 // form; what the form changed comes back to the boxes without raising either.
 // Qt's combo box keeps its current index while the user types over it, and moves the index

@@ -20,7 +20,7 @@ struct ParameterRefusal {
   std::u16string detail;  // kParameterCheckDetail (or the too-large one), red
   std::u16string status;  // "「长度(mm)」参数 必须大于0！"
 };
-// A value of box 1-3 that is not greater than 0; `caption` is the box's LabSM caption. A number
+// A value of box 1-3 that is not greater than 0; `caption` is the box's parameterCaptions caption. A number
 // too large to hold reads as none, and is refused as too large: "「长度(mm)」参数 数值过大！".
 std::optional<ParameterRefusal> RefuseParameter(int index, std::u16string_view text,
                                                 std::u16string_view caption);
@@ -52,7 +52,7 @@ struct KeyResult {
   bool accepted = false;
   std::optional<int> focusBox;  // move the focus there (only ever a box the kind shows)
 };
-// The key filter of CombSR(index) for a typed character (Enter is u'\r', Backspace u'\b').
+// The key filter of parameterBoxes(index) for a typed character (Enter is u'\r', Backspace u'\b').
 KeyResult FilterKey(CalcKind kind, int index, char16_t key);
 
 // The one check of a value that reaches box `index` whole: a paste, a drop or an input method's

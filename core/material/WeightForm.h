@@ -52,15 +52,15 @@ struct FormBox {
 struct FormState {
   CalcKind kind = CalcKind::Expression;
   std::array<FormBox, 4> boxes;
-  std::u16string detail;  // LabDanZhong, "\r\n" line breaks
+  std::u16string detail;  // unitWeightLabel, "\r\n" line breaks
   TextColour detailColour = TextColour::Black;
-  std::u16string result;  // TxtJieGuo
-  bool okEnabled = true;  // CmdOK
-  std::u16string status;  // LabStB(0): the last text changed, a refusal, or the loading count
+  std::u16string result;                        // resultBox
+  bool okEnabled = true;                        // okButton
+  std::u16string status;  // statusCells(0): the last text changed, a refusal, or the loading count
   std::u16string titleText;  // the middle of the window title: "角钢 _", "弹簧垫圈 (重型) _"
-  int variant = -1;          // the checked item of the variant menu
+  int variant = -1;                             // the checked item of the variant menu
   std::vector<std::u16string> variantCaptions;  // its items: one configured code per variant
-  TextColour pickerColour = TextColour::Blue;  // "▼", blue in a window that has just started
+  TextColour pickerColour = TextColour::Blue;   // "▼", blue in a window that has just started
 
   bool operator==(const FormState&) const = default;
 };

@@ -39,42 +39,42 @@ protected:
 };
 
 TEST_F(ToolWindowOpenersTest, MenuItemsOpenOneWindowEach) {
-  choose(menus.MnuLTGD);
+  choose(menus.pipeItem);
   auto* pipe = openers->PipeWindow();
   ASSERT_NE(pipe, nullptr);
   EXPECT_TRUE(pipe->isVisible());
   EXPECT_FALSE(pipe->isModal());
   EXPECT_EQ(pipe->parentWidget(), &owner);
-  choose(menus.MnuLTGD);
+  choose(menus.pipeItem);
   EXPECT_EQ(openers->PipeWindow(), pipe);
 
-  choose(menus.MnuLJK[1]);
+  choose(menus.sectionHolesItems[1]);
   auto* holes = openers->ConnectionHoles().window();
   ASSERT_NE(holes, nullptr);
   EXPECT_EQ(openers->ConnectionHoles().selectedKind(), 1);
-  choose(menus.MnuLJK[1]);
+  choose(menus.sectionHolesItems[1]);
   EXPECT_EQ(openers->ConnectionHoles().window(), holes);
   openers->OpenConnectionHoles(2);  // the weight panel's label for angles
   EXPECT_EQ(openers->ConnectionHoles().selectedKind(), 2);
 }
 
 TEST_F(ToolWindowOpenersTest, TheShutdownItemKeepsItsMarkAndTheWindowChangesIt) {
-  menus.MnuDSGJ->setChecked(true);  // the start-up found a shutdown pending later today
-  choose(menus.MnuDSGJ);
-  EXPECT_TRUE(menus.MnuDSGJ->isChecked());
+  menus.shutdownItem->setChecked(true);  // the start-up found a shutdown pending later today
+  choose(menus.shutdownItem);
+  EXPECT_TRUE(menus.shutdownItem->isChecked());
   auto* window = openers->ShutdownWindow();
   ASSERT_NE(window, nullptr);
   EXPECT_EQ(window->windowTitle(), "定时关机—定时");
 
-  auto* cancel = window->findChild<QPushButton*>("Cmddsgj_0");
+  auto* cancel = window->findChild<QPushButton*>("commandButtons_0");
   ASSERT_TRUE(cancel->isEnabled());
   mevrik::testing::UserInput(window).Click(cancel);
-  EXPECT_FALSE(menus.MnuDSGJ->isChecked());
+  EXPECT_FALSE(menus.shutdownItem->isChecked());
   EXPECT_EQ(shutdown.log, QStringList{"shutdown -a"});
 
-  choose(menus.MnuDSGJ);  // the open window is brought forward
+  choose(menus.shutdownItem);  // the open window is brought forward
   EXPECT_EQ(openers->ShutdownWindow(), window);
-  EXPECT_FALSE(menus.MnuDSGJ->isChecked());
+  EXPECT_FALSE(menus.shutdownItem->isChecked());
 }
 
 }  // namespace

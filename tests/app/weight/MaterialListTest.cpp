@@ -14,8 +14,8 @@ namespace {
 
 class MaterialListTest : public WeightWindowTest {
 protected:
-  QListWidget* List() const { return Find<QListWidget>(QStringLiteral("ListTJ")); }
-  QPushButton* Collect() const { return Find<QPushButton>(QStringLiteral("CmdTJ")); }
+  QListWidget* List() const { return Find<QListWidget>(QStringLiteral("statisticsList")); }
+  QPushButton* Collect() const { return Find<QPushButton>(QStringLiteral("addToStatisticsButton")); }
 
   // Types over a box's text and adds the result with a click on 统计.
   void TypeAndCollect(int box, const QString& text) const {
@@ -64,7 +64,7 @@ TEST_F(MaterialListTest, DeleteRemovesTheSelectedEntryAndSelectsTheNext) {
   EXPECT_EQ(Entries(), (QStringList{"0.058", "0.174"}));
   EXPECT_EQ(List()->currentRow(), 1);
   EXPECT_TRUE(List()->item(1)->isSelected());
-  EXPECT_EQ(Find<QLabel>("LabTJ")->text(), "共 2 项\r\n∑=0.232");
+  EXPECT_EQ(Find<QLabel>("statisticsSummary")->text(), "共 2 项\r\n∑=0.232");
   User().Key(Qt::Key_C, Qt::ControlModifier);
   EXPECT_EQ(clipboard.content.count("\r\n"), 4) << "header, two entries, total:\n"
                                                 << clipboard.content.toStdString();
@@ -79,14 +79,14 @@ TEST_F(MaterialListTest, DeleteRemovesTheSelectedEntryAndSelectsTheNext) {
 // tooltip names the keys.
 TEST_F(MaterialListTest, TabReachesTheClearingLabelWhichTheKeysUse) {
   CollectThreeNuts();
-  EXPECT_TRUE(Find<QLabel>("LabTJQK")->toolTip().contains("空格"));
+  EXPECT_TRUE(Find<QLabel>("statisticsClearLabel")->toolTip().contains("空格"));
   for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return}) {
     ClickEntry(0);
     User().Tab();
-    ASSERT_EQ(QApplication::focusWidget(), Find<QLabel>("LabTJQK"));
+    ASSERT_EQ(QApplication::focusWidget(), Find<QLabel>("statisticsClearLabel"));
     User().Key(key);
     EXPECT_EQ(List()->count(), 0);
-    EXPECT_EQ(Find<QLabel>("LabTJ")->text(), "");
+    EXPECT_EQ(Find<QLabel>("statisticsSummary")->text(), "");
     TypeAndCollect(3, "4");
   }
 }
@@ -99,9 +99,9 @@ TEST_F(MaterialListTest, TheExportedTableIsWeighedAgainByTheTerminalToTheSameFig
   TypeAndCollect(3, "2*3000");
   SelectKind(11);  // 钢管 Φ159×5
   boxes.inputs << QStringLiteral("8.9");
-  Trigger(QStringLiteral("MSCaiZhi_3"));
+  Trigger(QStringLiteral("materialItems_3"));
   User().Click(Collect());
-  Trigger(QStringLiteral("MSCaiZhi_0"));
+  Trigger(QStringLiteral("materialItems_0"));
   SelectKind(12);  // 钢板 δ10
   TypeAndCollect(2, "1000*2000");
   SelectKind(7);  // 工字钢 Ⅰ12
@@ -137,7 +137,7 @@ TEST_F(MaterialListTest, TheExportedTableIsWeighedAgainByTheTerminalToTheSameFig
   const CliResult run = RunCli({"weight", "--list", path.toStdString()});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out, bytes.mid(3).toStdString());
-  const QString sum = Find<QLabel>("LabTJ")->text().section(u'=', 1);
+  const QString sum = Find<QLabel>("statisticsSummary")->text().section(u'=', 1);
   EXPECT_TRUE(bytes.endsWith("合计,,,,,,," + sum.toUtf8() + "\r\n")) << bytes.toStdString();
 
   ChooseFromContextMenu(9, 0);  // 复制为表格

@@ -22,8 +22,8 @@ using testing::RunWith;
 using text::FromUtf8;
 using text::ToUtf8;
 
-Outcome Evaluate(std::string_view text, float toHDu = kDegreeFactor) {
-  return RunWith(EvaluateExpr, FromUtf8(text), toHDu);
+Outcome Evaluate(std::string_view text, float angleFactor = kDegreeFactor) {
+  return RunWith(EvaluateExpr, FromUtf8(text), angleFactor);
 }
 
 TEST(EvaluateExpr, OperatorsSignsAndAssociativity) {
@@ -136,7 +136,7 @@ TEST(EvaluateExpr, FirstErrorFollowsEvaluationOrder) {
 }
 
 TEST(EvaluateExpr, FunctionsUseTheSinglePrecisionAngleFactor) {
-  const struct { const char* text; float toHDu; double expected; double tolerance; } cases[] = {
+  const struct { const char* text; float angleFactor; double expected; double tolerance; } cases[] = {
       {"sin(30)", kDegreeFactor, 0.4999999964874112, 1e-16},
       {"SIN(30)", kDegreeFactor, 0.4999999964874112, 1e-16},
       {"tan(90)", kDegreeFactor, 82183014.43, 0.01},
@@ -148,7 +148,7 @@ TEST(EvaluateExpr, FunctionsUseTheSinglePrecisionAngleFactor) {
       {"sin(cos(0)*30)", kDegreeFactor, 0.4999999964874112, 1e-16},
   };
   for (const auto& c : cases) {
-    const Outcome out = Evaluate(c.text, c.toHDu);
+    const Outcome out = Evaluate(c.text, c.angleFactor);
     EXPECT_FALSE(out.code) << c.text << ": " << out.description;
     EXPECT_NEAR(out.value, c.expected, c.tolerance) << c.text;
     EXPECT_TRUE(out.boxes.empty()) << c.text;
@@ -159,7 +159,7 @@ TEST(EvaluateExpr, ZeroAngleFactorIsReportedOnceAndBecomesRadians) {
   const std::string text = ToUtf8(steps::kZeroAngleFactorText);
   const Outcome out = Evaluate("sin(2)+cos(2)", 0.0f);
   EXPECT_DOUBLE_EQ(out.value, std::sin(2.0) + std::cos(2.0));
-  EXPECT_EQ(out.toHDu, 1.0f);
+  EXPECT_EQ(out.angleFactor, 1.0f);
   ASSERT_EQ(out.boxes.size(), 1u);
   EXPECT_EQ(out.boxes[0], (Box{BoxKind::Information, "注意", text}));
   // The check comes before the name is looked at.
@@ -196,9 +196,9 @@ TEST(EvaluateExpr, DeepAndLongTextsAtTheLengthLimit) {
 }
 
 // The engine against the plain recursive evaluator: same value, boxes, error and angle factor.
-void ExpectSameAsPlain(const std::u16string& text, float toHDu) {
-  const Outcome fast = RunWith(EvaluateExpr, text, toHDu);
-  const Outcome plain = RunWith(testing::PlainEvaluateExpr, text, toHDu);
+void ExpectSameAsPlain(const std::u16string& text, float angleFactor) {
+  const Outcome fast = RunWith(EvaluateExpr, text, angleFactor);
+  const Outcome plain = RunWith(testing::PlainEvaluateExpr, text, angleFactor);
   EXPECT_EQ(fast, plain) << ToUtf8(text) << "\n" << fast.description << "\n" << plain.description;
 }
 

@@ -27,7 +27,7 @@ bool LeftSideFirst(char16_t op) { return op == u'\\' || op == u'%'; }
 
 }  // namespace
 
-double PlainEvaluateExpr(std::u16string_view text, float& toHDu, Notices& notices) {
+double PlainEvaluateExpr(std::u16string_view text, float& angleFactor, Notices& notices) {
   const std::u16string_view s = text::TrimSpaces(text);
   const size_t n = s.size();
   if (n == 0) return 0;
@@ -63,22 +63,22 @@ double PlainEvaluateExpr(std::u16string_view text, float& toHDu, Notices& notice
     const char16_t op = s[split];
     if (a.empty() || b.empty()) WarnMissingOperand(notices, a, op, b);
     if (LeftSideFirst(op)) {
-      const double x = PlainEvaluateExpr(a, toHDu, notices);
-      return Combine(op, x, PlainEvaluateExpr(b, toHDu, notices));
+      const double x = PlainEvaluateExpr(a, angleFactor, notices);
+      return Combine(op, x, PlainEvaluateExpr(b, angleFactor, notices));
     }
-    const double y = PlainEvaluateExpr(b, toHDu, notices);
-    return Combine(op, PlainEvaluateExpr(a, toHDu, notices), y);
+    const double y = PlainEvaluateExpr(b, angleFactor, notices);
+    return Combine(op, PlainEvaluateExpr(a, angleFactor, notices), y);
   }
   if (s.front() == u'(' && s.back() == u')') {
-    return PlainEvaluateExpr(s.substr(1, n - 2), toHDu, notices);
+    return PlainEvaluateExpr(s.substr(1, n - 2), angleFactor, notices);
   }
-  if (s.front() == u'-') return -PlainEvaluateExpr(s.substr(1), toHDu, notices);
-  if (s.front() == u'+') return PlainEvaluateExpr(s.substr(1), toHDu, notices);
+  if (s.front() == u'-') return -PlainEvaluateExpr(s.substr(1), angleFactor, notices);
+  if (s.front() == u'+') return PlainEvaluateExpr(s.substr(1), angleFactor, notices);
   if (s.back() == u')' && n > 5) {
-    EnsureAngleFactor(toHDu, notices);
+    EnsureAngleFactor(angleFactor, notices);
     const Function f = FunctionOf(s);
     if (f != Function::None) {
-      return ApplyFunction(f, PlainEvaluateExpr(s.substr(4, n - 5), toHDu, notices), toHDu);
+      return ApplyFunction(f, PlainEvaluateExpr(s.substr(4, n - 5), angleFactor, notices), angleFactor);
     }
   }
   return LeafValue(s);

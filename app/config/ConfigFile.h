@@ -15,46 +15,46 @@ class RuntimeError;
 
 namespace mevrik::config {
 
-class RWini {
+class ConfigFile {
 public:
   // endProgram ends the process at once, without any window's closing steps; it runs after the
   // error dialogs of a failed write.
-  RWini(QString configPath, platform::MessageBoxes& boxes, std::function<void()> endProgram,
+  ConfigFile(QString configPath, platform::MessageBoxes& boxes, std::function<void()> endProgram,
         platform::FileSteps& steps = platform::SystemFileSteps());
 
   const QString& ConfigPath() const { return file_.path(); }
 
-  // Errors: GetIniN raises 6 on a stored number beyond the 16-bit range; writing the default
+  // Errors: ReadNumber raises 6 on a stored number beyond the 16-bit range; writing the default
   // raises 5 on a section or key that cannot be stored. During the start-up
   // they are raised for the start-up's error dialog. At any other time the read shows the error
   // in that dialog's words and returns its default (writing nothing), so a hand edit of the file
   // while the program runs never ends it. A save of the default that the system fails (a full
-  // disk) shows the write error dialogs and ends the program, as a failed SetIniS does.
-  QString GetIniS(const QString& section, const QString& key, const QString& defaultValue);
-  int GetIniN(const QString& section, const QString& key, int defaultValue);
+  // disk) shows the write error dialogs and ends the program, as a failed WriteText does.
+  QString ReadText(const QString& section, const QString& key, const QString& defaultValue);
+  int ReadNumber(const QString& section, const QString& key, int defaultValue);
 
   // A save the system refuses (a read-only file or folder, a file replaced by a folder) or fails
   // on its way (a full disk), and any other error raised meanwhile, show the write error dialogs
   // once and end the program; the file stays as it was. A refusal passes silently only during
   // the start-up, whose last step (MakeHidden) tells the user that nothing is kept, and after a
-  // start-up that told so (ContinueWithoutSaving). SetIniS stores the text so that GetIniS gives it back as it is, blanks and
+  // start-up that told so (ContinueWithoutSaving). WriteText stores the text so that ReadText gives it back as it is, blanks and
   // enclosing quotes included.
-  void SetIniS(const QString& section, const QString& key, const QString& value);
-  void SetIniN(const QString& section, const QString& key, int value);
+  void WriteText(const QString& section, const QString& key, const QString& value);
+  void WriteNumber(const QString& section, const QString& key, int value);
 
   // The rows of the settings table, read and written with their own default and form.
   QString Get(const TextSetting& setting) {
-    return GetIniS(setting.section, setting.key, setting.fallback);
+    return ReadText(setting.section, setting.key, setting.fallback);
   }
   int Get(const NumberSetting& setting) {
-    return GetIniN(setting.section, setting.key, setting.fallback);
+    return ReadNumber(setting.section, setting.key, setting.fallback);
   }
   // A number as the text stored, for a box that shows what the file holds.
   QString GetText(const NumberSetting& setting) {
-    return GetIniS(setting.section, setting.key, QString::number(setting.fallback));
+    return ReadText(setting.section, setting.key, QString::number(setting.fallback));
   }
   void Set(const TextSetting& setting, const QString& value) {
-    SetIniS(setting.section, setting.key, value);
+    WriteText(setting.section, setting.key, value);
   }
   void Set(const NumberSetting& setting, int value);
 
@@ -65,12 +65,12 @@ public:
   // Reads and writes while a Batch lives share one reading of the file, and its writes are saved
   // as one replacement when it ends, however it ends: a change of several keys is never half
   // saved, and a start-up that fills in thousands of defaults writes the file once. A save that
-  // fails there shows the write error dialogs and ends the program, as a failed SetIniS does.
+  // fails there shows the write error dialogs and ends the program, as a failed WriteText does.
   // undoOnFailure runs when the batch's save fails, before the write error dialogs: what the
   // saved change stood for and must not outlive it (a scheduled shutdown the file would not show).
   class Batch {
   public:
-    explicit Batch(RWini& ini, std::function<void()> undoOnFailure = {})
+    explicit Batch(ConfigFile& ini, std::function<void()> undoOnFailure = {})
         : ini_(ini), outer_(std::exchange(ini.undoOnFailure_, std::move(undoOnFailure))) {
       ini_.file_.beginBatch();
     }
@@ -82,7 +82,7 @@ public:
     Batch& operator=(const Batch&) = delete;
 
   private:
-    RWini& ini_;
+    ConfigFile& ini_;
     std::function<void()> outer_;
   };
 

@@ -9,15 +9,15 @@ class Shell;
 
 namespace mevrik::main {
 
-class FrmAbout : public QDialog {
+class AboutDialog : public QDialog {
   Q_OBJECT
 public:
   // `shell` opens the configuration file at `configPath`.
-  FrmAbout(const QString& versionText, platform::Shell& shell, QString configPath,
+  AboutDialog(const QString& versionText, platform::Shell& shell, QString configPath,
            QWidget* parent);
 
   // Opens the configuration file for editing.
-  void LabBJPZ_DblClick();
+  void onEditConfigDoubleClicked();
 
 private:
   platform::Shell& shell_;

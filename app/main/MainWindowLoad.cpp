@@ -6,9 +6,9 @@
 
 #include "app/AppVersion.h"
 #include "app/config/ConfigErrorDialogs.h"
-#include "app/config/RWini.h"
+#include "app/config/ConfigFile.h"
 #include "app/main/ExpressionPanel.h"
-#include "app/main/FrmMain.h"
+#include "app/main/MainWindow.h"
 #include "app/main/KindSwitch.h"
 #include "app/main/ResultArea.h"
 #include "app/main/StatusClock.h"
@@ -19,9 +19,9 @@
 
 namespace mevrik::main {
 
-bool FrmMain::Form_Load() {
+bool MainWindow::Load() {
   state_.VersionText = app::VersionText();
-  config::RWini& ini = services_.config;
+  config::ConfigFile& ini = services_.config;
   ini.RemoveLeftoverCopies();
   ini.SetStartingUp(true);
   const bool keepRunning = LoadOrExplain();
@@ -29,7 +29,7 @@ bool FrmMain::Form_Load() {
   return keepRunning;
 }
 
-bool FrmMain::LoadOrExplain() {
+bool MainWindow::LoadOrExplain() {
   try {
     LoadSteps();
   } catch (const platform::RuntimeError& error) {
@@ -47,46 +47,46 @@ bool FrmMain::LoadOrExplain() {
   return true;
 }
 
-void FrmMain::LoadSteps() {
-  config::RWini& ini = services_.config;
+void MainWindow::LoadSteps() {
+  config::ConfigFile& ini = services_.config;
   {
     // Every default the start-up fills in goes into the file with one write.
-    const config::RWini::Batch batch(ini);
+    const config::ConfigFile::Batch batch(ini);
     ReadSettings();
   }
   ini.MakeHidden();
 }
 
-void FrmMain::ReadSettings() {
-  config::RWini& ini = services_.config;
+void MainWindow::ReadSettings() {
+  config::ConfigFile& ini = services_.config;
   kinds_->AddKinds();
   LoadLinkMenus();
 
   const QDateTime now = services_.clock.now();
   const QString shutdownAt = ini.Get(config::settings::ShutdownTime(now.date()));
-  m_.MnuDSGJ->setChecked(tools::ShutdownPendingToday(shutdownAt, now));
+  m_.shutdownItem->setChecked(tools::ShutdownPendingToday(shutdownAt, now));
 
   // Read only so that the keys exist; each kind reads its code when it is selected, and the
   // trigonometry help its countdown when it is due.
   ini.Get(config::settings::StandardCode(material::CalcKind::AnchorBolt));
   ini.Get(config::settings::HelpCountdown);
-  expression_->MSBDSSL_Click(ini.Get(config::settings::HistorySize));
-  if (!m_.MSBDSSL[0]->isChecked()) {
+  expression_->onHistorySizeChosen(ini.Get(config::settings::HistorySize));
+  if (!m_.historySizeItems[0]->isChecked()) {
     expression_->History().Restore(ini, [this](const QString& text) { result_->ShowStatus(text); });
   }
 
   // The window and panel sizes of the start-up are those MainControls lays out.
-  clock_->TimerPicStB_Timer();
-  QPalette blue = c_.LabPM->palette();
+  clock_->onClockTick();
+  QPalette blue = c_.moreLabel->palette();
   blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
-  c_.LabPM->setPalette(blue);
+  c_.moreLabel->setPalette(blue);
 
   state_.Material = material::MaterialChoice{};
   // Any kind other than 0, so that selecting 0 builds the expression layout.
   state_.CurrentKind = 1;
-  kinds_->MnuJS_Click(0);
+  kinds_->onKindChosen(0);
 
-  if (m_.MnuS_Top->isChecked()) {
+  if (m_.alwaysOnTopItem->isChecked()) {
     services_.top.setTopMost(this, true);
     setWindowTitle(StartUpTitle(KindTitleText(), state_.VersionText));
   }

@@ -1,4 +1,4 @@
-#include "app/tools/FrmLTGD.h"
+#include "app/tools/PipeWindow.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -21,11 +21,11 @@ namespace {
 const QColor kWhite(255, 255, 255), kBlack(0, 0, 0), kYellow(255, 255, 0), kBlue(0, 0, 255),
     kRed(255, 0, 0);
 
-class FrmLTGDTest : public ::testing::Test {
+class PipeWindowTest : public ::testing::Test {
 protected:
   void open() {
     user_.reset();
-    window = new FrmLTGD(config.ini, boxes);
+    window = new PipeWindow(config.ini, boxes);
   }
   void TearDown() override { delete window.data(); }
 
@@ -35,12 +35,12 @@ protected:
     EXPECT_NE(widget, nullptr) << name.toStdString();
     return widget;
   }
-  QComboBox* comb(int i) const { return find<QComboBox>(QString("CombGLBH_%1").arg(i)); }
-  QLineEdit* flow(int i) const { return find<QLineEdit>(QString("TxtLLLS_%1").arg(i)); }
-  QLabel* flowLabel(int i) const { return find<QLabel>(QString("LabLLLS_%1").arg(i)); }
+  QComboBox* comb(int i) const { return find<QComboBox>(QString("wallBoxes_%1").arg(i)); }
+  QLineEdit* flow(int i) const { return find<QLineEdit>(QString("flowBoxes_%1").arg(i)); }
+  QLabel* flowLabel(int i) const { return find<QLabel>(QString("flowCaptions_%1").arg(i)); }
   QStringList results() const {
     QStringList texts;
-    for (int i = 0; i < 3; ++i) texts << find<QLineEdit>(QString("TxtJG_%1").arg(i))->text();
+    for (int i = 0; i < 3; ++i) texts << find<QLineEdit>(QString("wallResults_%1").arg(i))->text();
     return texts;
   }
   // A person at the window open now.
@@ -61,13 +61,13 @@ protected:
 
   TempConfig config;
   RecordingBoxes boxes;
-  QPointer<FrmLTGD> window;
+  QPointer<PipeWindow> window;
 
 private:
   std::unique_ptr<mevrik::testing::UserInput> user_;
 };
 
-TEST_F(FrmLTGDTest, DefaultsAreStoredAndComputed) {
+TEST_F(PipeWindowTest, DefaultsAreStoredAndComputed) {
   open();
   const auto defaults = mevrik::pipe::ComputeWallThickness({6.3, 219, 100, 1});
   EXPECT_EQ(results(), (QStringList{QString::fromStdU16String(defaults.thickness),
@@ -81,7 +81,7 @@ TEST_F(FrmLTGDTest, DefaultsAreStoredAndComputed) {
   EXPECT_EQ(boxColour(0), kWhite);
 }
 
-TEST_F(FrmLTGDTest, StressAndWeldCoefficientDecideWhetherThereIsAResult) {
+TEST_F(PipeWindowTest, StressAndWeldCoefficientDecideWhetherThereIsAResult) {
   open();
   const struct {
     const char* stress;
@@ -113,7 +113,7 @@ TEST_F(FrmLTGDTest, StressAndWeldCoefficientDecideWhetherThereIsAResult) {
   }
 }
 
-TEST_F(FrmLTGDTest, ZeroPressureAtTheMarginShowsNothingRatherThanNan) {
+TEST_F(PipeWindowTest, ZeroPressureAtTheMarginShowsNothingRatherThanNan) {
   open();
   typeInto(comb(2), "6.4");
   typeInto(comb(3), "1");
@@ -123,7 +123,7 @@ TEST_F(FrmLTGDTest, ZeroPressureAtTheMarginShowsNothingRatherThanNan) {
   EXPECT_EQ(results(), (QStringList{"", "", ""}));
 }
 
-TEST_F(FrmLTGDTest, PickingFromAListWarnsOnce) {
+TEST_F(PipeWindowTest, PickingFromAListWarnsOnce) {
   config.store("壁厚流量", "壁厚", "6.3，219，100，1.5");
   open();
   EXPECT_EQ(boxes.shown.size(), 1);  // the stored ψ, once at load
@@ -135,7 +135,7 @@ TEST_F(FrmLTGDTest, PickingFromAListWarnsOnce) {
   EXPECT_EQ(boxes.shown.size(), 1);
 }
 
-TEST_F(FrmLTGDTest, EveryWayIntoABoxMeetsItsFilterAndCountsAsTyping) {
+TEST_F(PipeWindowTest, EveryWayIntoABoxMeetsItsFilterAndCountsAsTyping) {
   open();
   const mevrik::testing::UserInput& user = this->user();
   user.Click(comb(0));
@@ -176,7 +176,7 @@ TEST_F(FrmLTGDTest, EveryWayIntoABoxMeetsItsFilterAndCountsAsTyping) {
             QStringLiteral("16，219，100-20钢，1"));
 }
 
-TEST_F(FrmLTGDTest, TheTwoBoxesTypedLastGiveTheThird) {
+TEST_F(PipeWindowTest, TheTwoBoxesTypedLastGiveTheThird) {
   open();
   type(1, "2");    // velocity
   type(2, "100");  // then bore: flow follows
@@ -192,7 +192,7 @@ TEST_F(FrmLTGDTest, TheTwoBoxesTypedLastGiveTheThird) {
   EXPECT_EQ(boxColour(0), kWhite);  // typing into it took the computed colour away
 }
 
-TEST_F(FrmLTGDTest, RejectedKeysStillCountAsTypingIntoTheBox) {
+TEST_F(PipeWindowTest, RejectedKeysStillCountAsTypingIntoTheBox) {
   open();
   type(2, "x");
   type(1, "x");  // velocity and bore are the pair now; both keep their text
@@ -201,7 +201,7 @@ TEST_F(FrmLTGDTest, RejectedKeysStillCountAsTypingIntoTheBox) {
   EXPECT_EQ(flow(0)->text(), "84.82");
 }
 
-TEST_F(FrmLTGDTest, NonPositiveValuesAreRedAndComputeNothing) {
+TEST_F(PipeWindowTest, NonPositiveValuesAreRedAndComputeNothing) {
   open();
   type(1, "0");
   EXPECT_EQ(boxColour(1), kRed);
@@ -210,7 +210,7 @@ TEST_F(FrmLTGDTest, NonPositiveValuesAreRedAndComputeNothing) {
   EXPECT_EQ(flow(0)->text(), "60");  // a pair with a zero product computes nothing
 }
 
-TEST_F(FrmLTGDTest, LabelClickComputesAtOnceAndSetsThePair) {
+TEST_F(PipeWindowTest, LabelClickComputesAtOnceAndSetsThePair) {
   open();
   click(flowLabel(1));  // velocity from flow 60 and bore 100
   EXPECT_EQ(flow(1)->text(), "2.12");
@@ -235,7 +235,7 @@ TEST_F(FrmLTGDTest, LabelClickComputesAtOnceAndSetsThePair) {
   EXPECT_EQ(flow(0)->text(), "0.");
 }
 
-TEST_F(FrmLTGDTest, InputsAreStoredOnClosingAndRestoredOnOpening) {
+TEST_F(PipeWindowTest, InputsAreStoredOnClosingAndRestoredOnOpening) {
   open();
   typeInto(comb(0), " 2.5 ");
   typeInto(comb(3), "0.7");
@@ -252,7 +252,7 @@ TEST_F(FrmLTGDTest, InputsAreStoredOnClosingAndRestoredOnOpening) {
   EXPECT_EQ(flow(1)->text(), "3");
 }
 
-TEST_F(FrmLTGDTest, FewerStoredFieldsLeaveTheOtherBoxesAsDesigned) {
+TEST_F(PipeWindowTest, FewerStoredFieldsLeaveTheOtherBoxesAsDesigned) {
   config.store("壁厚流量", "壁厚", "2.5，159");
   config.store("壁厚流量", "流量", "5");
   open();
@@ -264,16 +264,16 @@ TEST_F(FrmLTGDTest, FewerStoredFieldsLeaveTheOtherBoxesAsDesigned) {
   EXPECT_EQ(flow(2)->text(), "");
 }
 
-TEST_F(FrmLTGDTest, HelpLabelsOpenTheirNotes) {
+TEST_F(PipeWindowTest, HelpLabelsOpenTheirNotes) {
   open();
-  click(find<QLabel>("LabWZ_1"));
-  click(find<QLabel>("LabWZ_0"));
+  click(find<QLabel>("helpLabels_1"));
+  click(find<QLabel>("helpLabels_0"));
   ASSERT_EQ(boxes.shown.size(), 2);
   EXPECT_EQ(boxes.shown[0].title, "流量/流速/管径计算 说明：");
   EXPECT_EQ(boxes.shown[1].title, "钢管壁厚计算 说明：");
   EXPECT_EQ(boxes.shown[1].text.count("\r\n"), 14);
   EXPECT_TRUE(boxes.shown[1].text.endsWith("    ⑵.参数有改动时自动计算，请自行校验正确性。"));
-  EXPECT_EQ(find<QListWidget>("LstGZG")->count(), 14);  // one row per bore; the units head the columns
+  EXPECT_EQ(find<QListWidget>("pipeSizeList")->count(), 14);  // one row per bore; the units head the columns
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "app/config/RWini.h"
+#include "app/config/ConfigFile.h"
 
 #include <gtest/gtest.h>
 
@@ -14,12 +14,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-class RWiniTest : public fakes::ProfileFileFixture {
+class ConfigFileTest : public fakes::ProfileFileFixture {
 protected:
-  int ErrorOfGetIniN(const QString& stored) {
+  int ErrorOfReadNumber(const QString& stored) {
     SetFileBytes(("[计算式]\r\n记录=" + stored + "\r\n").toUtf8());
     try {
-      ini.GetIniN(u"计算式"_s, u"记录"_s, 1);
+      ini.ReadNumber(u"计算式"_s, u"记录"_s, 1);
       return 0;
     } catch (const platform::RuntimeError& error) {
       return error.number();
@@ -28,11 +28,11 @@ protected:
 
   fakes::RecordingBoxes boxes;
   int endings = 0;
-  config::RWini ini{path, boxes, [this] { ++endings; }};
+  config::ConfigFile ini{path, boxes, [this] { ++endings; }};
 };
 
 // The settings table's rows, read from an empty file, give their defaults and store them.
-TEST_F(RWiniTest, FirstStartWritesTheDefaultsItReads) {
+TEST_F(ConfigFileTest, FirstStartWritesTheDefaultsItReads) {
   namespace settings = config::settings;
   EXPECT_EQ(ini.Get(settings::LinkCount(u"链接"_s)), 0);
   EXPECT_EQ(ini.Get(settings::LinkName(u"链接"_s, 0)), u"【无名】"_s);
@@ -56,19 +56,19 @@ TEST_F(RWiniTest, FirstStartWritesTheDefaultsItReads) {
   EXPECT_TRUE(FileBytes().contains("说明= 2\r\n记录=2\r\n"));
 }
 
-TEST_F(RWiniTest, EmptyValueIsReplacedByTheDefault) {
+TEST_F(ConfigFileTest, EmptyValueIsReplacedByTheDefault) {
   SetFileBytes("[链接]\r\n数量=1\r\n链接0名称=\r\n");
-  EXPECT_EQ(ini.GetIniS(u"链接"_s, u"链接0名称"_s, u"【无名】"_s), u"【无名】"_s);
+  EXPECT_EQ(ini.ReadText(u"链接"_s, u"链接0名称"_s, u"【无名】"_s), u"【无名】"_s);
   EXPECT_EQ(FileBytes(), QByteArray("[链接]\r\n数量=1\r\n链接0名称=【无名】\r\n"));
 }
 
-TEST_F(RWiniTest, StoredTextIsReturnedAsItIs) {
+TEST_F(ConfigFileTest, StoredTextIsReturnedAsItIs) {
   SetFileBytes("[链接]\r\n链接0名称= 图纸 目录 \r\n");
-  EXPECT_EQ(ini.GetIniS(u"链接"_s, u"链接0名称"_s, u"【无名】"_s), u"图纸 目录"_s);
+  EXPECT_EQ(ini.ReadText(u"链接"_s, u"链接0名称"_s, u"【无名】"_s), u"图纸 目录"_s);
   EXPECT_EQ(FileBytes(), QByteArray("[链接]\r\n链接0名称= 图纸 目录 \r\n"));
 }
 
-TEST_F(RWiniTest, GetIniNReadsLeadingDigitsAndRewritesTheDefault) {
+TEST_F(ConfigFileTest, ReadNumberReadsLeadingDigitsAndRewritesTheDefault) {
   const struct {
     QByteArray stored;  // the whole line
     int defaultValue;
@@ -76,7 +76,7 @@ TEST_F(RWiniTest, GetIniNReadsLeadingDigitsAndRewritesTheDefault) {
     QByteArray afterwards;
   } cases[] = {
       {"n=3", 1, 3, "n=3"},
-      {"n= 3", 3, 3, "n=3"},  // as SetIniN wrote it: read back, rewritten without the blank
+      {"n= 3", 3, 3, "n=3"},  // as WriteNumber wrote it: read back, rewritten without the blank
       {"n= 12xyz", 0, 12, "n= 12xyz"},
       {"n=007", 0, 7, "n=007"},
       {"n=abc", 1, 0, "n=abc"},
@@ -90,45 +90,45 @@ TEST_F(RWiniTest, GetIniNReadsLeadingDigitsAndRewritesTheDefault) {
   };
   for (const auto& c : cases) {
     SetFileBytes("[S]\r\n" + c.stored + "\r\n");
-    EXPECT_EQ(ini.GetIniN(u"S"_s, u"n"_s, c.defaultValue), c.value) << c.stored.constData();
+    EXPECT_EQ(ini.ReadNumber(u"S"_s, u"n"_s, c.defaultValue), c.value) << c.stored.constData();
     EXPECT_EQ(FileBytes(), "[S]\r\n" + c.afterwards + "\r\n") << c.stored.constData();
   }
 }
 
-TEST_F(RWiniTest, NumberBeyondSixteenBitsRaisesAtStartUpAndIsShownWhileRunning) {
+TEST_F(ConfigFileTest, NumberBeyondSixteenBitsRaisesAtStartUpAndIsShownWhileRunning) {
   ini.SetStartingUp(true);
-  EXPECT_EQ(ErrorOfGetIniN("32767"), 0);
-  EXPECT_EQ(ErrorOfGetIniN("32768"), 6);
-  EXPECT_EQ(ErrorOfGetIniN("99999999999999999999"), 6);
-  EXPECT_EQ(ErrorOfGetIniN("-99999"), 0);
+  EXPECT_EQ(ErrorOfReadNumber("32767"), 0);
+  EXPECT_EQ(ErrorOfReadNumber("32768"), 6);
+  EXPECT_EQ(ErrorOfReadNumber("99999999999999999999"), 6);
+  EXPECT_EQ(ErrorOfReadNumber("-99999"), 0);
   EXPECT_EQ(FileBytes(), QByteArray("[计算式]\r\n记录=-99999\r\n"));
   EXPECT_TRUE(boxes.shown.isEmpty());
 
   // A hand edit while the program runs: the box, the default, and the edit left for the user.
   ini.SetStartingUp(false);
-  EXPECT_EQ(ErrorOfGetIniN("40000"), 0);
+  EXPECT_EQ(ErrorOfReadNumber("40000"), 0);
   ASSERT_EQ(boxes.shown.size(), 1);
   EXPECT_EQ(boxes.shown[0].text, u"  未知错误：6——溢出\r\n\r\n请调整后重新运行。"_s);
   EXPECT_EQ(FileBytes(), QByteArray("[计算式]\r\n记录=40000\r\n"));
   EXPECT_EQ(endings, 0);
 }
 
-TEST_F(RWiniTest, SetIniNWritesTheSignPlace) {
+TEST_F(ConfigFileTest, WriteNumberWritesTheSignPlace) {
   const struct {
     int value;
     QByteArray line;
   } cases[] = {{3, "k= 3"}, {0, "k= 0"}, {-7, "k=-7"}, {70000, "k= 70000"}};
   for (const auto& c : cases) {
-    ini.SetIniN(u"S"_s, u"k"_s, c.value);
+    ini.WriteNumber(u"S"_s, u"k"_s, c.value);
     EXPECT_EQ(FileBytes(), "[S]\r\n" + c.line + "\r\n");
   }
-  ini.SetIniN(u"S"_s, u"k"_s, 3);
-  EXPECT_EQ(ini.GetIniN(u"S"_s, u"k"_s, 1), 3);
+  ini.WriteNumber(u"S"_s, u"k"_s, 3);
+  EXPECT_EQ(ini.ReadNumber(u"S"_s, u"k"_s, 1), 3);
 }
 
 // Every text reads back as it was stored; quotes are added only where reading would take
 // blanks or enclosing quotes away.
-TEST_F(RWiniTest, SetIniSStoresTextsSoThatTheyReadBackAsTheyWere) {
+TEST_F(ConfigFileTest, WriteTextStoresTextsSoThatTheyReadBackAsTheyWere) {
   const struct {
     QString text;
     QByteArray line;
@@ -139,20 +139,20 @@ TEST_F(RWiniTest, SetIniSStoresTextsSoThatTheyReadBackAsTheyWere) {
       {u"  图纸"_s, "\"  图纸\""},     {u"D:\\ \t"_s, "\"D:\\ \t\""},
   };
   for (const auto& c : cases) {
-    ini.SetIniS(u"计算式"_s, u"记录0"_s, c.text);
+    ini.WriteText(u"计算式"_s, u"记录0"_s, c.text);
     EXPECT_EQ(FileBytes(), "[计算式]\r\n记录0=" + c.line + "\r\n") << c.line.constData();
-    EXPECT_EQ(ini.GetIniS(u"计算式"_s, u"记录0"_s, u"x"_s), c.text) << c.line.constData();
+    EXPECT_EQ(ini.ReadText(u"计算式"_s, u"记录0"_s, u"x"_s), c.text) << c.line.constData();
   }
 }
 
 // A folder that cannot hold the file: nothing fails while the start-up reads and writes, its
 // last step is where it shows, and once it has said so the program runs on without saving.
-TEST_F(RWiniTest, UnwritableFolderGivesDefaultsSilentlyOnceTheStartUpSaysSo) {
+TEST_F(ConfigFileTest, UnwritableFolderGivesDefaultsSilentlyOnceTheStartUpSaysSo) {
   SetFileBytes("a file, not a folder");
-  config::RWini nowhere(path + u"/VEXTAL_Config.ini"_s, boxes, [this] { ++endings; });
+  config::ConfigFile nowhere(path + u"/VEXTAL_Config.ini"_s, boxes, [this] { ++endings; });
   nowhere.SetStartingUp(true);
-  EXPECT_EQ(nowhere.GetIniN(u"计算式"_s, u"记录"_s, 1), 1);
-  EXPECT_EQ(nowhere.GetIniS(u"链接"_s, u"链接0名称"_s, u"【无名】"_s), u"【无名】"_s);
+  EXPECT_EQ(nowhere.ReadNumber(u"计算式"_s, u"记录"_s, 1), 1);
+  EXPECT_EQ(nowhere.ReadText(u"链接"_s, u"链接0名称"_s, u"【无名】"_s), u"【无名】"_s);
   try {
     nowhere.MakeHidden();
     ADD_FAILURE() << "no error from the start-up's last step";
@@ -161,43 +161,43 @@ TEST_F(RWiniTest, UnwritableFolderGivesDefaultsSilentlyOnceTheStartUpSaysSo) {
   }
   nowhere.SetStartingUp(false);
   nowhere.ContinueWithoutSaving();
-  nowhere.SetIniS(u"计算式"_s, u"数量"_s, u"3"_s);
-  nowhere.SetIniN(u"计算式"_s, u"说明"_s, 5);
-  EXPECT_EQ(nowhere.GetIniN(u"计算式"_s, u"说明"_s, 0), 0);
+  nowhere.WriteText(u"计算式"_s, u"数量"_s, u"3"_s);
+  nowhere.WriteNumber(u"计算式"_s, u"说明"_s, 5);
+  EXPECT_EQ(nowhere.ReadNumber(u"计算式"_s, u"说明"_s, 0), 0);
   EXPECT_TRUE(boxes.shown.isEmpty());
   EXPECT_EQ(endings, 0);
 }
 
 // A name that cannot be stored, and a save the system fails on its way (a full disk), in a batch
 // or in the default a read writes: both dialogs, the end of the program, and the file as it was.
-TEST_F(RWiniTest, WriteErrorShowsBothDialogsThenEndsTheProgram) {
+TEST_F(ConfigFileTest, WriteErrorShowsBothDialogsThenEndsTheProgram) {
   using Failing = fakes::FailingFileSteps;
   const QByteArray original = "[计算式]\r\n数量=1\r\n记录0=9+9\r\n";
   const struct {
     const char* what;
     QList<Failing::Failure> failures;
-    std::function<void(config::RWini&)> act;
+    std::function<void(config::ConfigFile&)> act;
     QString procedure;
     QString detail;
   } cases[] = {
-      {"a name that cannot be stored", {}, [](config::RWini& w) { w.SetIniN(u"计算式"_s, u"a=b"_s, 1); },
+      {"a name that cannot be stored", {}, [](config::ConfigFile& w) { w.WriteNumber(u"计算式"_s, u"a=b"_s, 1); },
        u"SetIniN"_s, u" 5未知错误，错误号:5  （无效的过程调用或参数 ）"_s},
       {"a batch on a full disk", {{Failing::Write, platform::FileFault::NoRoom}},
-       [](config::RWini& w) {
-         const config::RWini::Batch batch(w);
-         w.SetIniS(u"计算式"_s, u"数量"_s, u"2"_s);
-         w.SetIniS(u"计算式"_s, u"记录1"_s, u"9+9"_s);
+       [](config::ConfigFile& w) {
+         const config::ConfigFile::Batch batch(w);
+         w.WriteText(u"计算式"_s, u"数量"_s, u"2"_s);
+         w.WriteText(u"计算式"_s, u"记录1"_s, u"9+9"_s);
        },
        u"SetIniS"_s, u" 61未知错误，错误号:61  （磁盘已满 ）"_s},
       {"a default whose save fails", {{Failing::Sync, platform::FileFault::Other}},
-       [](config::RWini& w) { EXPECT_EQ(w.GetIniN(u"计算式"_s, u"说明"_s, 0), 0); },
+       [](config::ConfigFile& w) { EXPECT_EQ(w.ReadNumber(u"计算式"_s, u"说明"_s, 0), 0); },
        u"SetIniN"_s, u" 57未知错误，错误号:57  （设备 I/O 错误 ）"_s},
       // Refused while the program runs (a read-only file or folder): a refusal, not a silence.
       {"a batch the folder refuses", {{Failing::CreateNew, platform::FileFault::NoAccess}},
-       [](config::RWini& w) {
-         const config::RWini::Batch batch(w);
-         w.SetIniS(u"计算式"_s, u"数量"_s, u"2"_s);
-         w.SetIniS(u"计算式"_s, u"记录1"_s, u"9+9"_s);
+       [](config::ConfigFile& w) {
+         const config::ConfigFile::Batch batch(w);
+         w.WriteText(u"计算式"_s, u"数量"_s, u"2"_s);
+         w.WriteText(u"计算式"_s, u"记录1"_s, u"9+9"_s);
        },
        u"SetIniS"_s, u" 75——路径/文件访问错误"_s},
   };
@@ -207,7 +207,7 @@ TEST_F(RWiniTest, WriteErrorShowsBothDialogsThenEndsTheProgram) {
     endings = 0;
     Failing steps;
     steps.failures = c.failures;
-    config::RWini failing(path, boxes, [this] { ++endings; }, steps);
+    config::ConfigFile failing(path, boxes, [this] { ++endings; }, steps);
     c.act(failing);
     ASSERT_EQ(boxes.shown.size(), 2) << c.what;
     EXPECT_EQ(boxes.shown[0].text, u"  错误：Public Sub "_s + c.procedure) << c.what;
@@ -218,8 +218,8 @@ TEST_F(RWiniTest, WriteErrorShowsBothDialogsThenEndsTheProgram) {
   }
 }
 
-TEST_F(RWiniTest, MakeHiddenAcceptsAGoodFileAndRemoveFileDeletesIt) {
-  ini.GetIniN(u"链接"_s, u"数量"_s, 0);
+TEST_F(ConfigFileTest, MakeHiddenAcceptsAGoodFileAndRemoveFileDeletesIt) {
+  ini.ReadNumber(u"链接"_s, u"数量"_s, 0);
   EXPECT_NO_THROW(ini.MakeHidden());
   EXPECT_TRUE(ini.RemoveFile());
   EXPECT_FALSE(QFile::exists(path));

@@ -1,4 +1,4 @@
-#include "app/tools/FrmDSGJ.h"
+#include "app/tools/ShutdownWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,7 +15,7 @@
 #include <QTimer>
 #include <cmath>
 
-#include "app/config/RWini.h"
+#include "app/config/ConfigFile.h"
 #include "app/tools/ShutdownTime.h"
 #include "app/widgets/EnteredText.h"
 #include "app/widgets/EventHooks.h"
@@ -67,167 +67,167 @@ void PauseKeepingEvents(int milliseconds) {
   loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
-FrmDSGJ::FrmDSGJ(ShutdownWindowServices services, QAction* pendingMark, QWidget* parent,
+ShutdownWindow::ShutdownWindow(ShutdownWindowServices services, QAction* pendingMark, QWidget* parent,
                  Pause pause)
-    : ToolWindow(QStringLiteral("FrmDSGJ"), parent),
+    : ToolWindow(QStringLiteral("ShutdownWindow"), parent),
       services_(services),
       ini_(services.ini),
       pendingMark_(pendingMark),
       pause_(std::move(pause)) {
   build();
-  Form_Load();
+  Load();
 }
 
-void FrmDSGJ::build() {
+void ShutdownWindow::build() {
   // The controls keep their natural size; the window shows as much of them as it is tall.
   content_ = new QWidget(this);
   auto* layout = new QGridLayout(content_);
   const QString modes[2] = {QStringLiteral("定时"), QStringLiteral("倒计时")};
   QWidget* inputs[2] = {buildClockTime(), buildCountdown()};
   for (int i = 0; i < 2; ++i) {
-    optDSGJ_[i] = Named(new QRadioButton(modes[i], content_), "OptDSGJ", i);
-    connect(optDSGJ_[i], &QRadioButton::toggled, this, [this, i](bool on) {
-      if (on) OptDSGJ_Click(i);
+    modeButtons_[i] = Named(new QRadioButton(modes[i], content_), "modeButtons", i);
+    connect(modeButtons_[i], &QRadioButton::toggled, this, [this, i](bool on) {
+      if (on) onModeChosen(i);
     });
     frame_[i] = Named(new QGroupBox(content_), "Frame", i);
     auto* row = new QHBoxLayout(frame_[i]);
     row->setContentsMargins(4, 2, 4, 2);
     row->addWidget(inputs[i]);
-    layout->addWidget(optDSGJ_[i], i, 0);
+    layout->addWidget(modeButtons_[i], i, 0);
     layout->addWidget(frame_[i], i, 1, 1, 2);
   }
 
   const QString commands[3] = {QStringLiteral("取消所有关机"), QStringLiteral("确定"),
                                QStringLiteral("关闭")};
   for (int i = 0; i < 3; ++i) {
-    cmddsgj_[i] = Named(new QPushButton(commands[i], content_), "Cmddsgj", i);
-    layout->addWidget(cmddsgj_[i], 2, i);
+    commandButtons_[i] = Named(new QPushButton(commands[i], content_), "commandButtons", i);
+    layout->addWidget(commandButtons_[i], 2, i);
   }
-  connect(cmddsgj_[0], &QPushButton::clicked, this, &FrmDSGJ::cancelAll);
-  connect(cmddsgj_[1], &QPushButton::clicked, this, &FrmDSGJ::confirm);
-  connect(cmddsgj_[2], &QPushButton::clicked, this, &QWidget::close);
-  cmddsgj_[1]->setEnabled(false);
+  connect(commandButtons_[0], &QPushButton::clicked, this, &ShutdownWindow::cancelAll);
+  connect(commandButtons_[1], &QPushButton::clicked, this, &ShutdownWindow::confirm);
+  connect(commandButtons_[2], &QPushButton::clicked, this, &QWidget::close);
+  commandButtons_[1]->setEnabled(false);
 
-  labShuoMing_ = Named(new QLabel(QStringLiteral("↓ 说 明 ↓"), content_), "LabShuoMing");
-  layout->addWidget(labShuoMing_, 3, 0, 1, 3, Qt::AlignCenter);
-  labTXT_[0] = Named(new QLabel(QStringLiteral("★ 定时关机仅执行一次，系统注销或重启则失效！"), content_),
-                     "LabTXT", 0);
-  labTXT_[1] = Named(new QLabel(content_), "LabTXT", 1);
-  layout->addWidget(labTXT_[0], 4, 0, 1, 3);
-  layout->addWidget(labTXT_[1], 5, 0, 1, 3);
+  noteLabel_ = Named(new QLabel(QStringLiteral("↓ 说 明 ↓"), content_), "noteLabel");
+  layout->addWidget(noteLabel_, 3, 0, 1, 3, Qt::AlignCenter);
+  noticeLabels_[0] = Named(new QLabel(QStringLiteral("★ 定时关机仅执行一次，系统注销或重启则失效！"), content_),
+                     "noticeLabels", 0);
+  noticeLabels_[1] = Named(new QLabel(content_), "noticeLabels", 1);
+  layout->addWidget(noticeLabels_[0], 4, 0, 1, 3);
+  layout->addWidget(noticeLabels_[1], 5, 0, 1, 3);
 }
 
-QWidget* FrmDSGJ::buildClockTime() {
+QWidget* ShutdownWindow::buildClockTime() {
   auto* box = new QWidget(content_);
   auto* row = new QHBoxLayout(box);
   row->setContentsMargins(0, 0, 0, 0);
-  combDS_[0] = Named(new QComboBox(box), "CombDS", 0);
-  combDS_[0]->setToolTip(QStringLiteral("选择 时"));
-  for (int hour = 0; hour < 24; ++hour) combDS_[0]->addItem(QString::number(hour));
-  combDS_[1] = Named(new QComboBox(box), "CombDS", 1);
-  combDS_[1]->setToolTip(QStringLiteral("选择 分"));
-  for (int minute = 0; minute < 60; minute += 5) combDS_[1]->addItem(QString::number(minute));
-  for (auto* combo : combDS_) {
-    connect(combo, &QComboBox::activated, this, [this] { cmddsgj_[1]->setEnabled(true); });
+  clockBoxes_[0] = Named(new QComboBox(box), "clockBoxes", 0);
+  clockBoxes_[0]->setToolTip(QStringLiteral("选择 时"));
+  for (int hour = 0; hour < 24; ++hour) clockBoxes_[0]->addItem(QString::number(hour));
+  clockBoxes_[1] = Named(new QComboBox(box), "clockBoxes", 1);
+  clockBoxes_[1]->setToolTip(QStringLiteral("选择 分"));
+  for (int minute = 0; minute < 60; minute += 5) clockBoxes_[1]->addItem(QString::number(minute));
+  for (auto* combo : clockBoxes_) {
+    connect(combo, &QComboBox::activated, this, [this] { commandButtons_[1]->setEnabled(true); });
   }
-  row->addWidget(combDS_[0]);
-  row->addWidget(Named(new QLabel(QStringLiteral("时"), box), "LabS", 0));
-  row->addWidget(combDS_[1]);
-  row->addWidget(Named(new QLabel(QStringLiteral("分 关闭系统"), box), "LabFen", 0));
+  row->addWidget(clockBoxes_[0]);
+  row->addWidget(Named(new QLabel(QStringLiteral("时"), box), "hourLabel", 0));
+  row->addWidget(clockBoxes_[1]);
+  row->addWidget(Named(new QLabel(QStringLiteral("分 关闭系统"), box), "minuteLabels", 0));
   row->addStretch();
   return box;
 }
 
-QWidget* FrmDSGJ::buildCountdown() {
+QWidget* ShutdownWindow::buildCountdown() {
   auto* box = new QWidget(content_);
   auto* row = new QHBoxLayout(box);
   row->setContentsMargins(0, 0, 0, 0);
-  combDJS_ = Named(new QComboBox(box), "CombDJS");
-  combDJS_->setEditable(true);
-  combDJS_->setInsertPolicy(QComboBox::NoInsert);
-  combDJS_->setCompleter(nullptr);
-  combDJS_->addItems({"10", "15", "20", "30", "45", "60", "90", "120", "150", "200", "600"});
-  combDJS_->setToolTip(QStringLiteral("3～600之间的整数"));
+  countdownBox_ = Named(new QComboBox(box), "countdownBox");
+  countdownBox_->setEditable(true);
+  countdownBox_->setInsertPolicy(QComboBox::NoInsert);
+  countdownBox_->setCompleter(nullptr);
+  countdownBox_->addItems({"10", "15", "20", "30", "45", "60", "90", "120", "150", "200", "600"});
+  countdownBox_->setToolTip(QStringLiteral("3～600之间的整数"));
   FilterEnteredText(
-      combDJS_->lineEdit(),
-      [this](QChar typed, const QString& before) { return CombDJS_KeyPress(typed, before); },
+      countdownBox_->lineEdit(),
+      [this](QChar typed, const QString& before) { return onCountdownKey(typed, before); },
       RefusalNotice(services_.boxes, this));
-  PickOnlyByChoice(combDJS_);
-  EventHook::OnFocusMovedAway(combDJS_, this, [this] { CombDJS_LostFocus(); });
-  connect(combDJS_, &QComboBox::editTextChanged, this, [this] { cmddsgj_[1]->setEnabled(true); });
-  connect(combDJS_, &QComboBox::activated, this, [this] { cmddsgj_[1]->setEnabled(true); });
-  row->addWidget(combDJS_);
-  row->addWidget(Named(new QLabel(QStringLiteral("分钟 后 关闭系统"), box), "LabFen", 1));
+  PickOnlyByChoice(countdownBox_);
+  EventHook::OnFocusMovedAway(countdownBox_, this, [this] { onCountdownFocusLost(); });
+  connect(countdownBox_, &QComboBox::editTextChanged, this, [this] { commandButtons_[1]->setEnabled(true); });
+  connect(countdownBox_, &QComboBox::activated, this, [this] { commandButtons_[1]->setEnabled(true); });
+  row->addWidget(countdownBox_);
+  row->addWidget(Named(new QLabel(QStringLiteral("分钟 后 关闭系统"), box), "minuteLabels", 1));
   row->addStretch();
   return box;
 }
 
-void FrmDSGJ::Form_Load() {
+void ShutdownWindow::Load() {
   // One reading of the file for all the keys, however large the file is.
-  const config::RWini::Batch batch(ini_);
+  const config::ConfigFile::Batch batch(ini_);
   const int mode = ini_.Get(settings::ShutdownMode) == 1 ? 1 : 0;
   const bool pending = pendingMark_ && pendingMark_->isChecked();
   setWindowTitle(kCaptionPrefix + (!pending    ? QStringLiteral("未设置")
                                    : mode == 0 ? QStringLiteral("定时")
                                                : QStringLiteral("倒计时")));
-  optDSGJ_[mode]->setChecked(true);
-  labTXT_[1]->setText(QStringLiteral("★ 使用ShutDown命令关机，仅最后一次设置有效！"));
+  modeButtons_[mode]->setChecked(true);
+  noticeLabels_[1]->setText(QStringLiteral("★ 使用ShutDown命令关机，仅最后一次设置有效！"));
   const auto selectStored = [this](QComboBox* box, const config::NumberSetting& setting) {
     const int stored = ini_.Get(setting);
     box->setCurrentIndex(IndexWithin(stored, box->count(), setting.fallback));
   };
-  selectStored(combDS_[0], settings::ShutdownHour);
-  selectStored(combDS_[1], settings::ShutdownMinute);
-  combDJS_->setEditText(ini_.GetText(settings::ShutdownCountdown));
-  cmddsgj_[0]->setEnabled(pending);
+  selectStored(clockBoxes_[0], settings::ShutdownHour);
+  selectStored(clockBoxes_[1], settings::ShutdownMinute);
+  countdownBox_->setEditText(ini_.GetText(settings::ShutdownCountdown));
+  commandButtons_[0]->setEnabled(pending);
   services_.top.setTopMost(this, true);
   // Tall enough for the inputs and the "说明" arrow, and never smaller; the notes below it show
   // when the user pulls the window taller.
   content_->adjustSize();
   content_->layout()->setGeometry(content_->rect());
-  resize(content_->width(), labShuoMing_->geometry().bottom() + content_->layout()->spacing());
+  resize(content_->width(), noteLabel_->geometry().bottom() + content_->layout()->spacing());
   setMinimumSize(size());
   setMaximumSize(content_->size());
 }
 
-void FrmDSGJ::OptDSGJ_Click(int index) {
+void ShutdownWindow::onModeChosen(int index) {
   frame_[0]->setEnabled(false);
   frame_[1]->setEnabled(false);
   frame_[index]->setEnabled(true);
-  cmddsgj_[1]->setEnabled(true);
+  commandButtons_[1]->setEnabled(true);
 }
 
-bool FrmDSGJ::CombDJS_KeyPress(QChar typed, const QString& before) {
+bool ShutdownWindow::onCountdownKey(QChar typed, const QString& before) {
   if (!IsDigitOrBackspace(typed)) return false;
   return typed == u'\b' || Number(before) <= kMaxCountdown;
 }
 
-void FrmDSGJ::CombDJS_LostFocus() {
-  if (Number(combDJS_->currentText()) <= kMaxCountdown) return;
+void ShutdownWindow::onCountdownFocusLost() {
+  if (Number(countdownBox_->currentText()) <= kMaxCountdown) return;
   showError(QStringLiteral("定时关机--倒计时设置"), QStringLiteral("倒计时设置时间不得超过600分钟"));
-  combDJS_->setFocus();
+  countdownBox_->setFocus();
 }
 
-void FrmDSGJ::confirm() {
+void ShutdownWindow::confirm() {
   const QDateTime now = services_.clock.now();
   QDateTime target(now.date(), QTime(now.time().hour(), now.time().minute()));
   int minutes = 0;
-  if (optDSGJ_[1]->isChecked()) {
-    const double countdown = Number(combDJS_->currentText());
+  if (modeButtons_[1]->isChecked()) {
+    const double countdown = Number(countdownBox_->currentText());
     if (countdown < kMinCountdown) {
       showError(QStringLiteral("错误"), QStringLiteral("倒计时设定时间不能低于3分钟，\r\n请重新设置。"));
-      combDJS_->setFocus();
+      countdownBox_->setFocus();
       return;
     }
     if (countdown > kMaxCountdown) {  // typed past the limit and confirmed without leaving the box
-      CombDJS_LostFocus();
+      onCountdownFocusLost();
       return;
     }
     setWindowTitle(kCaptionPrefix + QStringLiteral("倒计时"));
     minutes = static_cast<int>(std::nearbyint(countdown));  // halves to even
     target = target.addSecs(minutes * 60);
   } else {
-    target.setTime(QTime(combDS_[0]->currentIndex(), combDS_[1]->currentIndex() * 5));
+    target.setTime(QTime(clockBoxes_[0]->currentIndex(), clockBoxes_[1]->currentIndex() * 5));
     const int minutesPast = MinuteOfDay(now.time()) - MinuteOfDay(target.time());
     if (minutesPast >= 1) {
       showError(QStringLiteral("定时关机"), QStringLiteral("设定时间早于此刻系统时间，请重新设置。"),
@@ -243,7 +243,7 @@ void FrmDSGJ::confirm() {
   close();
 }
 
-bool FrmDSGJ::runShutdown(int minutes) {
+bool ShutdownWindow::runShutdown(int minutes) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   busy_ = true;
   QString notStarted;
@@ -267,27 +267,27 @@ bool FrmDSGJ::runShutdown(int minutes) {
 // the file describing what the system was doing before them. A shutdown the file cannot record
 // is cancelled before the write error dialogs end the program, so that none is pending that the
 // next start would not show.
-void FrmDSGJ::storeSettings(const QDateTime& target) {
+void ShutdownWindow::storeSettings(const QDateTime& target) {
   // A countdown that is not a usable number is not stored; the last good one stays.
-  const double countdown = Number(combDJS_->currentText());
-  const config::RWini::Batch batch(ini_, [this] { cancelUnrecorded(); });
-  ini_.Set(settings::ShutdownMode, optDSGJ_[1]->isChecked() ? 1 : 0);
+  const double countdown = Number(countdownBox_->currentText());
+  const config::ConfigFile::Batch batch(ini_, [this] { cancelUnrecorded(); });
+  ini_.Set(settings::ShutdownMode, modeButtons_[1]->isChecked() ? 1 : 0);
   if (countdown >= kMinCountdown && countdown <= kMaxCountdown) {
     ini_.Set(settings::ShutdownCountdown, static_cast<int>(std::nearbyint(countdown)));
   }
-  ini_.Set(settings::ShutdownHour, combDS_[0]->currentIndex());
-  ini_.Set(settings::ShutdownMinute, combDS_[1]->currentIndex());
+  ini_.Set(settings::ShutdownHour, clockBoxes_[0]->currentIndex());
+  ini_.Set(settings::ShutdownMinute, clockBoxes_[1]->currentIndex());
   ini_.Set(settings::ShutdownTime(target.date()), FormatShutdownTime(target));
 }
 
-void FrmDSGJ::cancelUnrecorded() {
+void ShutdownWindow::cancelUnrecorded() {
   const QString text = services_.shutdown.abort()
                            ? QStringLiteral("定时关机未能保存，已取消关机。")
                            : QStringLiteral("定时关机未能保存，关机未能取消：") + "\r\n" + kAbortWords;
   showError(QStringLiteral("定时关机"), text, true);
 }
 
-void FrmDSGJ::cancelAll() {
+void ShutdownWindow::cancelAll() {
   if (!services_.shutdown.abort()) {
     showError(QStringLiteral("定时关机"), QStringLiteral("关机命令未能执行：") + "\r\n" + kAbortWords);
     return;
@@ -295,24 +295,24 @@ void FrmDSGJ::cancelAll() {
   recordCancelled();
 }
 
-void FrmDSGJ::recordCancelled() {
+void ShutdownWindow::recordCancelled() {
   const QDate today = services_.clock.now().date();
   ini_.Set(settings::ShutdownTime(today), FormatShutdownTime(QDateTime(today, QTime(0, 0))));
   setWindowTitle(kCaptionPrefix + QStringLiteral("未设置"));
   setPending(false);
-  cmddsgj_[0]->setEnabled(false);
+  commandButtons_[0]->setEnabled(false);
 }
 
-void FrmDSGJ::setPending(bool pending) {
+void ShutdownWindow::setPending(bool pending) {
   if (pendingMark_) pendingMark_->setChecked(pending);
 }
 
-void FrmDSGJ::showError(const QString& title, const QString& text, bool systemModal) {
+void ShutdownWindow::showError(const QString& title, const QString& text, bool systemModal) {
   services_.boxes.show(
       {platform::BoxIcon::Critical, platform::BoxButtons::Ok, title, text, systemModal, this});
 }
 
-void FrmDSGJ::closeEvent(QCloseEvent* event) {
+void ShutdownWindow::closeEvent(QCloseEvent* event) {
   if (busy_) {
     event->ignore();
     return;

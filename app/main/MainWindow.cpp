@@ -1,4 +1,4 @@
-#include "app/main/FrmMain.h"
+#include "app/main/MainWindow.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -6,10 +6,10 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-#include "app/config/RWini.h"
+#include "app/config/ConfigFile.h"
 #include "app/main/ExprAdapters.h"
 #include "app/main/ExpressionPanel.h"
-#include "app/main/FrmAbout.h"
+#include "app/main/AboutDialog.h"
 #include "app/main/KindSwitch.h"
 #include "app/main/LinkEditor.h"
 #include "app/main/LinkMenus.h"
@@ -27,16 +27,16 @@
 
 namespace mevrik::main {
 
-FrmMain::FrmMain(const app::AppServices& services, std::function<void()> endProgram,
+MainWindow::MainWindow(const app::AppServices& services, std::function<void()> endProgram,
                  QWidget* parent)
     : QMainWindow(parent), services_(services), endProgram_(std::move(endProgram)) {
-  setObjectName(QStringLiteral("FrmMain"));
+  setObjectName(QStringLiteral("MainWindow"));
   m_ = BuildMainMenus(menuBar());
   auto* central = new QWidget(this);
-  central->setObjectName(QStringLiteral("FrmMainClient"));
+  central->setObjectName(QStringLiteral("clientArea"));
   setCentralWidget(central);
   c_ = BuildMainControls(central);
-  clock_ = new StatusClock(c_.LabStB[status::Time], c_.LabStB[status::Date], services_.clock,
+  clock_ = new StatusClock(c_.statusCells[status::Time], c_.statusCells[status::Date], services_.clock,
                            this);
   CreateExpressionPanel();
   CreateKindSwitch();
@@ -50,60 +50,60 @@ FrmMain::FrmMain(const app::AppServices& services, std::function<void()> endProg
   widgets::KeepSizeWithinLimits(this);
 }
 
-FrmMain::~FrmMain() = default;
+MainWindow::~MainWindow() = default;
 
-void FrmMain::ConnectWindowHandlers() {
-  connect(c_.CmdOK, &QPushButton::clicked, this, &FrmMain::CmdOK_Click);
-  connect(c_.CmdEnd, &QPushButton::clicked, this, &FrmMain::CmdEnd_Click);
-  connect(m_.MnuEnd, &QAction::triggered, this, &FrmMain::MnuEnd_Click);
-  connect(m_.MnuS_Top, &QAction::triggered, this, &FrmMain::MnuS_Top_Click);
-  connect(m_.MnuH_About, &QAction::triggered, this, &FrmMain::MnuH_About_Click);
+void MainWindow::ConnectWindowHandlers() {
+  connect(c_.okButton, &QPushButton::clicked, this, &MainWindow::onOkClicked);
+  connect(c_.closeButton, &QPushButton::clicked, this, &MainWindow::onCloseClicked);
+  connect(m_.exitItem, &QAction::triggered, this, &MainWindow::onExitChosen);
+  connect(m_.alwaysOnTopItem, &QAction::triggered, this, &MainWindow::onAlwaysOnTopToggled);
+  connect(m_.aboutItem, &QAction::triggered, this, &MainWindow::onAboutChosen);
   // 清空(&Q) and the menu 其它(&Q) share Alt+Q; clearing is what it is pressed for.
-  widgets::GiveSharedAccessKeyToButton(c_.CmdQK, menuBar());
+  widgets::GiveSharedAccessKeyToButton(c_.clearButton, menuBar());
 }
 
-void FrmMain::SetFormWidthTwips(int twips) {
+void MainWindow::SetFormWidthTwips(int twips) {
   const int height = menuBar()->sizeHint().height() + Tw(2800 - 1060) + kStatusBarHeight;
   setFixedSize(Tw(twips), height);
 }
 
-QString FrmMain::KindTitleText() const {
+QString MainWindow::KindTitleText() const {
   return platform::Q(material::KindTitleText(static_cast<material::CalcKind>(state_.CurrentKind)));
 }
 
-void FrmMain::SetTitle(const QString& middle) {
+void MainWindow::SetTitle(const QString& middle) {
   setWindowTitle(platform::Q(material::WindowTitle(
-      middle.toStdU16String(), state_.VersionText.toStdU16String(), m_.MnuS_Top->isChecked())));
+      middle.toStdU16String(), state_.VersionText.toStdU16String(), m_.alwaysOnTopItem->isChecked())));
 }
 
-QString FrmMain::StartUpTitle(const QString& middle, const QString& version) {
+QString MainWindow::StartUpTitle(const QString& middle, const QString& version) {
   return QStringLiteral("Mevrik→") + middle + version + QStringLiteral("-[置顶]");
 }
 
-void FrmMain::CreateExpressionPanel() {
+void MainWindow::CreateExpressionPanel() {
   session_ = std::make_unique<WindowExpressionSession>(services_.boxes, this, services_.config);
   result_ = std::make_unique<ResultArea>(
-      ResultWidgets{c_.TxtJieGuo, c_.CmdOK, c_.CmdFZ, c_.CmdTJ, c_.LabStB[status::Message],
-                    m_.MnuS_FZ},
+      ResultWidgets{c_.resultBox, c_.okButton, c_.copyButton, c_.addToStatisticsButton, c_.statusCells[status::Message],
+                    m_.autoCopyItem},
       session_->session, services_.clipboard);
   ExpressionWidgets w;
   w.window = this;
-  w.CombBDS = c_.CombBDS;
-  w.LabBDS = c_.LabBDS;
-  w.CmdHanShu = c_.CmdHanShu;
-  w.CmdZT = c_.CmdZT;
-  w.CmdQK = c_.CmdQK;
-  w.statusSetting = c_.LabStB[status::Setting];
-  w.MSJingDu = m_.MSJingDu;
-  w.MSjddw = m_.MSjddw;
-  w.MSBDSSL = m_.MSBDSSL;
+  w.expressionBox = c_.expressionBox;
+  w.expressionCaption = c_.expressionCaption;
+  w.functionButtons = c_.functionButtons;
+  w.pasteButton = c_.pasteButton;
+  w.clearButton = c_.clearButton;
+  w.statusSetting = c_.statusCells[status::Setting];
+  w.precisionItems = m_.precisionItems;
+  w.angleUnitItems = m_.angleUnitItems;
+  w.historySizeItems = m_.historySizeItems;
   expression_ = std::make_unique<ExpressionPanel>(
       std::move(w), session_->session, *result_, state_.CurrentKind,
       ExpressionServices{services_.boxes, services_.clipboard, services_.config},
-      [this] { CmdOK_Click(); });
+      [this] { onOkClicked(); });
 }
 
-void FrmMain::CmdOK_Click() {
+void MainWindow::onOkClicked() {
   if (state_.CurrentKind == 0) {
     expression_->Calculate();
   } else if (WeightKinds* weight = kinds_->Weight()) {
@@ -112,18 +112,18 @@ void FrmMain::CmdOK_Click() {
 }
 
 // The menu item has already inverted its check mark when this runs.
-void FrmMain::MnuS_Top_Click() {
-  const bool on = m_.MnuS_Top->isChecked();
+void MainWindow::onAlwaysOnTopToggled() {
+  const bool on = m_.alwaysOnTopItem->isChecked();
   services_.top.setTopMost(this, on);
   SetTitle(KindTitleText());
 }
 
-void FrmMain::Form_Resize() {
-  if (windowState() == Qt::WindowNoState && m_.MnuS_Top->isChecked())
+void MainWindow::onResized() {
+  if (windowState() == Qt::WindowNoState && m_.alwaysOnTopItem->isChecked())
     services_.top.setTopMost(this, true);
 }
 
-void FrmMain::Form_LinkExecute(const QString& command) {
+void MainWindow::onInstanceCommand(const QString& command) {
   if (command != QLatin1String("Normal")) return;
   setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
   show();
@@ -131,31 +131,31 @@ void FrmMain::Form_LinkExecute(const QString& command) {
   activateWindow();
 }
 
-void FrmMain::MnuH_About_Click() {
-  auto* about = findChild<FrmAbout*>();
+void MainWindow::onAboutChosen() {
+  auto* about = findChild<AboutDialog*>();
   if (!about) {
-    about = new FrmAbout(state_.VersionText, services_.shell, services_.config.ConfigPath(),
+    about = new AboutDialog(state_.VersionText, services_.shell, services_.config.ConfigPath(),
                          this);
   }
   about->show();
   about->raise();
 }
 
-void FrmMain::changeEvent(QEvent* event) {
+void MainWindow::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
-  if (event->type() == QEvent::WindowStateChange) Form_Resize();
+  if (event->type() == QEvent::WindowStateChange) onResized();
 }
 
-void FrmMain::closeEvent(QCloseEvent* event) {
-  Form_QueryUnload();
+void MainWindow::closeEvent(QCloseEvent* event) {
+  onCloseRequested();
   event->accept();
   endProgram_();
 }
 
 // The program ends with this window, and the tool windows with it, without their own closing:
 // what they keep is saved here, in one save with the history.
-void FrmMain::Form_QueryUnload() {
-  const config::RWini::Batch batch(services_.config);
+void MainWindow::onCloseRequested() {
+  const config::ConfigFile::Batch batch(services_.config);
   expression_->History().Save(services_.config);
   tools_->SaveOpenWindows();
 }

@@ -60,7 +60,7 @@ std::u16string CompleteFunctionBrackets(std::u16string_view text, NoticeFlags& f
 
 }  // namespace
 
-std::u16string ZFCCL(std::u16string_view text, NoticeFlags& flags, Notices& notices) {
+std::u16string ExpandShorthand(std::u16string_view text, NoticeFlags& flags, Notices& notices) {
   return CompleteFunctionBrackets(InsertOmittedProducts(text, flags, notices), flags, notices);
 }
 

@@ -7,7 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "app/main/FrmMain.h"
+#include "app/main/MainWindow.h"
 #include "app/main/LinkEditor.h"
 #include "app/main/LinkMenus.h"
 #include "app/main/ResultArea.h"
@@ -19,52 +19,52 @@
 
 namespace mevrik::main {
 
-void FrmMain::CreateStatisticsAndLinks() {
+void MainWindow::CreateStatisticsAndLinks() {
   // The first click on 统计 builds the list and adds to it; the list itself handles the clicks
   // after that, as it does when Tab reached it first.
   connect(
-      c_.CmdTJ, &QPushButton::clicked, this,
+      c_.addToStatisticsButton, &QPushButton::clicked, this,
       [this] {
-        if (!statistics_) Statistics().CmdTJ_Click();
+        if (!statistics_) Statistics().onAddToStatisticsClicked();
       },
       Qt::SingleShotConnection);
 
   LinkMenuWidgets menus;
-  menus.MnuLJ = m_.MnuLJ;
-  for (int i = 0; i < 3; ++i) menus.MnuLJ_LJie[i] = m_.MnuLJ_LJie[i];
-  menus.glj = m_.glj;
-  menus.MnuLJ_ZDY0 = m_.MnuLJ_ZDY[0];
-  menus.MnuQTT = m_.MnuQTT;
-  menus.gqt = m_.gqt;
-  menus.MnuQT_ZDY0 = m_.MnuQT_ZDY[0];
+  menus.linksMenu = m_.linksMenu;
+  for (int i = 0; i < 3; ++i) menus.fixedLinkItems[i] = m_.fixedLinkItems[i];
+  menus.linksSeparator = m_.linksSeparator;
+  menus.firstUserLinkItem = m_.userLinkItems[0];
+  menus.othersMenu = m_.othersMenu;
+  menus.othersSeparator = m_.othersSeparator;
+  menus.firstOtherLinkItem = m_.otherLinkItems[0];
   links_ = std::make_unique<LinkMenus>(
       menus, LinkServices{services_.config, services_.shell, services_.boxes,
                           services_.fixedLinks, this, QCoreApplication::applicationDirPath()});
 
-  connect(m_.MnuZDYLJ, &QAction::triggered, this, &FrmMain::MnuZDYLJ_Click);
+  connect(m_.editLinksItem, &QAction::triggered, this, &MainWindow::onEditLinksChosen);
 }
 
-// The editor's panel is built when it is first opened; until then PicSet is an empty hidden
+// The editor's panel is built when it is first opened; until then linkEditorPanel is an empty hidden
 // panel. Its controls join the end of the focus chain, behind only the status bar's labels,
 // which take no focus.
-void FrmMain::MnuZDYLJ_Click() {
+void MainWindow::onEditLinksChosen() {
   if (!linkEditor_) {
     linkEditor_ = std::make_unique<LinkEditor>(
-        LinkEditorWindow{c_.PicMain, c_.PicSet, m_.MnuSet, m_.MnuF, m_.MnuLJ, m_.MnuQTT,
-                         c_.CombBDS},
+        LinkEditorWindow{c_.calculatorPanel, c_.linkEditorPanel, m_.settingsMenu, m_.kindMenu, m_.linksMenu, m_.othersMenu,
+                         c_.expressionBox},
         LinkEditorServices{services_.config, *links_, services_.boxes,
                            services_.fileDialogs, this});
   }
-  linkEditor_->MnuZDYLJ_Click();
+  linkEditor_->onEditLinksChosen();
 }
 
-StatisticsList& FrmMain::Statistics() {
+StatisticsList& MainWindow::Statistics() {
   if (statistics_) return *statistics_;
   BuildStatistics(c_);
   StatisticsHooks hooks;
   hooks.resultText = [this] { return result_->Result(); };
   hooks.currentKind = [this] { return state_.CurrentKind; };
-  hooks.focusQuantity = [this] { c_.CombSR[3]->setFocus(); };
+  hooks.focusQuantity = [this] { c_.parameterBoxes[3]->setFocus(); };
   hooks.setWindowWidth = [this](int twips) { SetFormWidthTwips(twips); };
   hooks.showMessage = [this](const QString& text) { result_->ShowStatus(text); };
   hooks.copyToClipboard = [this](const QString& text) {
@@ -73,7 +73,7 @@ StatisticsList& FrmMain::Statistics() {
   };
   hooks.describeEntry = [this](const QString& entry) {
     if (state_.CurrentKind == 0)
-      return material::ExpressionRow(c_.CombBDS->currentText().toStdU16String(), entry.toStdU16String());
+      return material::ExpressionRow(c_.expressionBox->currentText().toStdU16String(), entry.toStdU16String());
     return material::WeightRow(Weight().Form(), state_.Material, entry.toStdU16String());
   };
   hooks.copyTable = [this](const QString& text, const QString& html) {
@@ -93,22 +93,22 @@ StatisticsList& FrmMain::Statistics() {
                           .parent = this});
   };
   statistics_ = std::make_unique<StatisticsList>(
-      StatisticsWidgets{c_.CmdTJ, c_.ListTJ, c_.LabTJ, c_.LabTJQK}, std::move(hooks));
+      StatisticsWidgets{c_.addToStatisticsButton, c_.statisticsList, c_.statisticsSummary, c_.statisticsClearLabel}, std::move(hooks));
   // Reached with Tab right after 统计; the summary takes the focus only now that the list has
   // made it focusable.
-  QWidget::setTabOrder(c_.CmdTJ, c_.LabTJ);
-  QWidget::setTabOrder(c_.LabTJ, c_.ListTJ);
-  QWidget::setTabOrder(c_.ListTJ, c_.LabTJQK);
+  QWidget::setTabOrder(c_.addToStatisticsButton, c_.statisticsSummary);
+  QWidget::setTabOrder(c_.statisticsSummary, c_.statisticsList);
+  QWidget::setTabOrder(c_.statisticsList, c_.statisticsClearLabel);
   return *statistics_;
 }
 
 // Tab and Shift+Tab reach the statistics area even while it is out of view: the first move of
 // the focus builds it.
-bool FrmMain::focusNextPrevChild(bool next) {
+bool MainWindow::focusNextPrevChild(bool next) {
   Statistics();
   return QMainWindow::focusNextPrevChild(next);
 }
 
-void FrmMain::LoadLinkMenus() { links_->Load(); }
+void MainWindow::LoadLinkMenus() { links_->Load(); }
 
 }  // namespace mevrik::main

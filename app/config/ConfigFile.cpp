@@ -1,4 +1,4 @@
-#include "app/config/RWini.h"
+#include "app/config/ConfigFile.h"
 
 #include "app/config/ConfigErrorDialogs.h"
 #include "platform/CoreText.h"
@@ -28,12 +28,12 @@ int StoredInteger(const QString& text) {
 
 }  // namespace
 
-RWini::RWini(QString configPath, platform::MessageBoxes& boxes, std::function<void()> endProgram,
+ConfigFile::ConfigFile(QString configPath, platform::MessageBoxes& boxes, std::function<void()> endProgram,
              platform::FileSteps& steps)
     : file_(std::move(configPath), steps), boxes_(boxes), endProgram_(std::move(endProgram)) {}
 
 template <typename Read>
-auto RWini::Guarded(Read read, decltype(read()) defaultValue) {
+auto ConfigFile::Guarded(Read read, decltype(read()) defaultValue) {
   try {
     return read();
   } catch (const platform::SaveFailed& failure) {
@@ -46,7 +46,7 @@ auto RWini::Guarded(Read read, decltype(read()) defaultValue) {
   }
 }
 
-QString RWini::GetIniS(const QString& section, const QString& key, const QString& defaultValue) {
+QString ConfigFile::ReadText(const QString& section, const QString& key, const QString& defaultValue) {
   procedure_ = u"SetIniS";
   return Guarded(
       [&] {
@@ -61,7 +61,7 @@ QString RWini::GetIniS(const QString& section, const QString& key, const QString
       defaultValue);
 }
 
-int RWini::GetIniN(const QString& section, const QString& key, int defaultValue) {
+int ConfigFile::ReadNumber(const QString& section, const QString& key, int defaultValue) {
   procedure_ = u"SetIniN";
   return Guarded(
       [&] {
@@ -73,24 +73,24 @@ int RWini::GetIniN(const QString& section, const QString& key, int defaultValue)
       defaultValue);
 }
 
-void RWini::SetIniS(const QString& section, const QString& key, const QString& value) {
+void ConfigFile::WriteText(const QString& section, const QString& key, const QString& value) {
   Write(u"SetIniS", section, key, platform::ProfileDocument::StorableText(value));
 }
 
-void RWini::SetIniN(const QString& section, const QString& key, int value) {
+void ConfigFile::WriteNumber(const QString& section, const QString& key, int value) {
   const QString text = QString::number(value);
   Write(u"SetIniN", section, key, value >= 0 ? u' ' + text : text);
 }
 
-void RWini::Set(const NumberSetting& setting, int value) {
+void ConfigFile::Set(const NumberSetting& setting, int value) {
   if (setting.form == NumberForm::Digits) {
-    SetIniS(setting.section, setting.key, QString::number(value));
+    WriteText(setting.section, setting.key, QString::number(value));
   } else {
-    SetIniN(setting.section, setting.key, value);
+    WriteNumber(setting.section, setting.key, value);
   }
 }
 
-void RWini::Write(const char16_t* procedure, const QString& section, const QString& key,
+void ConfigFile::Write(const char16_t* procedure, const QString& section, const QString& key,
                   const QString& value) {
   procedure_ = procedure;
   try {
@@ -100,7 +100,7 @@ void RWini::Write(const char16_t* procedure, const QString& section, const QStri
   }
 }
 
-void RWini::EndBatch() {
+void ConfigFile::EndBatch() {
   try {
     Saved(file_.endBatch());
   } catch (const platform::RuntimeError& error) {
@@ -108,19 +108,19 @@ void RWini::EndBatch() {
   }
 }
 
-void RWini::Saved(bool saved) {
+void ConfigFile::Saved(bool saved) {
   if (!saved && !startingUp_ && !savingRefusedKnown_)
     throw platform::SaveFailed(platform::PathFileAccess);
 }
 
-void RWini::ShowWriteErrorAndEnd(const platform::RuntimeError& error) {
+void ConfigFile::ShowWriteErrorAndEnd(const platform::RuntimeError& error) {
   if (const auto undo = std::exchange(undoOnFailure_, {})) undo();
   ShowWriteError(platform::Q(procedure_), error, boxes_);
   endProgram_();
 }
 
-void RWini::MakeHidden() const { platform::MakeHidden(file_.path()); }
+void ConfigFile::MakeHidden() const { platform::MakeHidden(file_.path()); }
 
-bool RWini::RemoveFile() const { return platform::RemoveWithAttributesCleared(file_.path()); }
+bool ConfigFile::RemoveFile() const { return platform::RemoveWithAttributesCleared(file_.path()); }
 
 }  // namespace mevrik::config

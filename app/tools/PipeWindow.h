@@ -16,15 +16,15 @@ namespace mevrik::platform {
 class MessageBoxes;
 }
 namespace mevrik::config {
-class RWini;
+class ConfigFile;
 }
 
 namespace mevrik::tools {
 
-class FrmLTGD : public ToolWindow {
+class PipeWindow : public ToolWindow {
   Q_OBJECT
 public:
-  FrmLTGD(config::RWini& ini, platform::MessageBoxes& boxes, QWidget* parent = nullptr);
+  PipeWindow(config::ConfigFile& ini, platform::MessageBoxes& boxes, QWidget* parent = nullptr);
   // What closing the window keeps: the wall-thickness inputs and the three flow boxes.
   void SaveInputs();
 
@@ -35,26 +35,26 @@ private:
   QWidget* buildWallThickness();
   QWidget* buildFlow();
   QWidget* buildReferenceTable();
-  void Form_Load();
+  void Load();
 
-  void CombGLBH_Change(int index);
+  void onWallInputChanged(int index);
   void computeUnlessShown();
   void computeWallThickness();
-  bool TxtLLLS_KeyPress(int index, QChar typed);
-  void TxtLLLS_Change(int index);
-  void LabLLLS_Click(int index);
-  void LabWZ_Click(int index);
+  bool onFlowKey(int index, QChar typed);
+  void onFlowChanged(int index);
+  void onFlowCaptionClicked(int index);
+  void onHelpClicked(int index);
 
   pipe::FlowValues flowValues() const;
   void writeFlowResult(pipe::FlowQuantity target, const std::u16string& text);
   void colourFlowBox(int index, const QColor& background, const QColor& labelText);
 
-  config::RWini& ini_;
+  config::ConfigFile& ini_;
   platform::MessageBoxes& boxes_;
-  std::array<QComboBox*, 4> combGLBH_{};
-  std::array<QLineEdit*, 3> txtJG_{};
-  std::array<QLineEdit*, 3> txtLLLS_{};
-  std::array<QLabel*, 3> labLLLS_{};
+  std::array<QComboBox*, 4> wallBoxes_{};
+  std::array<QLineEdit*, 3> wallResults_{};
+  std::array<QLineEdit*, 3> flowBoxes_{};
+  std::array<QLabel*, 3> flowCaptions_{};
   pipe::FlowEditPair editPair_;
   bool writingResult_ = false;  // a computed flow box does not start a computation of its own
 };

@@ -1,4 +1,4 @@
-#include "app/tools/FrmCGGGKK.h"
+#include "app/tools/SectionHolesWindow.h"
 
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -30,8 +30,8 @@ using sections::SectionKind;
 // By section kind: I-beam, channel, angle.
 const QString kKindCaptions[3] = {QStringLiteral("工字钢"), QStringLiteral("槽 钢"),
                                   QStringLiteral("角 钢")};
-const QString kListNames[3] = {"LstGZG", "LstCG", "LstJG"};
-const QString kValueNames[3] = {"LabGG", "LabCG", "LabJG"};
+const QString kListNames[3] = {"iBeamList", "channelList", "angleList"};
+const QString kValueNames[3] = {"iBeamValues", "channelValues", "angleValues"};
 const QStringList kHeadings[3] = {{QStringLiteral("型号"), "a", "a1", "D"},
                                   {QStringLiteral("型号"), "a", "a1", "D"},
                                   {QStringLiteral("型号b"), "a", "D"}};
@@ -60,34 +60,34 @@ SectionKind KindOfNoteLabel(int index) {
 
 }  // namespace
 
-FrmCGGGKK::FrmCGGGKK(int& selectedKind, platform::MessageBoxes& boxes, QWidget* parent)
-    : ToolWindow(QStringLiteral("FrmCGGGKK"), parent), selectedKind_(selectedKind), boxes_(boxes) {
+SectionHolesWindow::SectionHolesWindow(int& selectedKind, platform::MessageBoxes& boxes, QWidget* parent)
+    : ToolWindow(QStringLiteral("SectionHolesWindow"), parent), selectedKind_(selectedKind), boxes_(boxes) {
   setWindowTitle(QStringLiteral("工字钢、槽钢、角钢等型钢连接孔"));
   auto* layout = new QGridLayout(this);
   auto* options = new QHBoxLayout;
   for (int i = 0; i < 3; ++i) {
-    optXG_[i] = Named(new QRadioButton(kKindCaptions[i], this), "OptXG", i);
-    connect(optXG_[i], &QRadioButton::toggled, this, [this, i](bool on) {
-      if (on) OptXG_Click(i);
+    sectionKindButtons_[i] = Named(new QRadioButton(kKindCaptions[i], this), "sectionKindButtons", i);
+    connect(sectionKindButtons_[i], &QRadioButton::toggled, this, [this, i](bool on) {
+      if (on) onSectionKindChosen(i);
     });
-    options->addWidget(optXG_[i]);
+    options->addWidget(sectionKindButtons_[i]);
   }
   options->addStretch();
   layout->addLayout(options, 0, 0);
   for (const auto kind : {sections::kIBeam, sections::kChannel, sections::kAngle}) {
-    picXG_[kind] = buildPanel(kind);
-    layout->addWidget(picXG_[kind], 1, 0);  // stacked: one shown at a time
+    sectionPanels_[kind] = buildPanel(kind);
+    layout->addWidget(sectionPanels_[kind], 1, 0);  // stacked: one shown at a time
   }
-  labShuoMing_ = Named(new QLabel(this), "LabSshuoMing");
-  layout->addWidget(labShuoMing_, 2, 0);
-  Form_Load();
+  noteLabel_ = Named(new QLabel(this), "noteLabel");
+  layout->addWidget(noteLabel_, 2, 0);
+  Load();
 }
 
-QWidget* FrmCGGGKK::buildPanel(SectionKind kind) {
-  auto* panel = Named(new QWidget(this), "PicXG", kind);
+QWidget* SectionHolesWindow::buildPanel(SectionKind kind) {
+  auto* panel = Named(new QWidget(this), "sectionPanels", kind);
   auto* grid = new QGridLayout(panel);
   grid->setContentsMargins(0, 0, 0, 0);
-  grid->addWidget(Named(new QLabel(kKindCaptions[kind], panel), "Labbel1"), 0, 0);
+  grid->addWidget(Named(new QLabel(kKindCaptions[kind], panel), "sectionCaption"), 0, 0);
   grid->addWidget(new SectionDrawing(kind, panel), 1, 0, 3, 1);
 
   auto* list = Named(new QListWidget(panel), kListNames[kind]);
@@ -95,7 +95,7 @@ QWidget* FrmCGGGKK::buildPanel(SectionKind kind) {
   for (const auto line : sections::HoleTableLines(kind)) list->addItem(Q(line));
   lists_[kind] = list;
   // Clicks, arrow keys, Home and End all move the selection; the labels follow it.
-  connect(list, &QListWidget::itemSelectionChanged, this, [this, kind] { List_Click(kind); });
+  connect(list, &QListWidget::itemSelectionChanged, this, [this, kind] { onSizeClicked(kind); });
   // Tab leaves the keyboard frame on the first row with nothing selected, and an arrow would
   // move on from there: the first arrow selects the first row instead, as in any list.
   OnKeyPress(list, this, [list](const QKeyEvent& key) {
@@ -107,12 +107,12 @@ QWidget* FrmCGGGKK::buildPanel(SectionKind kind) {
 
   QList<Heading> headings;
   for (int c = 0; c < kHeadings[kind].size(); ++c) {
-    auto* heading = Named(new QLabel(kHeadings[kind][c], panel), "Lab_BS", kFirstHeading[kind] + c);
+    auto* heading = Named(new QLabel(kHeadings[kind][c], panel), "headingLabels", kFirstHeading[kind] + c);
     heading->setAccessibleDescription(QStringLiteral("列标题"));
     headings.append({heading});
   }
-  auto* note = Named(new QLabel(QStringLiteral("+"), panel), "Lab_BS", kNoteLabel[kind]);
-  OnClick(note, this, [this, kind] { Lab_BS_Click(kNoteLabel[kind]); });
+  auto* note = Named(new QLabel(QStringLiteral("+"), panel), "headingLabels", kNoteLabel[kind]);
+  OnClick(note, this, [this, kind] { onHeadingClicked(kNoteLabel[kind]); });
   auto* table = new QVBoxLayout;
   table->addWidget(ColumnTable(list, {headings}, note, panel));
   auto* values = new QHBoxLayout;
@@ -127,30 +127,30 @@ QWidget* FrmCGGGKK::buildPanel(SectionKind kind) {
   return panel;
 }
 
-void FrmCGGGKK::Form_Load() {
+void SectionHolesWindow::Load() {
   resize(6580 / kTwipsPerPixel, 3950 / kTwipsPerPixel);
   for (auto& labels : values_) {
     for (auto* label : labels) label->clear();
   }
-  for (auto* panel : picXG_) panel->hide();
-  optXG_[selectedKind_]->setChecked(true);
+  for (auto* panel : sectionPanels_) panel->hide();
+  sectionKindButtons_[selectedKind_]->setChecked(true);
 }
 
-void FrmCGGGKK::OptXG_Click(int index) {
+void SectionHolesWindow::onSectionKindChosen(int index) {
   for (int i = 0; i < 3; ++i) {
-    picXG_[i]->hide();
-    QFont font = optXG_[i]->font();
+    sectionPanels_[i]->hide();
+    QFont font = sectionKindButtons_[i]->font();
     font.setBold(i == index);
-    optXG_[i]->setFont(font);
+    sectionKindButtons_[i]->setFont(font);
   }
-  picXG_[index]->show();
+  sectionPanels_[index]->show();
   selectedKind_ = index;
-  labShuoMing_->setText(QStringLiteral("摘自《机械设计手册》 ① 1-35") + kPageDigit[index]);
-  labShuoMing_->setToolTip(QStringLiteral("摘自《机械设计手册》第五版 第①卷 1-35") +
+  noteLabel_->setText(QStringLiteral("摘自《机械设计手册》 ① 1-35") + kPageDigit[index]);
+  noteLabel_->setToolTip(QStringLiteral("摘自《机械设计手册》第五版 第①卷 1-35") +
                            kPageDigit[index]);
 }
 
-void FrmCGGGKK::List_Click(SectionKind kind) {
+void SectionHolesWindow::onSizeClicked(SectionKind kind) {
   const QList<QListWidgetItem*> selected =
       lists_[kind] ? lists_[kind]->selectedItems() : QList<QListWidgetItem*>();
   if (selected.isEmpty()) return;
@@ -159,7 +159,7 @@ void FrmCGGGKK::List_Click(SectionKind kind) {
   for (int c = 0; c < 4; ++c) values_[kind][c]->setText(Q(labels[c]));
 }
 
-void FrmCGGGKK::Lab_BS_Click(int index) {
+void SectionHolesWindow::onHeadingClicked(int index) {
   const SectionKind kind = KindOfNoteLabel(index);
   if (kind < 0) return;
   boxes_.show({platform::BoxIcon::Information, platform::BoxButtons::Ok, QStringLiteral("说明"),

@@ -4,7 +4,7 @@
 
 #include "app/main/ExprAdapters.h"
 #include "app/main/ExpressionPanel.h"
-#include "app/main/FrmMain.h"
+#include "app/main/MainWindow.h"
 #include "app/main/KindSwitch.h"
 #include "app/main/ToolWindowOpeners.h"
 #include "app/main/WeightPanel.h"
@@ -33,22 +33,22 @@ private:
 
 }  // namespace
 
-void FrmMain::CreateKindSwitch() {
+void MainWindow::CreateKindSwitch() {
   KindSwitchWidgets w;
-  w.MnuJS = m_.MnuJS;
-  w.CombJS = c_.CombJS;
-  w.OptT = c_.OptT;
-  w.PicBDSCmd = c_.PicBDSCmd;
-  w.LabBDS = c_.LabBDS;
-  w.CombBDS = c_.CombBDS;
-  w.LabPM = c_.LabPM;
-  w.LabDanZhong = c_.LabDanZhong;
-  w.statusSetting = c_.LabStB[status::Setting];
-  w.statusKind = c_.LabStB[status::Kind];
-  w.MnuLeiBie = m_.MnuLeiBie;
-  w.MSCZ = m_.MSCZ;
-  w.MSBDS = m_.MSBDS;
-  w.MSjd = m_.MSjd;
+  w.kindItems = m_.kindItems;
+  w.kindBox = c_.kindBox;
+  w.kindButtons = c_.kindButtons;
+  w.expressionButtons = c_.expressionButtons;
+  w.expressionCaption = c_.expressionCaption;
+  w.expressionBox = c_.expressionBox;
+  w.moreLabel = c_.moreLabel;
+  w.unitWeightLabel = c_.unitWeightLabel;
+  w.statusSetting = c_.statusCells[status::Setting];
+  w.statusKind = c_.statusCells[status::Kind];
+  w.variantMenu = m_.variantMenu;
+  w.materialMenu = m_.materialMenu;
+  w.historySizeMenu = m_.historySizeMenu;
+  w.angleUnitMenu = m_.angleUnitMenu;
   KindSwitchHooks hooks;
   hooks.addKindItem = [this](int index, const QString& caption) {
     return AddKindItem(m_, index, caption);
@@ -60,31 +60,31 @@ void FrmMain::CreateKindSwitch() {
       std::move(hooks));
 }
 
-void FrmMain::OfferWeightKinds() {
+void MainWindow::OfferWeightKinds() {
   weightOnDemand_ = std::make_unique<WeightKindsOnDemand>(
       [this]() -> WeightKinds* { return weight_.get(); },
       [this]() -> WeightKinds& { return Weight(); });
   kinds_->SetWeightKinds(weightOnDemand_.get());
 }
 
-WeightPanel& FrmMain::Weight() {
+WeightPanel& MainWindow::Weight() {
   if (!weight_) CreateWeightPanel();
   return *weight_;
 }
 
-void FrmMain::CreateWeightPanel() {
+void MainWindow::CreateWeightPanel() {
   BuildWeightRows(c_);
   WeightWidgets w;
   w.window = this;
-  w.CombSR = c_.CombSR;
-  w.LabSM = c_.LabSM;
-  w.LabPM = c_.LabPM;
-  w.LabDanZhong = c_.LabDanZhong;
-  w.LabJieGuo = c_.LabJieGuo;
-  w.statusSetting = c_.LabStB[status::Setting];
-  w.MnuLeiBie = m_.MnuLeiBie;
-  w.MnuLB = m_.MnuLB;
-  w.MSCaiZhi = m_.MSCaiZhi;
+  w.parameterBoxes = c_.parameterBoxes;
+  w.parameterCaptions = c_.parameterCaptions;
+  w.moreLabel = c_.moreLabel;
+  w.unitWeightLabel = c_.unitWeightLabel;
+  w.resultCaption = c_.resultCaption;
+  w.statusSetting = c_.statusCells[status::Setting];
+  w.variantMenu = m_.variantMenu;
+  w.variantItems = m_.variantItems;
+  w.materialItems = m_.materialItems;
   WeightHooks hooks;
   hooks.setTitle = [this](const QString& middle) { SetTitle(middle); };
   hooks.openSectionHoles = [this](int section) { tools_->OpenConnectionHoles(section); };

@@ -1,4 +1,4 @@
-#include "core/expr/JingDu.h"
+#include "core/expr/Precision.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,7 @@ std::string Shown(PrecisionMode mode, const char* value) {
   return out ? ToUtf8(*out) : "<keeps>";
 }
 
-TEST(JingDu, EveryModeAndRangeBoundary) {
+TEST(FormatWithPrecision, EveryModeAndRangeBoundary) {
   using enum PrecisionMode;
   const struct { PrecisionMode mode; const char* value; const char* shown; } cases[] = {
       {SmartLow, "2.5", "2.500"},        {SmartHigh, "2.5", "2.5000"},
@@ -50,15 +50,15 @@ TEST(JingDu, EveryModeAndRangeBoundary) {
   }
 }
 
-TEST(JingDu, NoValueKeepsTheBoxInTheSmartModesAndEmptiesItOtherwise) {
+TEST(FormatWithPrecision, NoValueKeepsTheBoxInTheSmartModesAndEmptiesItOtherwise) {
   using enum PrecisionMode;
   for (PrecisionMode mode : {SmartLow, SmartHigh, Fixed}) EXPECT_EQ(Shown(mode, ""), "<keeps>");
   EXPECT_EQ(Shown(Scientific, ""), "");
   EXPECT_EQ(Shown(Unformatted, ""), "");
 }
 
-TEST(JingDu, TrailingPointIsRemovedOnlyAfterFormatting) {
-  EXPECT_EQ(ToUtf8(*JingDu(PrecisionMode::SmartLow, u"12345")), "12345.");
+TEST(FormatWithPrecision, TrailingPointIsRemovedOnlyAfterFormatting) {
+  EXPECT_EQ(ToUtf8(*FormatWithPrecision(PrecisionMode::SmartLow, u"12345")), "12345.");
   EXPECT_EQ(ToUtf8(RemoveTrailingPoint(u"5.")), "5");
   EXPECT_EQ(ToUtf8(RemoveTrailingPoint(u"5.0")), "5.0");
   EXPECT_EQ(ToUtf8(RemoveTrailingPoint(u"")), "");

@@ -1,4 +1,4 @@
-#include "app/tools/FrmCGGGKK.h"
+#include "app/tools/SectionHolesWindow.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -15,10 +15,10 @@ using namespace mevrik::tools::testing;
 
 namespace {
 
-const char* const kLists[] = {"LstGZG", "LstCG", "LstJG"};
-const char* const kValues[] = {"LabGG", "LabCG", "LabJG"};
+const char* const kLists[] = {"iBeamList", "channelList", "angleList"};
+const char* const kValues[] = {"iBeamValues", "channelValues", "angleValues"};
 
-class FrmCGGGKKTest : public ::testing::Test {
+class SectionHolesWindowTest : public ::testing::Test {
 protected:
   void TearDown() override { delete opener.window(); }
 
@@ -43,7 +43,7 @@ protected:
   ConnectionHoleOpener opener{boxes, nullptr};
 };
 
-TEST_F(FrmCGGGKKTest, OpensOnTheKindAskedFor) {
+TEST_F(SectionHolesWindowTest, OpensOnTheKindAskedFor) {
   const struct {
     int kind;
     const char* page;
@@ -51,18 +51,18 @@ TEST_F(FrmCGGGKKTest, OpensOnTheKindAskedFor) {
   for (const auto& c : cases) {
     opener.open(c.kind);
     for (int i = 0; i < 3; ++i) {
-      const auto* option = find<QRadioButton>(QString("OptXG_%1").arg(i));
+      const auto* option = find<QRadioButton>(QString("sectionKindButtons_%1").arg(i));
       EXPECT_EQ(option->isChecked(), i == c.kind);
       EXPECT_EQ(option->font().bold(), i == c.kind);
-      EXPECT_EQ(find<QWidget>(QString("PicXG_%1").arg(i))->isVisible(), i == c.kind);
+      EXPECT_EQ(find<QWidget>(QString("sectionPanels_%1").arg(i))->isVisible(), i == c.kind);
     }
-    const auto* reference = find<QLabel>("LabSshuoMing");
+    const auto* reference = find<QLabel>("noteLabel");
     EXPECT_EQ(reference->text(), QString("摘自《机械设计手册》 ① 1-35") + c.page);
     EXPECT_EQ(reference->toolTip(), QString("摘自《机械设计手册》第五版 第①卷 1-35") + c.page);
   }
 }
 
-TEST_F(FrmCGGGKKTest, ARowIsCopiedIntoTheValueLabels) {
+TEST_F(SectionHolesWindowTest, ARowIsCopiedIntoTheValueLabels) {
   const struct {
     int kind;
     int row;
@@ -80,7 +80,7 @@ TEST_F(FrmCGGGKKTest, ARowIsCopiedIntoTheValueLabels) {
   }
 }
 
-TEST_F(FrmCGGGKKTest, KeysThatMoveTheSelectionMoveTheValues) {
+TEST_F(SectionHolesWindowTest, KeysThatMoveTheSelectionMoveTheValues) {
   opener.open(0);
   mevrik::testing::UserInput user(opener.window());
   auto* list = find<QListWidget>(kLists[0]);
@@ -92,7 +92,7 @@ TEST_F(FrmCGGGKKTest, KeysThatMoveTheSelectionMoveTheValues) {
   EXPECT_EQ(values(0), (QStringList{"工10#", "=36", "=—", "=12"}));
 }
 
-TEST_F(FrmCGGGKKTest, TheFirstArrowAfterTabSelectsTheFirstRow) {
+TEST_F(SectionHolesWindowTest, TheFirstArrowAfterTabSelectsTheFirstRow) {
   const struct {
     int kind;
     Qt::Key arrow;
@@ -111,10 +111,10 @@ TEST_F(FrmCGGGKKTest, TheFirstArrowAfterTabSelectsTheFirstRow) {
   }
 }
 
-TEST_F(FrmCGGGKKTest, SameKindOnlyRaisesAnotherKindRebuilds) {
+TEST_F(SectionHolesWindowTest, SameKindOnlyRaisesAnotherKindRebuilds) {
   opener.open(1);
   clickRow(1, 1);
-  FrmCGGGKK* first = opener.window();
+  SectionHolesWindow* first = opener.window();
   opener.open(1);
   EXPECT_EQ(opener.window(), first);
   EXPECT_EQ(values(1)[0], "[6.3#");
@@ -126,19 +126,19 @@ TEST_F(FrmCGGGKKTest, SameKindOnlyRaisesAnotherKindRebuilds) {
   EXPECT_EQ(values(1), (QStringList{"", "", "", ""}));
 }
 
-TEST_F(FrmCGGGKKTest, TheKindChosenInTheWindowIsTheProgramsKind) {
+TEST_F(SectionHolesWindowTest, TheKindChosenInTheWindowIsTheProgramsKind) {
   opener.open(0);
   clickRow(0, 2);
-  FrmCGGGKK* window = opener.window();
-  QTest::mouseClick(find<QRadioButton>("OptXG_2"), Qt::LeftButton);
+  SectionHolesWindow* window = opener.window();
+  QTest::mouseClick(find<QRadioButton>("sectionKindButtons_2"), Qt::LeftButton);
   EXPECT_EQ(opener.selectedKind(), 2);
-  EXPECT_TRUE(find<QWidget>("PicXG_2")->isVisible());
+  EXPECT_TRUE(find<QWidget>("sectionPanels_2")->isVisible());
   opener.open(2);  // the kind already shown: the window stays as it is
   EXPECT_EQ(opener.window(), window);
   EXPECT_EQ(values(0)[0], "工14#");
 }
 
-TEST_F(FrmCGGGKKTest, PlusLabelsOpenTheirNotes) {
+TEST_F(SectionHolesWindowTest, PlusLabelsOpenTheirNotes) {
   const struct {
     int kind;
     int index;
@@ -147,10 +147,10 @@ TEST_F(FrmCGGGKKTest, PlusLabelsOpenTheirNotes) {
   } cases[] = {{1, 8, "槽钢", "1-355"}, {0, 9, "工字钢", "1-356"}, {2, 14, "角钢", "1-353"}};
   for (const auto& c : cases) {
     opener.open(c.kind);
-    QTest::mouseClick(find<QLabel>(QString("Lab_BS_%1").arg(c.index)), Qt::LeftButton);
+    QTest::mouseClick(find<QLabel>(QString("headingLabels_%1").arg(c.index)), Qt::LeftButton);
   }
   opener.open(1);
-  QTest::mouseClick(find<QLabel>("Lab_BS_0"), Qt::LeftButton);  // a heading: nothing
+  QTest::mouseClick(find<QLabel>("headingLabels_0"), Qt::LeftButton);  // a heading: nothing
   ASSERT_EQ(boxes.shown.size(), 3);
   for (int i = 0; i < 3; ++i) {
     EXPECT_EQ(boxes.shown[i].title, "说明");

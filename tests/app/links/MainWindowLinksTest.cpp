@@ -20,7 +20,7 @@ using namespace mevrik;
 
 namespace {
 
-using FrmMainLinksTest = mevrik::testing::MainWindowTest;
+using MainWindowLinksTest = mevrik::testing::MainWindowTest;
 using mevrik::testing::UserInput;
 
 #ifdef Q_OS_LINUX
@@ -62,22 +62,22 @@ private:
 
 // Links written by hand without targets: the editor shows them with the stand-in target, which
 // it writes with one save after one reading of the file, however many links there are.
-TEST_F(FrmMainLinksTest, OpeningTheEditorReadsTheFileOnceAndSavesAtMostOnce) {
+TEST_F(MainWindowLinksTest, OpeningTheEditorReadsTheFileOnceAndSavesAtMostOnce) {
   Store("链接", "数量", "50");
   for (int i = 0; i < 50; ++i) Store("链接", QStringLiteral("链接%1名称").arg(i), "图纸");
-  main::FrmMain& main = Open();
+  main::MainWindow& main = Open();
   UserInput user(&main);
   FileOpenings file(dir.path(), QFileInfo(ConfigPath()).fileName());
-  user.Choose(main.menuBar(), Find<QAction>("MnuZDYLJ"));
+  user.Choose(main.menuBar(), Find<QAction>("editLinksItem"));
   file.Count();
   EXPECT_EQ(file.opened, 1);
   EXPECT_EQ(file.replaced, 1);
-  auto* list = Find<QListWidget>("ListLJ");
+  auto* list = Find<QListWidget>("linkList");
   ASSERT_EQ(list->count(), 50);
   EXPECT_EQ(list->item(49)->text(), "图纸" + QString(36, u' ') + "【错误】");
 
-  user.Click(Find<QPushButton>("CmdLianJie_7"));
-  user.Choose(main.menuBar(), Find<QAction>("MnuZDYLJ"));
+  user.Click(Find<QPushButton>("editorButtons_7"));
+  user.Choose(main.menuBar(), Find<QAction>("editLinksItem"));
   file.Count();
   EXPECT_EQ(file.opened, 2);
   EXPECT_EQ(file.replaced, 1) << "nothing was missing the second time";
@@ -86,66 +86,66 @@ TEST_F(FrmMainLinksTest, OpeningTheEditorReadsTheFileOnceAndSavesAtMostOnce) {
 #endif
 
 // Typing goes where it went before the editor opened: the expression box, or a weight box.
-TEST_F(FrmMainLinksTest, ClosingTheEditorGivesTheTypingBack) {
-  main::FrmMain& main = Open();
+TEST_F(MainWindowLinksTest, ClosingTheEditorGivesTheTypingBack) {
+  main::MainWindow& main = Open();
   UserInput user(&main);
   const struct {
     int kind;
     const char* box;
     const char* typed;
-  } cases[] = {{0, "CombBDS", "1+2"}, {10, "CombSR_2", "25"}};
+  } cases[] = {{0, "expressionBox", "1+2"}, {10, "parameterBoxes_2", "25"}};
   for (const auto& c : cases) {
-    Trigger(QStringLiteral("MnuJS_%1").arg(c.kind));
+    Trigger(QStringLiteral("kindItems_%1").arg(c.kind));
     auto* box = Find<QComboBox>(c.box);
     user.Click(box);
     const QString before = box->currentText();
-    user.Choose(main.menuBar(), Find<QAction>("MnuZDYLJ"));
-    user.Click(Find<QPushButton>("CmdLianJie_7"));
+    user.Choose(main.menuBar(), Find<QAction>("editLinksItem"));
+    user.Click(Find<QPushButton>("editorButtons_7"));
     user.Type(c.typed);
     EXPECT_EQ(box->currentText(), before + c.typed) << c.box;
   }
 }
 
-TEST_F(FrmMainLinksTest, CollectsResultsSumsThemAndCopiesTheSum) {
-  main::FrmMain& main = Open();
-  auto* cmdTJ = Find<QPushButton>("CmdTJ");
-  EXPECT_FALSE(cmdTJ->isEnabled());
+TEST_F(MainWindowLinksTest, CollectsResultsSumsThemAndCopiesTheSum) {
+  main::MainWindow& main = Open();
+  auto* addToStatisticsButton = Find<QPushButton>("addToStatisticsButton");
+  EXPECT_FALSE(addToStatisticsButton->isEnabled());
   Calculate("20+2.66");
   const QString first = Result();
-  ASSERT_TRUE(cmdTJ->isEnabled());
-  User().Click(cmdTJ);
+  ASSERT_TRUE(addToStatisticsButton->isEnabled());
+  User().Click(addToStatisticsButton);
   // The widened window shows the whole statistics area, whose summary reads whole even at its
   // longest.
-  auto* summary = Find<QLabel>("LabTJ");
-  EXPECT_EQ(main.width(), std::max(640, Find<QLabel>("LabTJQK")->geometry().right() + 3));
+  auto* summary = Find<QLabel>("statisticsSummary");
+  EXPECT_EQ(main.width(), std::max(640, Find<QLabel>("statisticsClearLabel")->geometry().right() + 3));
   EXPECT_GE(summary->contentsRect().width(),
             summary->fontMetrics().horizontalAdvance(QStringLiteral("∑=-8.888888E+38")));
-  EXPECT_FALSE(cmdTJ->isEnabled());
+  EXPECT_FALSE(addToStatisticsButton->isEnabled());
   EXPECT_EQ(Status(main::status::Message), "双击剔除记录");
 
   Calculate("7/2");
-  EXPECT_TRUE(cmdTJ->isEnabled());  // a new result may be added again
-  User().Click(cmdTJ);
-  auto* list = Find<QListWidget>("ListTJ");
+  EXPECT_TRUE(addToStatisticsButton->isEnabled());  // a new result may be added again
+  User().Click(addToStatisticsButton);
+  auto* list = Find<QListWidget>("statisticsList");
   ASSERT_EQ(list->count(), 2);
   EXPECT_EQ(list->item(0)->text(), first);
-  EXPECT_EQ(Find<QLabel>("LabTJ")->text(), "共 2 项\r\n∑=26.16");
+  EXPECT_EQ(Find<QLabel>("statisticsSummary")->text(), "共 2 项\r\n∑=26.16");
 
   clipboard.calls.clear();
-  User().Click(Find<QLabel>("LabTJ"));
+  User().Click(Find<QLabel>("statisticsSummary"));
   EXPECT_EQ(clipboard.calls, (QStringList{"clear", "set 26.16"}));
   EXPECT_EQ(Status(main::status::Message), "已将统计结果复制到剪贴板");
 
-  QTest::mouseDClick(Find<QLabel>("LabTJQK"), Qt::LeftButton);
+  QTest::mouseDClick(Find<QLabel>("statisticsClearLabel"), Qt::LeftButton);
   EXPECT_EQ(list->count(), 0);
   EXPECT_EQ(main.width(), 556);
 }
 
-TEST_F(FrmMainLinksTest, LinksDefinedInTheEditorOpenAfterARestart) {
+TEST_F(MainWindowLinksTest, LinksDefinedInTheEditorOpenAfterARestart) {
   Open();
-  Trigger("MnuZDYLJ");
-  EXPECT_TRUE(Find<QWidget>("PicMain")->isHidden());
-  EXPECT_FALSE(Find<QWidget>("PicSet")->isHidden());
+  Trigger("editLinksItem");
+  EXPECT_TRUE(Find<QWidget>("calculatorPanel")->isHidden());
+  EXPECT_FALSE(Find<QWidget>("linkEditorPanel")->isHidden());
   QTemporaryDir disk;
   const QString drawing = disk.filePath("总图.dwg");
   const QString viewer = disk.filePath("viewer.exe");
@@ -155,16 +155,16 @@ TEST_F(FrmMainLinksTest, LinksDefinedInTheEditorOpenAfterARestart) {
   }
   files.answers = {drawing, viewer};
   boxes.inputs = {std::nullopt, QString("看图")};
-  for (const char* button : {"CmdLianJie_1", "CmdLianJie_1", "CmdLianJie_6", "CmdLianJie_7"})
+  for (const char* button : {"editorButtons_1", "editorButtons_1", "editorButtons_6", "editorButtons_7"})
     User().Click(Find<QPushButton>(button));
-  EXPECT_FALSE(Find<QWidget>("PicMain")->isHidden());
+  EXPECT_FALSE(Find<QWidget>("calculatorPanel")->isHidden());
   Close();
 
-  main::FrmMain& main = Open();
+  main::MainWindow& main = Open();
   UserInput user(&main);
-  auto* first = Find<QAction>("MnuLJ_ZDY_0");
+  auto* first = Find<QAction>("userLinkItems_0");
   user.Choose(main.menuBar(), first);  // the second item is made as the menu opens
-  auto* second = Find<QAction>("MnuLJ_ZDY_1");
+  auto* second = Find<QAction>("userLinkItems_1");
   ASSERT_TRUE(second);
   EXPECT_EQ(first->text(), "总图");
   EXPECT_EQ(second->text(), "看图");
@@ -175,12 +175,12 @@ TEST_F(FrmMainLinksTest, LinksDefinedInTheEditorOpenAfterARestart) {
 }
 
 #ifndef Q_OS_WIN  // Windows always has its calculator
-TEST_F(FrmMainLinksTest, FixedItemsTellTheUserWhenNothingCanDoThem) {
+TEST_F(MainWindowLinksTest, FixedItemsTellTheUserWhenNothingCanDoThem) {
   Open();
-  Trigger("MnuLJ_LJie_1");  // the fixture's system has no calculator installed
+  Trigger("fixedLinkItems_1");  // the fixture's system has no calculator installed
   ASSERT_EQ(boxes.shown.size(), 1);
   EXPECT_EQ(boxes.shown[0].title, "错误！");
-  Trigger("MnuLJ_LJie_2");
+  Trigger("fixedLinkItems_2");
   EXPECT_EQ(shell.opened, QStringList{"https://www.baidu.com/"});
 }
 #endif

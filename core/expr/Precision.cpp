@@ -1,4 +1,4 @@
-#include "core/expr/JingDu.h"
+#include "core/expr/Precision.h"
 
 #include <cmath>
 #include <optional>
@@ -36,7 +36,7 @@ std::u16string_view PatternFor(const Row (&rows)[N], double magnitude) {
 
 }  // namespace
 
-std::optional<std::u16string> JingDu(PrecisionMode mode, std::u16string_view valueText) {
+std::optional<std::u16string> FormatWithPrecision(PrecisionMode mode, std::u16string_view valueText) {
   if (mode == PrecisionMode::Unformatted) return std::u16string(valueText);
   const std::optional<double> value = text::StrictNumber(valueText);
   if (mode == PrecisionMode::Scientific) {
@@ -61,7 +61,7 @@ std::u16string RemoveTrailingPoint(std::u16string text) {
 }
 
 std::optional<std::u16string> ResultText(PrecisionMode mode, std::u16string_view valueText) {
-  std::optional<std::u16string> shown = JingDu(mode, valueText);
+  std::optional<std::u16string> shown = FormatWithPrecision(mode, valueText);
   if (shown) *shown = RemoveTrailingPoint(std::move(*shown));
   return shown;
 }

@@ -1,4 +1,4 @@
-#include "app/tools/FrmDSGJ.h"
+#include "app/tools/ShutdownWindow.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -24,7 +24,7 @@ namespace {
 
 const QString kSection = "定时关机";
 
-class FrmDSGJTest : public ::testing::Test {
+class ShutdownWindowTest : public ::testing::Test {
 protected:
   void SetUp() override {
     pending.setCheckable(true);
@@ -33,7 +33,7 @@ protected:
 
   void open() {
     user_.reset();
-    window = new FrmDSGJ({config.ini, boxes, clock, shutdown, top}, &pending, nullptr,
+    window = new ShutdownWindow({config.ini, boxes, clock, shutdown, top}, &pending, nullptr,
                          [this](int ms) {
                            shutdown.log << QString("wait %1").arg(ms);
                            fileInPause = fileBytes();
@@ -49,8 +49,8 @@ protected:
     EXPECT_NE(widget, nullptr) << name.toStdString();
     return widget;
   }
-  QPushButton* command(int i) const { return find<QPushButton>(QString("Cmddsgj_%1").arg(i)); }
-  QComboBox* countdown() const { return find<QComboBox>("CombDJS"); }
+  QPushButton* command(int i) const { return find<QPushButton>(QString("commandButtons_%1").arg(i)); }
+  QComboBox* countdown() const { return find<QComboBox>("countdownBox"); }
   // A person at the window open now.
   const mevrik::testing::UserInput& user() {
     if (!user_) user_ = std::make_unique<mevrik::testing::UserInput>(window.data());
@@ -59,16 +59,16 @@ protected:
   void click(int commandIndex) { user().Click(command(commandIndex)); }
   // The countdown chosen and its text typed over.
   void chooseCountdown(const QString& minutes) {
-    user().Click(find<QRadioButton>("OptDSGJ_1"));
+    user().Click(find<QRadioButton>("modeButtons_1"));
     user().Click(countdown());
     user().Key(Qt::Key_A, Qt::ControlModifier);
     user().Key(Qt::Key_Delete);
     user().Type(minutes);
   }
   void chooseClockTime(int hour, int minute) {
-    user().Click(find<QRadioButton>("OptDSGJ_0"));
-    user().Choose(find<QComboBox>("CombDS_0"), hour);
-    user().Choose(find<QComboBox>("CombDS_1"), minute / 5);
+    user().Click(find<QRadioButton>("modeButtons_0"));
+    user().Choose(find<QComboBox>("clockBoxes_0"), hour);
+    user().Choose(find<QComboBox>("clockBoxes_1"), minute / 5);
   }
   bool closed() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -82,14 +82,14 @@ protected:
   FakeShutdown shutdown;
   FakeAlwaysOnTop top;
   QAction pending;
-  QPointer<FrmDSGJ> window;
+  QPointer<ShutdownWindow> window;
   QByteArray fileInPause;  // the file as a kill between the two commands would leave it
 
 private:
   std::unique_ptr<mevrik::testing::UserInput> user_;
 };
 
-TEST_F(FrmDSGJTest, CountdownSchedulesItsMinutesInSeconds) {
+TEST_F(ShutdownWindowTest, CountdownSchedulesItsMinutesInSeconds) {
   const struct {
     const char* minutes;
     const char* command;
@@ -112,7 +112,7 @@ TEST_F(FrmDSGJTest, CountdownSchedulesItsMinutesInSeconds) {
   EXPECT_TRUE(boxes.shown.isEmpty());
 }
 
-TEST_F(FrmDSGJTest, CountdownOutsideItsLimitsRunsNothing) {
+TEST_F(ShutdownWindowTest, CountdownOutsideItsLimitsRunsNothing) {
   const struct {
     const char* minutes;
     const char* title;
@@ -135,7 +135,7 @@ TEST_F(FrmDSGJTest, CountdownOutsideItsLimitsRunsNothing) {
   EXPECT_EQ(stored("关机时间"), "");
 }
 
-TEST_F(FrmDSGJTest, ClockTimeCountsWholeMinutesFromNow) {
+TEST_F(ShutdownWindowTest, ClockTimeCountsWholeMinutesFromNow) {
   const struct {
     QTime now;
     const char* command;  // null: refused
@@ -170,7 +170,7 @@ TEST_F(FrmDSGJTest, ClockTimeCountsWholeMinutesFromNow) {
   }
 }
 
-TEST_F(FrmDSGJTest, ScheduledTimeIsPendingAtTheNextStartUntilCancelled) {
+TEST_F(ShutdownWindowTest, ScheduledTimeIsPendingAtTheNextStartUntilCancelled) {
   open();
   chooseClockTime(18, 5);
   click(1);
@@ -190,7 +190,7 @@ TEST_F(FrmDSGJTest, ScheduledTimeIsPendingAtTheNextStartUntilCancelled) {
   EXPECT_FALSE(closed());  // cancelling keeps the window open
 }
 
-TEST_F(FrmDSGJTest, LoadRestoresTheLastSettings) {
+TEST_F(ShutdownWindowTest, LoadRestoresTheLastSettings) {
   config.store(kSection, "关机方式", " 1");
   config.store(kSection, "时", " 8");
   config.store(kSection, "分", "99");  // not in the list: the default minute
@@ -198,30 +198,30 @@ TEST_F(FrmDSGJTest, LoadRestoresTheLastSettings) {
   pending.setChecked(true);
   open();
   EXPECT_EQ(window->windowTitle(), "定时关机—倒计时");
-  EXPECT_TRUE(find<QRadioButton>("OptDSGJ_1")->isChecked());
+  EXPECT_TRUE(find<QRadioButton>("modeButtons_1")->isChecked());
   EXPECT_FALSE(find<QGroupBox>("Frame_0")->isEnabled());
   EXPECT_TRUE(find<QGroupBox>("Frame_1")->isEnabled());
-  EXPECT_EQ(find<QComboBox>("CombDS_0")->currentText(), "8");
-  EXPECT_EQ(find<QComboBox>("CombDS_1")->currentText(), "30");
+  EXPECT_EQ(find<QComboBox>("clockBoxes_0")->currentText(), "8");
+  EXPECT_EQ(find<QComboBox>("clockBoxes_1")->currentText(), "30");
   EXPECT_EQ(countdown()->currentText(), "45");
   EXPECT_TRUE(command(0)->isEnabled());
   EXPECT_EQ(top.calls, std::vector<bool>{true});
 }
 
-TEST_F(FrmDSGJTest, FreshFileStartsWithTheDefaults) {
+TEST_F(ShutdownWindowTest, FreshFileStartsWithTheDefaults) {
   open();
   EXPECT_EQ(window->windowTitle(), "定时关机—未设置");
-  EXPECT_TRUE(find<QRadioButton>("OptDSGJ_0")->isChecked());
-  EXPECT_EQ(find<QComboBox>("CombDS_0")->currentText(), "17");
-  EXPECT_EQ(find<QComboBox>("CombDS_1")->currentText(), "30");
+  EXPECT_TRUE(find<QRadioButton>("modeButtons_0")->isChecked());
+  EXPECT_EQ(find<QComboBox>("clockBoxes_0")->currentText(), "17");
+  EXPECT_EQ(find<QComboBox>("clockBoxes_1")->currentText(), "30");
   EXPECT_EQ(countdown()->currentText(), "30");
   EXPECT_FALSE(command(0)->isEnabled());
   EXPECT_EQ(stored("时"), "17");  // the reads wrote their defaults
 }
 
-TEST_F(FrmDSGJTest, TheCountdownRefusesLettersTypedAndPasted) {
+TEST_F(ShutdownWindowTest, TheCountdownRefusesLettersTypedAndPasted) {
   open();
-  user().Click(find<QRadioButton>("OptDSGJ_1"));
+  user().Click(find<QRadioButton>("modeButtons_1"));
   const struct {
     bool paste;
     const char* entered;
@@ -236,7 +236,7 @@ TEST_F(FrmDSGJTest, TheCountdownRefusesLettersTypedAndPasted) {
   }
 }
 
-TEST_F(FrmDSGJTest, ACommandThatCannotStartIsReportedAndNothingIsMarked) {
+TEST_F(ShutdownWindowTest, ACommandThatCannotStartIsReportedAndNothingIsMarked) {
   shutdown.starts = false;
   open();
   chooseCountdown("10");
@@ -252,7 +252,7 @@ TEST_F(FrmDSGJTest, ACommandThatCannotStartIsReportedAndNothingIsMarked) {
 // The file changes only after the system answered, with one save: a program ended between the
 // commands leaves it saying what the system was doing before them, and after an abort that went
 // through and a schedule that did not, it says that nothing is pending.
-TEST_F(FrmDSGJTest, TheFileFollowsWhatTheSystemAnswered) {
+TEST_F(ShutdownWindowTest, TheFileFollowsWhatTheSystemAnswered) {
   const struct {
     bool aborts;
     bool schedules;
@@ -283,14 +283,14 @@ TEST_F(FrmDSGJTest, TheFileFollowsWhatTheSystemAnswered) {
 
 // A shutdown the file cannot record is cancelled again, and the box says so before the write
 // error dialogs end the program: none is pending that the next start would not show.
-TEST_F(FrmDSGJTest, AShutdownThatCannotBeRecordedIsCancelled) {
+TEST_F(ShutdownWindowTest, AShutdownThatCannotBeRecordedIsCancelled) {
   mevrik::fakes::FailingFileSteps steps;
-  mevrik::config::RWini ini(config.path, boxes, [this] { config.ended = true; }, steps);
-  window = new FrmDSGJ({ini, boxes, clock, shutdown, top}, &pending, nullptr, [](int) {});
+  mevrik::config::ConfigFile ini(config.path, boxes, [this] { config.ended = true; }, steps);
+  window = new ShutdownWindow({ini, boxes, clock, shutdown, top}, &pending, nullptr, [](int) {});
   steps.failures = {{mevrik::fakes::FailingFileSteps::Write, mevrik::platform::FileFault::NoRoom}};
   {
     mevrik::testing::UserInput user(window);
-    user.Click(find<QRadioButton>("OptDSGJ_1"));
+    user.Click(find<QRadioButton>("modeButtons_1"));
     user.Click(command(1));
   }
   EXPECT_EQ(shutdown.log, QStringList({"shutdown -a", "shutdown -s -f -t 1800", "shutdown -a"}));

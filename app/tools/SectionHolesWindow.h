@@ -18,25 +18,25 @@ class MessageBoxes;
 
 namespace mevrik::tools {
 
-class FrmCGGGKK : public ToolWindow {
+class SectionHolesWindow : public ToolWindow {
   Q_OBJECT
 public:
-  FrmCGGGKK(int& selectedKind, platform::MessageBoxes& boxes, QWidget* parent = nullptr);
+  SectionHolesWindow(int& selectedKind, platform::MessageBoxes& boxes, QWidget* parent = nullptr);
 
 private:
   QWidget* buildPanel(sections::SectionKind kind);
-  void Form_Load();
-  void OptXG_Click(int index);
-  void List_Click(sections::SectionKind kind);
-  void Lab_BS_Click(int index);
+  void Load();
+  void onSectionKindChosen(int index);
+  void onSizeClicked(sections::SectionKind kind);
+  void onHeadingClicked(int index);
 
   int& selectedKind_;
   platform::MessageBoxes& boxes_;
-  std::array<QRadioButton*, 3> optXG_{};
-  std::array<QWidget*, 3> picXG_{};
+  std::array<QRadioButton*, 3> sectionKindButtons_{};
+  std::array<QWidget*, 3> sectionPanels_{};
   std::array<QListWidget*, 3> lists_{};
-  std::array<std::array<QLabel*, 4>, 3> values_{};  // LabGG, LabCG, LabJG by kind
-  QLabel* labShuoMing_ = nullptr;
+  std::array<std::array<QLabel*, 4>, 3> values_{};  // iBeamValues, channelValues, angleValues by kind
+  QLabel* noteLabel_ = nullptr;
 };
 
 }  // namespace mevrik::tools

@@ -25,25 +25,25 @@ class StatusClock;
 class ToolWindowOpeners;
 class WeightKinds;
 
-class FrmMain : public QMainWindow {
+class MainWindow : public QMainWindow {
   Q_OBJECT
 public:
   // `endProgram` ends the process at once; it runs after the history is saved on closing.
-  FrmMain(const app::AppServices& services, std::function<void()> endProgram,
+  MainWindow(const app::AppServices& services, std::function<void()> endProgram,
           QWidget* parent = nullptr);
-  ~FrmMain() override;
+  ~MainWindow() override;
 
   // The start-up after the single-instance check. False when the program must end (an error
   // dialog said so); the window is then not shown.
-  bool Form_Load();
+  bool Load();
   // A command handed over by a second start of the program.
-  void Form_LinkExecute(const QString& command);
+  void onInstanceCommand(const QString& command);
 
-  void CmdOK_Click();
-  void MnuS_Top_Click();
-  void MnuH_About_Click();
-  void CmdEnd_Click() { close(); }
-  void MnuEnd_Click() { close(); }
+  void onOkClicked();
+  void onAlwaysOnTopToggled();
+  void onAboutChosen();
+  void onCloseClicked() { close(); }
+  void onExitChosen() { close(); }
 
   // The title "Mevrik →" + middle + VersionText, with "-[置顶]" while always on top; `middle`
   // is a kind caption + " _" or a variant's title text (material::KindTitleText and the like).
@@ -65,25 +65,25 @@ protected:
   void closeEvent(QCloseEvent* event) override;
 
 private:
-  void Form_Resize();
-  void Form_QueryUnload();
+  void onResized();
+  void onCloseRequested();
   bool LoadOrExplain();
   void LoadSteps();
   void ReadSettings();
   void ConnectWindowHandlers();
   QString KindTitleText() const;
   void CreateExpressionPanel();
-  // FrmMainKinds.cpp: the kind switch, and the weight panel it is offered at start and that is
+  // MainWindowKinds.cpp: the kind switch, and the weight panel it is offered at start and that is
   // built when first needed (it needs the tool windows' openers).
   void CreateKindSwitch();
   void OfferWeightKinds();
   void CreateWeightPanel();
-  // FrmMainLinks.cpp: the statistics list, the link menus and the link editor; the list and
+  // MainWindowLinks.cpp: the statistics list, the link menus and the link editor; the list and
   // the editor are built when first needed.
   void CreateStatisticsAndLinks();
   StatisticsList& Statistics();
   void LoadLinkMenus();
-  void MnuZDYLJ_Click();
+  void onEditLinksChosen();
 
   app::AppServices services_;
   std::function<void()> endProgram_;

@@ -15,7 +15,7 @@
 #include "app/AppVersion.h"
 #include "app/UserInput.h"
 #include "app/main/ToolWindowOpeners.h"
-#include "app/main/FrmAbout.h"
+#include "app/main/AboutDialog.h"
 #include "app/main/KindSwitch.h"
 #include "app/main/StatusClock.h"
 #include "fakes/FailingFileSteps.h"
@@ -25,7 +25,7 @@ namespace {
 
 using ::testing::ElementsAre;
 
-class FrmMainLifecycleTest : public MainWindowTest {
+class MainWindowLifecycleTest : public MainWindowTest {
 protected:
   QAction* Action(const QString& name) const { return window->findChild<QAction*>(name); }
   QString Title(const char* middle, bool onTop, bool startUp = false) const {
@@ -35,7 +35,7 @@ protected:
   }
 };
 
-TEST_F(FrmMainLifecycleTest, FirstStartCreatesTheFileWithItsKeys) {
+TEST_F(MainWindowLifecycleTest, FirstStartCreatesTheFileWithItsKeys) {
   Open();
   EXPECT_TRUE(loaded);
   EXPECT_TRUE(boxes.shown.isEmpty());
@@ -55,20 +55,20 @@ TEST_F(FrmMainLifecycleTest, FirstStartCreatesTheFileWithItsKeys) {
   }
 }
 
-TEST_F(FrmMainLifecycleTest, StartsOnTopInTheExpressionLayout) {
+TEST_F(MainWindowLifecycleTest, StartsOnTopInTheExpressionLayout) {
   Open();
   EXPECT_EQ(window->windowTitle(), Title("计算式 _", true, true));
   EXPECT_THAT(top.calls, ElementsAre(true));
   EXPECT_EQ(window->State().CurrentKind, 0);
-  EXPECT_TRUE(Action(QStringLiteral("MnuJS_0"))->isChecked());
-  EXPECT_TRUE(Find<QToolButton>(QStringLiteral("OptT_0"))->isChecked());
+  EXPECT_TRUE(Action(QStringLiteral("kindItems_0"))->isChecked());
+  EXPECT_TRUE(Find<QToolButton>(QStringLiteral("kindButtons_0"))->isChecked());
   EXPECT_EQ(Status(status::Setting), QStringLiteral("度 °"));
   EXPECT_EQ(Status(status::Kind), QStringLiteral("计算式"));
   EXPECT_EQ(Status(status::Time), QStringLiteral("10:30"));
   EXPECT_EQ(Status(status::Date), QStringLiteral("2026-12-04  星期五"));
-  EXPECT_FALSE(Find<QPushButton>(QStringLiteral("CmdOK"))->isEnabled());
+  EXPECT_FALSE(Find<QPushButton>(QStringLiteral("okButton"))->isEnabled());
   EXPECT_EQ(window->width(), 556);
-  QMenu* kinds = Find<QMenu>(QStringLiteral("MnuF"));
+  QMenu* kinds = Find<QMenu>(QStringLiteral("kindMenu"));
   QStringList captions;
   for (QAction* item : kinds->actions())
     if (!item->isSeparator()) captions << item->text();
@@ -77,21 +77,21 @@ TEST_F(FrmMainLifecycleTest, StartsOnTopInTheExpressionLayout) {
                                            QStringLiteral("退  出")}));
 }
 
-TEST_F(FrmMainLifecycleTest, AlwaysOnTopSwitchSetsTheTitleForms) {
+TEST_F(MainWindowLifecycleTest, AlwaysOnTopSwitchSetsTheTitleForms) {
   Open();
-  Trigger(QStringLiteral("MnuS_Top"));
+  Trigger(QStringLiteral("alwaysOnTopItem"));
   EXPECT_EQ(window->windowTitle(), Title("计算式 _", false));
-  Trigger(QStringLiteral("MnuS_Top"));
+  Trigger(QStringLiteral("alwaysOnTopItem"));
   EXPECT_EQ(window->windowTitle(), Title("计算式 _", true));
   EXPECT_THAT(top.calls, ElementsAre(true, false, true));
 }
 
-TEST_F(FrmMainLifecycleTest, RestoringFromMinimisedReassertsTopOnlyWhileSwitchedOn) {
+TEST_F(MainWindowLifecycleTest, RestoringFromMinimisedReassertsTopOnlyWhileSwitchedOn) {
   Open();
   window->setWindowState(Qt::WindowMinimized);
   window->setWindowState(Qt::WindowNoState);
   EXPECT_THAT(top.calls, ElementsAre(true, true));
-  Trigger(QStringLiteral("MnuS_Top"));
+  Trigger(QStringLiteral("alwaysOnTopItem"));
   ASSERT_FALSE(top.calls.back());
   const std::vector<bool> off = top.calls;
   window->setWindowState(Qt::WindowMinimized);
@@ -100,23 +100,23 @@ TEST_F(FrmMainLifecycleTest, RestoringFromMinimisedReassertsTopOnlyWhileSwitched
   EXPECT_EQ(top.calls, off);
 }
 
-TEST_F(FrmMainLifecycleTest, HandOverCommandNormalRestoresTheWindow) {
+TEST_F(MainWindowLifecycleTest, HandOverCommandNormalRestoresTheWindow) {
   Open();
   window->showMinimized();
-  window->Form_LinkExecute(QStringLiteral("normal"));
+  window->onInstanceCommand(QStringLiteral("normal"));
   EXPECT_TRUE(window->isMinimized()) << "the command is case-sensitive";
-  window->Form_LinkExecute(QStringLiteral("Normal"));
+  window->onInstanceCommand(QStringLiteral("Normal"));
   EXPECT_FALSE(window->isMinimized());
   EXPECT_TRUE(window->isVisible());
 }
 
-TEST_F(FrmMainLifecycleTest, HistorySurvivesARestartUpToItsLimit) {
+TEST_F(MainWindowLifecycleTest, HistorySurvivesARestartUpToItsLimit) {
   Open();
-  Trigger(QStringLiteral("MSBDSSL_3"));  // 24
+  Trigger(QStringLiteral("historySizeItems_3"));  // 24
   for (int i = 1; i <= 20; ++i) Calculate(QStringLiteral("%1+1").arg(i));
-  Trigger(QStringLiteral("MSBDSSL_1"));  // 8, the list keeps its 20 entries in this run
+  Trigger(QStringLiteral("historySizeItems_1"));  // 8, the list keeps its 20 entries in this run
   ASSERT_EQ(Box()->count(), 20);
-  User().Click(Find<QPushButton>(QStringLiteral("CmdEnd")));
+  User().Click(Find<QPushButton>(QStringLiteral("closeButton")));
   EXPECT_EQ(windowEnds, 1);
   window.reset();
   EXPECT_EQ(Stored(QStringLiteral("计算式"), QStringLiteral("数量")), QStringLiteral("8"));
@@ -128,12 +128,12 @@ TEST_F(FrmMainLifecycleTest, HistorySurvivesARestartUpToItsLimit) {
   EXPECT_EQ(Box()->itemText(0), QStringLiteral("20+1"));
   EXPECT_EQ(Box()->itemText(7), QStringLiteral("13+1"));
   EXPECT_EQ(Box()->currentText(), QString()) << "the box starts empty";
-  EXPECT_TRUE(Action(QStringLiteral("MSBDSSL_1"))->isChecked());
+  EXPECT_TRUE(Action(QStringLiteral("historySizeItems_1"))->isChecked());
 }
 
 // The tool windows end with the program without closing on their own: what the user typed into
 // an open pipe window is saved with the history.
-TEST_F(FrmMainLifecycleTest, ClosingTheProgramKeepsTheInputsOfAnOpenPipeWindow) {
+TEST_F(MainWindowLifecycleTest, ClosingTheProgramKeepsTheInputsOfAnOpenPipeWindow) {
   Open();
   {
     UserInput user(window.get());
@@ -141,13 +141,13 @@ TEST_F(FrmMainLifecycleTest, ClosingTheProgramKeepsTheInputsOfAnOpenPipeWindow) 
     user.Type("9+9");
     user.Key(Qt::Key_Return);
     user.Key(Qt::Key_G, Qt::ControlModifier);
-    tools::FrmLTGD* pipe = window->Tools().PipeWindow();
+    tools::PipeWindow* pipe = window->Tools().PipeWindow();
     ASSERT_NE(pipe, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowActive(pipe));
-    user.Click(pipe->findChild<QComboBox*>(QStringLiteral("CombGLBH_0")));
+    user.Click(pipe->findChild<QComboBox*>(QStringLiteral("wallBoxes_0")));
     user.Key(Qt::Key_A, Qt::ControlModifier);
     user.Type("2.5");
-    user.Click(Find<QPushButton>(QStringLiteral("CmdEnd")));
+    user.Click(Find<QPushButton>(QStringLiteral("closeButton")));
   }
   EXPECT_EQ(windowEnds, 1);
   window.reset();
@@ -155,7 +155,7 @@ TEST_F(FrmMainLifecycleTest, ClosingTheProgramKeepsTheInputsOfAnOpenPipeWindow) 
   EXPECT_EQ(Stored(QStringLiteral("计算式"), QStringLiteral("记录0")), QStringLiteral("9+9"));
 }
 
-TEST_F(FrmMainLifecycleTest, NoHistoryKeptLeavesTheStoredOneAlone) {
+TEST_F(MainWindowLifecycleTest, NoHistoryKeptLeavesTheStoredOneAlone) {
   Store(QStringLiteral("计算式"), QStringLiteral("记录"), QStringLiteral("0"));
   Store(QStringLiteral("计算式"), QStringLiteral("数量"), QStringLiteral("2"));
   Store(QStringLiteral("计算式"), QStringLiteral("记录0"), QStringLiteral("5*5"));
@@ -169,7 +169,7 @@ TEST_F(FrmMainLifecycleTest, NoHistoryKeptLeavesTheStoredOneAlone) {
   EXPECT_EQ(Stored(QStringLiteral("计算式"), QStringLiteral("记录0")), QStringLiteral("5*5"));
 }
 
-TEST_F(FrmMainLifecycleTest, BlankStoredEntriesAreSkipped) {
+TEST_F(MainWindowLifecycleTest, BlankStoredEntriesAreSkipped) {
   Store(QStringLiteral("计算式"), QStringLiteral("数量"), QStringLiteral("3"));
   Store(QStringLiteral("计算式"), QStringLiteral("记录0"), QStringLiteral("  1+2 "));
   Store(QStringLiteral("计算式"), QStringLiteral("记录2"), QStringLiteral("3+4"));
@@ -178,7 +178,7 @@ TEST_F(FrmMainLifecycleTest, BlankStoredEntriesAreSkipped) {
   EXPECT_EQ(Box()->itemText(0), QStringLiteral("1+2"));
 }
 
-TEST_F(FrmMainLifecycleTest, PendingShutdownCheckMarkFromTheStoredTime) {
+TEST_F(MainWindowLifecycleTest, PendingShutdownCheckMarkFromTheStoredTime) {
   const struct {
     const char* stored;
     bool checked;
@@ -189,20 +189,20 @@ TEST_F(FrmMainLifecycleTest, PendingShutdownCheckMarkFromTheStoredTime) {
   for (const auto& c : cases) {
     Store(QStringLiteral("定时关机"), QStringLiteral("关机时间"), QLatin1String(c.stored));
     Open();
-    EXPECT_EQ(Action(QStringLiteral("MnuDSGJ"))->isChecked(), c.checked) << c.stored;
+    EXPECT_EQ(Action(QStringLiteral("shutdownItem"))->isChecked(), c.checked) << c.stored;
     Close();
   }
 }
 
-TEST_F(FrmMainLifecycleTest, UnwritableFolderShowsTheDialogOnceAndRunsWithoutKeeping) {
+TEST_F(MainWindowLifecycleTest, UnwritableFolderShowsTheDialogOnceAndRunsWithoutKeeping) {
   QFile blocker(dir.filePath(QStringLiteral("not-a-folder")));
   ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
   blocker.close();
   ini = nullptr;
   const QString path = dir.filePath(QStringLiteral("not-a-folder/VEXTAL_Config.ini"));
-  ini = std::make_unique<config::RWini>(path, boxes, [this] { ++programEnds; });
-  window = std::make_unique<main::FrmMain>(For(*ini), [this] { ++windowEnds; });
-  EXPECT_TRUE(window->Form_Load());
+  ini = std::make_unique<config::ConfigFile>(path, boxes, [this] { ++programEnds; });
+  window = std::make_unique<main::MainWindow>(For(*ini), [this] { ++windowEnds; });
+  EXPECT_TRUE(window->Load());
   ASSERT_EQ(boxes.shown.size(), 1);
   EXPECT_TRUE(boxes.shown[0].text.startsWith(QStringLiteral("  错误：53——")));
   EXPECT_EQ(programEnds, 0);
@@ -210,7 +210,7 @@ TEST_F(FrmMainLifecycleTest, UnwritableFolderShowsTheDialogOnceAndRunsWithoutKee
   EXPECT_EQ(Result(), QStringLiteral("3.000"));
 }
 
-TEST_F(FrmMainLifecycleTest, ValuesTheWindowCannotUseEndTheStartUp) {
+TEST_F(MainWindowLifecycleTest, ValuesTheWindowCannotUseEndTheStartUp) {
   const char* cases[] = {"99999", "7"};  // beyond 16 bits; no such history-size item
   for (const char* stored : cases) {
     boxes.shown.clear();
@@ -224,7 +224,7 @@ TEST_F(FrmMainLifecycleTest, ValuesTheWindowCannotUseEndTheStartUp) {
 }
 
 // A hand edit while the program runs is shown and the calculation goes on.
-TEST_F(FrmMainLifecycleTest, AHandEditBeyondSixteenBitsWhileRunningIsShownAndEndsNothing) {
+TEST_F(MainWindowLifecycleTest, AHandEditBeyondSixteenBitsWhileRunningIsShownAndEndsNothing) {
   Open();
   Store(QStringLiteral("计算式"), QStringLiteral("说明"), QStringLiteral("40000"));
   Calculate(QStringLiteral("Sin(30)+1"));
@@ -236,7 +236,7 @@ TEST_F(FrmMainLifecycleTest, AHandEditBeyondSixteenBitsWhileRunningIsShownAndEnd
 
 // Thousands of links without names are stored in one save, not one each, their menu items wait
 // for the menu to open, and the copies a killed save left are gone.
-TEST_F(FrmMainLifecycleTest, ThousandsOfNamelessLinksAreStoredInOneSaveAndLeftoverCopiesGo) {
+TEST_F(MainWindowLifecycleTest, ThousandsOfNamelessLinksAreStoredInOneSaveAndLeftoverCopiesGo) {
   Store(QStringLiteral("链接"), QStringLiteral("数量"), QStringLiteral("4000"));
   for (const char* name : {"VEXTAL_Config.ini.mevrik-save-0123456789ab", "VEXTAL_Config.ini.Ab12Cd"}) {
     QFile file(dir.filePath(QLatin1String(name)));
@@ -246,8 +246,8 @@ TEST_F(FrmMainLifecycleTest, ThousandsOfNamelessLinksAreStoredInOneSaveAndLeftov
   Open(steps);
   EXPECT_EQ(steps.replaced, 1);
   EXPECT_TRUE(loaded);
-  UserInput(window.get()).OpenMenu(window->menuBar(), Find<QMenu>(QStringLiteral("MnuLJ"))->menuAction());
-  EXPECT_EQ(Find<QAction>(QStringLiteral("MnuLJ_ZDY_3999"))->text(), QStringLiteral("【无名】"));
+  UserInput(window.get()).OpenMenu(window->menuBar(), Find<QMenu>(QStringLiteral("linksMenu"))->menuAction());
+  EXPECT_EQ(Find<QAction>(QStringLiteral("userLinkItems_3999"))->text(), QStringLiteral("【无名】"));
   EXPECT_EQ(Stored(QStringLiteral("链接"), QStringLiteral("链接3999名称")), QStringLiteral("【无名】"));
   EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("VEXTAL_Config.ini.mevrik-save-0123456789ab"))));
   EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("VEXTAL_Config.ini.Ab12Cd"))));
@@ -269,39 +269,39 @@ private:
   QPushButton* ok_;
 };
 
-TEST_F(FrmMainLifecycleTest, EachSelectorSwitchesTheKindExactlyOnce) {
+TEST_F(MainWindowLifecycleTest, EachSelectorSwitchesTheKindExactlyOnce) {
   Open();
-  CountingWeightKinds weight(Find<QPushButton>(QStringLiteral("CmdOK")));
+  CountingWeightKinds weight(Find<QPushButton>(QStringLiteral("okButton")));
   window->Kinds().SetWeightKinds(&weight);
-  QComboBox* dropDown = Find<QComboBox>(QStringLiteral("CombJS"));
+  QComboBox* dropDown = Find<QComboBox>(QStringLiteral("kindBox"));
 
-  Trigger(QStringLiteral("MnuJS_7"));
+  Trigger(QStringLiteral("kindItems_7"));
   User().Choose(dropDown, 9);
-  User().Click(Find<QToolButton>(QStringLiteral("OptT_3")));
-  User().Click(Find<QToolButton>(QStringLiteral("OptT_3")));
-  Trigger(QStringLiteral("MnuJS_3"));
+  User().Click(Find<QToolButton>(QStringLiteral("kindButtons_3")));
+  User().Click(Find<QToolButton>(QStringLiteral("kindButtons_3")));
+  Trigger(QStringLiteral("kindItems_3"));
   EXPECT_THAT(weight.setUps, ElementsAre(7, 9, 3));
 
   EXPECT_EQ(dropDown->currentIndex(), 3);
-  EXPECT_TRUE(Action(QStringLiteral("MnuJS_3"))->isChecked());
+  EXPECT_TRUE(Action(QStringLiteral("kindItems_3"))->isChecked());
   EXPECT_EQ(Status(status::Kind), QStringLiteral("六角螺母"));
   EXPECT_EQ(Cell(status::Kind)->toolTip(), QStringLiteral("六角螺母"));
   EXPECT_EQ(window->windowTitle(), Title("六角螺母 _", true));
   EXPECT_FALSE(Box()->isVisibleTo(window.get()));
-  EXPECT_TRUE(Find<QLabel>(QStringLiteral("LabDanZhong"))->isVisibleTo(window.get()));
-  EXPECT_FALSE(Find<QMenu>(QStringLiteral("MSjd"))->isEnabled());
-  EXPECT_TRUE(Find<QMenu>(QStringLiteral("MSCZ"))->isEnabled());
-  User().Click(Find<QPushButton>(QStringLiteral("CmdOK")));
+  EXPECT_TRUE(Find<QLabel>(QStringLiteral("unitWeightLabel"))->isVisibleTo(window.get()));
+  EXPECT_FALSE(Find<QMenu>(QStringLiteral("angleUnitMenu"))->isEnabled());
+  EXPECT_TRUE(Find<QMenu>(QStringLiteral("materialMenu"))->isEnabled());
+  User().Click(Find<QPushButton>(QStringLiteral("okButton")));
   EXPECT_EQ(weight.calculations, 1);
 
-  Trigger(QStringLiteral("MnuJS_0"));
+  Trigger(QStringLiteral("kindItems_0"));
   EXPECT_TRUE(Box()->isVisibleTo(window.get()));
   EXPECT_EQ(Status(status::Setting), QStringLiteral("度 °"));
   EXPECT_EQ(dropDown->currentText(), QStringLiteral("表达式"));
   EXPECT_THAT(weight.setUps, ElementsAre(7, 9, 3, 0));  // the expression kind resets the boxes
 }
 
-TEST_F(FrmMainLifecycleTest, ClockWritesTimeAndChineseWeekday) {
+TEST_F(MainWindowLifecycleTest, ClockWritesTimeAndChineseWeekday) {
   const char* weekdays[] = {"  星期一", "  星期二", "  星期三", "  星期四",
                             "  星期五", "  星期六", "  星期日"};
   const QDate monday(2026, 11, 30);
@@ -313,23 +313,23 @@ TEST_F(FrmMainLifecycleTest, ClockWritesTimeAndChineseWeekday) {
   }
 }
 
-TEST_F(FrmMainLifecycleTest, AboutBoxOpensTheConfigurationFile) {
+TEST_F(MainWindowLifecycleTest, AboutBoxOpensTheConfigurationFile) {
   Open();
-  Trigger(QStringLiteral("MnuH_About"));
-  auto* about = window->findChild<main::FrmAbout*>();
+  Trigger(QStringLiteral("aboutItem"));
+  auto* about = window->findChild<main::AboutDialog*>();
   ASSERT_NE(about, nullptr);
-  auto* edit = about->findChild<QLabel*>(QStringLiteral("LabBJPZ"));
+  auto* edit = about->findChild<QLabel*>(QStringLiteral("editConfigLabel"));
   ASSERT_NE(edit, nullptr);
   EXPECT_EQ(edit->text(), QStringLiteral("编辑配置"));
   EXPECT_EQ(edit->toolTip(), QStringLiteral("双击编辑配置"));
   QTest::mouseDClick(edit, Qt::LeftButton);
   EXPECT_EQ(shell.opened, QStringList{QUrl::fromLocalFile(ConfigPath()).toString()});
-  EXPECT_TRUE(about->findChild<QLabel*>(QStringLiteral("LabVersion"))->text().endsWith(app::VersionText()));
+  EXPECT_TRUE(about->findChild<QLabel*>(QStringLiteral("versionLabel"))->text().endsWith(app::VersionText()));
 }
 
-TEST_F(FrmMainLifecycleTest, InputsHaveCaptionsOrAccessibleNames) {
+TEST_F(MainWindowLifecycleTest, InputsHaveCaptionsOrAccessibleNames) {
   Open();
-  for (const char* name : {"CombBDS", "TxtJieGuo"}) {
+  for (const char* name : {"expressionBox", "resultBox"}) {
     auto* input = Find<QWidget>(QLatin1String(name));
     bool hasBuddy = false;
     for (QLabel* label : window->findChildren<QLabel*>()) hasBuddy |= label->buddy() == input;
@@ -339,7 +339,7 @@ TEST_F(FrmMainLifecycleTest, InputsHaveCaptionsOrAccessibleNames) {
   for (QWidget* widget : window->findChildren<QWidget*>()) {
     const QString name = widget->objectName();
     const bool captionless =
-        name.startsWith(QStringLiteral("OptT_")) || name == QStringLiteral("TxtJieGuo");
+        name.startsWith(QStringLiteral("kindButtons_")) || name == QStringLiteral("resultBox");
     if (captionless && widget->accessibleName().isEmpty()) unnamed << name;
   }
   EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(u' ').toStdString();

@@ -15,7 +15,7 @@ class QPushButton;
 class QRadioButton;
 
 namespace mevrik::config {
-class RWini;
+class ConfigFile;
 }
 namespace mevrik::platform {
 class AlwaysOnTop;
@@ -31,18 +31,18 @@ using Pause = std::function<void(int milliseconds)>;
 void PauseKeepingEvents(int milliseconds);
 
 struct ShutdownWindowServices {
-  config::RWini& ini;
+  config::ConfigFile& ini;
   platform::MessageBoxes& boxes;
   platform::Clock& clock;
   platform::Shutdown& shutdown;
   platform::AlwaysOnTop& top;
 };
 
-class FrmDSGJ : public ToolWindow {
+class ShutdownWindow : public ToolWindow {
   Q_OBJECT
 public:
   // `pendingMark`: the main window's checkable menu item "定时关机".
-  FrmDSGJ(ShutdownWindowServices services, QAction* pendingMark,
+  ShutdownWindow(ShutdownWindowServices services, QAction* pendingMark,
           QWidget* parent = nullptr, Pause pause = PauseKeepingEvents);
 
 protected:
@@ -52,11 +52,11 @@ private:
   void build();
   QWidget* buildClockTime();
   QWidget* buildCountdown();
-  void Form_Load();
-  void OptDSGJ_Click(int index);
+  void Load();
+  void onModeChosen(int index);
   // `before`: the box's text as it stands before the character goes in.
-  bool CombDJS_KeyPress(QChar typed, const QString& before);
-  void CombDJS_LostFocus();
+  bool onCountdownKey(QChar typed, const QString& before);
+  void onCountdownFocusLost();
   void confirm();
   void cancelAll();
   // No shutdown is pending any more: the file, the title, the main window's mark and the
@@ -71,18 +71,18 @@ private:
   void showError(const QString& title, const QString& text, bool systemModal = false);
 
   ShutdownWindowServices services_;
-  config::RWini& ini_;
+  config::ConfigFile& ini_;
   QAction* pendingMark_;
   Pause pause_;
   bool busy_ = false;  // between the two commands: the window must stay
   QWidget* content_ = nullptr;
-  std::array<QRadioButton*, 2> optDSGJ_{};
+  std::array<QRadioButton*, 2> modeButtons_{};
   std::array<QGroupBox*, 2> frame_{};
-  std::array<QComboBox*, 2> combDS_{};
-  QComboBox* combDJS_ = nullptr;
-  std::array<QPushButton*, 3> cmddsgj_{};
-  std::array<QLabel*, 2> labTXT_{};
-  QLabel* labShuoMing_ = nullptr;
+  std::array<QComboBox*, 2> clockBoxes_{};
+  QComboBox* countdownBox_ = nullptr;
+  std::array<QPushButton*, 3> commandButtons_{};
+  std::array<QLabel*, 2> noticeLabels_{};
+  QLabel* noteLabel_ = nullptr;
 };
 
 }  // namespace mevrik::tools
