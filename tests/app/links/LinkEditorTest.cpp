@@ -115,6 +115,7 @@ TEST_F(LinkEditorTest, ButtonStatesFollowTheSelection) {
     OpenWith(kFour.mid(0, c.rows));
     List()->setCurrentRow(c.selected);
     EXPECT_EQ(States(), c.states) << c.rows << " rows, row " << c.selected;
+    Press(main::LinkEditor::Close);
   }
 }
 
