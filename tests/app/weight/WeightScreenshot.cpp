@@ -38,5 +38,8 @@ int main(int argc, char** argv) {
     user.Key(Qt::Key_End, Qt::ShiftModifier);
     user.Type(QString::fromLatin1(text));
   }
+  // The focus back in the width box, its caret at the end.
+  user.Click(window.findChild<QComboBox*>(QStringLiteral("parameterBoxes_1")));
+  user.Key(Qt::Key_End);
   return window.grab().save(out) ? 0 : 1;
 }
