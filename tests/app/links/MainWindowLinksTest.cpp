@@ -139,6 +139,7 @@ TEST_F(MainWindowLinksTest, CollectsResultsSumsThemAndCopiesTheSum) {
 
   User().DoubleClick(Find<QLabel>("statisticsClearLabel"));
   EXPECT_EQ(list->count(), 0);
+  EXPECT_EQ(summary->text(), "");
   EXPECT_EQ(main.width(), 556);
 }
 

@@ -129,13 +129,4 @@ TEST_F(StatisticsListTest, DoubleClickRemovesTheSelectedEntryOnly) {
   EXPECT_EQ(statisticsSummary.text(), "共 0 项\r\n∑=0") << "the entries and the sum are removed together";
 }
 
-TEST_F(StatisticsListTest, DoubleClickOnClearEmptiesEverythingAndNarrows) {
-  Add("22.66");
-  Add("3.5");
-  user->DoubleClick(&statisticsClearLabel);
-  EXPECT_EQ(listTJ.count(), 0);
-  EXPECT_EQ(statisticsSummary.text(), "");
-  EXPECT_EQ(widths.last(), 8340);
-}
-
 }  // namespace
