@@ -66,16 +66,6 @@ protected:
   std::unique_ptr<mevrik::testing::UserInput> user;
 };
 
-// The figures are core's (StatisticsTest); here the summary and the copy are wired.
-TEST_F(StatisticsListTest, ShowsTheSummaryAndCopiesOnlyTheSum) {
-  Add("22.66");
-  Add("边宽 > 边厚");
-  EXPECT_EQ(statisticsSummary.text(), "共 2 项\r\n∑=22.66");
-  user->Click(&statisticsSummary);
-  EXPECT_EQ(clipboard, QStringList{"22.66"});
-  EXPECT_EQ(messages.last(), "已将统计结果复制到剪贴板");
-}
-
 // A click is the left button pressed and released over the summary: another button, or a press
 // dragged off the label before release, copies nothing.
 TEST_F(StatisticsListTest, OnlyALeftClickOnTheSummaryCopies) {
