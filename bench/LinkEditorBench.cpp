@@ -16,7 +16,6 @@
 #include <memory>
 
 #include "app/AppServices.h"
-#include "app/config/ConfigKeys.h"
 #include "app/config/ConfigLocation.h"
 #include "app/config/ConfigFile.h"
 #include "app/config/RecordingBoxes.h"

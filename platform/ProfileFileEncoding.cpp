@@ -4,80 +4,11 @@
 #include <QStringEncoder>
 #include <algorithm>
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-#else
-#include <iconv.h>
-
-#include <cerrno>
-#include <memory>
-#endif
+#include "platform/Gb18030.h"
 
 namespace mevrik::platform {
 
 namespace {
-
-#ifdef Q_OS_WIN
-// GB18030 (54936), which reads and writes every GBK file unchanged and has every character; a
-// system without it (Wine) has GBK itself, the code page of Chinese Windows.
-UINT Gb18030CodePage() {
-  static const UINT codePage = IsValidCodePage(54936) ? 54936 : 936;
-  return codePage;
-}
-
-std::optional<QString> FromGb18030(const QByteArray& bytes) {
-  if (bytes.isEmpty()) return QString();
-  const int size = MultiByteToWideChar(Gb18030CodePage(), MB_ERR_INVALID_CHARS, bytes.constData(),
-                                       int(bytes.size()), nullptr, 0);
-  if (size <= 0) return std::nullopt;
-  QString text(size, Qt::Uninitialized);
-  MultiByteToWideChar(Gb18030CodePage(), MB_ERR_INVALID_CHARS, bytes.constData(),
-                      int(bytes.size()), reinterpret_cast<wchar_t*>(text.data()), size);
-  return text;
-}
-
-// nullopt when a character has no bytes in the code page: GBK would write "?" in its place.
-std::optional<QByteArray> ToGb18030(const QString& text) {
-  if (text.isEmpty()) return QByteArray();
-  const auto* wide = reinterpret_cast<const wchar_t*>(text.utf16());
-  const UINT codePage = Gb18030CodePage();
-  BOOL lost = FALSE;
-  BOOL* lostFlag = codePage == 54936 ? nullptr : &lost;  // GB18030 takes no such flag
-  const int size = WideCharToMultiByte(codePage, 0, wide, int(text.size()), nullptr, 0, nullptr,
-                                       lostFlag);
-  if (size <= 0 || lost) return std::nullopt;
-  QByteArray bytes(size, Qt::Uninitialized);
-  WideCharToMultiByte(codePage, 0, wide, int(text.size()), bytes.data(), size, nullptr, nullptr);
-  return bytes;
-}
-#else
-// One conversion through glibc's iconv; nullopt on an invalid or unconvertible sequence.
-std::optional<QByteArray> Iconv(const char* to, const char* from, const QByteArray& input) {
-  iconv_t cd = iconv_open(to, from);
-  if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
-  const std::unique_ptr<void, int (*)(iconv_t)> closer(cd, iconv_close);
-  QByteArray output(input.size() * 4 + 16, Qt::Uninitialized);
-  char* in = const_cast<char*>(input.constData());
-  size_t inLeft = size_t(input.size());
-  char* out = output.data();
-  size_t outLeft = size_t(output.size());
-  if (iconv(cd, &in, &inLeft, &out, &outLeft) == size_t(-1)) return std::nullopt;
-  if (iconv(cd, nullptr, nullptr, &out, &outLeft) == size_t(-1)) return std::nullopt;
-  output.truncate(output.size() - qsizetype(outLeft));
-  return output;
-}
-
-std::optional<QString> FromGb18030(const QByteArray& bytes) {
-  const auto utf16 = Iconv("UTF-16LE", "GB18030", bytes);
-  if (!utf16) return std::nullopt;
-  return QString(reinterpret_cast<const QChar*>(utf16->constData()), utf16->size() / 2);
-}
-
-std::optional<QByteArray> ToGb18030(const QString& text) {
-  return Iconv("GB18030", "UTF-16LE",
-               QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2));
-}
-#endif
 
 bool InRange(char byte, unsigned char low, unsigned char high) {
   const auto b = static_cast<unsigned char>(byte);

@@ -24,24 +24,20 @@ public:
 
   const QString& ConfigPath() const { return file_.path(); }
 
-  // Errors: ReadNumber raises 6 on a stored number beyond the 16-bit range; writing the default
-  // raises 5 on a section or key that cannot be stored. During the start-up
-  // they are raised for the start-up's error dialog. At any other time the read shows the error
-  // in that dialog's words and returns its default (writing nothing), so a hand edit of the file
-  // while the program runs never ends it. A save of the default that the system fails (a full
-  // disk) shows the write error dialogs and ends the program, as a failed WriteText does.
-  QString ReadText(const QString& section, const QString& key, const QString& defaultValue);
-  int ReadNumber(const QString& section, const QString& key, int defaultValue);
-
+  // Errors: a read raises 6 on a stored number beyond the 16-bit range; writing the default raises
+  // 5 on a section or key that cannot be stored. During the start-up they are raised for the
+  // start-up's error dialog. At any other time the read shows the error in that dialog's words
+  // and returns its default (writing nothing), so a hand edit of the file while the program runs
+  // never ends it. A save of the default that the system fails (a full
+  // disk) shows the write error dialogs and ends the program, as a failed write does.
+  //
   // A save the system refuses (a read-only file or folder, a file replaced by a folder) or fails
   // on its way (a full disk), and any other error raised meanwhile, show the write error dialogs
   // once and end the program; the file stays as it was. A refusal passes silently only during
   // the start-up, whose last step (MakeHidden) tells the user that nothing is kept, and after a
-  // start-up that told so (ContinueWithoutSaving). WriteText stores the text so that ReadText gives it back as it is, blanks and
-  // enclosing quotes included.
-  void WriteText(const QString& section, const QString& key, const QString& value);
-  void WriteNumber(const QString& section, const QString& key, int value);
-
+  // start-up that told so (ContinueWithoutSaving). A text is stored so that it reads back as it
+  // is, blanks and enclosing quotes included.
+  //
   // The rows of the settings table, read and written with their own default and form.
   QString Get(const TextSetting& setting) {
     return ReadText(setting.section, setting.key, setting.fallback);
@@ -65,7 +61,7 @@ public:
   // Reads and writes while a Batch lives share one reading of the file, and its writes are saved
   // as one replacement when it ends, however it ends: a change of several keys is never half
   // saved, and a start-up that fills in thousands of defaults writes the file once. A save that
-  // fails there shows the write error dialogs and ends the program, as a failed WriteText does.
+  // fails there shows the write error dialogs and ends the program, as a failed write does.
   // undoOnFailure runs when the batch's save fails, before the write error dialogs: what the
   // saved change stood for and must not outlive it (a scheduled shutdown the file would not show).
   class Batch {
@@ -96,6 +92,13 @@ public:
   bool RemoveFile() const;
 
 private:
+  // Raw access by section and key, for the rows above only: every value is read with the default
+  // and form its row gives it.
+  QString ReadText(const QString& section, const QString& key, const QString& defaultValue);
+  int ReadNumber(const QString& section, const QString& key, int defaultValue);
+  void WriteText(const QString& section, const QString& key, const QString& value);
+  void WriteNumber(const QString& section, const QString& key, int value);
+
   template <typename Read>
   auto Guarded(Read read, decltype(read()) defaultValue);
   void Write(const char16_t* procedure, const QString& section, const QString& key,

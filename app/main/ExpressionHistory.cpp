@@ -5,7 +5,6 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
-#include "app/config/ConfigKeys.h"
 #include "app/config/ConfigFile.h"
 #include "core/expr/ExpressionSession.h"
 #include "platform/CoreText.h"

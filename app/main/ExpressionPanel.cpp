@@ -8,9 +8,9 @@
 #include <algorithm>
 
 #include "app/TrimSpaces.h"
-#include "app/config/ConfigKeys.h"
 #include "app/config/ConfigFile.h"
 #include "app/main/ResultArea.h"
+#include "app/main/StatusBar.h"
 #include "app/widgets/EnteredText.h"
 #include "app/widgets/EventHooks.h"
 #include "app/widgets/PlainText.h"
@@ -166,8 +166,7 @@ void ExpressionPanel::onPrecisionChosen(int index) {
 void ExpressionPanel::onAngleUnitChosen(int index) {
   session_.SetUnit(index == 1 ? expr::AngleUnit::Radians : expr::AngleUnit::Degrees);
   if (currentKind_ == 0) {
-    w_.statusSetting->setText(Q(expr::AngleUnitCaption(session_.Unit())));
-    w_.statusSetting->setToolTip(Q(expr::kAngleUnitTooltip));
+    w_.statusBar->ShowAngleUnit(session_.Unit());
   }
   result_.ShowStatus(session_.AngleUnitStatus());
 }

@@ -26,6 +26,7 @@ class ConfigFile;
 namespace mevrik::main {
 
 class ResultArea;
+class StatusBar;
 
 // The controls and menu items the expression side handles.
 struct ExpressionWidgets {
@@ -35,7 +36,7 @@ struct ExpressionWidgets {
   QList<QPushButton*> functionButtons;
   QPushButton* pasteButton = nullptr;
   QPushButton* clearButton = nullptr;
-  QLabel* statusSetting = nullptr;  // shows the angle unit while the expression kind is on
+  StatusBar* statusBar = nullptr;  // shows the angle unit while the expression kind is on
   QList<QAction*> precisionItems;
   QList<QAction*> angleUnitItems;
   QList<QAction*> historySizeItems;

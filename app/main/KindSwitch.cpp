@@ -8,6 +8,7 @@
 #include <QToolButton>
 
 #include "app/main/ResultArea.h"
+#include "app/main/StatusBar.h"
 #include "core/expr/ExpressionSession.h"
 #include "core/material/CalcKind.h"
 #include "core/material/KindLayout.h"
@@ -59,7 +60,7 @@ void KindSwitch::onKindBoxPicked(int index) {
 
 void KindSwitch::onKindButtonClicked(int index) {
   onKindChosen(index);
-  w_.statusKind->setToolTip(w_.kindButtons[index]->toolTip());
+  w_.statusBar->ShowKindTooltip(w_.kindButtons[index]->toolTip());
 }
 
 void KindSwitch::onKindChosen(int index) {
@@ -71,7 +72,7 @@ void KindSwitch::onKindChosen(int index) {
 
   const QString caption = w_.kindItems[index]->text();
   hooks_.setTitle(Q(material::KindTitleText(static_cast<material::CalcKind>(index))));
-  w_.statusKind->setText(caption);
+  w_.statusBar->ShowKind(caption);
 
   w_.moreLabel->setVisible(false);
   w_.variantMenu->setEnabled(false);
@@ -92,10 +93,7 @@ void KindSwitch::ShowExpressionLayout() {
   w_.unitWeightLabel->setVisible(false);
   state_.Result.EnableOk(!w_.expressionBox->currentText().isEmpty());
   state_.Result.ClearResult();
-  QLabel* unit = w_.statusSetting;
-  unit->setVisible(true);
-  unit->setText(Q(expr::AngleUnitCaption(state_.Session.Unit())));
-  unit->setToolTip(Q(expr::kAngleUnitTooltip));
+  w_.statusBar->ShowAngleUnit(state_.Session.Unit());
   state_.Result.ShowStatus(w_.expressionBox->currentText());
   w_.expressionBox->setFocus();
 }
@@ -105,11 +103,7 @@ void KindSwitch::ShowWeightLayout() {
   w_.expressionCaption->setVisible(false);
   w_.expressionBox->setVisible(false);
   w_.unitWeightLabel->setVisible(true);
-  QLabel* material = w_.statusSetting;
-  material->setToolTip(Q(material::kMaterialIndicatorTooltip));
-  material->setVisible(state_.Material.index != 0);
-  if (state_.Material.index != 0)
-    material->setText(Q(material::KindSwitchMaterialIndicator(state_.Material)));
+  w_.statusBar->ShowMaterialOnKindSwitch(state_.Material);
 }
 
 }  // namespace mevrik::main

@@ -24,6 +24,7 @@ struct MaterialChoice;
 namespace mevrik::main {
 
 class ResultArea;
+class StatusBar;
 
 // The selectors, and the controls and menus a switch shows, hides, enables or writes.
 struct KindSwitchWidgets {
@@ -37,8 +38,7 @@ struct KindSwitchWidgets {
   // The weight kinds' controls, but their boxes, which the weight kinds own.
   QLabel* moreLabel = nullptr;
   QLabel* unitWeightLabel = nullptr;
-  QLabel* statusSetting = nullptr;  // the angle unit or the material
-  QLabel* statusKind = nullptr;
+  StatusBar* statusBar = nullptr;
   QMenu* variantMenu = nullptr;
   QMenu* materialMenu = nullptr;
   QMenu* historySizeMenu = nullptr;

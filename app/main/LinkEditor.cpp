@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/config/ConfigKeys.h"
+#include "app/config/Settings.h"
 #include "app/main/LinkMenus.h"
 #include "core/text/BaseName.h"
 #include "platform/CoreText.h"

@@ -4,7 +4,7 @@
 #include <QMenu>
 #include <algorithm>
 
-#include "app/config/ConfigKeys.h"
+#include "app/config/Settings.h"
 #include "app/widgets/ScrollingMenu.h"
 #include "platform/FixedLinks.h"
 #include "platform/MessageBoxes.h"
@@ -121,8 +121,6 @@ void LinkMenus::onFixedLinkChosen(int index) {
                 "  未能打开“" + QString::fromUtf8(failure.caption) + "”。" + kBreak + kBreak +
                     QString::fromUtf8(failure.advice));
 }
-
-void LinkMenus::onUserLinkChosen(int index) { OpenLink(links::LinksSection, index); }
 
 void LinkMenus::OpenLink(const QString& section, int index) {
   const QString target = store_.Target(section, index).trimmed();

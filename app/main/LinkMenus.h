@@ -65,11 +65,10 @@ public:
   // Captions of a section's user links, in order; an empty list hides the separator and item 0.
   void ShowLinks(const QString& section, const QStringList& names);
 
+private:
   void onFixedLinkChosen(int index);
-  void onUserLinkChosen(int index);
   void OpenLink(const QString& section, int index);
 
-private:
   struct UserLinks {
     QMenu* menu = nullptr;
     QAction* separator = nullptr;

@@ -2,7 +2,6 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -12,7 +11,6 @@
 
 #include "app/main/KindIcons.h"
 #include "app/main/Twips.h"
-#include "app/widgets/ElidedLabel.h"
 #include "app/widgets/EnteredText.h"
 #include "app/widgets/PlainText.h"
 
@@ -163,47 +161,6 @@ QSize SummarySize(const QLabel* summary) {
   return {std::max(52, widest + chrome), std::max(32, 2 * metrics.lineSpacing() + chrome)};
 }
 
-// Each cell is at least as wide as the window design made it and grows with its text (a custom
-// density such as "自定义 7.123456", a larger font); the message line takes what is left.
-void BuildStatusBar(MainControls& c, QWidget* central) {
-  c.statusPanel = Make<QWidget>(central, QStringLiteral("statusPanel"),
-                               {0, Tw(2800 - 1060), Tw(8320), kStatusBarHeight});
-  auto* row = new QHBoxLayout(c.statusPanel);
-  row->setContentsMargins(2, 2, 0, 2);
-  row->setSpacing(2);
-  const int designWidths[] = {232, 58, 64, 42, 148};
-  const QStringList texts = {QString(), QStringLiteral("22:33"), QStringLiteral("地脚螺栓"),
-                             QStringLiteral("22:33"), QStringLiteral("2020/12/25 星期五")};
-  const QStringList roles = {QStringLiteral("状态信息"), QStringLiteral("角度单位"),
-                             QStringLiteral("计算类型"), QStringLiteral("时间"),
-                             QStringLiteral("日期")};
-  for (int i = 0; i < texts.size(); ++i) {
-    // A long echo in the message cell ends in "…" and shows whole in its tooltip.
-    QLabel* cell = i == status::Message
-                       ? Make<widgets::ElidedLabel>(c.statusPanel, Indexed("statusCells", i), {})
-                       : Make<QLabel>(c.statusPanel, Indexed("statusCells", i), {});
-    cell->setText(texts[i]);
-    cell->setFrameShape(QFrame::Panel);
-    cell->setFrameShadow(QFrame::Sunken);
-    cell->setAccessibleDescription(roles[i]);  // the content is the name
-    ShowPlain(cell);  // the message cell echoes typed text and stored expressions
-    QSizePolicy policy(QSizePolicy::Fixed, QSizePolicy::Ignored);
-    if (i == status::Message) {
-      policy.setHorizontalPolicy(QSizePolicy::Ignored);
-    } else {
-      cell->setAlignment(Qt::AlignCenter);
-      cell->setMinimumWidth(designWidths[i]);
-      policy.setRetainSizeWhenHidden(true);  // a hidden material cell leaves its place empty
-    }
-    cell->setSizePolicy(policy);
-    row->addWidget(cell, i == status::Message ? 1 : 0);
-    c.statusCells << cell;
-  }
-  c.statusCells[status::Setting]->setToolTip(QStringLiteral("角度单位"));
-  c.statusCells[status::Time]->setToolTip(QStringLiteral("时间"));
-  c.statusCells[status::Date]->setToolTip(QStringLiteral("日期"));
-}
-
 }  // namespace
 
 MainControls BuildMainControls(QWidget* central) {
@@ -217,7 +174,6 @@ MainControls BuildMainControls(QWidget* central) {
   c.linkEditorPanel = Make<QWidget>(central, QStringLiteral("linkEditorPanel"),
                            {0, 0, kCalcWidth, Tw(2800 - 1060)});
   c.linkEditorPanel->setVisible(false);
-  BuildStatusBar(c, central);
   return c;
 }
 

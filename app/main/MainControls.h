@@ -13,18 +13,6 @@ class QWidget;
 
 namespace mevrik::main {
 
-// The cells of the status bar, as indexes into MainControls::statusCells.
-namespace status {
-enum Cell : int {
-  Message = 0,  // what the last action did
-  Setting = 1,  // the angle unit for expressions, the material or unit for a weight kind
-  Kind = 2,     // the caption of the current kind
-  Time = 3,
-  Date = 4,     // with the weekday
-  CellCount
-};
-}  // namespace status
-
 // A member's name is its control's objectName, which tests and the other parts find it by.
 struct MainControls {
   // The kind selectors (panel kindToolbar) and the close button.
@@ -59,16 +47,10 @@ struct MainControls {
 
   // The link editor panel, hidden until it is opened; it takes the calculator's place.
   QWidget* linkEditorPanel = nullptr;
-
-  // The status bar.
-  QWidget* statusPanel = nullptr;
-  QList<QLabel*> statusCells;  // the cells , indexed by status::Cell
 };
 
-// Height of the status bar panel in pixels.
-constexpr int kStatusBarHeight = 22;
-
-// Creates every control as a child of `central`, but the weight kinds' boxes and the statistics.
+// Creates every control as a child of `central`, but the weight kinds' boxes, the statistics
+// and the status bar (StatusBar).
 MainControls BuildMainControls(QWidget* central);
 // Creates the weight kinds' boxes parameterBoxes and their captions parameterCaptions, hidden, once: the window
 // shows them only when a weight kind is chosen, and builds them then.

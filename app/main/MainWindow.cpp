@@ -36,8 +36,8 @@ MainWindow::MainWindow(const app::AppServices& services, std::function<void()> e
   central->setObjectName(QStringLiteral("clientArea"));
   setCentralWidget(central);
   c_ = BuildMainControls(central);
-  clock_ = new StatusClock(c_.statusCells[status::Time], c_.statusCells[status::Date], services_.clock,
-                           this);
+  status_ = std::make_unique<StatusBar>(central);
+  clock_ = new StatusClock(*status_, services_.clock, this);
   CreateExpressionPanel();
   CreateKindSwitch();
   const app::AppServices& s = services_;
@@ -83,8 +83,8 @@ QString MainWindow::StartUpTitle(const QString& middle, const QString& version) 
 void MainWindow::CreateExpressionPanel() {
   session_ = std::make_unique<WindowExpressionSession>(services_.boxes, this, services_.config);
   result_ = std::make_unique<ResultArea>(
-      ResultWidgets{c_.resultBox, c_.okButton, c_.copyButton, c_.addToStatisticsButton, c_.statusCells[status::Message],
-                    m_.autoCopyItem},
+      ResultWidgets{c_.resultBox, c_.okButton, c_.copyButton, c_.addToStatisticsButton,
+                    status_.get(), m_.autoCopyItem},
       session_->session, services_.clipboard);
   ExpressionWidgets w;
   w.window = this;
@@ -93,7 +93,7 @@ void MainWindow::CreateExpressionPanel() {
   w.functionButtons = c_.functionButtons;
   w.pasteButton = c_.pasteButton;
   w.clearButton = c_.clearButton;
-  w.statusSetting = c_.statusCells[status::Setting];
+  w.statusBar = status_.get();
   w.precisionItems = m_.precisionItems;
   w.angleUnitItems = m_.angleUnitItems;
   w.historySizeItems = m_.historySizeItems;

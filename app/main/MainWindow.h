@@ -10,6 +10,7 @@
 #include "app/main/MainControls.h"
 #include "app/main/MainMenus.h"
 #include "app/main/MainState.h"
+#include "app/main/StatusBar.h"
 
 namespace mevrik::main {
 
@@ -90,6 +91,7 @@ private:
   MainMenus m_;
   MainControls c_;
   MainState state_;
+  std::unique_ptr<StatusBar> status_;
   StatusClock* clock_ = nullptr;
   std::unique_ptr<WindowExpressionSession> session_;
   std::unique_ptr<ResultArea> result_;

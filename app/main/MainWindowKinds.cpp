@@ -43,8 +43,7 @@ void MainWindow::CreateKindSwitch() {
   w.expressionBox = c_.expressionBox;
   w.moreLabel = c_.moreLabel;
   w.unitWeightLabel = c_.unitWeightLabel;
-  w.statusSetting = c_.statusCells[status::Setting];
-  w.statusKind = c_.statusCells[status::Kind];
+  w.statusBar = status_.get();
   w.variantMenu = m_.variantMenu;
   w.materialMenu = m_.materialMenu;
   w.historySizeMenu = m_.historySizeMenu;
@@ -81,7 +80,7 @@ void MainWindow::CreateWeightPanel() {
   w.moreLabel = c_.moreLabel;
   w.unitWeightLabel = c_.unitWeightLabel;
   w.resultCaption = c_.resultCaption;
-  w.statusSetting = c_.statusCells[status::Setting];
+  w.statusBar = status_.get();
   w.variantMenu = m_.variantMenu;
   w.variantItems = m_.variantItems;
   w.materialItems = m_.materialItems;

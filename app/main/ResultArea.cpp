@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QStyle>
 
+#include "app/main/StatusBar.h"
 #include "core/expr/ExpressionSession.h"
 #include "platform/Clipboard.h"
 #include "platform/CoreText.h"
@@ -38,7 +39,7 @@ void ResultArea::ClearResult() { w_.resultBox->clear(); }
 
 void ResultArea::EnableOk(bool on) { w_.okButton->setEnabled(on); }
 
-void ResultArea::ShowStatus(const QString& text) { w_.statusMessage->setText(text); }
+void ResultArea::ShowStatus(const QString& text) { w_.statusBar->ShowMessage(text); }
 
 void ResultArea::ShowStatus(std::u16string_view text) { ShowStatus(Q(text)); }
 

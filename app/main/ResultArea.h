@@ -1,13 +1,12 @@
 #pragma once
 // The area the calculation kinds share: the result box, 确定, the copy and statistics buttons
-// and the message cell of the status bar. The expression side, the weight side and the kind
+// and what the status bar's message cell says. The expression side, the weight side and the kind
 // switch tell it what to show; only this part writes those widgets.
 #include <QObject>
 #include <QString>
 #include <string_view>
 
 class QAction;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -20,12 +19,14 @@ class Clipboard;
 
 namespace mevrik::main {
 
+class StatusBar;
+
 struct ResultWidgets {
   QLineEdit* resultBox = nullptr;
   QPushButton* okButton = nullptr;
   QPushButton* copyButton = nullptr;
   QPushButton* addToStatisticsButton = nullptr;  // enabled together with copyButton
-  QLabel* statusMessage = nullptr;
+  StatusBar* statusBar = nullptr;     // its message cell
   QAction* autoCopyItem = nullptr;    // auto-copy
 };
 

@@ -55,7 +55,7 @@ void StatisticsList::ConnectKeys() {
   EventHook::OnPressKey(w_.statisticsClearLabel, this, [this] { onStatisticsClearRequested(); });
   widgets::OnKeyPress(w_.statisticsList, this, [this](const QKeyEvent& key) {
     if (key.key() != Qt::Key_Delete || (key.modifiers() & ~Qt::KeypadModifier)) return false;
-    ListTJ_Delete();
+    onDeletePressed();
     return true;
   });
   AddListAction(QStringLiteral("复制为表格"), Qt::Key_C, &StatisticsList::CopyTable);
@@ -123,7 +123,7 @@ void StatisticsList::onStatisticsRemoveRequested() {
   ShowSummary();
 }
 
-void StatisticsList::ListTJ_Delete() {
+void StatisticsList::onDeletePressed() {
   const QList<QListWidgetItem*> selected = w_.statisticsList->selectedItems();
   if (selected.isEmpty()) return;
   // The view selects the entry that moves up into the place, or after the last the one before

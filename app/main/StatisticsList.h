@@ -50,17 +50,18 @@ public:
   StatisticsList(StatisticsWidgets widgets, StatisticsHooks hooks, QObject* parent = nullptr);
 
   void onAddToStatisticsClicked();
+
+private:
   void onStatisticsEntryClicked();
   void onStatisticsRemoveRequested();
   void onSummaryClicked();
   void onStatisticsClearRequested();
   // The Delete key: removes the selected entry and selects the one that takes its place.
-  void ListTJ_Delete();
+  void onDeletePressed();
   // The context menu: the whole list as a table on the clipboard, or in a CSV file.
   void CopyTable();
   void ExportTable();
 
-private:
   void ConnectKeys();
   void AddListAction(const QString& caption, Qt::Key key, void (StatisticsList::*handler)());
   // Wide enough for the whole statistics area, whose summary is as wide as the font needs.

@@ -1,16 +1,15 @@
 #include "app/main/StatusClock.h"
 
-#include <QLabel>
 #include <QTimer>
 
+#include "app/main/StatusBar.h"
 #include "platform/Clock.h"
 #include "platform/CoreText.h"
 
 namespace mevrik::main {
 
-StatusClock::StatusClock(QLabel* timeCell, QLabel* dateCell, const platform::Clock& clock,
-                         QObject* parent)
-    : QObject(parent), time_(timeCell), date_(dateCell), clock_(clock), timer_(new QTimer(this)) {
+StatusClock::StatusClock(StatusBar& bar, const platform::Clock& clock, QObject* parent)
+    : QObject(parent), bar_(bar), clock_(clock), timer_(new QTimer(this)) {
   timer_->setObjectName(QStringLiteral("statusClockTimer"));
   timer_->setInterval(2000);
   connect(timer_, &QTimer::timeout, this, &StatusClock::onClockTick);
@@ -19,8 +18,7 @@ StatusClock::StatusClock(QLabel* timeCell, QLabel* dateCell, const platform::Clo
 
 void StatusClock::onClockTick() {
   const QDateTime now = clock_.now();
-  time_->setText(TimeText(now));
-  date_->setText(DateText(now));
+  bar_.ShowClock(TimeText(now), DateText(now));
 }
 
 QString StatusClock::TimeText(const QDateTime& now) {

@@ -1,10 +1,9 @@
 #pragma once
-// The clock of the status bar: time in the cell status::Time, date and weekday in status::Date,
-// refreshed every two seconds by the timer statusClockTimer.
+// The clock of the status bar: the time, and the date with the weekday, refreshed every two
+// seconds by the timer statusClockTimer.
 #include <QDateTime>
 #include <QObject>
 
-class QLabel;
 class QTimer;
 
 namespace mevrik::platform {
@@ -13,12 +12,14 @@ class Clock;
 
 namespace mevrik::main {
 
+class StatusBar;
+
 class StatusClock : public QObject {
   Q_OBJECT
 public:
-  StatusClock(QLabel* timeCell, QLabel* dateCell, const platform::Clock& clock, QObject* parent);
+  StatusClock(StatusBar& bar, const platform::Clock& clock, QObject* parent);
 
-  // Writes both cells from the clock now (the timer's tick, also run once at start-up).
+  // Shows the clock's time now (the timer's tick, also run once at start-up).
   void onClockTick();
   QTimer* timer() const { return timer_; }
 
@@ -26,8 +27,7 @@ public:
   static QString DateText(const QDateTime& now);  // "yyyy-mm-dd  星期五"
 
 private:
-  QLabel* time_;
-  QLabel* date_;
+  StatusBar& bar_;
   const platform::Clock& clock_;
   QTimer* timer_;
 };

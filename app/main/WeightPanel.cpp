@@ -9,9 +9,9 @@
 #include <QMenu>
 #include <QPushButton>
 
-#include "app/config/ConfigKeys.h"
 #include "app/config/ConfigFile.h"
 #include "app/main/ResultArea.h"
+#include "app/main/StatusBar.h"
 #include "app/main/WeightBoxes.h"
 #include "app/main/WeightRowLayout.h"
 #include "app/widgets/EventHooks.h"
@@ -208,8 +208,7 @@ void WeightPanel::onMaterialChosen(int index) {
     }
     w_.materialItems[3]->setText(Q(material::MaterialMenuCaption(material, 3)));
   }
-  w_.statusSetting->setText(Q(material::MaterialIndicator(material)));
-  w_.statusSetting->setVisible(material.index != 0);
+  w_.statusBar->ShowMaterialChosen(material);
   Calculate();
   result_.ShowStatus(material::MaterialStatus(material));
 }

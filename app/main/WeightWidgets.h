@@ -10,6 +10,8 @@ class QWidget;
 
 namespace mevrik::main {
 
+class StatusBar;
+
 struct WeightWidgets {
   QWidget* window = nullptr;          // owner of the message boxes
   QList<QComboBox*> parameterBoxes;   // the four parameter boxes
@@ -17,7 +19,7 @@ struct WeightWidgets {
   QLabel* moreLabel = nullptr;        // "▼": variants, or the connection-hole window
   QLabel* unitWeightLabel = nullptr;  // unit weight, standard code and notes
   QLabel* resultCaption = nullptr;    // the result caption; the parameter row ends before it
-  QLabel* statusSetting = nullptr;    // shows the material while a weight kind is on
+  StatusBar* statusBar = nullptr;     // shows the material while a weight kind is on
   QMenu* variantMenu = nullptr;
   QList<QAction*> variantItems;   // variants
   QList<QAction*> materialItems;  // materials

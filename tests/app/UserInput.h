@@ -25,6 +25,9 @@ public:
 
   // A left click at `at` in `target`'s coordinates (its centre when omitted).
   void Click(QWidget* target, QPoint at = QPoint(-1, -1)) const;
+  // Two left clicks in quick succession at `at` in `target`'s coordinates (its centre when
+  // omitted): the second press reaches the widget as a double-click.
+  void DoubleClick(QWidget* target, QPoint at = QPoint(-1, -1)) const;
   // A right click, which opens the context menu of the widget there.
   void RightClick(QWidget* target, QPoint at = QPoint(-1, -1)) const;
   // Opens a menu of the menu bar with a click on its title.

@@ -16,10 +16,10 @@ namespace {
 
 class ConfigFileTest : public fakes::ProfileFileFixture {
 protected:
-  int ErrorOfReadNumber(const QString& stored) {
+  int ErrorOfNumberRead(const QString& stored) {
     SetFileBytes(("[计算式]\r\n记录=" + stored + "\r\n").toUtf8());
     try {
-      ini.ReadNumber(u"计算式"_s, u"记录"_s, 1);
+      ini.Get(config::NumberSetting{u"计算式"_s, u"记录"_s, 1});
       return 0;
     } catch (const platform::RuntimeError& error) {
       return error.number();
@@ -58,17 +58,17 @@ TEST_F(ConfigFileTest, FirstStartWritesTheDefaultsItReads) {
 
 TEST_F(ConfigFileTest, EmptyValueIsReplacedByTheDefault) {
   SetFileBytes("[链接]\r\n数量=1\r\n链接0名称=\r\n");
-  EXPECT_EQ(ini.ReadText(u"链接"_s, u"链接0名称"_s, u"【无名】"_s), u"【无名】"_s);
+  EXPECT_EQ(ini.Get(config::TextSetting{u"链接"_s, u"链接0名称"_s, u"【无名】"_s}), u"【无名】"_s);
   EXPECT_EQ(FileBytes(), QByteArray("[链接]\r\n数量=1\r\n链接0名称=【无名】\r\n"));
 }
 
 TEST_F(ConfigFileTest, StoredTextIsReturnedAsItIs) {
   SetFileBytes("[链接]\r\n链接0名称= 图纸 目录 \r\n");
-  EXPECT_EQ(ini.ReadText(u"链接"_s, u"链接0名称"_s, u"【无名】"_s), u"图纸 目录"_s);
+  EXPECT_EQ(ini.Get(config::TextSetting{u"链接"_s, u"链接0名称"_s, u"【无名】"_s}), u"图纸 目录"_s);
   EXPECT_EQ(FileBytes(), QByteArray("[链接]\r\n链接0名称= 图纸 目录 \r\n"));
 }
 
-TEST_F(ConfigFileTest, ReadNumberReadsLeadingDigitsAndRewritesTheDefault) {
+TEST_F(ConfigFileTest, ANumberIsReadFromItsLeadingDigitsAndItsDefaultRewritten) {
   const struct {
     QByteArray stored;  // the whole line
     int defaultValue;
@@ -76,7 +76,7 @@ TEST_F(ConfigFileTest, ReadNumberReadsLeadingDigitsAndRewritesTheDefault) {
     QByteArray afterwards;
   } cases[] = {
       {"n=3", 1, 3, "n=3"},
-      {"n= 3", 3, 3, "n=3"},  // as WriteNumber wrote it: read back, rewritten without the blank
+      {"n= 3", 3, 3, "n=3"},  // as a number is written: read back, rewritten without the blank
       {"n= 12xyz", 0, 12, "n= 12xyz"},
       {"n=007", 0, 7, "n=007"},
       {"n=abc", 1, 0, "n=abc"},
@@ -90,45 +90,45 @@ TEST_F(ConfigFileTest, ReadNumberReadsLeadingDigitsAndRewritesTheDefault) {
   };
   for (const auto& c : cases) {
     SetFileBytes("[S]\r\n" + c.stored + "\r\n");
-    EXPECT_EQ(ini.ReadNumber(u"S"_s, u"n"_s, c.defaultValue), c.value) << c.stored.constData();
+    EXPECT_EQ(ini.Get(config::NumberSetting{u"S"_s, u"n"_s, c.defaultValue}), c.value) << c.stored.constData();
     EXPECT_EQ(FileBytes(), "[S]\r\n" + c.afterwards + "\r\n") << c.stored.constData();
   }
 }
 
 TEST_F(ConfigFileTest, NumberBeyondSixteenBitsRaisesAtStartUpAndIsShownWhileRunning) {
   ini.SetStartingUp(true);
-  EXPECT_EQ(ErrorOfReadNumber("32767"), 0);
-  EXPECT_EQ(ErrorOfReadNumber("32768"), 6);
-  EXPECT_EQ(ErrorOfReadNumber("99999999999999999999"), 6);
-  EXPECT_EQ(ErrorOfReadNumber("-99999"), 0);
+  EXPECT_EQ(ErrorOfNumberRead("32767"), 0);
+  EXPECT_EQ(ErrorOfNumberRead("32768"), 6);
+  EXPECT_EQ(ErrorOfNumberRead("99999999999999999999"), 6);
+  EXPECT_EQ(ErrorOfNumberRead("-99999"), 0);
   EXPECT_EQ(FileBytes(), QByteArray("[计算式]\r\n记录=-99999\r\n"));
   EXPECT_TRUE(boxes.shown.isEmpty());
 
   // A hand edit while the program runs: the box, the default, and the edit left for the user.
   ini.SetStartingUp(false);
-  EXPECT_EQ(ErrorOfReadNumber("40000"), 0);
+  EXPECT_EQ(ErrorOfNumberRead("40000"), 0);
   ASSERT_EQ(boxes.shown.size(), 1);
   EXPECT_EQ(boxes.shown[0].text, u"  未知错误：6——溢出\r\n\r\n请调整后重新运行。"_s);
   EXPECT_EQ(FileBytes(), QByteArray("[计算式]\r\n记录=40000\r\n"));
   EXPECT_EQ(endings, 0);
 }
 
-TEST_F(ConfigFileTest, WriteNumberWritesTheSignPlace) {
+TEST_F(ConfigFileTest, ANumberIsWrittenWithItsSignPlace) {
   const struct {
     int value;
     QByteArray line;
   } cases[] = {{3, "k= 3"}, {0, "k= 0"}, {-7, "k=-7"}, {70000, "k= 70000"}};
   for (const auto& c : cases) {
-    ini.WriteNumber(u"S"_s, u"k"_s, c.value);
+    ini.Set(config::NumberSetting{u"S"_s, u"k"_s}, c.value);
     EXPECT_EQ(FileBytes(), "[S]\r\n" + c.line + "\r\n");
   }
-  ini.WriteNumber(u"S"_s, u"k"_s, 3);
-  EXPECT_EQ(ini.ReadNumber(u"S"_s, u"k"_s, 1), 3);
+  ini.Set(config::NumberSetting{u"S"_s, u"k"_s}, 3);
+  EXPECT_EQ(ini.Get(config::NumberSetting{u"S"_s, u"k"_s, 1}), 3);
 }
 
 // Every text reads back as it was stored; quotes are added only where reading would take
 // blanks or enclosing quotes away.
-TEST_F(ConfigFileTest, WriteTextStoresTextsSoThatTheyReadBackAsTheyWere) {
+TEST_F(ConfigFileTest, TextsAreStoredSoThatTheyReadBackAsTheyWere) {
   const struct {
     QString text;
     QByteArray line;
@@ -139,9 +139,9 @@ TEST_F(ConfigFileTest, WriteTextStoresTextsSoThatTheyReadBackAsTheyWere) {
       {u"  图纸"_s, "\"  图纸\""},     {u"D:\\ \t"_s, "\"D:\\ \t\""},
   };
   for (const auto& c : cases) {
-    ini.WriteText(u"计算式"_s, u"记录0"_s, c.text);
+    ini.Set(config::TextSetting{u"计算式"_s, u"记录0"_s, {}}, c.text);
     EXPECT_EQ(FileBytes(), "[计算式]\r\n记录0=" + c.line + "\r\n") << c.line.constData();
-    EXPECT_EQ(ini.ReadText(u"计算式"_s, u"记录0"_s, u"x"_s), c.text) << c.line.constData();
+    EXPECT_EQ(ini.Get(config::TextSetting{u"计算式"_s, u"记录0"_s, u"x"_s}), c.text) << c.line.constData();
   }
 }
 
@@ -151,8 +151,8 @@ TEST_F(ConfigFileTest, UnwritableFolderGivesDefaultsSilentlyOnceTheStartUpSaysSo
   SetFileBytes("a file, not a folder");
   config::ConfigFile nowhere(path + u"/VEXTAL_Config.ini"_s, boxes, [this] { ++endings; });
   nowhere.SetStartingUp(true);
-  EXPECT_EQ(nowhere.ReadNumber(u"计算式"_s, u"记录"_s, 1), 1);
-  EXPECT_EQ(nowhere.ReadText(u"链接"_s, u"链接0名称"_s, u"【无名】"_s), u"【无名】"_s);
+  EXPECT_EQ(nowhere.Get(config::NumberSetting{u"计算式"_s, u"记录"_s, 1}), 1);
+  EXPECT_EQ(nowhere.Get(config::TextSetting{u"链接"_s, u"链接0名称"_s, u"【无名】"_s}), u"【无名】"_s);
   try {
     nowhere.MakeHidden();
     ADD_FAILURE() << "no error from the start-up's last step";
@@ -161,9 +161,9 @@ TEST_F(ConfigFileTest, UnwritableFolderGivesDefaultsSilentlyOnceTheStartUpSaysSo
   }
   nowhere.SetStartingUp(false);
   nowhere.ContinueWithoutSaving();
-  nowhere.WriteText(u"计算式"_s, u"数量"_s, u"3"_s);
-  nowhere.WriteNumber(u"计算式"_s, u"说明"_s, 5);
-  EXPECT_EQ(nowhere.ReadNumber(u"计算式"_s, u"说明"_s, 0), 0);
+  nowhere.Set(config::TextSetting{u"计算式"_s, u"数量"_s, {}}, u"3"_s);
+  nowhere.Set(config::NumberSetting{u"计算式"_s, u"说明"_s}, 5);
+  EXPECT_EQ(nowhere.Get(config::NumberSetting{u"计算式"_s, u"说明"_s, 0}), 0);
   EXPECT_TRUE(boxes.shown.isEmpty());
   EXPECT_EQ(endings, 0);
 }
@@ -180,24 +180,24 @@ TEST_F(ConfigFileTest, WriteErrorShowsBothDialogsThenEndsTheProgram) {
     QString procedure;
     QString detail;
   } cases[] = {
-      {"a name that cannot be stored", {}, [](config::ConfigFile& w) { w.WriteNumber(u"计算式"_s, u"a=b"_s, 1); },
+      {"a name that cannot be stored", {}, [](config::ConfigFile& w) { w.Set(config::NumberSetting{u"计算式"_s, u"a=b"_s}, 1); },
        u"SetIniN"_s, u" 5未知错误，错误号:5  （无效的过程调用或参数 ）"_s},
       {"a batch on a full disk", {{Failing::Write, platform::FileFault::NoRoom}},
        [](config::ConfigFile& w) {
          const config::ConfigFile::Batch batch(w);
-         w.WriteText(u"计算式"_s, u"数量"_s, u"2"_s);
-         w.WriteText(u"计算式"_s, u"记录1"_s, u"9+9"_s);
+         w.Set(config::TextSetting{u"计算式"_s, u"数量"_s, {}}, u"2"_s);
+         w.Set(config::TextSetting{u"计算式"_s, u"记录1"_s, {}}, u"9+9"_s);
        },
        u"SetIniS"_s, u" 61未知错误，错误号:61  （磁盘已满 ）"_s},
       {"a default whose save fails", {{Failing::Sync, platform::FileFault::Other}},
-       [](config::ConfigFile& w) { EXPECT_EQ(w.ReadNumber(u"计算式"_s, u"说明"_s, 0), 0); },
+       [](config::ConfigFile& w) { EXPECT_EQ(w.Get(config::NumberSetting{u"计算式"_s, u"说明"_s, 0}), 0); },
        u"SetIniN"_s, u" 57未知错误，错误号:57  （设备 I/O 错误 ）"_s},
       // Refused while the program runs (a read-only file or folder): a refusal, not a silence.
       {"a batch the folder refuses", {{Failing::CreateNew, platform::FileFault::NoAccess}},
        [](config::ConfigFile& w) {
          const config::ConfigFile::Batch batch(w);
-         w.WriteText(u"计算式"_s, u"数量"_s, u"2"_s);
-         w.WriteText(u"计算式"_s, u"记录1"_s, u"9+9"_s);
+         w.Set(config::TextSetting{u"计算式"_s, u"数量"_s, {}}, u"2"_s);
+         w.Set(config::TextSetting{u"计算式"_s, u"记录1"_s, {}}, u"9+9"_s);
        },
        u"SetIniS"_s, u" 75——路径/文件访问错误"_s},
   };
@@ -219,7 +219,7 @@ TEST_F(ConfigFileTest, WriteErrorShowsBothDialogsThenEndsTheProgram) {
 }
 
 TEST_F(ConfigFileTest, MakeHiddenAcceptsAGoodFileAndRemoveFileDeletesIt) {
-  ini.ReadNumber(u"链接"_s, u"数量"_s, 0);
+  ini.Get(config::NumberSetting{u"链接"_s, u"数量"_s, 0});
   EXPECT_NO_THROW(ini.MakeHidden());
   EXPECT_TRUE(ini.RemoveFile());
   EXPECT_FALSE(QFile::exists(path));

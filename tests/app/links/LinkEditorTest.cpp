@@ -17,12 +17,28 @@ class LinkEditorTest : public fakes::LinkFixture {
 protected:
   LinkEditorTest() {
     settingsMenu.setObjectName("settingsMenu");
+    settingsMenu.setTitle("设置(&S)");
     kindMenu.setObjectName("kindMenu");
+    kindMenu.setTitle("计算类型(&F)");
+    window.menuBar()->insertMenu(linksMenu.menuAction(), &kindMenu);
+    window.menuBar()->insertMenu(kindMenu.menuAction(), &settingsMenu);
+    // The two panels in one place of the client area, as the main window has them.
+    auto* central = new QWidget;
+    window.setCentralWidget(central);
+    window.resize(556, 200);
+    calculatorPanel = new QWidget(central);
+    linkEditorPanel = new QWidget(central);
+    for (QWidget* panel : {calculatorPanel, linkEditorPanel}) panel->setGeometry(0, 0, 556, 116);
+    linkEditorPanel->setVisible(false);
     CreateMenus();
     editor = std::make_unique<main::LinkEditor>(
         main::LinkEditorWindow{calculatorPanel, linkEditorPanel, &settingsMenu, &kindMenu, &linksMenu, &othersMenu},
         main::LinkEditorServices{ini, *menus, boxes, files, nullptr});
+    QObject::connect(settingsMenu.addAction("编辑链接"), &QAction::triggered, editor.get(),
+                     &main::LinkEditor::onEditLinksChosen);
   }
+
+  void OpenEditor() { Choose(settingsMenu.actions().last()); }
 
   template <typename T>
   T* Find(const QString& name) {
@@ -32,7 +48,7 @@ protected:
   }
   QListWidget* List() { return Find<QListWidget>("linkList"); }
   QPushButton* Button(int i) { return Find<QPushButton>("editorButtons_" + QString::number(i)); }
-  void Press(int i) { Button(i)->click(); }
+  void Press(int i) { User().Click(Button(i)); }
 
   QStringList Rows() {
     QStringList rows;
@@ -52,12 +68,11 @@ protected:
 
   void OpenWith(const QList<main::LinkRecord>& links) {
     Store("链接", links);
-    editor->onEditLinksChosen();
+    OpenEditor();
   }
 
-  QWidget window;  // never shown: a child counts as visible until the editor hides it
-  QWidget* calculatorPanel = new QWidget(&window);
-  QWidget* linkEditorPanel = new QWidget(&window);
+  QWidget* calculatorPanel = nullptr;
+  QWidget* linkEditorPanel = nullptr;
   QMenu settingsMenu;
   QMenu kindMenu;
   fakes::FakeFileDialogs files;
@@ -100,6 +115,7 @@ TEST_F(LinkEditorTest, ButtonStatesFollowTheSelection) {
     OpenWith(kFour.mid(0, c.rows));
     List()->setCurrentRow(c.selected);
     EXPECT_EQ(States(), c.states) << c.rows << " rows, row " << c.selected;
+    Press(main::LinkEditor::Close);
   }
 }
 
@@ -194,12 +210,12 @@ TEST_F(LinkEditorTest, SavingWritesTheKeysAndRebuildsTheMenu) {
   List()->setCurrentRow(2);
   Press(main::LinkEditor::Delete);
   Press(main::LinkEditor::Save);
-  EXPECT_EQ(ini.ReadNumber("链接", "数量", 0), 2);
+  EXPECT_EQ(ini.Get(config::NumberSetting{"链接", "数量", 0}), 2);
   EXPECT_TRUE(FileText().contains("数量= 2"));
-  EXPECT_EQ(ini.ReadText("链接", "链接0名称", ""), "手册");
-  EXPECT_EQ(ini.ReadText("链接", "链接1地址", ""), "https://www.baidu.com/");
+  EXPECT_EQ(ini.Get(config::TextSetting{"链接", "链接0名称", ""}), "手册");
+  EXPECT_EQ(ini.Get(config::TextSetting{"链接", "链接1地址", ""}), "https://www.baidu.com/");
   // Keys beyond the new count stay in the file; the count makes them unused.
-  EXPECT_EQ(ini.ReadText("链接", "链接3名称", ""), "画图");
+  EXPECT_EQ(ini.Get(config::TextSetting{"链接", "链接3名称", ""}), "画图");
   EXPECT_EQ(VisibleCaptions(linksMenu, "userLinkItems"), (QStringList{"手册", "百度"}));
   EXPECT_EQ(Find<QLabel>("linkCount")->text(), "共有 2 个链接");
   EXPECT_TRUE(Find<QLabel>("editorNote")->isHidden());
@@ -223,8 +239,8 @@ TEST_F(LinkEditorTest, ANameHoldingARunOfBlanksKeepsItsTarget) {
   boxes.inputs = {"甲" + kGap + "乙"};
   Press(main::LinkEditor::EditName);
   Press(main::LinkEditor::Save);
-  EXPECT_EQ(ini.ReadText("链接", "链接0名称", ""), "甲" + kGap + "乙");
-  EXPECT_EQ(ini.ReadText("链接", "链接0地址", ""), "D:\\图纸");
+  EXPECT_EQ(ini.Get(config::TextSetting{"链接", "链接0名称", ""}), "甲" + kGap + "乙");
+  EXPECT_EQ(ini.Get(config::TextSetting{"链接", "链接0地址", ""}), "D:\\图纸");
 }
 
 TEST_F(LinkEditorTest, SwitchingMenusDiscardsUnsavedEdits) {
@@ -232,7 +248,7 @@ TEST_F(LinkEditorTest, SwitchingMenusDiscardsUnsavedEdits) {
   OpenWith(kFour);
   List()->setCurrentRow(0);
   Press(main::LinkEditor::Delete);
-  Find<QRadioButton>("placeButtons_1")->click();
+  User().Click(Find<QRadioButton>("placeButtons_1"));
   EXPECT_EQ(editor->LinkSection(), "其它");
   EXPECT_EQ(Rows(), QStringList{"计算书" + kGap + "D:\\计算书.docx"});
   EXPECT_EQ(Find<QLabel>("linkCount")->text(), "共有 1 个链接");
@@ -244,9 +260,9 @@ TEST_F(LinkEditorTest, SwitchingMenusDiscardsUnsavedEdits) {
   Press(main::LinkEditor::Add);
   Press(main::LinkEditor::Save);
   EXPECT_EQ(VisibleCaptions(othersMenu, "otherLinkItems"), (QStringList{"计算书", "新"}));
-  EXPECT_EQ(ini.ReadNumber("链接", "数量", 0), 4);  // the deletion in the other menu was not saved
+  EXPECT_EQ(ini.Get(config::NumberSetting{"链接", "数量", 0}), 4);  // the deletion in the other menu was not saved
 
-  Find<QRadioButton>("placeButtons_0")->click();
+  User().Click(Find<QRadioButton>("placeButtons_0"));
   EXPECT_EQ(Rows().size(), 4);
 }
 
@@ -260,8 +276,8 @@ TEST_F(LinkEditorTest, ClosingBringsBackTheCalculatorAndEveryMenu) {
 }
 
 TEST_F(LinkEditorTest, ACountBeyondWhatTheListHoldsIsReportedAndTheEditorGoesOn) {
-  ini.WriteText("链接", "数量", "40000");
-  editor->onEditLinksChosen();
+  ini.Set(config::TextSetting{"链接", "数量", {}}, "40000");
+  OpenEditor();
   ASSERT_EQ(boxes.shown.size(), 1);
   EXPECT_EQ(boxes.shown[0].text, "  未知错误：6——溢出\r\n\r\n请调整后重新运行。");
   EXPECT_TRUE(calculatorPanel->isHidden());

@@ -1,13 +1,17 @@
 #pragma once
-// The two link menus as the main window has them, a configuration file in a temporary folder
-// and recording services, for the tests of the link menus and the link editor.
+// The two link menus as the main window has them, in a window's menu bar, a configuration file
+// in a temporary folder and recording services, for the tests of the link menus and the link
+// editor.
 #include <QAction>
 #include <QFile>
+#include <QMainWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "app/UserInput.h"
 #include "app/config/ConfigLocation.h"
 #include "app/config/RecordingBoxes.h"
 #include "app/config/ConfigFile.h"
@@ -36,7 +40,19 @@ protected:
     widgets.firstOtherLinkItem = HiddenItem(othersMenu, "otherLinkItems_0");
     widgets.linksSeparator->setVisible(false);
     widgets.othersSeparator->setVisible(false);
+    linksMenu.setTitle("链接(&L)");
+    othersMenu.setTitle("其它(&Q)");
+    window.menuBar()->addMenu(&linksMenu);
+    window.menuBar()->addMenu(&othersMenu);
   }
+
+  // A person at the window, which is shown at the first use.
+  const testing::UserInput& User() {
+    if (!user_) user_ = std::make_unique<testing::UserInput>(&window);
+    return *user_;
+  }
+  // An item of either menu chosen with clicks through the menu bar.
+  void Choose(QAction* item) { User().Choose(window.menuBar(), item); }
 
   static QAction* HiddenItem(QMenu& menu, const QString& name) {
     QAction* item = menu.addAction(QString());
@@ -92,6 +108,10 @@ protected:
   QMenu othersMenu;
   main::LinkMenuWidgets widgets;
   std::unique_ptr<main::LinkMenus> menus;
+  QMainWindow window;  // its menu bar holds the two menus
+
+private:
+  std::unique_ptr<testing::UserInput> user_;
 };
 
 }  // namespace mevrik::fakes

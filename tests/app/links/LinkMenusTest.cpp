@@ -30,8 +30,8 @@ TEST_F(LinkMenusTest, StartUpBuildsBothMenusFromTheFile) {
 }
 
 TEST_F(LinkMenusTest, AMissingNameShowsAndStoresTheNoNameCaption) {
-  ini.WriteNumber("其它", "数量", 2);
-  ini.WriteText("其它", "链接0名称", "计算书");
+  ini.Set(config::NumberSetting{"其它", "数量"}, 2);
+  ini.Set(config::TextSetting{"其它", "链接0名称", {}}, "计算书");
   CreateMenus();
   menus->Load();
   EXPECT_EQ(VisibleCaptions(othersMenu, "otherLinkItems"), (QStringList{"计算书", "【无名】"}));
@@ -61,10 +61,10 @@ TEST_F(LinkMenusTest, EveryLinkOfAMenuTallerThanTheScreenIsReachedWithTheKeys) {
   QStringList names;
   for (int i = 0; i < 3000; ++i) names << QString::number(i);
   menus->ShowLinks("链接", names);
-  linksMenu.popup(QPoint());
+  User().OpenMenu(window.menuBar(), linksMenu.menuAction());
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&linksMenu));
   EXPECT_LE(linksMenu.height(), linksMenu.screen()->availableGeometry().height());
-  QTest::keyClick(&linksMenu, Qt::Key_End);
+  User().Key(Qt::Key_End);
   QAction* last = linksMenu.activeAction();
   ASSERT_NE(last, nullptr);
   EXPECT_EQ(last->text(), "2999");
@@ -81,17 +81,19 @@ TEST_F(LinkMenusTest, AClickOpensWhatTheStoredTargetMeansNow) {
   Store("链接", {{"a", "计算书 1.xlsx"}, {"b", "www.baidu.com"}});
   CreateMenus();
   menus->Load();
-  UserItems(linksMenu, "userLinkItems")[0]->trigger();
-  ini.WriteText("链接", "链接1地址", "example.com/x");  // a hand edit after the start
-  UserItems(linksMenu, "userLinkItems")[1]->trigger();
+  Choose(UserItems(linksMenu, "userLinkItems")[0]);
+  ini.Set(config::TextSetting{"链接", "链接1地址", {}}, "example.com/x");  // a hand edit after the start
+  Choose(UserItems(linksMenu, "userLinkItems")[1]);
   EXPECT_EQ(shell.opened,
             QStringList({QUrl::fromLocalFile(file.fileName()).toString(), "http://example.com/x"}));
   EXPECT_TRUE(boxes.shown.isEmpty());
 }
 
 TEST_F(LinkMenusTest, AFailedOpenSaysThePathMayBeWrong) {
+  ini.Set(config::settings::LinkCount("链接"), 5);  // a count without the links' keys
   CreateMenus();
-  menus->onUserLinkChosen(4);  // nothing stored: the error target is written and fails to open
+  menus->Load();
+  Choose(UserItems(linksMenu, "userLinkItems")[4]);  // the error target is written, fails to open
   EXPECT_TRUE(shell.opened.isEmpty());
   EXPECT_TRUE(FileText().contains("链接4地址=【错误】"));
   ASSERT_EQ(boxes.shown.size(), 1);
@@ -113,8 +115,9 @@ TEST_F(LinkMenusTest, AProgramThatCannotBeStartedIsExplainedByWhatIsOnDisk) {
   CreateMenus();
 
   Store("链接", {{"gone", missing}, {"tool", present.fileName()}});
-  menus->onUserLinkChosen(0);
-  menus->onUserLinkChosen(1);
+  menus->Load();
+  Choose(UserItems(linksMenu, "userLinkItems")[0]);
+  Choose(UserItems(linksMenu, "userLinkItems")[1]);
   ASSERT_EQ(boxes.shown.size(), 2);
   EXPECT_EQ(boxes.shown[0].text, "  错误：53—文件未找到\r\n可能是由错误的路径引起的，路径记录如下请核查：\r\n" + missing);
   EXPECT_EQ(boxes.shown[1].text,
@@ -144,16 +147,16 @@ TEST(LinkStartErrorText, ChoosesTheAdviceByTheErrorNumber) {
 TEST_F(LinkMenusTest, FixedItemsUseWhatThisSystemHasAndSaySoWhenNothingWill) {
   installed = {"dolphin"};
   CreateMenus();
-  widgets.fixedLinkItems[0]->trigger();
-  widgets.fixedLinkItems[1]->trigger();  // no calculator installed
-  widgets.fixedLinkItems[2]->trigger();
+  Choose(widgets.fixedLinkItems[0]);
+  Choose(widgets.fixedLinkItems[1]);  // no calculator installed
+  Choose(widgets.fixedLinkItems[2]);
   EXPECT_EQ(shell.started, QStringList{"dolphin solid:/"});
   EXPECT_EQ(shell.opened, QStringList{"https://www.baidu.com/"});
   ASSERT_EQ(boxes.shown.size(), 1);
   EXPECT_EQ(boxes.shown[0].text, "  未能打开“计算器”。\r\n\r\n系统中没有找到计算器程序，请安装后重试。");
 
   shell.succeed = false;
-  widgets.fixedLinkItems[2]->trigger();
+  Choose(widgets.fixedLinkItems[2]);
   ASSERT_EQ(boxes.shown.size(), 2);
   EXPECT_EQ(boxes.shown[1].text, "  未能打开“百度一下”。\r\n\r\n请确认系统中设有默认的网页浏览器。");
 }

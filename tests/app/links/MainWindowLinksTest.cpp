@@ -1,4 +1,5 @@
 // The statistics list and the quick links inside the real main window.
+#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QMenuBar>
@@ -136,9 +137,36 @@ TEST_F(MainWindowLinksTest, CollectsResultsSumsThemAndCopiesTheSum) {
   EXPECT_EQ(clipboard.calls, (QStringList{"clear", "set 26.16"}));
   EXPECT_EQ(Status(main::status::Message), "已将统计结果复制到剪贴板");
 
-  QTest::mouseDClick(Find<QLabel>("statisticsClearLabel"), Qt::LeftButton);
+  User().DoubleClick(Find<QLabel>("statisticsClearLabel"));
   EXPECT_EQ(list->count(), 0);
+  EXPECT_EQ(summary->text(), "");
   EXPECT_EQ(main.width(), 556);
+}
+
+// The statistics area is built when the focus first moves, after every other control: Tab still
+// leads from 统计 through the summary and the list to 清空, and Shift+Tab back the same way.
+TEST_F(MainWindowLinksTest, TabLeadsThroughTheStatisticsBuiltOnFirstUse) {
+  Open();
+  Calculate("1+2");
+  auto* add = Find<QPushButton>("addToStatisticsButton");
+  ASSERT_TRUE(add->isEnabled());
+  User().Click(Find<QPushButton>("copyButton"));
+  const QStringList forward{"addToStatisticsButton", "statisticsSummary", "statisticsList",
+                            "statisticsClearLabel"};
+  // One text, so that a failure reads as names.
+  const auto names = [](const QStringList& list) { return list.join(u' ').toStdString(); };
+  QStringList reached;
+  for (int i = 0; i < forward.size(); ++i) {
+    User().Tab();
+    reached << QApplication::focusWidget()->objectName();
+  }
+  EXPECT_EQ(names(reached), names(forward));
+  reached.clear();
+  for (int i = 0; i < forward.size() - 1; ++i) {
+    User().Key(Qt::Key_Tab, Qt::ShiftModifier);
+    reached.prepend(QApplication::focusWidget()->objectName());
+  }
+  EXPECT_EQ(names(reached), names(forward.first(3)));
 }
 
 TEST_F(MainWindowLinksTest, LinksDefinedInTheEditorOpenAfterARestart) {

@@ -5,15 +5,24 @@
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <memory>
+
+#include "app/UserInput.h"
 
 using namespace mevrik;
 
 namespace {
 
-// The statistics widgets with the window around them played by plain fields.
+// The statistics widgets in a plain window, with the rest of the main window played by fields.
 class StatisticsListTest : public ::testing::Test {
 protected:
   StatisticsListTest() {
+    for (QWidget* widget : std::initializer_list<QWidget*>{
+             &addToStatisticsButton, &listTJ, &statisticsSummary, &statisticsClearLabel})
+      widget->setParent(&window);
+    window.resize(700, 300);
+    addToStatisticsButton.setGeometry(0, 0, 60, 26);
+    statisticsSummary.setGeometry(560, 2, 52, 32);
     main::StatisticsHooks hooks;
     hooks.resultText = [this] { return result; };
     hooks.currentKind = [this] { return kind; };
@@ -26,26 +35,23 @@ protected:
     };
     list = std::make_unique<main::StatisticsList>(
         main::StatisticsWidgets{&addToStatisticsButton, &listTJ, &statisticsSummary, &statisticsClearLabel}, hooks);
-    listTJ.resize(200, 200);
+    listTJ.setGeometry(0, 40, 200, 200);
     statisticsClearLabel.setGeometry(612, 2, 26, 32);  // where the window puts it with a narrow summary
+    user = std::make_unique<mevrik::testing::UserInput>(&window);
   }
 
   // A new result, as the result box's change handler leaves it, then a click on 统计.
   void Add(const QString& text) {
     result = text;
     addToStatisticsButton.setEnabled(true);
-    addToStatisticsButton.click();
+    user->Click(&addToStatisticsButton);
   }
 
-  // The events of a real double-click on a row.
   void DoubleClickRow(int row) {
-    const QPoint at = listTJ.visualItemRect(listTJ.item(row)).center();
-    QTest::mousePress(listTJ.viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseRelease(listTJ.viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(listTJ.viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseRelease(listTJ.viewport(), Qt::LeftButton, {}, at);
+    user->DoubleClick(listTJ.viewport(), listTJ.visualItemRect(listTJ.item(row)).center());
   }
 
+  QWidget window;  // declared first: its children go before it
   QPushButton addToStatisticsButton;
   QListWidget listTJ;
   QLabel statisticsSummary;
@@ -57,17 +63,8 @@ protected:
   QStringList messages;
   QStringList clipboard;
   std::unique_ptr<main::StatisticsList> list;
+  std::unique_ptr<mevrik::testing::UserInput> user;
 };
-
-// The figures are core's (StatisticsTest); here the summary and the copy are wired.
-TEST_F(StatisticsListTest, ShowsTheSummaryAndCopiesOnlyTheSum) {
-  Add("22.66");
-  Add("边宽 > 边厚");
-  EXPECT_EQ(statisticsSummary.text(), "共 2 项\r\n∑=22.66");
-  QTest::mouseClick(&statisticsSummary, Qt::LeftButton);
-  EXPECT_EQ(clipboard, QStringList{"22.66"});
-  EXPECT_EQ(messages.last(), "已将统计结果复制到剪贴板");
-}
 
 // A click is the left button pressed and released over the summary: another button, or a press
 // dragged off the label before release, copies nothing.
@@ -91,7 +88,7 @@ TEST_F(StatisticsListTest, AddingWidensSelectsTheEntryAndWaitsForTheNextResult) 
   EXPECT_EQ(messages, (QStringList{"计算结果加入统计", "双击剔除记录"}));
   EXPECT_FALSE(addToStatisticsButton.isEnabled());
 
-  addToStatisticsButton.click();  // disabled: the same result cannot go in twice
+  user->Click(&addToStatisticsButton);  // disabled: the same result cannot go in twice
   EXPECT_EQ(listTJ.count(), 1);
 }
 
@@ -115,20 +112,11 @@ TEST_F(StatisticsListTest, DoubleClickRemovesTheSelectedEntryOnly) {
   EXPECT_EQ(statisticsSummary.text(), "共 2 项\r\n∑=5.5");
   EXPECT_EQ(widths, (QList<int>{9600, 9600, 9600}));  // removing leaves the width alone
 
-  list->onStatisticsRemoveRequested();  // nothing selected: nothing happens
+  user->Key(Qt::Key_Delete);  // nothing selected: nothing happens
   EXPECT_EQ(listTJ.count(), 2);
   DoubleClickRow(0);
   DoubleClickRow(0);
   EXPECT_EQ(statisticsSummary.text(), "共 0 项\r\n∑=0") << "the entries and the sum are removed together";
-}
-
-TEST_F(StatisticsListTest, DoubleClickOnClearEmptiesEverythingAndNarrows) {
-  Add("22.66");
-  Add("3.5");
-  QTest::mouseDClick(&statisticsClearLabel, Qt::LeftButton);
-  EXPECT_EQ(listTJ.count(), 0);
-  EXPECT_EQ(statisticsSummary.text(), "");
-  EXPECT_EQ(widths.last(), 8340);
 }
 
 }  // namespace

@@ -193,7 +193,7 @@ TEST_F(ExpressionPanelTest, ConvertedExpressionTooltipUntilTheTextChanges) {
 }
 
 TEST_F(ExpressionPanelTest, DoubleClickOnTheCaptionShowsTheHelp) {
-  QTest::mouseDClick(Find<QLabel>(QStringLiteral("expressionCaption")), Qt::LeftButton);
+  User().DoubleClick(Find<QLabel>(QStringLiteral("expressionCaption")));
   ASSERT_FALSE(boxes.shown.isEmpty());
   EXPECT_EQ(boxes.shown.last().title, QStringLiteral("说明（计算式计算）"));
   EXPECT_EQ(boxes.shown.last().text.count(QStringLiteral("\r\n")), 7);

@@ -322,7 +322,7 @@ TEST_F(MainWindowLifecycleTest, AboutBoxOpensTheConfigurationFile) {
   ASSERT_NE(edit, nullptr);
   EXPECT_EQ(edit->text(), QStringLiteral("编辑配置"));
   EXPECT_EQ(edit->toolTip(), QStringLiteral("双击编辑配置"));
-  QTest::mouseDClick(edit, Qt::LeftButton);
+  User().DoubleClick(edit);
   EXPECT_EQ(shell.opened, QStringList{QUrl::fromLocalFile(ConfigPath()).toString()});
   EXPECT_TRUE(about->findChild<QLabel*>(QStringLiteral("versionLabel"))->text().endsWith(app::VersionText()));
 }

@@ -51,11 +51,10 @@ protected:
     user.Key(Qt::Key_End, Qt::ShiftModifier);
   }
 
-  // Types into a box as the user does: the text selected first, then one key after another.
+  // Types into a box as the user does: the box clicked and its text selected, then the keys.
   void Type(int box, const QString& keys) const {
-    Box(box)->setFocus();
-    Box(box)->lineEdit()->selectAll();
-    QTest::keyClicks(Box(box), keys);
+    SelectText(User(), box);
+    User().Type(keys);
   }
 };
 

@@ -64,7 +64,7 @@ TEST_F(WeightInputTest, StarInTheWidthMovesToTheThicknessSoFiftyStarFiveFillsBot
   EXPECT_EQ(Box(1)->currentText(), "50");
   QWidget* focused = QApplication::focusWidget();
   ASSERT_EQ(focused, Box(2));
-  QTest::keyClicks(focused, "5");
+  User().Type("5");
   EXPECT_EQ(Box(2)->currentText(), "5");
   const material::FormState& form = window->Weight().Form().State();
   EXPECT_EQ(form.boxes[1].text, u"50");
@@ -175,8 +175,8 @@ TEST_F(WeightInputTest, EnterMovesTheFocusThroughTheShownBoxesAndBackToTheSizeBo
   for (const Row& row : rows) {
     SCOPED_TRACE(row.kind * 10 + row.from);
     SelectKind(row.kind);
-    Box(row.from)->setFocus();
-    QTest::keyClick(Box(row.from), Qt::Key_Return);
+    User().Click(Box(row.from));
+    User().Key(Qt::Key_Return);
     EXPECT_EQ(QApplication::focusWidget(), Box(row.to));
   }
 }
@@ -201,7 +201,7 @@ TEST_F(WeightInputTest, CustomDensityAcceptedScalesTheWeightAndNamesTheMaterial)
   SelectKind(12);
   const QString steel = Result()->text();
   boxes.inputs = {QStringLiteral(" ８．９ ")};  // an input method in full-width mode
-  Material(3)->trigger();
+  Trigger("materialItems_3");
   ASSERT_EQ(boxes.asked.size(), 1);
   EXPECT_EQ(boxes.asked[0].title, "自定义材质");
   EXPECT_EQ(boxes.asked[0].prompt, "请输入材质密度：\r\n\r\n单位：g/cm3");
@@ -215,17 +215,17 @@ TEST_F(WeightInputTest, CustomDensityAcceptedScalesTheWeightAndNamesTheMaterial)
   EXPECT_NE(Result()->text(), steel) << "calculated again";
   EXPECT_TRUE(boxes.shown.isEmpty());
 
-  Material(3)->trigger();
+  Trigger("materialItems_3");
   EXPECT_EQ(boxes.asked[1].initial, "8.9") << "the last density is proposed";
 }
 
 TEST_F(WeightInputTest, CustomDensityCancelledRestoresSteel) {
   SelectKind(12);
   const QString steel = Result()->text();
-  Material(1)->trigger();
+  Trigger("materialItems_1");
   EXPECT_NE(Result()->text(), steel);
   EXPECT_EQ(Cell(status::Setting)->text(), "铜 8.92");
-  Material(3)->trigger();  // no answer scripted: cancelled
+  Trigger("materialItems_3");  // no answer scripted: cancelled
   ASSERT_EQ(boxes.shown.size(), 1);
   EXPECT_EQ(boxes.shown[0].title, "注意");
   EXPECT_EQ(boxes.shown[0].text, "  密度值不正确 或 取消自定义，\r\n材质恢复为默认（钢）。");
@@ -241,11 +241,11 @@ TEST_F(WeightInputTest, CustomDensityCancelledRestoresSteel) {
 
 TEST_F(WeightInputTest, MaterialIsKeptAcrossKinds) {
   SelectKind(12);
-  Material(2)->trigger();
+  Trigger("materialItems_2");
   const QString aluminium = Detail()->text();
-  Material(0)->trigger();
+  Trigger("materialItems_0");
   SelectKind(10);
-  Material(2)->trigger();
+  Trigger("materialItems_2");
   SelectKind(12);
   EXPECT_EQ(Detail()->text(), aluminium);
 }

@@ -42,27 +42,27 @@ TEST_F(WeightKindsTest, EachKindShowsItsBoxesCaptionsAndDefaultSize) {
 TEST_F(WeightKindsTest, StandardCodeIsWrittenOnFirstSelectionAndAnEditTakesEffectAtTheNextSwitch) {
   SelectKind(1);
   EXPECT_EQ(Box(0)->toolTip(), "GB/T 799-2020");
-  EXPECT_EQ(ini->ReadText("标准代号", "地脚螺栓", "missing"), "GB/T 799-2020");
+  EXPECT_EQ(ini->Get(config::TextSetting{"标准代号", "地脚螺栓", "missing"}), "GB/T 799-2020");
 
-  ini->WriteText("标准代号", "地脚螺栓", "GB/T 799-1988");
-  ini->WriteText("标准代号", "六角螺栓", "edited bolt code");
+  ini->Set(config::TextSetting{"标准代号", "地脚螺栓", {}}, "GB/T 799-1988");
+  ini->Set(config::TextSetting{"标准代号", "六角螺栓", {}}, "edited bolt code");
   SelectKind(2);
   EXPECT_EQ(Box(0)->toolTip(), "edited bolt code");
   SelectKind(1);
   EXPECT_EQ(Box(0)->toolTip(), "GB/T 799-1988");
   EXPECT_TRUE(Detail()->text().contains("※ 标准: GB/T 799-1988"));
-  QTest::mouseDClick(Caption(0), Qt::LeftButton);
+  User().DoubleClick(Caption(0));
   ASSERT_EQ(boxes.shown.size(), 1);
   EXPECT_TRUE(boxes.shown[0].text.startsWith("  ① 地脚螺栓,代号：GB/T 799-1988\r\n\r\n  ② "));
 }
 
 TEST_F(WeightKindsTest, SizeCaptionsAndDetailShowTheNotesTheOtherCaptionsDoNot) {
   SelectKind(9);
-  QTest::mouseDClick(Caption(2), Qt::LeftButton);
-  QTest::mouseDClick(Caption(3), Qt::LeftButton);
+  User().DoubleClick(Caption(2));
+  User().DoubleClick(Caption(3));
   EXPECT_TRUE(boxes.shown.isEmpty());
-  QTest::mouseDClick(Caption(1), Qt::LeftButton);
-  QTest::mouseDClick(Detail(), Qt::LeftButton);
+  User().DoubleClick(Caption(1));
+  User().DoubleClick(Detail());
   ASSERT_EQ(boxes.shown.size(), 2);
   const platform::BoxRequest& notes = boxes.shown[0];
   EXPECT_EQ(notes.title, "说明");
@@ -88,11 +88,11 @@ TEST_F(WeightKindsTest, SpringWasherStartsWithTheStandardVariantAndItsPopupSwitc
   EXPECT_EQ(Box(0)->toolTip(), "GB/T 93-1987 (标准)");
   EXPECT_TRUE(Detail()->text().endsWith("※ 标准: GB/T 93-1987 (标准)"));
 
-  QTest::mouseClick(Picker(), Qt::LeftButton);
+  User().Click(Picker());
   QMenu* popup = Find<QMenu>("variantMenu");
   EXPECT_TRUE(popup->isVisible());
-  popup->hide();
-  Variant(2)->trigger();
+  User().Key(Qt::Key_Escape);
+  Trigger("variantItems_2");
   EXPECT_EQ(window->windowTitle(), Title("弹簧垫圈 (重型) _"));
   EXPECT_EQ(Box(0)->count(), 14);
   EXPECT_EQ(Box(0)->currentText(), "16");
@@ -108,7 +108,7 @@ TEST_F(WeightKindsTest, SquareBevelWasherHasTwoVariantsAndTheChannelOneHasItsOwn
   EXPECT_EQ(window->windowTitle(), Title("方斜垫 (工字钢 用) _"));
   EXPECT_EQ(Box(0)->toolTip(), "GB/T 852-1988 (工字钢 用)");
   EXPECT_EQ(Detail()->toolTip(), "规格：φD*□B*H-H1 (孔径*边长*薄-厚)");
-  Variant(1)->trigger();
+  Trigger("variantItems_1");
   EXPECT_EQ(window->windowTitle(), Title("方斜垫 (槽钢 用) _"));
   EXPECT_EQ(Box(0)->toolTip(), "GB/T 853-1988 (槽钢用)");
   EXPECT_EQ(Box(0)->currentText(), "16");

@@ -5,8 +5,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QMenuBar>
 #include <QTemporaryDir>
+#include <utility>
 
+#include "app/UserInput.h"
 #include "app/config/ConfigFile.h"
 #include "app/main/ChineseLook.h"
 #include "app/main/MainWindow.h"
@@ -25,10 +28,18 @@ int main(int argc, char** argv) {
   config::ConfigFile ini(folder.filePath(QStringLiteral("VEXTAL_Config.ini")), fakes.boxes, [] {});
   main::MainWindow window(fakes.For(ini), [] {});
   if (!window.Load()) return 1;
-  window.show();
-  window.findChild<QAction*>(QStringLiteral("kindItems_9"))->trigger();
-  window.findChild<QComboBox*>(QStringLiteral("parameterBoxes_2"))->setEditText(QStringLiteral("5"));
-  window.findChild<QComboBox*>(QStringLiteral("parameterBoxes_3"))->setEditText(QStringLiteral("2*3000"));
-  QApplication::processEvents();
+  const testing::UserInput user(&window);
+  user.Choose(window.menuBar(), window.findChild<QAction*>(QStringLiteral("kindItems_9")));
+  using Typed = std::pair<const char*, const char*>;
+  for (const auto& [box, text] :
+       {Typed{"parameterBoxes_2", "5"}, Typed{"parameterBoxes_3", "2*3000"}}) {
+    user.Click(window.findChild<QComboBox*>(QString::fromLatin1(box)));
+    user.Key(Qt::Key_Home);
+    user.Key(Qt::Key_End, Qt::ShiftModifier);
+    user.Type(QString::fromLatin1(text));
+  }
+  // The focus back in the width box, its caret at the end.
+  user.Click(window.findChild<QComboBox*>(QStringLiteral("parameterBoxes_1")));
+  user.Key(Qt::Key_End);
   return window.grab().save(out) ? 0 : 1;
 }
