@@ -56,7 +56,7 @@ struct FormState {
   TextColour detailColour = TextColour::Black;
   std::u16string result;                        // resultBox
   bool okEnabled = true;                        // okButton
-  std::u16string status;  // statusCells(0): the last text changed, a refusal, or the loading count
+  std::u16string status;  // the status bar's message: the last text changed, a refusal, or the loading count
   std::u16string titleText;  // the middle of the window title: "角钢 _", "弹簧垫圈 (重型) _"
   int variant = -1;                             // the checked item of the variant menu
   std::vector<std::u16string> variantCaptions;  // its items: one configured code per variant
