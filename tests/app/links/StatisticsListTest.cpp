@@ -27,7 +27,6 @@ protected:
     list = std::make_unique<main::StatisticsList>(
         main::StatisticsWidgets{&addToStatisticsButton, &listTJ, &statisticsSummary, &statisticsClearLabel}, hooks);
     listTJ.resize(200, 200);
-    statisticsClearLabel.setGeometry(612, 2, 26, 32);  // where the window puts it with a narrow summary
   }
 
   // A new result, as the result box's change handler leaves it, then a click on 统计.
