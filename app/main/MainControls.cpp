@@ -10,7 +10,9 @@
 #include <algorithm>
 
 #include "app/main/KindIcons.h"
+#include "app/main/StatusBar.h"
 #include "app/main/Twips.h"
+#include "app/widgets/ElidedLabel.h"
 #include "app/widgets/EnteredText.h"
 #include "app/widgets/PlainText.h"
 
@@ -28,7 +30,11 @@ constexpr int kRowHeight = 24;
 constexpr int kButtonHeight = 26;
 constexpr int kToolbarHeight = 36;
 constexpr int kCalcWidth = 556;
-constexpr int kStatsLeft = 560;  // a multiple of 4 (see the list's width)
+// The statistics area, in view in the window widened to 9600 twips: its last column is a
+// multiple of 4 pixels from the window's edge, so that scaled by 1.25, 1.5 or 1.75 the list's
+// right frame falls on whole screen pixels, where the list's inside does not paint over it.
+constexpr int kStatsLeft = 560;
+constexpr int kStatsRight = Tw(9600) - 4;
 
 template <typename T>
 T* Make(QWidget* parent, const QString& name, QRect place) {
@@ -150,15 +156,10 @@ void BuildResultArea(MainControls& c) {
   c.addToStatisticsButton->setEnabled(false);
 }
 
-// The summary is as wide as its longest text reads in the window's font: the most entries and a
-// seven-digit sum with sign and exponent; it is tall enough for its two lines inside the focus
-// frame. The clear label is as wide as its caption, and the list spans both.
-QSize SummarySize(const QLabel* summary) {
-  const QFontMetrics metrics = summary->fontMetrics();
-  const int widest = std::max(metrics.horizontalAdvance(QStringLiteral("共 32767 项")),
-                              metrics.horizontalAdvance(QStringLiteral("∑=-8.888888E+38")));
+// The summary's two lines, inside the focus frame.
+int SummaryHeight(const QLabel* summary) {
   const int chrome = 2 * summary->frameWidth() + 4;
-  return {std::max(52, widest + chrome), std::max(32, 2 * metrics.lineSpacing() + chrome)};
+  return std::max(32, 2 * summary->fontMetrics().lineSpacing() + chrome);
 }
 
 }  // namespace
@@ -212,36 +213,40 @@ void BuildWeightRows(MainControls& c) {
   c.parameterBoxes[3]->setEditText(QStringLiteral("100"));
 }
 
+// The summary on top and the list below it take the area's width: a sum or an entry longer than
+// that ends in "…" and shows whole in the tooltip. The clear label sits under the list's end, beside the
+// status bar, which keeps the calculator's width.
 void BuildStatistics(MainControls& c) {
   if (c.statisticsList) return;
   QWidget* central = c.calculatorPanel->parentWidget();
-  c.statisticsSummary = MakeLabel(central, QStringLiteral("statisticsSummary"), QString(), {});
-  const QSize summary = SummarySize(c.statisticsSummary);
-  c.statisticsSummary->setGeometry({{kStatsLeft, 2}, summary});
+  const int width = kStatsRight - kStatsLeft + 1;
+  c.statisticsSummary = Make<widgets::ElidedLabel>(central, QStringLiteral("statisticsSummary"), {});
+  c.statisticsSummary->setGeometry(kStatsLeft, 2, width, SummaryHeight(c.statisticsSummary));
   c.statisticsSummary->setToolTip(QStringLiteral("点击复制"));
   // A screen reader reads the count and the sum as the label's name; this says what it is.
   c.statisticsSummary->setAccessibleDescription(QStringLiteral("统计结果，回车或空格复制合计"));
   c.statisticsSummary->setStyleSheet(QStringLiteral("QLabel:focus { border: 1px dotted palette(text); }"));
-  c.statisticsClearLabel = MakeLabel(central, QStringLiteral("statisticsClearLabel"), QStringLiteral("清空"), {});
-  // The list's last column is a multiple of 4 pixels from the window's edge: scaled by 1.25, 1.5
-  // or 1.75 its right frame then falls on whole screen pixels, where the list's inside does not
-  // paint over it.
-  const int wanted = summary.width() + std::max(26, c.statisticsClearLabel->sizeHint().width() + 4);
-  const int listWidth = (wanted + 2) / 4 * 4 + 1;
-  c.statisticsClearLabel->setGeometry(kStatsLeft + summary.width(), 2, listWidth - summary.width(),
-                         summary.height());
-  c.statisticsClearLabel->setToolTip(QStringLiteral("双击清空（键盘：回车或空格键）"));
-  c.statisticsClearLabel->setAccessibleDescription(QStringLiteral("清空统计列表，回车或空格键"));
-  c.statisticsClearLabel->setStyleSheet(c.statisticsSummary->styleSheet());
-  const int listTop = summary.height() + 4;
+
+  const int listTop = c.statisticsSummary->geometry().bottom() + 3;
   c.statisticsList = Make<QListWidget>(central, QStringLiteral("statisticsList"),
-                               {kStatsLeft, listTop, listWidth, Tw(2800 - 1060) - listTop - 2});
+                               {kStatsLeft, listTop, width, Tw(2800 - 1060) - listTop - 2});
   c.statisticsList->setToolTip(
       QStringLiteral("双击剔除（Delete 键）\n右键：复制为表格 Ctrl+C，导出… Ctrl+E"));
   c.statisticsList->setAccessibleName(QStringLiteral("统计列表"));
+  // An entry wider than the list ends in "…"; its tooltip holds it whole.
+  c.statisticsList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+  c.statisticsClearLabel = MakeLabel(central, QStringLiteral("statisticsClearLabel"), QStringLiteral("清空"), {});
+  const int clearWidth = c.statisticsClearLabel->sizeHint().width() + 4;
+  c.statisticsClearLabel->setGeometry(kStatsRight + 1 - clearWidth, Tw(2800 - 1060) + 2, clearWidth,
+                                      kStatusBarHeight - 4);
+  c.statisticsClearLabel->setAlignment(Qt::AlignCenter);
+  c.statisticsClearLabel->setToolTip(QStringLiteral("双击清空（键盘：回车或空格键）"));
+  c.statisticsClearLabel->setAccessibleDescription(QStringLiteral("清空统计列表，回车或空格键"));
+  c.statisticsClearLabel->setStyleSheet(c.statisticsSummary->styleSheet());
   // Stacked below the link editor's panel, which covers them while it is open.
-  for (QWidget* widget : {static_cast<QWidget*>(c.statisticsSummary), static_cast<QWidget*>(c.statisticsClearLabel),
-                          static_cast<QWidget*>(c.statisticsList)}) {
+  for (QWidget* widget : {static_cast<QWidget*>(c.statisticsSummary), static_cast<QWidget*>(c.statisticsList),
+                          static_cast<QWidget*>(c.statisticsClearLabel)}) {
     widget->stackUnder(c.linkEditorPanel);
     widget->show();
   }

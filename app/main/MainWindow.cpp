@@ -19,6 +19,7 @@
 #include "app/main/ToolWindowOpeners.h"
 #include "app/main/Twips.h"
 #include "app/main/WeightPanel.h"
+#include "app/widgets/CaptionNamedComboBox.h"
 #include "app/widgets/SharedAccessKey.h"
 #include "app/widgets/SizeLimits.h"
 #include "core/material/KindLayout.h"
@@ -31,6 +32,7 @@ MainWindow::MainWindow(const app::AppServices& services, std::function<void()> e
                  QWidget* parent)
     : QMainWindow(parent), services_(services), endProgram_(std::move(endProgram)) {
   setObjectName(QStringLiteral("MainWindow"));
+  widgets::NameComboBoxesByCaption();
   m_ = BuildMainMenus(menuBar());
   auto* central = new QWidget(this);
   central->setObjectName(QStringLiteral("clientArea"));

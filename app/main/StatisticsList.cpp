@@ -7,10 +7,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <algorithm>
 #include <utility>
 
-#include "app/main/Twips.h"
 #include "app/widgets/EventHooks.h"
 #include "core/text/DelimitedText.h"
 #include "platform/CoreText.h"
@@ -84,7 +82,7 @@ void StatisticsList::onAddToStatisticsClicked() {
   const QString entry = hooks_.resultText();
   const material::MaterialRow row = hooks_.describeEntry(entry);
   if (!list_.Add(row)) return;
-  hooks_.setWindowWidth(WideTwips());
+  hooks_.setWindowWidth(kWideTwips);
   w_.statisticsList->addItem(entry);
   w_.statisticsList->item(w_.statisticsList->count() - 1)->setToolTip(Q(material::RowTooltip(row)));
   ShowSummary();
@@ -92,12 +90,6 @@ void StatisticsList::onAddToStatisticsClicked() {
   w_.statisticsList->setCurrentRow(w_.statisticsList->count() - 1);
   w_.addToStatisticsButton->setEnabled(false);
   if (hooks_.currentKind() != 0) hooks_.focusQuantity();
-}
-
-int StatisticsList::WideTwips() const {
-  // The clear label closes the area on the right, beside the summary and above the list's end.
-  const QRect clear = w_.statisticsClearLabel->geometry();
-  return std::max(kWideTwips, (clear.x() + clear.width() + 2) * kTwipsPerPixel);
 }
 
 void StatisticsList::onStatisticsEntryClicked() { hooks_.showMessage(Q(expr::kStatisticsSelectedStatus)); }

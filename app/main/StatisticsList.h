@@ -43,7 +43,7 @@ struct StatisticsWidgets {
 class StatisticsList final : public QObject {
   Q_OBJECT
 public:
-  static constexpr int kWideTwips = 9600;    // statistics area in view, at the least
+  static constexpr int kWideTwips = 9600;    // the statistics area in view
   static constexpr int kNarrowTwips = 8340;  // the window's start-up width
 
   // Connects the events of the widgets, which the window has created with their captions.
@@ -64,8 +64,6 @@ private:
 
   void ConnectKeys();
   void AddListAction(const QString& caption, Qt::Key key, void (StatisticsList::*handler)());
-  // Wide enough for the whole statistics area, whose summary is as wide as the font needs.
-  int WideTwips() const;
   // Removes entry `row`; false when there is none.
   bool Remove(int row);
   void ShowSummary();

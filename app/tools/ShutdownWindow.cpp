@@ -130,10 +130,15 @@ QWidget* ShutdownWindow::buildClockTime() {
   for (auto* combo : clockBoxes_) {
     connect(combo, &QComboBox::activated, this, [this] { commandButtons_[1]->setEnabled(true); });
   }
+  // The unit after each box is its caption for a screen reader.
+  auto* hours = Named(new QLabel(QStringLiteral("时"), box), "hourLabel", 0);
+  auto* minutes = Named(new QLabel(QStringLiteral("分 关闭系统"), box), "minuteLabels", 0);
+  hours->setBuddy(clockBoxes_[0]);
+  minutes->setBuddy(clockBoxes_[1]);
   row->addWidget(clockBoxes_[0]);
-  row->addWidget(Named(new QLabel(QStringLiteral("时"), box), "hourLabel", 0));
+  row->addWidget(hours);
   row->addWidget(clockBoxes_[1]);
-  row->addWidget(Named(new QLabel(QStringLiteral("分 关闭系统"), box), "minuteLabels", 0));
+  row->addWidget(minutes);
   row->addStretch();
   return box;
 }
@@ -156,8 +161,10 @@ QWidget* ShutdownWindow::buildCountdown() {
   EventHook::OnFocusMovedAway(countdownBox_, this, [this] { onCountdownFocusLost(); });
   connect(countdownBox_, &QComboBox::editTextChanged, this, [this] { commandButtons_[1]->setEnabled(true); });
   connect(countdownBox_, &QComboBox::activated, this, [this] { commandButtons_[1]->setEnabled(true); });
+  auto* minutes = Named(new QLabel(QStringLiteral("分钟 后 关闭系统"), box), "minuteLabels", 1);
+  minutes->setBuddy(countdownBox_);
   row->addWidget(countdownBox_);
-  row->addWidget(Named(new QLabel(QStringLiteral("分钟 后 关闭系统"), box), "minuteLabels", 1));
+  row->addWidget(minutes);
   row->addStretch();
   return box;
 }

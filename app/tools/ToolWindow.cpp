@@ -5,6 +5,7 @@
 
 #include "platform/MessageBoxes.h"
 
+#include "app/widgets/CaptionNamedComboBox.h"
 #include "app/widgets/SizeLimits.h"
 
 namespace mevrik::tools {
@@ -30,6 +31,7 @@ widgets::ShowRefusal RefusalNotice(platform::MessageBoxes& boxes, QWidget* windo
 ToolWindow::ToolWindow(const QString& name, QWidget* parent) : QWidget(parent, Qt::Window) {
   static const bool installed = (QAccessible::installFactory(WindowRole), true);
   Q_UNUSED(installed);
+  widgets::NameComboBoxesByCaption();
   setObjectName(name);
   setAttribute(Qt::WA_DeleteOnClose);
   widgets::KeepSizeWithinLimits(this);

@@ -2,8 +2,10 @@
 
 #include <QHelpEvent>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QToolTip>
+#include <algorithm>
 
 #include "app/widgets/PlainText.h"
 
@@ -13,8 +15,16 @@ QRect ElidedLabel::TextRect() const {
   return contentsRect().adjusted(margin() + indent(), margin(), -margin(), -margin());
 }
 
+QStringList ElidedLabel::Lines() const {
+  static const QRegularExpression lineBreak(QStringLiteral("\r?\n"));
+  return text().split(lineBreak);
+}
+
 bool ElidedLabel::Elided() const {
-  return fontMetrics().horizontalAdvance(text()) > TextRect().width();
+  const int room = TextRect().width();
+  const QStringList lines = Lines();
+  return std::any_of(lines.begin(), lines.end(),
+                     [&](const QString& line) { return fontMetrics().horizontalAdvance(line) > room; });
 }
 
 void ElidedLabel::paintEvent(QPaintEvent* event) {
@@ -25,18 +35,22 @@ void ElidedLabel::paintEvent(QPaintEvent* event) {
   QFrame::paintEvent(event);  // the frame only
   QPainter painter(this);
   const QRect place = TextRect();
-  const QString shown = fontMetrics().elidedText(text(), Qt::ElideRight, place.width());
+  QStringList shown;
+  for (const QString& line : Lines()) shown << fontMetrics().elidedText(line, Qt::ElideRight, place.width());
   style()->drawItemText(&painter, place, static_cast<int>(alignment()), palette(), isEnabled(),
-                        shown, foregroundRole());
+                        shown.join(u'\n'), foregroundRole());
 }
 
 bool ElidedLabel::event(QEvent* event) {
-  if (event->type() == QEvent::ToolTip && toolTip().isEmpty()) {
-    if (Elided()) QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), PlainToolTip(text()), this);
-    else QToolTip::hideText();
-    return true;
+  const bool elided = event->type() == QEvent::ToolTip && Elided();
+  if (event->type() != QEvent::ToolTip || (!elided && !toolTip().isEmpty())) return QLabel::event(event);
+  if (elided) {
+    const QString whole = toolTip().isEmpty() ? text() : text() + u'\n' + toolTip();
+    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), PlainToolTip(whole), this);
+  } else {
+    QToolTip::hideText();
   }
-  return QLabel::event(event);
+  return true;
 }
 
 }  // namespace mevrik::widgets

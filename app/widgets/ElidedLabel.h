@@ -1,7 +1,8 @@
 #pragma once
-// A one-line label whose text may be longer than the label: it shows the text cut at the end
-// with "…", never in the middle of a character, and the whole text as its tooltip. text() and
-// what a screen reader reads stay the whole text.
+// A label whose lines may be longer than the label: a line that does not fit is shown cut at
+// the end with "…", never in the middle of a character, and the mouse over the label then shows
+// the whole text, followed by the label's own tooltip when it has one. text() and what a screen
+// reader reads stay the whole text.
 #include <QLabel>
 
 namespace mevrik::widgets {
@@ -16,6 +17,7 @@ protected:
 
 private:
   QRect TextRect() const;
+  QStringList Lines() const;
   bool Elided() const;
 };
 

@@ -72,7 +72,7 @@ TEST(LinkLaunchTest, TargetsMapToWhatIsReallyOpenedOrStarted) {
     const LinkLaunch launch = LinkLaunchFor(c.target, folder, kindOf);
     EXPECT_EQ(launch, c.launch) << c.target.toStdString() << " -> " << launch.text().toStdString();
   }
-  for (const QString target : {u"C:\\Program Files\\x\\tool.exe"_s, u"C:/Program Files/x/tool.exe"_s}) {
+  for (const QString& target : {u"C:\\Program Files\\x\\tool.exe"_s, u"C:/Program Files/x/tool.exe"_s}) {
     const LinkLaunch launch = LinkLaunchFor(target, folder, kindOf);
     EXPECT_TRUE(launch.program.contains(u"Program Files"_s) &&
                 launch.program.endsWith(u"tool.exe"_s) && launch.arguments.isEmpty())

@@ -115,12 +115,6 @@ TEST_F(MainWindowLinksTest, CollectsResultsSumsThemAndCopiesTheSum) {
   const QString first = Result();
   ASSERT_TRUE(addToStatisticsButton->isEnabled());
   User().Click(addToStatisticsButton);
-  // The widened window shows the whole statistics area, whose summary reads whole even at its
-  // longest.
-  auto* summary = Find<QLabel>("statisticsSummary");
-  EXPECT_EQ(main.width(), std::max(640, Find<QLabel>("statisticsClearLabel")->geometry().right() + 3));
-  EXPECT_GE(summary->contentsRect().width(),
-            summary->fontMetrics().horizontalAdvance(QStringLiteral("∑=-8.888888E+38")));
   EXPECT_FALSE(addToStatisticsButton->isEnabled());
   EXPECT_EQ(Status(main::status::Message), "双击剔除记录");
 
@@ -139,7 +133,7 @@ TEST_F(MainWindowLinksTest, CollectsResultsSumsThemAndCopiesTheSum) {
 
   User().DoubleClick(Find<QLabel>("statisticsClearLabel"));
   EXPECT_EQ(list->count(), 0);
-  EXPECT_EQ(summary->text(), "");
+  EXPECT_EQ(Find<QLabel>("statisticsSummary")->text(), "");
   EXPECT_EQ(main.width(), 556);
 }
 

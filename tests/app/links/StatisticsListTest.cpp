@@ -18,7 +18,7 @@ class StatisticsListTest : public ::testing::Test {
 protected:
   StatisticsListTest() {
     for (QWidget* widget : std::initializer_list<QWidget*>{
-             &addToStatisticsButton, &listTJ, &statisticsSummary, &statisticsClearLabel})
+             &addToStatisticsButton, &statisticsList, &statisticsSummary, &statisticsClearLabel})
       widget->setParent(&window);
     window.resize(700, 300);
     addToStatisticsButton.setGeometry(0, 0, 60, 26);
@@ -34,9 +34,8 @@ protected:
       return material::ExpressionRow(u"", entry.toStdU16String());
     };
     list = std::make_unique<main::StatisticsList>(
-        main::StatisticsWidgets{&addToStatisticsButton, &listTJ, &statisticsSummary, &statisticsClearLabel}, hooks);
-    listTJ.setGeometry(0, 40, 200, 200);
-    statisticsClearLabel.setGeometry(612, 2, 26, 32);  // where the window puts it with a narrow summary
+        main::StatisticsWidgets{&addToStatisticsButton, &statisticsList, &statisticsSummary, &statisticsClearLabel}, hooks);
+    statisticsList.setGeometry(0, 40, 200, 200);
     user = std::make_unique<mevrik::testing::UserInput>(&window);
   }
 
@@ -48,12 +47,12 @@ protected:
   }
 
   void DoubleClickRow(int row) {
-    user->DoubleClick(listTJ.viewport(), listTJ.visualItemRect(listTJ.item(row)).center());
+    user->DoubleClick(statisticsList.viewport(), statisticsList.visualItemRect(statisticsList.item(row)).center());
   }
 
   QWidget window;  // declared first: its children go before it
   QPushButton addToStatisticsButton;
-  QListWidget listTJ;
+  QListWidget statisticsList;
   QLabel statisticsSummary;
   QLabel statisticsClearLabel;
   QString result;
@@ -82,14 +81,14 @@ TEST_F(StatisticsListTest, OnlyALeftClickOnTheSummaryCopies) {
 TEST_F(StatisticsListTest, AddingWidensSelectsTheEntryAndWaitsForTheNextResult) {
   Add("70.00");
   EXPECT_EQ(widths, QList<int>{9600});
-  ASSERT_EQ(listTJ.count(), 1);
-  EXPECT_EQ(listTJ.item(0)->text(), "70.00");
-  EXPECT_TRUE(listTJ.item(0)->isSelected());
+  ASSERT_EQ(statisticsList.count(), 1);
+  EXPECT_EQ(statisticsList.item(0)->text(), "70.00");
+  EXPECT_TRUE(statisticsList.item(0)->isSelected());
   EXPECT_EQ(messages, (QStringList{"计算结果加入统计", "双击剔除记录"}));
   EXPECT_FALSE(addToStatisticsButton.isEnabled());
 
   user->Click(&addToStatisticsButton);  // disabled: the same result cannot go in twice
-  EXPECT_EQ(listTJ.count(), 1);
+  EXPECT_EQ(statisticsList.count(), 1);
 }
 
 TEST_F(StatisticsListTest, WeightKindsMoveTheFocusToTheQuantity) {
@@ -105,15 +104,15 @@ TEST_F(StatisticsListTest, DoubleClickRemovesTheSelectedEntryOnly) {
   Add("2.5");
   Add("4");
   DoubleClickRow(1);
-  ASSERT_EQ(listTJ.count(), 2);
-  EXPECT_EQ(listTJ.item(0)->text(), "1.5");
-  EXPECT_EQ(listTJ.item(1)->text(), "4");
-  EXPECT_TRUE(listTJ.selectedItems().isEmpty());
+  ASSERT_EQ(statisticsList.count(), 2);
+  EXPECT_EQ(statisticsList.item(0)->text(), "1.5");
+  EXPECT_EQ(statisticsList.item(1)->text(), "4");
+  EXPECT_TRUE(statisticsList.selectedItems().isEmpty());
   EXPECT_EQ(statisticsSummary.text(), "共 2 项\r\n∑=5.5");
   EXPECT_EQ(widths, (QList<int>{9600, 9600, 9600}));  // removing leaves the width alone
 
   user->Key(Qt::Key_Delete);  // nothing selected: nothing happens
-  EXPECT_EQ(listTJ.count(), 2);
+  EXPECT_EQ(statisticsList.count(), 2);
   DoubleClickRow(0);
   DoubleClickRow(0);
   EXPECT_EQ(statisticsSummary.text(), "共 0 项\r\n∑=0") << "the entries and the sum are removed together";

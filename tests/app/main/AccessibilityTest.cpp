@@ -1,6 +1,6 @@
-// What a screen reader finds, through Qt's own accessibility interfaces: each window announced
-// as a window or dialog under its title, and every value that a label or box shows readable as
-// its name, value or description.
+// What a screen reader finds, through the windows' accessibility interfaces: each window
+// announced as a window or dialog under its title, every value that a label or box shows
+// readable as its name, value or description, and every input named by its caption.
 #include <QAccessible>
 #include <QLabel>
 #include <QListWidget>
@@ -21,6 +21,16 @@ void Collect(QAccessibleInterface* iface, QHash<QObject*, QString>& said) {
   }
 }
 
+// What a person who sees the window reads as the input's caption: the label that is its buddy,
+// or the name given to the input in its place (for the expression box, without the marks).
+QString Caption(const QWidget* input) {
+  if (!input->accessibleName().isEmpty()) return input->accessibleName();
+  for (const QLabel* label : input->window()->findChildren<QLabel*>()) {
+    if (label->buddy() == input) return label->text();
+  }
+  return {};
+}
+
 void ExpectReadable(QWidget* window) {
   SCOPED_TRACE(window->objectName().toStdString());
   QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(window);
@@ -34,14 +44,20 @@ void ExpectReadable(QWidget* window) {
     EXPECT_TRUE(said.value(label).contains(label->text()))
         << label->objectName().toStdString() << ": " << label->text().toStdString();
   }
-  for (QLineEdit* box : window->findChildren<QLineEdit*>()) {
-    if (box->window() != window || !box->isVisible() ||
-        qobject_cast<QComboBox*>(box->parentWidget())) {
+  // Every input is named by its caption and holds its text as value.
+  for (QWidget* input : window->findChildren<QWidget*>()) {
+    const auto* combo = qobject_cast<QComboBox*>(input);
+    const auto* line = qobject_cast<QLineEdit*>(input);
+    if (input->window() != window || !input->isVisible() || !(combo || line) ||
+        qobject_cast<QComboBox*>(input->parentWidget())) {
       continue;
     }
-    QAccessibleInterface* boxIface = QAccessible::queryAccessibleInterface(box);
-    EXPECT_EQ(boxIface->text(QAccessible::Value), box->text()) << box->objectName().toStdString();
-    EXPECT_FALSE(boxIface->text(QAccessible::Name).isEmpty()) << box->objectName().toStdString();
+    SCOPED_TRACE(input->objectName().toStdString());
+    QAccessibleInterface* inputIface = QAccessible::queryAccessibleInterface(input);
+    const std::string caption = Caption(input).toStdString();
+    EXPECT_FALSE(caption.empty());
+    EXPECT_EQ(inputIface->text(QAccessible::Name).toStdString(), caption);
+    EXPECT_EQ(inputIface->text(QAccessible::Value), combo ? combo->currentText() : line->text());
   }
 }
 
@@ -66,6 +82,8 @@ TEST_F(MainWindowTest, ScreenReadersFindEveryWindowAndEveryValue) {
   User().Key(Qt::Key_Space);
   EXPECT_EQ(clipboard.text(), "12346.93");
 
+  // A weight kind shows the four parameter boxes.
+  User().Choose(Find<QComboBox>("kindBox"), 10);
   for (const char* item : {"pipeItem", "sectionHolesItems_1", "shutdownItem", "aboutItem"}) Trigger(item);
   auto* sizes = window->findChild<QListWidget*>("channelList");
   QTest::mouseClick(sizes->viewport(), Qt::LeftButton, {},

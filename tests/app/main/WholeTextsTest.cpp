@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStyleOptionFrame>
+#include <QToolTip>
 #include <QWindow>
 
 #include "MainWindowFixture.h"
@@ -114,6 +115,7 @@ TEST_F(WholeTextsTest, CellsAndBoxesShowTheirWholeText) {
     EXPECT_TRUE(ShowsWhole(step.shown())) << step.step;
   }
   EXPECT_EQ(WeightBox(2)->currentText(), QStringLiteral("1500*2000"));
+  EXPECT_EQ(window->width(), 640) << "9600 twips, at any scale";
   // The list and the clear label end inside the widened window, and the list's right frame is
   // drawn: scaled, the list's inside may paint over a line that falls between screen pixels. The
   // pixels of its last column are looked at half way down.
@@ -129,6 +131,21 @@ TEST_F(WholeTextsTest, CellsAndBoxesShowTheirWholeText) {
   for (int x = qFloor(place.right() * ratio); x < qCeil((place.right() + 1) * ratio); ++x)
     darkest = std::min(darkest, qGray(image.pixel(x, y)));
   EXPECT_LT(darkest, 220) << "no frame at the list's right edge";
+}
+
+// The widened window leaves the statistics area 80 pixels: a longer sum ends in "…" on screen
+// and shows whole, with what a click does, in the tooltip.
+TEST_F(WholeTextsTest, ASumWiderThanTheStatisticsAreaShowsWholeInItsTooltip) {
+  user->Click(Find<QComboBox>(QStringLiteral("expressionBox")));
+  user->Type(QStringLiteral("0-123456789012"));
+  user->Key(Qt::Key_Return);
+  user->Click(Find<QPushButton>(QStringLiteral("addToStatisticsButton")));
+  auto* summary = Find<QLabel>(QStringLiteral("statisticsSummary"));
+  ASSERT_FALSE(ShowsWhole(summary));
+  const QPoint at = summary->rect().center();
+  QHelpEvent hover(QEvent::ToolTip, at, summary->mapToGlobal(at));
+  QApplication::sendEvent(summary, &hover);
+  EXPECT_EQ(QToolTip::text(), summary->text() + QStringLiteral("\n点击复制"));
 }
 
 // A window manager that ignores the size hints, or a script's resize with none running, may
