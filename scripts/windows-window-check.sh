@@ -16,7 +16,7 @@ zip=$(realpath "$1")
 linux_cli=$(realpath "$2")
 shot=${3:+$(realpath -m "$3")}
 export MEVRIK_DRY_RUN=1
-wine_run=./scripts/wine-run.sh
+source scripts/windows-check-lib.sh
 folder=$(mktemp -d)
 trap 'kill "${first:-}" 2>/dev/null || true; rm -rf "$folder"' EXIT
 unzip -q "$zip" -d "$folder"
@@ -24,31 +24,12 @@ ini=$folder/VEXTAL_Config.ini
 gbk() { printf '%s' "$1" | iconv -f UTF-8 -t GBK; }
 gbk $'[计算式]\r\n数量=1\r\n记录0=1+1\r\n' >"$ini"
 
-fail() { echo "windows-window-check: $*" >&2; exit 1; }
-# until SECONDS COMMAND...: retries COMMAND until it succeeds or the time is up.
-until_ok() {
-  local end=$((SECONDS + $1))
-  shift
-  until "$@"; do [ $SECONDS -lt $end ] || return 1; sleep 0.2; done
-}
-windows() { xdotool search --onlyvisible --class 'mevrik.exe' 2>/dev/null | wc -l; }
-has_window() { [ "$(windows)" -ge 1 ]; }
-clipboard() { xclip -o -selection clipboard 2>/dev/null || true; }
-clipboard_holds() { [ "$(clipboard)" = "$1" ]; }
-ended() { ! kill -0 "$1" 2>/dev/null; }
-
 "$wine_run" "$folder/mevrik.exe" 2>"$folder.log" &
 first=$!
 # The start writes the defaults it reads, in the file's own encoding.
 gbk_holds() { grep -qF "$(gbk "$1")" "$ini"; }
 until_ok 60 gbk_holds '[定时关机]' || fail "the settings file beside the program did not get its defaults in GBK"
-until_ok 30 has_window || fail "no window"
-window=$(xdotool search --onlyvisible --class 'mevrik.exe' | head -n 1)
-sleep 1
-xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
-xdotool type --delay 30 '(12+3)*4-2^3'
-xdotool key Return
-until_ok 10 clipboard_holds 52.00 || fail "the clipboard holds '$(clipboard)', not 52.00"
+window=$(calculate_first_expression)
 
 # A second start gives its command line to the first and ends; still one window.
 timeout 60 "$wine_run" "$folder/mevrik.exe" || fail "the second start ended with status $?"
@@ -71,9 +52,7 @@ until_ok 10 clipboard_holds "$("$linux_cli" weight 角钢 --length '2*3000' | he
 attributes=$("$wine_run" cmd /c attrib "Z:${ini//\//\\}" 2>/dev/null | tr -d '\r')
 [[ ${attributes%%Z:*} == *H* ]] || fail "the settings file is not hidden: $attributes"
 
-# Closed as the system closes a window (WM_CLOSE), which saves the history.
-"$wine_run" taskkill /im mevrik.exe >/dev/null 2>&1 || true
-until_ok 30 ended "$first" || fail "the window did not close"
+close_window "$first"
 first=
 iconv -f GBK -t UTF-8 "$ini" | grep -qxF $'记录0=(12+3)*4-2^3\r' ||
   fail "the expression is not first in the saved history, in GBK"
