@@ -146,7 +146,6 @@ void BuildResultArea(MainControls& c) {
                        {440, Tw(500), 56, kButtonHeight}, QStringLiteral("自动复制"));
   c.CmdTJ = MakeButton(c.PicMain, QStringLiteral("CmdTJ"), QStringLiteral("统计"),
                        {500, Tw(500), 52, kButtonHeight});
-  c.CmdFZ->setAutoFillBackground(true);
   c.CmdFZ->setEnabled(false);
   c.CmdTJ->setEnabled(false);
 }

@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
 
 #include "app/CoreText.h"
 #include "core/expr/ExpressionSession.h"
@@ -16,7 +15,12 @@ using app::Q;
 
 namespace {
 
-const QColor kAutoCopyGreen(128, 255, 128);
+// Auto-copy on: the copy button is light green. A style sheet, not the palette: the native
+// Windows style draws a button from the system's theme and ignores a palette's button colour.
+// With its own border, as a background colour alone is hidden under the native border.
+const QString kAutoCopyGreen = QStringLiteral(
+    "QPushButton { background-color: rgb(128, 255, 128); border: 1px solid rgb(112, 112, 112);"
+    " border-radius: 2px; }");
 
 }  // namespace
 
@@ -68,10 +72,7 @@ void ResultArea::MnuS_FZ_Click() {
   session_.SetAutoCopy(on);
   w_.CmdFZ->setText(on ? QStringLiteral("◎复制") : QStringLiteral("复制"));
   w_.CmdFZ->setToolTip(on ? QStringLiteral("自动复制") : QStringLiteral("复制"));
-  QPalette palette = w_.CmdFZ->palette();
-  palette.setColor(QPalette::Button, on ? kAutoCopyGreen
-                                        : w_.CmdFZ->style()->standardPalette().color(QPalette::Button));
-  w_.CmdFZ->setPalette(palette);
+  w_.CmdFZ->setStyleSheet(on ? kAutoCopyGreen : QString());
 }
 
 }  // namespace mevrik::main
