@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # windows-window-check.sh ZIP LINUX_CLI [SCREENSHOT.png]
-# The Windows window as a person meets it: the portable zip unpacked into a new folder, and
-# mevrik.exe started under Wine on a private virtual X server. Typing (12+3)*4-2^3 and Enter
+# The Windows window as a person meets it: the portable zip unpacked into a new folder with a
+# Chinese name, and mevrik.exe started under Wine on a private virtual X server. "--help" must
+# name the Windows folders and the file this start uses, in GBK. Typing (12+3)*4-2^3 and Enter
 # must show 52.00 and put it on the clipboard; a second start must hand over to the first and end
 # with status 0, leaving one window; the angle's weight, chosen and typed with the mouse and keys,
 # must be what the Linux terminal program gives; the settings file beside the program, in GBK
@@ -17,12 +18,24 @@ linux_cli=$(realpath "$2")
 shot=${3:+$(realpath -m "$3")}
 export MEVRIK_DRY_RUN=1
 source scripts/windows-check-lib.sh
-folder=$(mktemp -d)
-trap 'kill "${first:-}" 2>/dev/null || true; rm -rf "$folder"' EXIT
+# Unpacked as users do, into a folder with a Chinese name.
+top=$(mktemp -d)
+folder=$top/工具
+trap 'kill "${first:-}" 2>/dev/null || true; rm -rf "$top"' EXIT
 unzip -q "$zip" -d "$folder"
 ini=$folder/VEXTAL_Config.ini
 gbk() { printf '%s' "$1" | iconv -f UTF-8 -t GBK; }
 gbk $'[计算式]\r\n数量=1\r\n记录0=1+1\r\n' >"$ini"
+
+# --help names the Windows folders and the file this start uses, in the code page of Chinese
+# Windows (GBK) when its output goes to a file or a pipe.
+windows_path() { printf 'Z:%s' "${1//\//\\}"; }
+help=$(LANG=zh_CN.UTF-8 "$wine_run" "$folder/mevrik.exe" --help | iconv -f GBK -t UTF-8) ||
+  fail "mevrik.exe --help wrote no GBK text"
+grep -qF '%APPDATA%\mevrik\' <<<"$help" || fail "mevrik.exe --help does not name %APPDATA%\mevrik"
+grep -qF '~/.config' <<<"$help" && fail "mevrik.exe --help names a Linux folder"
+grep -qxF "此次启动使用 / This start uses: $(windows_path "$ini")" <<<"$help" ||
+  fail "mevrik.exe --help does not name this start's file: $(tail -n 1 <<<"$help")"
 
 "$wine_run" "$folder/mevrik.exe" 2>"$folder.log" &
 first=$!
@@ -49,7 +62,7 @@ until_ok 10 clipboard_holds "$("$linux_cli" weight 角钢 --length '2*3000' | he
   fail "the angle's weight for 2*3000 mm is '$(clipboard)' on the clipboard"
 [ -z "$shot" ] || import -window root png:- | convert png:- -trim +repage "$shot"
 
-attributes=$("$wine_run" cmd /c attrib "Z:${ini//\//\\}" 2>/dev/null | tr -d '\r')
+attributes=$("$wine_run" cmd /c attrib "$(windows_path "$ini")" 2>/dev/null | tr -d '\r')
 [[ ${attributes%%Z:*} == *H* ]] || fail "the settings file is not hidden: $attributes"
 
 close_window "$first"
