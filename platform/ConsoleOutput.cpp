@@ -13,23 +13,22 @@ namespace mevrik::platform {
 
 namespace {
 
-// The output the program was started with, or else the console of the program that started it.
+// The output the program was started with (a file, a pipe, a console), or else the console of
+// the program that started it. The starter's console is joined in either case, for its code page.
 HANDLE StartersOutput() {
-  HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
-  const bool redirected = output != nullptr && output != INVALID_HANDLE_VALUE;
-  // A file or pipe of the starter comes with the start; its console must be joined, also to
-  // learn its code page.
-  if (!AttachConsole(ATTACH_PARENT_PROCESS) && !redirected) return nullptr;
-  if (redirected) return output;
-  output = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_WRITE, nullptr,
-                       OPEN_EXISTING, 0, nullptr);
-  return output == INVALID_HANDLE_VALUE ? nullptr : output;
+  const HANDLE given = GetStdHandle(STD_OUTPUT_HANDLE);
+  const bool attached = AttachConsole(ATTACH_PARENT_PROCESS) != 0;
+  if (given != nullptr && GetFileType(given) != FILE_TYPE_UNKNOWN) return given;
+  if (!attached) return nullptr;
+  const HANDLE console = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_WRITE,
+                                     nullptr, OPEN_EXISTING, 0, nullptr);
+  return console == INVALID_HANDLE_VALUE ? nullptr : console;
 }
 
 }  // namespace
 
 void WriteToConsole(const QString& text) {
-  HANDLE output = StartersOutput();
+  const HANDLE output = StartersOutput();
   if (output == nullptr) return;
   const std::wstring wide = text.toStdWString();
   DWORD mode = 0;

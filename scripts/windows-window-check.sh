@@ -30,7 +30,7 @@ gbk $'[计算式]\r\n数量=1\r\n记录0=1+1\r\n' >"$ini"
 # --help names the Windows folders and the file this start uses, in the code page of Chinese
 # Windows (GBK) when its output goes to a file or a pipe.
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
-help=$(LANG=zh_CN.UTF-8 "$wine_run" "$folder/mevrik.exe" --help | iconv -f GBK -t UTF-8) ||
+help=$(env LC_ALL=zh_CN.UTF-8 "$wine_run" "$folder/mevrik.exe" --help 2>/dev/null | iconv -f GBK -t UTF-8) ||
   fail "mevrik.exe --help wrote no GBK text"
 grep -qF '%APPDATA%\mevrik\' <<<"$help" || fail "mevrik.exe --help does not name %APPDATA%\mevrik"
 grep -qF '~/.config' <<<"$help" && fail "mevrik.exe --help names a Linux folder"
