@@ -13,7 +13,7 @@ class FileDialogs;
 class FixedLinks;
 }  // namespace mevrik::platform
 namespace mevrik::config {
-class RWini;
+class ConfigFile;
 }
 
 namespace mevrik::app {
@@ -23,7 +23,7 @@ struct AppServices {
   platform::Clock& clock;
   platform::Shell& shell;
   platform::Shutdown& shutdown;
-  config::RWini& config;  // the one configuration file of the run
+  config::ConfigFile& config;  // the one configuration file of the run
   platform::Clipboard& clipboard;
   platform::AlwaysOnTop& top;
   platform::FileDialogs& fileDialogs;

@@ -28,7 +28,7 @@ const char* const kOptions =
     "                    keep the configuration file in DIR (made when missing)\n"
     "  -h, --help        显示本说明 / show this text\n"
     "\n"
-    "配置文件 VEXTAL_Config.ini 按此顺序查找 / The configuration file is looked for in order:\n"
+    "配置文件 %1 按此顺序查找 / The configuration file is looked for in order:\n"
     "  1. --config-dir DIR，或环境变量 MEVRIK_CONFIG_DIR\n"
     "     the folder given with --config-dir or in MEVRIK_CONFIG_DIR;\n"
     "  2. 程序所在文件夹：文件已在那里，或该文件夹可写（便携使用）；安装的程序不用它\n"
@@ -54,8 +54,8 @@ int PrintHelp(int argc, char** argv) {
   const QCoreApplication core(argc, argv);
   const QString file = QDir::toNativeSeparators(
       config::ConfigPathIn(config::ConfigFolder(QCoreApplication::arguments())));
-  platform::WriteToConsole(QString::fromUtf8(kOptions) + QString::fromUtf8(kUserFolder) +
-                           QString::fromUtf8(kDryRun) +
+  platform::WriteToConsole(QString::fromUtf8(kOptions).arg(config::ConfigFileName) +
+                           QString::fromUtf8(kUserFolder) + QString::fromUtf8(kDryRun) +
                            QStringLiteral("此次启动使用 / This start uses: ") + file + u'\n');
   return 0;
 }

@@ -8,11 +8,12 @@
 #include "app/CommandLineHelp.h"
 #include "app/DesktopIdentity.h"
 #include "app/config/ConfigLocation.h"
-#include "app/config/RWini.h"
+#include "app/config/ConfigFile.h"
 #include "app/main/ChineseLook.h"
-#include "app/main/FrmMain.h"
+#include "app/main/MainWindow.h"
 #include "app/widgets/PluginFreeStyle.h"
 #include "platform/Clock.h"
+#include "platform/FileSteps.h"
 #include "platform/QtAlwaysOnTop.h"
 #include "platform/FixedLinks.h"
 #include "platform/QtClipboard.h"
@@ -35,9 +36,23 @@ constexpr int kFailed = 1;
 #endif
 }
 
+// The copy that holds the settings folder lives but never took the hand-over (it is stopped or
+// hangs): a second window on the same file would overwrite what the first one saves.
+int SayTheFirstCopyDoesNotAnswer(mevrik::platform::MessageBoxes& boxes, const QString& folder) {
+  mevrik::platform::BoxRequest request;
+  request.icon = mevrik::platform::BoxIcon::Critical;
+  request.title = QStringLiteral(u"错误！");
+  request.text = QStringLiteral(u"    本程序已在运行，使用同一配置文件夹：") + QStringLiteral("\r\n") +
+                 folder + QStringLiteral("\r\n\r\n") +
+                 QStringLiteral(u"但它没有响应。请等它响应或结束后再运行。");
+  boxes.show(request);
+  return kFailed;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  mevrik::platform::IgnoreFileSizeLimitSignal();
   if (mevrik::app::AsksForHelp(argc, argv)) return mevrik::app::PrintHelp(argc, argv);
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Mevrik"));
@@ -49,20 +64,23 @@ int main(int argc, char** argv) {
   mevrik::app::ApplyDesktopIdentity();
 
   // Before anything reads or writes the configuration file. Copies with different
-  // configuration folders are different installations and do not meet.
+  // configuration folders are different installations and do not meet. A folder named with
+  // --config-dir, or the user's configuration folder, is made when it does not exist yet (the
+  // program's own folder always exists): the running copy holds a lock on it.
   const QString folder = mevrik::config::ConfigFolder(QApplication::arguments());
-  mevrik::platform::QtInstanceChannel channel(folder);
-  mevrik::main::FrmMain* window = nullptr;
-  const bool first = channel.listen([&window](const QString& command) {
-    if (window) window->Form_LinkExecute(command);
-  });
-  // A name held by something that does not answer as this program is no running copy: start.
-  if (!first && channel.send(QStringLiteral("Normal"))) return 0;
-  // A folder named with --config-dir, or the user's configuration folder, is made when it does
-  // not exist yet; the program's own folder always exists.
   QDir().mkpath(folder);
-
   mevrik::platform::QtMessageBoxes boxes;
+  mevrik::platform::QtInstanceChannel channel(folder);
+  mevrik::main::MainWindow* window = nullptr;
+  const auto onCommand = [&window](const QString& command) {
+    if (window) window->onInstanceCommand(command);
+  };
+  if (!channel.listen(onCommand)) {
+    if (channel.send(QStringLiteral("Normal"))) return 0;
+    // The first copy ended while this one waited: this one is the first now.
+    if (!channel.listen(onCommand)) return SayTheFirstCopyDoesNotAnswer(boxes, folder);
+  }
+
   mevrik::platform::SystemClock clock;
   mevrik::platform::QtShell shell;
   mevrik::platform::QtClipboard clipboard;
@@ -70,7 +88,7 @@ int main(int argc, char** argv) {
   mevrik::platform::SystemShutdown shutdown;
   mevrik::platform::QtFileDialogs fileDialogs;
   const mevrik::platform::FixedLinks fixedLinks;
-  mevrik::config::RWini ini(mevrik::config::ConfigPathIn(folder), boxes, EndProgram);
+  mevrik::config::ConfigFile ini(mevrik::config::ConfigPathIn(folder), boxes, EndProgram);
   const mevrik::app::AppServices services{.boxes = boxes,
                                           .clock = clock,
                                           .shell = shell,
@@ -81,9 +99,9 @@ int main(int argc, char** argv) {
                                           .fileDialogs = fileDialogs,
                                           .fixedLinks = fixedLinks};
 
-  mevrik::main::FrmMain main(services, [] { QCoreApplication::exit(0); });
+  mevrik::main::MainWindow main(services, [] { QCoreApplication::exit(0); });
   window = &main;
-  if (!main.Form_Load()) return kFailed;
+  if (!main.Load()) return kFailed;
   main.show();
   return app.exec();
 }

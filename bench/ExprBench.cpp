@@ -1,4 +1,4 @@
-// Evaluator and BDSJS timings over typical engineering expressions and over the worst texts at
+// Evaluator and CalculateTyped timings over typical engineering expressions and over the worst texts at
 // the 32767-character limit. The plain recursive evaluator of the tests runs alongside for scale.
 #include <benchmark/benchmark.h>
 
@@ -57,9 +57,9 @@ template <auto Evaluate>
 void EvaluateText(benchmark::State& state, const std::u16string& text) {
   Silent silent;
   for (auto _ : state) {
-    float toHDu = kDegreeFactor;
+    float angleFactor = kDegreeFactor;
     try {
-      benchmark::DoNotOptimize(Evaluate(text, toHDu, silent));
+      benchmark::DoNotOptimize(Evaluate(text, angleFactor, silent));
     } catch (const ExprError&) {
     }
   }
@@ -78,16 +78,16 @@ void TypicalPlain(benchmark::State& state) {
 }
 BENCHMARK(TypicalPlain)->DenseRange(0, 3);
 
-void TypicalBDSJS(benchmark::State& state) {
+void TypicalCalculateTyped(benchmark::State& state) {
   const std::u16string text = mevrik::text::FromUtf8(kTypedTypical[state.range(0)]);
   Silent silent;
-  float toHDu = kDegreeFactor;
+  float angleFactor = kDegreeFactor;
   NoticeFlags flags;
-  ExprContext context{.notices = silent, .toHDu = toHDu, .flags = flags};
-  for (auto _ : state) benchmark::DoNotOptimize(BDSJS(text, context));
+  ExprContext context{.notices = silent, .angleFactor = angleFactor, .flags = flags};
+  for (auto _ : state) benchmark::DoNotOptimize(CalculateTyped(text, context));
   state.SetLabel(kTypedTypical[state.range(0)]);
 }
-BENCHMARK(TypicalBDSJS)->DenseRange(0, 3);
+BENCHMARK(TypicalCalculateTyped)->DenseRange(0, 3);
 
 void WorstCase(benchmark::State& state) {
   EvaluateText<EvaluateExpr>(state, Worst(static_cast<int>(state.range(0))));
@@ -95,18 +95,18 @@ void WorstCase(benchmark::State& state) {
 }
 BENCHMARK(WorstCase)->DenseRange(0, 5)->Unit(benchmark::kMillisecond);
 
-void WorstCaseBDSJS(benchmark::State& state) {
+void WorstCaseCalculateTyped(benchmark::State& state) {
   const std::u16string text = Worst(static_cast<int>(state.range(0)));
   Silent silent;
   for (auto _ : state) {
-    float toHDu = kDegreeFactor;
+    float angleFactor = kDegreeFactor;
     NoticeFlags flags;
-    ExprContext context{.notices = silent, .toHDu = toHDu, .flags = flags};
-    benchmark::DoNotOptimize(BDSJS(text, context));
+    ExprContext context{.notices = silent, .angleFactor = angleFactor, .flags = flags};
+    benchmark::DoNotOptimize(CalculateTyped(text, context));
   }
   state.SetLabel(kWorstNames[state.range(0)]);
 }
-BENCHMARK(WorstCaseBDSJS)->DenseRange(0, 5)->Unit(benchmark::kMillisecond);
+BENCHMARK(WorstCaseCalculateTyped)->DenseRange(0, 5)->Unit(benchmark::kMillisecond);
 
 // The plain evaluator on the sum only: it is quadratic and recurses once per operator.
 void WorstCasePlainSum(benchmark::State& state) {

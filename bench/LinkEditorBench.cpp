@@ -18,9 +18,9 @@
 #include "app/AppServices.h"
 #include "app/config/ConfigKeys.h"
 #include "app/config/ConfigLocation.h"
-#include "app/config/RWini.h"
+#include "app/config/ConfigFile.h"
 #include "app/config/RecordingBoxes.h"
-#include "app/main/FrmMain.h"
+#include "app/main/MainWindow.h"
 #include "fakes/FakeAlwaysOnTop.h"
 #include "fakes/FakeClipboard.h"
 #include "fakes/FakeClock.h"
@@ -43,9 +43,9 @@ QByteArray FileOfNamedLinks(const QString& path, int n) {
   namespace settings = config::settings;
   const QString& section = config::keys::links::LinksSection;
   fakes::RecordingBoxes boxes;
-  config::RWini ini(path, boxes, [] {});
+  config::ConfigFile ini(path, boxes, [] {});
   {
-    const config::RWini::Batch batch(ini);
+    const config::ConfigFile::Batch batch(ini);
     ini.Set(settings::LinkCount(section), n);
     for (int i = 0; i < n; ++i)
       ini.Set(settings::LinkName(section, i), QStringLiteral("图纸%1").arg(i));
@@ -64,7 +64,7 @@ void Restore(const QString& path, const QByteArray& bytes) {
 // The main window started on the file at `path`, with recording services.
 struct LinkWindow {
   explicit LinkWindow(const QString& path) : ini(path, boxes, [] {}) {
-    window.Form_Load();
+    window.Load();
     window.show();
     QApplication::processEvents();
   }
@@ -78,9 +78,9 @@ struct LinkWindow {
   NoShutdown shutdown;
   const platform::FixedLinks fixedLinks{[](const QString&) { return QString(); },
                                         [](const QString&) { return false; }, QString()};
-  config::RWini ini;
+  config::ConfigFile ini;
   app::AppServices services{boxes, clock, shell, shutdown, ini, clipboard, top, files, fixedLinks};
-  main::FrmMain window{services, [] {}};
+  main::MainWindow window{services, [] {}};
 };
 
 // The numbers of links each benchmark runs with, up to the most the file can hold.
@@ -95,10 +95,10 @@ void BM_OpenLinkEditor(benchmark::State& state) {
   const QString path = config::ConfigPathIn(dir.path());
   const QByteArray before = FileOfNamedLinks(path, n);
   LinkWindow linkWindow(path);
-  main::FrmMain& window = linkWindow.window;
-  auto* open = window.findChild<QAction*>(QStringLiteral("MnuZDYLJ"));
-  auto* close = window.findChild<QPushButton*>(QStringLiteral("CmdLianJie_7"));
-  auto* list = window.findChild<QListWidget*>(QStringLiteral("ListLJ"));
+  main::MainWindow& window = linkWindow.window;
+  auto* open = window.findChild<QAction*>(QStringLiteral("editLinksItem"));
+  auto* close = window.findChild<QPushButton*>(QStringLiteral("editorButtons_7"));
+  auto* list = window.findChild<QListWidget*>(QStringLiteral("linkList"));
 
   for (auto _ : state) {
     state.PauseTiming();
@@ -124,7 +124,7 @@ void BM_OpenLinkMenu(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     auto linkWindow = std::make_unique<LinkWindow>(path);
-    menu = linkWindow->window.findChild<QMenu*>(QStringLiteral("MnuLJ"));
+    menu = linkWindow->window.findChild<QMenu*>(QStringLiteral("linksMenu"));
     state.ResumeTiming();
     menu->popup(QPoint());
     QApplication::processEvents();  // the menu lays out and paints its items

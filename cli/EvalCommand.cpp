@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/Commands.h"
+#include "cli/OptionValues.h"
 #include "cli/StderrNotices.h"
 #include "cli/Usage.h"
 #include "core/expr/EvaluateExpr.h"
@@ -37,9 +38,10 @@ std::optional<EvalOptions> ParseOptions(const std::vector<std::string>& args) {
       optionsEnd = true;
     } else if (arg == "--radians") {
       options.radians = true;
-    } else if (arg == "--precision" && i + 1 < args.size() && args[i + 1].size() == 1 &&
-               args[i + 1][0] >= '0' && args[i + 1][0] <= '4') {
-      options.precision = static_cast<PrecisionMode>(args[++i][0] - '0');
+    } else if (arg == "--precision" && i + 1 < args.size()) {
+      const auto precision = PrecisionOption(text::FromUtf8(args[++i]));
+      if (!precision) return std::nullopt;
+      options.precision = *precision;
     } else {
       return std::nullopt;
     }
@@ -69,12 +71,13 @@ bool CalculateLine(expr::ExpressionSession& session, std::string_view line) {
 // signs the calculation drops.
 constexpr std::size_t kLineLimit = 4 * expr::kMaxExprLength + 4;
 
-enum class LineRead { Line, TooLong, End };
+enum class LineRead { Line, TooLong, End, Unreadable };
 
 // One line of input without its line break and without its blanks, which the calculation
 // removes anyway. A line that goes on beyond kLineLimit bytes is read to its end without being
-// kept: a line of a hundred megabytes costs no memory.
-LineRead ReadLine(std::istream& in, std::string& line) {
+// kept: a line of a hundred megabytes costs no memory. Input that cannot be read (closed, a
+// folder) is Unreadable: the stream's buffer reports it by throwing.
+LineRead ReadLine(std::istream& in, std::string& line) try {
   line.clear();
   std::streambuf& input = *in.rdbuf();
   bool tooLong = false;
@@ -86,6 +89,8 @@ LineRead ReadLine(std::istream& in, std::string& line) {
     else tooLong = true;
   }
   return tooLong ? LineRead::TooLong : LineRead::Line;
+} catch (const std::ios_base::failure&) {
+  return LineRead::Unreadable;
 }
 
 }  // namespace
@@ -113,6 +118,10 @@ int RunEval(const std::vector<std::string>& args) {
   std::cin.tie(nullptr);
   std::string line;
   for (LineRead read; (read = ReadLine(std::cin, line)) != LineRead::End;) {
+    if (read == LineRead::Unreadable) {
+      std::cerr << "mevrik-cli: 标准输入无法读取 / standard input cannot be read\n";
+      return 1;
+    }
     if (read == LineRead::TooLong) {
       SayTooLong();
       std::cout << '\n';
@@ -123,8 +132,9 @@ int RunEval(const std::vector<std::string>& args) {
     // Results reach an interactive reader before the next line is waited for, and a file
     // of expressions is not written one line per system call.
     if (std::cin.rdbuf()->in_avail() <= 0) std::cout.flush();
-    // Nobody reads the results any more: the rest of the input is left uncalculated.
-    if (!std::cout) break;
+    // Nobody reads the results or the warnings any more: the rest of the input is left
+    // uncalculated.
+    if (!std::cout || !std::cerr) break;
   }
   return all ? 0 : 1;
 }

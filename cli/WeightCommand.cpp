@@ -1,22 +1,22 @@
 // mevrik-cli weight: the weight form of the main window from a terminal. The kind (and variant)
 // is selected as the window selects it, with its default texts and size; the size given, and
-// any value its box lists, is picked from the list, every other value is typed into the box of
-// its role; the form calculates as the window does on each change. stdout: the result box,
-// then the detail label line by line; the message boxes of a length or area expression go to
-// stderr.
-#include <algorithm>
+// every other value goes into the box of its role as the window takes a pasted text, through the
+// box's own check (cli/OptionValues.h); the form calculates as the window does on each change.
+// stdout: the result box, then the detail label line by line; the message boxes of a length or
+// area expression, and a box's refusal, go to stderr.
 #include <iostream>
 #include <map>
 #include <optional>
 #include <string>
 
 #include "cli/Commands.h"
+#include "cli/OptionValues.h"
+#include "cli/WeightRequest.h"
 #include "cli/StderrNotices.h"
 #include "cli/Usage.h"
 #include "core/expr/EvaluateExpr.h"
 #include "core/material/ExpressionBinding.h"
 #include "core/material/WeightForm.h"
-#include "core/text/NumberReaders.h"
 #include "core/text/Utf16.h"
 
 namespace mevrik::cli {
@@ -35,7 +35,6 @@ const std::map<std::string, BoxRole> kBoxOptions = {
     {"--wall", BoxRole::Wall},           {"--area", BoxRole::Area},
 };
 
-enum class Setting { Variant, Material, Precision };
 const std::map<std::string, Setting> kSettings = {
     {"--variant", Setting::Variant},
     {"--material", Setting::Material},
@@ -64,15 +63,7 @@ const std::map<std::string, int> kVariantNames = {
 const std::map<std::string, int> kMaterialNames = {
     {"steel", 0}, {"copper", 1}, {"aluminium", 2}, {"钢", 0}, {"铜", 1}, {"铝", 2}};
 
-struct UsageError {
-  std::string message;
-};
-
-struct Request {
-  CalcKind kind = CalcKind::Expression;
-  std::map<BoxRole, std::string> boxes;
-  std::map<Setting, std::string> settings;
-};
+}  // namespace
 
 CalcKind ParseKind(const std::string& arg) {
   if (const auto named = kKindNames.find(arg); named != kKindNames.end()) return named->second;
@@ -82,7 +73,7 @@ CalcKind ParseKind(const std::string& arg) {
 }
 
 // Stores an option's value; false when `flag` is no option.
-bool Store(Request& request, const std::string& flag, const std::string& value) {
+static bool Store(Request& request, const std::string& flag, const std::string& value) {
   bool fresh = true;
   if (const auto box = kBoxOptions.find(flag); box != kBoxOptions.end()) {
     fresh = request.boxes.emplace(box->second, value).second;
@@ -105,7 +96,7 @@ void CheckApplies(const Request& request) {
     throw UsageError{"--variant 不适用于 / does not apply to " + kind};
 }
 
-Request Parse(const std::vector<std::string>& args) {
+static Request Parse(const std::vector<std::string>& args) {
   Request request;
   bool haveKind = false;
   bool options = true;  // "--" ends them
@@ -133,7 +124,7 @@ Request Parse(const std::vector<std::string>& args) {
 
 // Sizes match without their "*" mark and blanks, as listed or as the box shows them: "9-矿工钢"
 // and "9 -矿工钢" name the same I-beam.
-std::u16string SizeKey(std::u16string_view size) {
+static std::u16string SizeKey(std::u16string_view size) {
   std::u16string key;
   for (char16_t c : size) {
     if (c != u'*' && c != u' ') key += c;
@@ -141,7 +132,7 @@ std::u16string SizeKey(std::u16string_view size) {
   return key;
 }
 
-int SizeIndex(const material::WeightForm& form, int box, const std::string& size) {
+static int SizeIndex(const material::WeightForm& form, int box, const std::string& size) {
   const auto& items = form.State().boxes[static_cast<std::size_t>(box)].items;
   const auto& table = form.Catalogue().table;
   const std::u16string wanted = SizeKey(FromUtf8(size));
@@ -166,6 +157,7 @@ int ParseVariant(CalcKind kind, const std::string& name) {
   throw UsageError{"未知类别 / unknown variant: " + name};
 }
 
+// A material's name, or a density typed into the window's custom density box.
 material::MaterialChoice ParseMaterial(const std::optional<std::string>& name) {
   material::MaterialChoice choice;
   if (!name) return choice;
@@ -173,54 +165,55 @@ material::MaterialChoice ParseMaterial(const std::optional<std::string>& name) {
     material::SelectMaterial(choice, named->second);
     return choice;
   }
-  const auto density = text::StrictNumber(FromUtf8(*name));
-  if (!density || *density <= 0 || !material::AcceptCustomDensity(choice, FromUtf8(*name))) {
-    throw UsageError{"材质应为 钢|铜|铝、steel|copper|aluminium 或密度 / material: " + *name};
-  }
+  if (!material::AcceptCustomDensity(choice, FromUtf8(*name)))
+    throw Refusal{std::u16string(material::kDensityRefusedText)};
   return choice;
 }
 
 expr::PrecisionMode ParsePrecision(const std::optional<std::string>& mode) {
   if (!mode) return expr::PrecisionMode::SmartLow;
-  if (mode->size() != 1 || (*mode)[0] < '0' || (*mode)[0] > '4') {
-    throw UsageError{"--precision 应为 0-4 / must be 0-4: " + *mode};
-  }
-  return static_cast<expr::PrecisionMode>((*mode)[0] - '0');
+  if (const auto precision = PrecisionOption(FromUtf8(*mode))) return *precision;
+  throw UsageError{"--precision 应为 0-4 / must be 0-4: " + *mode};
 }
 
-std::optional<std::string> SettingOf(const Request& request, Setting setting) {
+static std::optional<std::string> SettingOf(const Request& request, Setting setting) {
   const auto found = request.settings.find(setting);
   return found == request.settings.end() ? std::nullopt : std::optional(found->second);
 }
 
-// The window after the kind (and variant) was selected and the values were picked and typed.
-void Fill(material::WeightForm& form, const Request& request) {
+void Select(material::WeightForm& form, const Request& request) {
   const CalcKind kind = request.kind;
   // A configuration file that was never edited holds the built-in codes.
   const std::u16string code = material::DefaultStandardCode(kind);
   form.SelectKind(kind, code);
   if (const auto variant = SettingOf(request, Setting::Variant))
     form.SelectVariant(ParseVariant(kind, *variant), code);
+}
+
+void Fill(material::WeightForm& form, const Request& request) {
+  Select(form, request);
+  FillValues(form, request);
+}
+
+void FillValues(material::WeightForm& form, const Request& request) {
   // Left to right, as a user fills the row.
-  for (int box = 0; box < 4; ++box) {
-    const auto value = request.boxes.find(material::RoleOf(kind, box));
-    if (value == request.boxes.end()) continue;
-    if (value->first == BoxRole::Size) {
-      form.Pick(box, SizeIndex(form, box, value->second));
-      continue;
-    }
-    // A value that the box lists is picked, as a person would pick it (a listed angle width
-    // brings the smallest thickness of its row); any other is typed.
-    const std::u16string text = FromUtf8(value->second);
-    const auto& items = form.State().boxes[static_cast<std::size_t>(box)].items;
-    const auto listed = std::find(items.begin(), items.end(), text);
-    if (listed != items.end()) form.Pick(box, static_cast<int>(listed - items.begin()));
-    else form.Type(box, text);
+  for (int box = 0; box < 4; ++box) FillBox(form, request, box);
+}
+
+void FillBox(material::WeightForm& form, const Request& request, int box) {
+  const auto value = request.boxes.find(material::RoleOf(request.kind, box));
+  if (value == request.boxes.end()) return;
+  if (value->first == BoxRole::Size) {
+    form.Pick(box, SizeIndex(form, box, value->second));
+    return;
   }
+  // A listed angle width brings the smallest thickness of its row.
+  if (auto refused = EnterBoxValue(form, box, FromUtf8(value->second)))
+    throw Refusal{std::move(*refused)};
 }
 
 // The result box, then the detail label one line per line without its trailing empty lines.
-void Print(const material::FormState& state) {
+static void Print(const material::FormState& state) {
   std::cout << ToUtf8(state.result) << '\n';
   std::u16string detail = state.detail;
   while (detail.ends_with(u"\r\n")) detail.resize(detail.size() - 2);
@@ -234,20 +227,28 @@ void Print(const material::FormState& state) {
 }
 
 // The status-bar message of the window for the first box whose value is not above 0.
-void ReportRefusedBox(const material::FormState& state) {
+static std::optional<std::u16string> RefusedBoxStatus(const material::FormState& state) {
   const auto& layout = material::LayoutOf(state.kind);
   for (std::size_t box = 1; box < 4; ++box) {
     if (!layout.boxes[box].shown) continue;
     const auto refusal = material::RefuseParameter(static_cast<int>(box), state.boxes[box].text,
                                                    layout.boxes[box].caption);
-    if (refusal) {
-      std::cerr << ToUtf8(refusal->status) << '\n';
-      return;
-    }
+    if (refusal) return refusal->status;
   }
+  return std::nullopt;
 }
 
-int Calculate(const Request& request) {
+std::optional<std::string> NoResultReason(const material::WeightForm& form) {
+  const material::FormState& state = form.State();
+  if (form.BoxWithoutNumber()) return ToUtf8(state.status);
+  if (!state.okEnabled) {
+    if (const auto status = RefusedBoxStatus(state)) return ToUtf8(*status);
+  }
+  if (form.ResultComplete()) return std::nullopt;
+  return state.result.empty() ? "无结果 / no result" : ToUtf8(state.result);
+}
+
+static int Calculate(const Request& request) {
   const material::MaterialChoice material = ParseMaterial(SettingOf(request, Setting::Material));
   StderrNotices notices;
   expr::ExpressionSession session(notices);
@@ -259,20 +260,24 @@ int Calculate(const Request& request) {
     std::cerr << ToUtf8(form.State().status) << '\n';
     return 1;
   }
-  if (!form.State().okEnabled) ReportRefusedBox(form.State());
+  if (!form.State().okEnabled) {
+    if (const auto status = RefusedBoxStatus(form.State())) std::cerr << ToUtf8(*status) << '\n';
+  }
   Print(form.State());
   return form.ResultComplete() ? 0 : 1;
 }
-
-}  // namespace
 
 int RunWeight(const std::vector<std::string>& args) {
   if (AsksForHelp(args)) {
     std::cout << "用法 / Usage:\n" << kWeightUsage;
     return 0;
   }
+  if (std::find(args.begin(), args.end(), "--list") != args.end()) return RunWeightList(args);
   try {
     return Calculate(Parse(args));
+  } catch (const Refusal& refusal) {
+    std::cerr << refusal.Text() << '\n';
+    return 1;
   } catch (const UsageError& error) {
     std::cerr << error.message << "\n用法 / Usage: mevrik-cli weight KIND [options]  (mevrik-cli weight --help)\n";
     return 2;

@@ -40,12 +40,14 @@ int Run(std::vector<std::string> args) {
 
 }  // namespace
 
-// The results are the program's work: when they could not all be written (a full disk, a closed
-// output, a reader that left), that is its outcome, whatever the calculations gave.
+// The results and the warnings are the program's work: when they could not all be written (a
+// full disk, a closed output, a reader that left), that is its outcome, whatever the
+// calculations gave.
 int main(int argc, char** argv) {
   const mevrik::cli::Utf8Streams streams;
   const int status = Run(mevrik::cli::Utf8Arguments(argc, argv));
-  if (std::cout.flush()) return status;
+  const bool written = static_cast<bool>(std::cout.flush());
+  if (written && std::cerr.flush()) return status;
   std::cerr << "mevrik-cli: 结果未能写出 / the output could not be written\n";
   return kOutputLost;
 }

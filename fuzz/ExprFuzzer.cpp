@@ -1,4 +1,4 @@
-// libFuzzer target: BDSJS must never crash, hang or read out of bounds, and the engine's
+// libFuzzer target: CalculateTyped must never crash, hang or read out of bounds, and the engine's
 // evaluator must agree with the plain recursive one on every text (value, boxes in order,
 // error, angle factor).
 #include <cstdint>
@@ -22,10 +22,10 @@ using mevrik::expr::testing::RunWith;
 // Every character the engine treats specially, plus a few it does not.
 constexpr char16_t kAlphabet[] = u"0123456789.()+-*/\\%^ eEdDSsIiNnCcOoTtAa°π×÷·（）＋－[]{}=x,";
 
-void Compare(std::u16string_view text, float toHDu) {
+void Compare(std::u16string_view text, float angleFactor) {
   if (text.size() > 1500) return;  // the plain evaluator is quadratic and recursive
-  const Outcome fast = RunWith(EvaluateExpr, text, toHDu);
-  const Outcome plain = RunWith(mevrik::expr::testing::PlainEvaluateExpr, text, toHDu);
+  const Outcome fast = RunWith(EvaluateExpr, text, angleFactor);
+  const Outcome plain = RunWith(mevrik::expr::testing::PlainEvaluateExpr, text, angleFactor);
   if (!(fast == plain)) std::abort();
 }
 
@@ -44,23 +44,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   for (size_t i = 1; i < size; ++i) {
     text += kAlphabet[data[i] % (sizeof kAlphabet / sizeof kAlphabet[0] - 1)];
   }
-  const float toHDu = (options & 3) == 0 ? 0.0f : (options & 3) == 1 ? kRadianFactor : kDegreeFactor;
-  Compare(text, toHDu);
+  const float angleFactor = (options & 3) == 0 ? 0.0f : (options & 3) == 1 ? kRadianFactor : kDegreeFactor;
+  Compare(text, angleFactor);
 
   RecordingNotices recorder;
   NoticeFlags flags;
   MemoryCountdown countdown;
-  float factor = toHDu;
+  float factor = angleFactor;
   std::u16string converted;
   ExprContext context{.notices = recorder,
-                      .toHDu = factor,
+                      .angleFactor = factor,
                       .flags = flags,
                       .radians = (options & 4) != 0,
                       .helpCountdown = &countdown,
                       .convertedTooltip = [&](std::u16string_view t) { converted = t; }};
-  const std::u16string result = BDSJS(text, context);
+  const std::u16string result = CalculateTyped(text, context);
   // The precision formatter must be able to read every value text back.
   if (!result.empty() && !mevrik::text::StrictNumber(result)) std::abort();
-  if (!converted.empty()) Compare(std::u16string_view(converted).substr(4), toHDu);  // "整理后："
+  if (!converted.empty()) Compare(std::u16string_view(converted).substr(4), angleFactor);  // "整理后："
   return 0;
 }

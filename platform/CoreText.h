@@ -1,6 +1,6 @@
 #pragma once
-// Core's UTF-16 text as a QString, for the windows and the platform services that show it.
-// Include from source files only: the name is short because it stands in many expressions.
+// Core's UTF-16 text as a QString, for the windows and the platform services that show it. The
+// name is short because it stands in many expressions.
 #include <QString>
 #include <string_view>
 

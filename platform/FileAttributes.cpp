@@ -20,14 +20,25 @@ bool FolderTakesNewFiles(const QString& folder) {
   return probe.open();
 }
 
+QString SymbolicLinkTarget(const QString& path) {
+  QString target = path;
+  // A bounded number of hops: a loop of links ends in a path that cannot be saved.
+  for (int hop = 0; hop < 40; ++hop) {
+    const QFileInfo link(target);
+    if (!link.isSymbolicLink()) return target;
+    target = link.symLinkTarget();
+  }
+  return target;
+}
+
 namespace {
 
-// A write replaces the file through a temporary copy beside it, or writes it in place when the
-// folder takes no new file, so a file that opens for writing is enough. Opening to append changes
-// nothing in the file.
+// A write replaces the file through a temporary copy beside it, so the file must open for
+// writing and its folder take a new file. Opening to append changes nothing in the file.
 bool TakesWrites(const QString& path) {
   QFile file(path);
-  return file.open(QIODevice::WriteOnly | QIODevice::Append);
+  return file.open(QIODevice::WriteOnly | QIODevice::Append) &&
+         FolderTakesNewFiles(QFileInfo(path).absolutePath());
 }
 
 #ifdef Q_OS_WIN
@@ -43,7 +54,7 @@ void MakeHidden(const QString& path) {
   const QFileInfo file(path);
   if (!file.exists()) throw RuntimeError(FileNotFound);
   if (file.isDir()) throw RuntimeError(FileAlreadyExists);
-  if (!TakesWrites(path)) throw RuntimeError(PathFileAccess);
+  if (!TakesWrites(SymbolicLinkTarget(path))) throw RuntimeError(PathFileAccess);
 #ifdef Q_OS_WIN
   if (!SetAttributes(path, FILE_ATTRIBUTE_HIDDEN)) throw RuntimeError(PathFileAccess);
 #endif

@@ -15,6 +15,9 @@ void MakeHidden(const QString& path);
 // False when the system refused.
 bool RemoveWithAttributesCleared(const QString& path);
 
+// The file a path names at the end of its symbolic links; the path itself when it is none.
+QString SymbolicLinkTarget(const QString& path);
+
 // True when this user can create a file in the folder (the probe is removed again).
 bool FolderTakesNewFiles(const QString& folder);
 

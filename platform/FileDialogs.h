@@ -1,5 +1,5 @@
 #pragma once
-// The open-file dialog. Windows call this instead of QFileDialog so that tests can answer it.
+// The open-file and save-file dialogs. Windows call this instead of QFileDialog so that tests can answer it.
 #include <QString>
 
 class QWidget;
@@ -14,11 +14,22 @@ struct OpenFileRequest {
   QWidget* owner = nullptr;
 };
 
+struct SaveFileRequest {
+  QString title;
+  QString fileName;       // proposed, in the user's documents folder
+  QString filterName;     // e.g. "CSV 文件"
+  QString suffix;         // e.g. "csv": added to a name typed without one
+  QWidget* owner = nullptr;
+};
+
 class FileDialogs {
 public:
   virtual ~FileDialogs() = default;
   // The chosen existing file's full path, or an empty text when the user cancelled.
   virtual QString openFile(const OpenFileRequest& request) = 0;
+  // The full path to save to, confirmed by the user when the file exists, or an empty text when
+  // the user cancelled.
+  virtual QString saveFile(const SaveFileRequest& request) = 0;
 };
 
 }  // namespace mevrik::platform

@@ -22,11 +22,8 @@ public:
 
   // A file that must not exist yet, with the permissions of `like` when that file exists.
   virtual FileFault createNew(const QString& path, const QString& like, Handle& handle) = 0;
-  // An existing file, opened for writing from its start with its content kept.
-  virtual FileFault openExisting(const QString& path, Handle& handle) = 0;
   // Writes all the bytes at the current position.
   virtual FileFault write(Handle handle, const QByteArray& bytes) = 0;
-  virtual FileFault truncate(Handle handle, qint64 size) = 0;
   // Waits until the file's content is on the disk.
   virtual FileFault sync(Handle handle) = 0;
   virtual FileFault close(Handle handle) = 0;
@@ -35,6 +32,12 @@ public:
   virtual void remove(const QString& path) = 0;
 };
 
+// The system's steps; the first use also calls IgnoreFileSizeLimitSignal.
 FileSteps& SystemFileSteps();
+
+// A file-size limit (ulimit -f) would end the process with SIGXFSZ in the middle of a save, or of
+// any other write, without a word; ignored, the write fails with EFBIG and a save reports it as
+// a full disk. A program calls it first thing.
+void IgnoreFileSizeLimitSignal();
 
 }  // namespace mevrik::platform

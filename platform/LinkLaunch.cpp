@@ -94,14 +94,12 @@ bool EndsInExe(const QString& target) {
   return target.endsWith(QLatin1String("exe"), Qt::CaseSensitive);
 }
 
-LinkLaunch CommandLine(const QString& target, const QString& programFolder) {
-  QStringList words = QProcess::splitCommand(target);
+// The program's own command lines (the fixed links): split without a shell, quotes group.
+LinkLaunch CommandLine(const QString& line) {
+  QStringList words = QProcess::splitCommand(line);
   if (words.isEmpty()) return {};
   QString program = words.takeFirst();
-  const bool relativePath = (program.contains(u'/') || program.contains(u'\\')) &&
-                            QDir::isRelativePath(program);
-  if (relativePath) program = QDir::cleanPath(QDir(programFolder).filePath(program));
-  return Start(program, words, programFolder);
+  return Start(program, words, {});
 }
 
 QString Quoted(QString word) {
@@ -146,13 +144,15 @@ LinkLaunch LinkLaunchFor(const QString& rawTarget, const QString& programFolder,
     return OpenFileLaunch(path);
   }
   const QString path = QDir::cleanPath(QDir(programFolder).filePath(target));
+  // A program is started by its whole path, there or not (a missing one fails with its name),
+  // never split at a blank into a program and arguments: "C:\Program Files\x.exe" must not
+  // start "C:\Program.exe".
+  if (EndsInExe(target)) return Start(path, {}, programFolder);
   switch (kindOf(path)) {
-    case PathKind::Folder: return OpenFileLaunch(path);
-    case PathKind::File: return EndsInExe(target) ? Start(path, {}, programFolder)
-                                                  : OpenFileLaunch(path);
+    case PathKind::Folder:
+    case PathKind::File: return OpenFileLaunch(path);
     case PathKind::Missing: break;
   }
-  if (EndsInExe(target)) return CommandLine(target, programFolder);
   if (LooksLikeHostName(target)) return Open(QStringLiteral("http://") + target);
   return {};
 }
@@ -161,7 +161,7 @@ LinkLaunch LaunchOf(const LinkAction& action) {
   if (action.way == LinkAction::Way::Open) {
     return SchemeOf(action.text).isEmpty() ? OpenFileLaunch(action.text) : Open(action.text);
   }
-  return CommandLine(action.text, {});
+  return CommandLine(action.text);
 }
 
 }  // namespace mevrik::platform

@@ -34,10 +34,8 @@ PathKind PathKindOnDisk(const QString& absolutePath);
 //   only when the file is there; scripts in an address ("javascript:", "vbscript:", "data:")
 //   never open;
 // - otherwise it is a path, relative ones taken from the program's folder: an existing folder or
-//   file opens whole, a file ending in "exe" is started whole, with that folder as its working
-//   folder;
-// - a target that is no file and ends in "exe" is a command line: split into program and
-//   arguments (quotes group, no shell);
+//   file opens whole; a target ending in "exe" is started whole, there or not, with that folder
+//   as its working folder, never split at a blank into a program and its arguments;
 // - a target that is no file and looks like a host name ("www.baidu.com", "example.com/x")
 //   opens in the browser with "http://" in front, as a browser's address bar does.
 LinkLaunch LinkLaunchFor(const QString& target, const QString& programFolder,

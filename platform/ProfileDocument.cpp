@@ -1,6 +1,11 @@
 #include "platform/ProfileDocument.h"
 
 #include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+
+#include "platform/FileAttributes.h"
 
 namespace mevrik::platform {
 
@@ -23,7 +28,10 @@ QString Folded(QStringView name) {
   return folded;
 }
 
+// NUL characters before a section's bracket (a damaged file, a tool's padding) do not hide it.
 std::optional<QStringView> SectionName(QStringView line) {
+  while (!line.isEmpty() && (line.front().isNull() || IsSpaceOrTab(line.front())))
+    line = line.sliced(1);
   line = TrimSpacesAndTabs(line);
   if (!line.startsWith(u'[')) return std::nullopt;
   const qsizetype close = line.indexOf(u']');
@@ -49,6 +57,21 @@ QString WithoutEnclosingQuotes(QStringView value) {
   return value.toString();
 }
 
+// Every character beyond ASCII is a Chinese character or full-width punctuation.
+bool IsChineseText(QStringView text) {
+  for (const QChar c : text) {
+    const char16_t u = c.unicode();
+    const bool chinese = u < 0x80 || (u >= 0x4E00 && u <= 0x9FFF) || (u >= 0x3000 && u <= 0x303F) ||
+                         (u >= 0xFF00 && u <= 0xFFEF);
+    if (!chinese) return false;
+  }
+  return true;
+}
+
+qsizetype AsciiCount(QStringView text) {
+  return std::count_if(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+}
+
 bool IsAscii(const QByteArray& bytes) {
   for (const char b : bytes)
     if (static_cast<unsigned char>(b) >= 0x80) return false;
@@ -57,57 +80,85 @@ bool IsAscii(const QByteArray& bytes) {
 
 }  // namespace
 
+bool ProfileDocument::IsReadable(const QString& path) {
+  const QFileInfo info(path);
+  return !info.exists() || info.isDir() || (info.isFile() && info.size() <= kLargestFile);
+}
+
 std::optional<ProfileDocument> ProfileDocument::Load(const QString& path) {
   ProfileDocument document;
-  QFile file(path);
+  // A symbolic link's own existence says nothing about its target's.
+  QFile file(SymbolicLinkTarget(path));
   if (!file.exists()) {
     document.newLineBreak_ = "\r\n";
     return document;
   }
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+  if (!IsReadable(file.fileName()) || !file.open(QIODevice::ReadOnly)) return std::nullopt;
   document.exists_ = true;
-  document.original_ = file.readAll();
+  // Never more than the cap, should the file grow between the look and the read.
+  document.original_ = file.read(kLargestFile + 1);
+  if (document.original_.size() > kLargestFile) return std::nullopt;
   if (file.error() != QFileDevice::NoError) return std::nullopt;
   document.parse(document.original_);
   return document;
 }
 
-// Splits at line feeds: no encoding we read uses that byte (or UTF-16 unit) inside a character.
-void ProfileDocument::parse(const QByteArray& all) {
-  qsizetype start = 0;
-  if (const auto mark = ByteOrderMarkOf(all)) {
-    byteOrderMark_ = mark->bytes;
-    encoding_ = mark->encoding;
-    start = mark->bytes.size();
-  } else if (const auto unmarked = Utf16WithoutMark(all)) {
-    encoding_ = *unmarked;
-  }
-  utf16_ = encoding_ != ProfileEncoding::Utf8;
-  const auto encode = [this](const char* text) {
-    return utf16_ ? *EncodeProfileText(QString::fromLatin1(text), encoding_) : QByteArray(text);
-  };
-  const QByteArray lineFeed = encode("\n");
-  const QByteArray crlf = encode("\r\n");
-  const qsizetype unit = lineFeed.size();
-  QList<std::pair<QByteArray, QByteArray>> lines;  // content and line break
-  bool anyCrlf = false;
+namespace {
+
+QByteArray Encoded(const char* text, ProfileEncoding encoding) {
+  const QString latin = QString::fromLatin1(text);
+  return encoding == ProfileEncoding::Utf8 || encoding == ProfileEncoding::Gb18030
+             ? latin.toLatin1()
+             : *EncodeProfileText(latin, encoding);
+}
+
+struct RawLine {
+  QByteArray content;
+  QByteArray lineBreak;
+};
+
+// Splits at line feeds, carriage return and line feed pairs, and lone carriage returns (an old
+// Mac editor's break, which must not hide the next key): no encoding we read uses those bytes (or
+// UTF-16 units) inside a character. A break is taken at any byte offset, also in UTF-16: a piece
+// an 8-bit tool added there shifts every unit after it by a byte, and the lines after it are
+// still found.
+QList<RawLine> SplitLines(const QByteArray& all, qsizetype start, ProfileEncoding encoding) {
+  const QByteArray lineFeed = Encoded("\n", encoding);
+  const QByteArray carriageReturn = Encoded("\r", encoding);
+  QList<RawLine> lines;
+  // The next of each break from `start` on, looked for again only once passed: a file without
+  // one kind is searched for it once, not once per line.
+  qsizetype feed = -2;
+  qsizetype ret = -2;
   while (start < all.size()) {
-    // A line feed is taken at any byte offset, also in UTF-16: a piece an 8-bit tool added
-    // there shifts every unit after it by a byte, and the lines after it are still found.
-    qsizetype end = all.indexOf(lineFeed, start);
-    if (end < 0) {
+    if (feed != -1 && feed < start) feed = all.indexOf(lineFeed, start);
+    if (ret != -1 && ret < start) ret = all.indexOf(carriageReturn, start);
+    if (feed < 0 && ret < 0) {
       lines.append({all.mid(start), QByteArray()});
       break;
     }
-    const bool withReturn = end - start >= unit && all.mid(end - unit, crlf.size()) == crlf;
-    lines.append(
-        {all.mid(start, end - start - (withReturn ? unit : 0)), withReturn ? crlf : lineFeed});
-    anyCrlf = anyCrlf || withReturn;
-    start = end + unit;
+    qsizetype end = feed;
+    QByteArray lineBreak = lineFeed;
+    if (ret >= 0 && (feed < 0 || ret < feed)) {
+      end = ret;
+      const bool pair = ret + carriageReturn.size() == feed;
+      lineBreak = pair ? carriageReturn + lineFeed : carriageReturn;
+    }
+    lines.append({all.mid(start, end - start), lineBreak});
+    start = end + lineBreak.size();
   }
-  if (!utf16_ && byteOrderMark_.isEmpty()) encoding_ = EncodingOfLines(lines);
-  for (auto& [content, lineBreak] : lines) append(std::move(content), std::move(lineBreak));
-  newLineBreak_ = anyCrlf || lines.isEmpty() ? crlf : lineFeed;
+  return lines;
+}
+
+// How many lines read as ini lines (a section or a key) in an encoding: the byte order of UTF-16
+// without a mark is the one that reads more, whatever stray bytes shifted it.
+qsizetype IniLines(const QList<RawLine>& lines, ProfileEncoding encoding) {
+  qsizetype count = 0;
+  for (const RawLine& line : lines) {
+    const auto text = DecodeProfileText(line.content, encoding);
+    if (text && (text->contains(u'=') || SectionName(*text))) ++count;
+  }
+  return count;
 }
 
 // Changed and new lines go in the encoding most lines are in, so the file stays in one encoding
@@ -115,33 +166,72 @@ void ProfileDocument::parse(const QByteArray& all) {
 // such a line is taken as UTF-8: UTF-8 is what the program writes new files in, and GBK that
 // happens to be valid UTF-8 is rare (one or two characters, such as "时"), so a GBK file nearly
 // always has a line that tells.
-ProfileEncoding ProfileDocument::EncodingOfLines(
-    const QList<std::pair<QByteArray, QByteArray>>& lines) {
+ProfileEncoding EncodingOfLines(const QList<RawLine>& lines) {
   int utf8Lines = 0;
   int gbLines = 0;
   for (const auto& line : lines) {
-    if (IsAscii(line.first)) continue;
-    const LineReadings readings = ReadingsOf(line.first);
+    if (IsAscii(line.content)) continue;
+    const LineReadings readings = ReadingsOf(line.content);
     if (!readings.utf8) ++gbLines;
     else if (!readings.commonGbk) ++utf8Lines;
   }
   return gbLines > utf8Lines ? ProfileEncoding::Gb18030 : ProfileEncoding::Utf8;
 }
 
+}  // namespace
+
+void ProfileDocument::parse(const QByteArray& all) {
+  qsizetype start = 0;
+  if (const auto mark = ByteOrderMarkOf(all)) {
+    byteOrderMark_ = mark->bytes;
+    encoding_ = mark->encoding;
+    start = mark->bytes.size();
+  } else if (Utf16WithoutMark(all)) {
+    const bool little = IniLines(SplitLines(all, 0, ProfileEncoding::Utf16Le), ProfileEncoding::Utf16Le) >=
+                        IniLines(SplitLines(all, 0, ProfileEncoding::Utf16Be), ProfileEncoding::Utf16Be);
+    encoding_ = little ? ProfileEncoding::Utf16Le : ProfileEncoding::Utf16Be;
+  }
+  utf16_ = encoding_ == ProfileEncoding::Utf16Le || encoding_ == ProfileEncoding::Utf16Be;
+  const QList<RawLine> lines = SplitLines(all, start, encoding_);
+  const QByteArray lineFeed = Encoded("\n", encoding_);
+  bool anyCrlf = false;
+  for (const RawLine& line : lines) anyCrlf = anyCrlf || line.lineBreak.size() > lineFeed.size();
+  if (!utf16_ && byteOrderMark_.isEmpty()) encoding_ = EncodingOfLines(lines);
+  for (const auto& [content, lineBreak] : lines) append(content, lineBreak);
+  newLineBreak_ = anyCrlf || lines.isEmpty() ? Encoded("\r\n", encoding_) : lineFeed;
+}
+
 // A line that only one encoding reads is read in that one, so one stray line in the other
-// encoding hides nothing else; a line both read is read in the file's.
+// encoding hides nothing else. A line both read is read in the one that gives Chinese text ("时"
+// in GBK is "ʱ" in UTF-8), and in the file's when both or neither do.
 ProfileEncoding ProfileDocument::LineEncoding(const QByteArray& content) const {
   if (utf16_ || IsAscii(content)) return encoding_;
   const LineReadings readings = ReadingsOf(content);
-  if (readings.utf8 && readings.commonGbk) return encoding_;
+  if (readings.utf8 && readings.commonGbk) {
+    const bool utf8Chinese = IsChineseText(*DecodeProfileText(content, ProfileEncoding::Utf8));
+    const auto gbk = DecodeProfileText(content, ProfileEncoding::Gb18030);
+    const bool gbkChinese = gbk && IsChineseText(*gbk);
+    if (utf8Chinese == gbkChinese) return encoding_;
+    return utf8Chinese ? ProfileEncoding::Utf8 : ProfileEncoding::Gb18030;
+  }
   return readings.utf8 ? ProfileEncoding::Utf8 : ProfileEncoding::Gb18030;
+}
+
+// A UTF-16 line with a stray byte in it reads in the alignment that gives more ASCII characters
+// ("=", digits, brackets), the stray byte dropped at its start or its end.
+QString ProfileDocument::LineText(const QByteArray& content) const {
+  if (utf16_ && content.size() % 2 != 0) {
+    const QString withoutFirst = DecodeProfileText(content.sliced(1), encoding_).value_or(QString());
+    const QString withoutLast = DecodeProfileText(content.chopped(1), encoding_).value_or(QString());
+    return AsciiCount(withoutFirst) >= AsciiCount(withoutLast) ? withoutFirst : withoutLast;
+  }
+  // A line no encoding can read still matches plain ASCII names.
+  return DecodeProfileText(content, LineEncoding(content)).value_or(QString::fromLatin1(content));
 }
 
 void ProfileDocument::append(QByteArray content, QByteArray lineBreak) {
   Line line;
-  // A line no encoding can read still matches plain ASCII names.
-  line.text = DecodeProfileText(content, LineEncoding(content))
-                  .value_or(QString::fromLatin1(content));
+  line.text = LineText(content);
   line.content = std::move(content);
   line.lineBreak = std::move(lineBreak);
   if (const auto name = SectionName(line.text)) {

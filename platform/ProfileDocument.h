@@ -18,6 +18,12 @@ public:
   // An empty document for a missing file; nullopt when the file is there but cannot be read, so
   // that a write never replaces a file whose content it could not see.
   static std::optional<ProfileDocument> Load(const QString& path);
+  // False for what stands in the file's place and is no settings file: a pipe or a device, which
+  // may block a read or never end it, or a file beyond kLargestFile. Load reads none of them.
+  static bool IsReadable(const QString& path);
+  // Far beyond any real settings file (thousands of links take a few hundred kilobytes), and
+  // small enough to read, show and save at once.
+  static constexpr qint64 kLargestFile = 8 << 20;
 
   bool exists() const { return exists_; }
   // Whether the bytes differ from the file's (always for a missing file that was written to).
@@ -50,8 +56,8 @@ private:
   };
 
   void parse(const QByteArray& bytes);
-  static ProfileEncoding EncodingOfLines(const QList<std::pair<QByteArray, QByteArray>>& lines);
   ProfileEncoding LineEncoding(const QByteArray& content) const;
+  QString LineText(const QByteArray& content) const;
   void append(QByteArray content, QByteArray lineBreak);
   const Block* blockOf(const QString& section) const;
   qsizetype lineOf(const Block& block, const QString& key) const;

@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
+#include "platform/FileAttributes.h"
+
 #ifdef Q_OS_WIN
 #include <windows.h>
 #endif
@@ -65,42 +67,19 @@ int ErrorNumber(FileFault fault) {
   }
 }
 
-// The file's new content from its start, cut to its length, on the disk.
-FileFault Overwrite(FileSteps& steps, FileSteps::Handle handle, const QByteArray& bytes) {
-  FileFault fault = steps.write(handle, bytes);
-  if (fault == FileFault::None) fault = steps.truncate(handle, bytes.size());
-  if (fault == FileFault::None) fault = steps.sync(handle);
-  return fault;
-}
-
 // Steps that ran until the first failure; the close runs in any case.
 FileFault Closed(FileSteps& steps, FileSteps::Handle handle, FileFault fault) {
   const FileFault closed = steps.close(handle);
   return fault == FileFault::None ? closed : fault;
 }
 
-// The user's own file in a folder that is not: writing it in place is the only way to keep
-// anything. A failure on the way writes the old bytes back, which fit where they were.
-bool WriteInPlace(FileSteps& steps, const QString& path, const QByteArray& bytes,
-                  const QByteArray& old) {
-  FileSteps::Handle handle = 0;
-  const FileFault opened = steps.openExisting(path, handle);
-  if (opened == FileFault::NoAccess || opened == FileFault::Missing) return false;
-  if (opened != FileFault::None) throw SaveFailed(ErrorNumber(opened));
-  const FileFault fault = Closed(steps, handle, Overwrite(steps, handle, bytes));
-  if (fault == FileFault::None) return true;
-  if (steps.openExisting(path, handle) == FileFault::None)
-    Closed(steps, handle, Overwrite(steps, handle, old));
-  throw SaveFailed(ErrorNumber(fault));
-}
-
-bool Replace(FileSteps& steps, const QString& path, const QByteArray& bytes,
-             const QByteArray& old) {
+// A folder that takes no new file refuses the save: a file written in place can be left half old
+// and half new by a kill or a size limit, and only a rename replaces it whole.
+bool Replace(FileSteps& steps, const QString& path, const QByteArray& bytes) {
   const QString copy = TemporaryCopyPath(path);
   FileSteps::Handle handle = 0;
   const FileFault opened = steps.createNew(copy, path, handle);
-  if (opened == FileFault::NoAccess) return WriteInPlace(steps, path, bytes, old);
-  if (opened == FileFault::Missing) return false;
+  if (opened == FileFault::NoAccess || opened == FileFault::Missing) return false;
   if (opened != FileFault::None) throw SaveFailed(ErrorNumber(opened));
   FileFault fault = steps.write(handle, bytes);
   if (fault == FileFault::None) fault = steps.sync(handle);
@@ -111,14 +90,13 @@ bool Replace(FileSteps& steps, const QString& path, const QByteArray& bytes,
   throw SaveFailed(ErrorNumber(fault));
 }
 
-bool SaveAtomically(FileSteps& steps, const QString& path, const QByteArray& bytes,
-                    const QByteArray& old) {
+bool SaveAtomically(FileSteps& steps, const QString& path, const QByteArray& bytes) {
 #ifdef Q_OS_WIN
   // The rename gives the file fresh attributes; keep the hidden mark the start-up gave it.
   const std::wstring nativePath = QDir::toNativeSeparators(path).toStdWString();
   const DWORD attributes = GetFileAttributesW(nativePath.c_str());
 #endif
-  if (!Replace(steps, path, bytes, old)) return false;
+  if (!Replace(steps, path, bytes)) return false;
 #ifdef Q_OS_WIN
   if (attributes != INVALID_FILE_ATTRIBUTES) SetFileAttributesW(nativePath.c_str(), attributes);
 #endif
@@ -131,6 +109,7 @@ ProfileFile::ProfileFile(QString path, FileSteps& steps)
     : path_(std::move(path)), steps_(steps) {}
 
 QString ProfileFile::read(const QString& section, const QString& key) const {
+  if (!ProfileDocument::IsReadable(path_)) throw RuntimeError(PathFileAccess);
   if (batchDepth_ > 0) return batch_ ? batch_->value(section, key) : QString();
   const auto document = ProfileDocument::Load(path_);
   return document ? document->value(section, key) : QString();
@@ -138,7 +117,11 @@ QString ProfileFile::read(const QString& section, const QString& key) const {
 
 bool ProfileFile::write(const QString& section, const QString& key, const QString& value) {
   RequireStorable(section, key);
-  if (batchDepth_ > 0) return batch_ && batch_->set(section, key, OneLine(value));
+  if (batchDepth_ > 0) {
+    // A refusal in a batch is reported once, by its end.
+    if (!batch_ || !batch_->set(section, key, OneLine(value))) batchRefused_ = true;
+    return true;
+  }
   auto document = ProfileDocument::Load(path_);
   if (!document || !document->set(section, key, OneLine(value))) return false;
   return save(*document);
@@ -146,23 +129,27 @@ bool ProfileFile::write(const QString& section, const QString& key, const QStrin
 
 bool ProfileFile::save(const ProfileDocument& document) const {
   if (!document.changed()) return true;
-  if (document.exists() && !QFileInfo(path_).isWritable()) return false;
-  return SaveAtomically(steps_, path_, document.bytes(), document.originalBytes());
+  // A settings file that is a symbolic link stays one: its target is what gets replaced.
+  const QString target = SymbolicLinkTarget(path_);
+  if (document.exists() && !QFileInfo(target).isWritable()) return false;
+  return SaveAtomically(steps_, target, document.bytes());
 }
 
 void ProfileFile::beginBatch() {
-  if (batchDepth_++ == 0) batch_ = ProfileDocument::Load(path_);
+  if (batchDepth_++ > 0) return;
+  batch_ = ProfileDocument::Load(path_);
+  batchRefused_ = false;
 }
 
 bool ProfileFile::endBatch() {
   if (batchDepth_ == 0 || --batchDepth_ > 0) return true;
   const auto document = std::move(batch_);
   batch_.reset();
-  return document && save(*document);
+  return document && !batchRefused_ && save(*document);
 }
 
 void ProfileFile::removeLeftoverCopies() const {
-  const QFileInfo file(path_);
+  const QFileInfo file(SymbolicLinkTarget(path_));
   const QDir folder = file.absoluteDir();
   const QString prefix = file.fileName() + kCopyMark;
   // Compared by hand, as a name filter would (ignoring case): a filter is a wildcard pattern,

@@ -7,6 +7,7 @@ class QtClipboard final : public Clipboard {
 public:
   void clear() override;
   void setText(const QString& text) override;
+  void setTable(const QString& text, const QString& html) override;
   QString text() const override;
 };
 

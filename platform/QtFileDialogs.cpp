@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QStandardPaths>
 
 namespace mevrik::platform {
 namespace {
@@ -23,6 +24,18 @@ QString QtFileDialogs::openFile(const OpenFileRequest& request) {
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setOption(QFileDialog::HideNameFilterDetails);
   dialog.setNameFilter(request.filterName + " (" + Pattern(request.filterPattern) + ")");
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
+}
+
+QString QtFileDialogs::saveFile(const SaveFileRequest& request) {
+  QFileDialog dialog(request.owner, request.title);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(request.suffix);
+  dialog.setNameFilter(request.filterName + " (*." + request.suffix + ")");
+  dialog.setDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+  dialog.selectFile(request.fileName);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
 }

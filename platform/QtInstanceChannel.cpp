@@ -1,25 +1,29 @@
 #include "platform/QtInstanceChannel.h"
 
 #include <QCryptographicHash>
+#include <QDeadlineTimer>
+#include <QThread>
 #include <QDir>
 #include <QFileInfo>
 #include <QFile>
 #include <QStandardPaths>
 
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
 #include <pthread.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include "platform/UnixLineServer.h"
 #else
-#include <QDeadlineTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QThread>
 #include <windows.h>
 #endif
 
@@ -98,6 +102,25 @@ bool MakeOwnPrivateFolder(const QString& folder) {
   return OwnPrivateFolder(folder);
 }
 
+// A lock on the settings folder marks the copy that holds it, for as long as that copy lives:
+// the system drops the lock with its last descriptor. -1 when another copy holds it; the
+// folder's descriptor, kept open, when this one does; kNoLock when the scope is no folder.
+constexpr int kNoLock = -2;
+int LockFolder(const QString& folder) {
+  const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return kNoLock;
+  if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return fd;
+  const bool heldElsewhere = errno == EWOULDBLOCK;
+  ::close(fd);
+  return heldElsewhere ? -1 : kNoLock;
+}
+
+bool AnotherCopyHolds(const QString& folder) {
+  const int fd = LockFolder(folder);
+  if (fd >= 0) ::close(fd);
+  return fd == -1;
+}
+
 QString UserSocketPath(const QString& name) {
   return QtInstanceChannel::SocketPath(
       qEnvironmentVariable("XDG_RUNTIME_DIR"),
@@ -114,11 +137,22 @@ QString UserSocketPath(const QString& name) {
 
 // Windows lets any number of servers listen on one pipe name, so a second copy's listen would
 // succeed beside the first. A named mutex tells the first copy: the first to create it holds it
-// until its process ends (the handle is never closed).
+// until its process ends (the handle is never closed); a copy that finds it there lets its own
+// handle go, so that the mutex ends with the copy that holds it.
 bool ClaimedByAnotherCopy(const QString& name) {
   const std::wstring mutexName = L"Local\\" + name.toStdWString();
-  return CreateMutexW(nullptr, FALSE, mutexName.c_str()) != nullptr &&
-         GetLastError() == ERROR_ALREADY_EXISTS;
+  const HANDLE mutex = CreateMutexW(nullptr, FALSE, mutexName.c_str());
+  if (mutex == nullptr || GetLastError() != ERROR_ALREADY_EXISTS) return false;
+  CloseHandle(mutex);
+  return true;
+}
+
+bool AnotherCopyHolds(const QString& name) {
+  const std::wstring mutexName = L"Local\\" + name.toStdWString();
+  const HANDLE mutex = OpenMutexW(SYNCHRONIZE, FALSE, mutexName.c_str());
+  if (mutex == nullptr) return false;
+  CloseHandle(mutex);
+  return true;
 }
 #endif
 
@@ -140,27 +174,53 @@ QString QtInstanceChannel::SocketPath(const QString& runtimeFolder, const QStrin
   };
   if (OwnPrivateFolder(runtimeFolder) && fits(runtimeFolder)) return pathIn(runtimeFolder);
   if (userFolder.isEmpty()) return {};
-  const QString own = QDir(userFolder).filePath(QStringLiteral("mevrik-instance"));
-  return fits(own) && MakeOwnPrivateFolder(own) ? pathIn(own) : QString();
+  // A shared cache folder may hold another user's "mevrik-instance": then the user's own name.
+  for (const QString& folderName :
+       {QStringLiteral("mevrik-instance"), QStringLiteral("mevrik-instance-%1").arg(::getuid())}) {
+    const QString own = QDir(userFolder).filePath(folderName);
+    if (fits(own) && MakeOwnPrivateFolder(own)) return pathIn(own);
+  }
+  return {};
 }
 #endif
 
 QtInstanceChannel::QtInstanceChannel(const QString& scope)
-    : name_(UserSocketPath(ChannelName(scope))) {}
+    : scope_(scope), name_(UserSocketPath(ChannelName(scope))) {}
+
+// A second copy waits this long for the first to answer while the first holds the folder: it may
+// be busy starting, or stopped.
+constexpr int kHandOverMs = 10000;
+
+bool QtInstanceChannel::send(const QString& command) {
+  const QDeadlineTimer deadline(kHandOverMs);
+  while (true) {
+    if (sendOnce(command)) return true;
+    if (deadline.hasExpired() || !AnotherCopyHolds(lockName())) return false;
+    QThread::msleep(100);
+  }
+}
 
 #ifdef Q_OS_UNIX
 // The server is a child: it closes and removes its socket file as it goes.
-QtInstanceChannel::~QtInstanceChannel() = default;
+QtInstanceChannel::~QtInstanceChannel() {
+  if (folderLock_ >= 0) ::close(folderLock_);
+}
+
+QString QtInstanceChannel::lockName() const { return scope_; }
 
 bool QtInstanceChannel::listen(CommandHandler onCommand) {
   onCommand_ = std::move(onCommand);
+  if (folderLock_ < 0) folderLock_ = LockFolder(scope_);
+  if (folderLock_ == -1) return false;
+  const bool holdsFolder = folderLock_ >= 0;
   if (name_.isEmpty()) return true;
   server_ = new UnixLineServer(
       kAnswer, [this](const QByteArray& line) { onCommand_(QString::fromUtf8(line)); }, this);
   [[maybe_unused]] const EndingSignalsHeld held{};
   const QByteArray path = QFile::encodeName(name_);
   if (!server_->listen(path)) {
-    if (someoneAnswers()) return false;
+    // The folder's lock says that no copy of this folder listens there.
+    if (!holdsFolder && someoneAnswers()) return false;
     // A socket a killed copy left, or a file that is not ours to keep: nobody answers on it.
     QFile::remove(name_);
     if (!server_->listen(path)) return true;
@@ -173,7 +233,7 @@ bool QtInstanceChannel::someoneAnswers() {
   return UnixSocketConnects(QFile::encodeName(name_), kConnectMs);
 }
 
-bool QtInstanceChannel::send(const QString& command) {
+bool QtInstanceChannel::sendOnce(const QString& command) {
   if (name_.isEmpty()) return false;
   const auto reply = UnixSocketExchange(QFile::encodeName(name_), command.toUtf8() + '\n',
                                         kConnectMs, kTransferMs);
@@ -185,17 +245,13 @@ QtInstanceChannel::~QtInstanceChannel() {
   if (server_) server_->close();
 }
 
+QString QtInstanceChannel::lockName() const { return name_; }
+
 bool QtInstanceChannel::listen(CommandHandler onCommand) {
   onCommand_ = std::move(onCommand);
   if (name_.isEmpty()) return true;
-  // The first copy may still be on its way to listening: give it the time a connection takes.
-  if (ClaimedByAnotherCopy(name_)) {
-    const QDeadlineTimer deadline(kConnectMs);
-    do {
-      if (someoneAnswers()) return false;
-      QThread::msleep(50);
-    } while (!deadline.hasExpired());
-  }
+  // The first copy holds the mutex as long as it lives, answering or not.
+  if (ClaimedByAnotherCopy(name_)) return false;
   // No socket options: with them Qt binds elsewhere and renames the socket over the name,
   // which would take it from a running first copy.
   server_ = new QLocalServer(this);
@@ -230,7 +286,7 @@ void QtInstanceChannel::acceptConnection() {
   }
 }
 
-bool QtInstanceChannel::send(const QString& command) {
+bool QtInstanceChannel::sendOnce(const QString& command) {
   if (name_.isEmpty()) return false;
   QLocalSocket socket;
   socket.connectToServer(name_);

@@ -13,7 +13,9 @@ class UnixLineServer;
 // user can enter: the session's runtime folder, or else a mode-0700 folder in the user's own
 // cache folder, where no other user can make anything first. So no other user can take the
 // name, answer in the program's place, or block it. The listening copy answers each command with a fixed
-// reply; a name held by anything that does not give it is not a running copy.
+// reply; a name held by anything that does not give it is not a running copy. The copy that owns
+// a settings folder holds a lock on it (flock on the folder on Unix, a named mutex on Windows)
+// for as long as it lives, so a second copy never mistakes a slow or stopped first copy for none.
 class QtInstanceChannel final : public QObject, public InstanceChannel {
   Q_OBJECT
 public:
@@ -22,10 +24,12 @@ public:
   explicit QtInstanceChannel(const QString& scope = {});
   ~QtInstanceChannel() override;
 
-  // False only when a running copy answers on the name. Without a private folder, or when the
-  // name is held by something else, it is true without listening: the program starts normally.
+  // False when another live copy holds the scope's folder, or answers on the name. Without a
+  // private folder, or when the name is held by something else, it is true without listening:
+  // the program starts normally.
   bool listen(CommandHandler onCommand) override;
-  // True when a running copy received the command and answered.
+  // True when a running copy received the command and answered; tried again while another copy
+  // holds the folder, for up to ten seconds.
   bool send(const QString& command) override;
   // The full socket path (a pipe name on Windows); empty when there is no private place.
   QString serverName() const { return name_; }
@@ -43,9 +47,13 @@ public:
 
 private:
   bool someoneAnswers();
+  bool sendOnce(const QString& command);
+  QString lockName() const;
 
+  QString scope_;
   QString name_;
 #ifdef Q_OS_UNIX
+  int folderLock_ = -2;  // the folder's descriptor while this copy holds it; see LockFolder
   UnixLineServer* server_ = nullptr;
 #else
   void acceptConnection();

@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #endif
 
 namespace mevrik::platform {
@@ -43,10 +44,11 @@ HANDLE AsHandle(FileSteps::Handle handle) { return reinterpret_cast<HANDLE>(hand
 class WindowsFileSteps final : public FileSteps {
 public:
   FileFault createNew(const QString& path, const QString&, Handle& handle) override {
-    return open(path, CREATE_NEW, handle);
-  }
-  FileFault openExisting(const QString& path, Handle& handle) override {
-    return open(path, OPEN_EXISTING, handle);
+    const HANDLE file = CreateFileW(Native(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return LastFault();
+    handle = reinterpret_cast<Handle>(file);
+    return FileFault::None;
   }
   FileFault write(Handle handle, const QByteArray& bytes) override {
     qint64 done = 0;
@@ -58,14 +60,6 @@ public:
       if (written == 0) return FileFault::NoRoom;
       done += written;
     }
-    return FileFault::None;
-  }
-  FileFault truncate(Handle handle, qint64 size) override {
-    LARGE_INTEGER position;
-    position.QuadPart = size;
-    if (!SetFilePointerEx(AsHandle(handle), position, nullptr, FILE_BEGIN) ||
-        !SetEndOfFile(AsHandle(handle)))
-      return LastFault();
     return FileFault::None;
   }
   FileFault sync(Handle handle) override {
@@ -81,15 +75,6 @@ public:
                : LastFault();
   }
   void remove(const QString& path) override { DeleteFileW(Native(path).c_str()); }
-
-private:
-  static FileFault open(const QString& path, DWORD disposition, Handle& handle) {
-    const HANDLE file = CreateFileW(Native(path).c_str(), GENERIC_WRITE, 0, nullptr, disposition,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return LastFault();
-    handle = reinterpret_cast<Handle>(file);
-    return FileFault::None;
-  }
 };
 #else
 FileFault Fault(int error) {
@@ -114,6 +99,8 @@ QByteArray Native(const QString& path) { return QFile::encodeName(path); }
 
 class PosixFileSteps final : public FileSteps {
 public:
+  PosixFileSteps() { IgnoreFileSizeLimitSignal(); }
+
   FileFault createNew(const QString& path, const QString& like, Handle& handle) override {
     struct stat old {};
     const bool replacing = ::stat(Native(like).constData(), &old) == 0;
@@ -123,12 +110,6 @@ public:
     handle = fd;
     // The copy takes the place of the file, so it takes its permissions.
     if (replacing) ::fchmod(fd, old.st_mode & 07777);
-    return FileFault::None;
-  }
-  FileFault openExisting(const QString& path, Handle& handle) override {
-    const int fd = ::open(Native(path).constData(), O_WRONLY | O_CLOEXEC);
-    if (fd < 0) return Fault(errno);
-    handle = fd;
     return FileFault::None;
   }
   FileFault write(Handle handle, const QByteArray& bytes) override {
@@ -142,9 +123,6 @@ public:
     }
     return FileFault::None;
   }
-  FileFault truncate(Handle handle, qint64 size) override {
-    return Checked(::ftruncate(int(handle), off_t(size)));
-  }
   FileFault sync(Handle handle) override { return Checked(::fsync(int(handle))); }
   FileFault close(Handle handle) override { return Checked(::close(int(handle))); }
   FileFault replace(const QString& from, const QString& to) override {
@@ -155,6 +133,12 @@ public:
 #endif
 
 }  // namespace
+
+void IgnoreFileSizeLimitSignal() {
+#ifndef Q_OS_WIN
+  std::signal(SIGXFSZ, SIG_IGN);
+#endif
+}
 
 FileSteps& SystemFileSteps() {
 #ifdef Q_OS_WIN

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config ccache clang
+  build-essential cmake ninja-build pkg-config ccache clang lld
   qt6-base-dev qt6-base-dev-tools libqt6network6 qt6-translations-l10n qt6-qpa-plugins
   libgl-dev libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev

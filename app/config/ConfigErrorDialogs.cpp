@@ -1,5 +1,6 @@
 #include "app/config/ConfigErrorDialogs.h"
 
+#include "app/config/ConfigLocation.h"
 #include "platform/MessageBoxes.h"
 #include "platform/RuntimeError.h"
 
@@ -68,7 +69,8 @@ StartupErrorAction AskToRemoveCorruptFile(const RuntimeError& error,
   const QString text =
       QStringLiteral(u"    运行时遇到错误，错误号：") + NumberWithSignSpace(error.number()) +
       QStringLiteral(u" (") + error.description() + u')' + kTwoBreaks +
-      QStringLiteral(u"    这可能是使用了错误的配置文件VEXTAL_Config.ini(隐藏类型文件)而导致的，") +
+      QStringLiteral(u"    这可能是使用了错误的配置文件") + ConfigFileName +
+      QStringLiteral(u"(隐藏类型文件)而导致的，") +
       kBreak + QStringLiteral(u"请将与程序同目录内的配置文件删除后重新运行。") + kTwoBreaks +
       QStringLiteral(u"    是否删除配置文件？");
   return ShowError(boxes, BoxButtons::YesNo, text) == BoxAnswer::Yes

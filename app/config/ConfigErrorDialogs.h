@@ -22,7 +22,7 @@ void ShowWriteError(const QString& procedure, const platform::RuntimeError& erro
 enum class StartupErrorAction {
   EndProgram,
   ContinueWithoutPersistence,  // the window opens without the remaining start-up steps
-  RemoveFileThenEnd,           // RWini::RemoveFile, then end the program
+  RemoveFileThenEnd,           // ConfigFile::RemoveFile, then end the program
 };
 
 StartupErrorAction ShowStartupError(const platform::RuntimeError& error,

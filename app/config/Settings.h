@@ -1,11 +1,10 @@
 #pragma once
 // Every value of the configuration file with its section, key, type and default, in one table.
-// RWini::Get and RWini::Set take these rows; a read that finds nothing usable stores the default.
+// ConfigFile::Get and ConfigFile::Set take these rows; a read that finds nothing usable stores the default.
 #include <QDate>
 #include <QString>
 
 #include "app/config/ConfigKeys.h"
-#include "app/tools/ShutdownTime.h"
 #include "core/expr/ExpressionSession.h"
 #include "core/material/Catalogue.h"
 #include "platform/CoreText.h"
@@ -18,7 +17,7 @@ struct TextSetting {
   QString fallback;
 };
 
-// How a number is written: Signed as SetIniN does, a blank where a negative number has its
+// How a number is written: Signed as WriteNumber does, a blank where a negative number has its
 // sign (" 5"); Digits without it ("5"). Both read back the same; the file keeps its bytes.
 enum class NumberForm { Signed, Digits };
 
@@ -64,13 +63,15 @@ inline TextSetting VariantStandardCode(material::CalcKind kind) {
 }
 
 inline const NumberSetting ShutdownMode{keys::shutdown::Section, keys::shutdown::Mode, 0};
-// Stored as a number, shown as the text stored (RWini::GetText).
+// Stored as a number, shown as the text stored (ConfigFile::GetText).
 inline const NumberSetting ShutdownCountdown{keys::shutdown::Section, keys::shutdown::Countdown,
                                              30};
 inline const NumberSetting ShutdownHour{keys::shutdown::Section, keys::shutdown::Hour, 17};
 inline const NumberSetting ShutdownMinute{keys::shutdown::Section, keys::shutdown::Minute, 6};
+// Nothing stored: today at midnight, "2026/12/07 00.00".
 inline TextSetting ShutdownTime(const QDate& today) {
-  return {keys::shutdown::Section, keys::shutdown::Time, tools::DefaultShutdownTime(today)};
+  return {keys::shutdown::Section, keys::shutdown::Time,
+          today.toString(QStringLiteral("yyyy/M/dd")) + QStringLiteral(" 00.00")};
 }
 
 inline const TextSetting PipeWall{keys::pipe::Section, keys::pipe::Wall,

@@ -2,13 +2,13 @@
 
 #include <QString>
 
-#include "app/CoreText.h"
-#include "app/config/RWini.h"
+#include "app/config/ConfigFile.h"
+#include "platform/CoreText.h"
 #include "platform/MessageBoxes.h"
 
 namespace mevrik::main {
 
-using app::Q;
+using platform::Q;
 
 namespace {
 

@@ -11,7 +11,7 @@ namespace mevrik::platform {
 class MessageBoxes;
 }
 namespace mevrik::config {
-class RWini;
+class ConfigFile;
 }
 
 namespace mevrik::main {
@@ -29,17 +29,17 @@ private:
 // The countdown is kept in the configuration file, so it lasts across runs.
 class IniHelpCountdown final : public expr::HelpCountdown {
 public:
-  explicit IniHelpCountdown(config::RWini& ini) : ini_(ini) {}
+  explicit IniHelpCountdown(config::ConfigFile& ini) : ini_(ini) {}
   int get() override;
   void set(int value) override;
 
 private:
-  config::RWini& ini_;
+  config::ConfigFile& ini_;
 };
 
 // The expression session of the window's run.
 struct WindowExpressionSession {
-  WindowExpressionSession(platform::MessageBoxes& boxes, QWidget* parent, config::RWini& ini)
+  WindowExpressionSession(platform::MessageBoxes& boxes, QWidget* parent, config::ConfigFile& ini)
       : notices(boxes, parent), countdown(ini), session(notices, &countdown) {}
   BoxNotices notices;
   IniHelpCountdown countdown;

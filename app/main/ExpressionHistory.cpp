@@ -5,14 +5,14 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
-#include "app/CoreText.h"
 #include "app/config/ConfigKeys.h"
-#include "app/config/RWini.h"
+#include "app/config/ConfigFile.h"
 #include "core/expr/ExpressionSession.h"
+#include "platform/CoreText.h"
 
 namespace mevrik::main {
 
-using app::Q;
+using platform::Q;
 
 void ExpressionHistory::Show() {
   QLineEdit* line = box_->lineEdit();
@@ -27,7 +27,7 @@ void ExpressionHistory::Show() {
   line->setCursorPosition(caret);
 }
 
-void ExpressionHistory::Restore(config::RWini& ini,
+void ExpressionHistory::Restore(config::ConfigFile& ini,
                                 const std::function<void(const QString&)>& report) {
   const int count = ini.Get(config::settings::HistoryCount);
   for (int i = 0; i < count; ++i) {
@@ -38,12 +38,12 @@ void ExpressionHistory::Restore(config::RWini& ini,
   Show();
 }
 
-void ExpressionHistory::Save(config::RWini& ini) const {
+void ExpressionHistory::Save(config::ConfigFile& ini) const {
   const std::vector<std::u16string>& entries = session_.History();
   const int count = static_cast<int>(entries.size());
   const int limit = session_.HistoryLimit();
   if (count == 0 || limit <= 0) return;
-  const config::RWini::Batch batch(ini);
+  const config::ConfigFile::Batch batch(ini);
   ini.Set(config::settings::HistoryCount, std::min(count, limit));
   for (int i = 0; i < count; ++i) ini.Set(config::settings::HistoryEntry(i), Q(entries[i]));
 }

@@ -8,7 +8,7 @@
 class QComboBox;
 
 namespace mevrik::config {
-class RWini;
+class ConfigFile;
 }
 namespace mevrik::expr {
 class ExpressionSession;
@@ -24,9 +24,9 @@ public:
   // Copies the session's history into the box's list.
   void Show();
   // Start-up: the stored entries "记录0".."记录<n-1>" that are not blank, each reported.
-  void Restore(config::RWini& ini, const std::function<void(const QString&)>& report);
+  void Restore(config::ConfigFile& ini, const std::function<void(const QString&)>& report);
   // Exit: "数量" = min(count, limit) and every entry of the list, when there is one to keep.
-  void Save(config::RWini& ini) const;
+  void Save(config::ConfigFile& ini) const;
 
 private:
   QComboBox* box_;

@@ -20,7 +20,7 @@ class Clipboard;
 class MessageBoxes;
 }  // namespace mevrik::platform
 namespace mevrik::config {
-class RWini;
+class ConfigFile;
 }
 
 namespace mevrik::main {
@@ -30,21 +30,21 @@ class ResultArea;
 // The controls and menu items the expression side handles.
 struct ExpressionWidgets {
   QWidget* window = nullptr;  // owner of the message boxes
-  QComboBox* CombBDS = nullptr;
-  QLabel* LabBDS = nullptr;
-  QList<QPushButton*> CmdHanShu;
-  QPushButton* CmdZT = nullptr;
-  QPushButton* CmdQK = nullptr;
+  QComboBox* expressionBox = nullptr;
+  QLabel* expressionCaption = nullptr;
+  QList<QPushButton*> functionButtons;
+  QPushButton* pasteButton = nullptr;
+  QPushButton* clearButton = nullptr;
   QLabel* statusSetting = nullptr;  // shows the angle unit while the expression kind is on
-  QList<QAction*> MSJingDu;
-  QList<QAction*> MSjddw;
-  QList<QAction*> MSBDSSL;
+  QList<QAction*> precisionItems;
+  QList<QAction*> angleUnitItems;
+  QList<QAction*> historySizeItems;
 };
 
 struct ExpressionServices {
   platform::MessageBoxes& boxes;
   platform::Clipboard& clipboard;
-  config::RWini& ini;
+  config::ConfigFile& ini;
 };
 
 class ExpressionPanel : public QObject {
@@ -61,18 +61,18 @@ public:
 
   ExpressionHistory& History() { return history_; }
 
-  void CombBDS_Change();
-  void CombBDS_Click();
-  void CombBDS_KeyPressEnter();
-  void CombBDS_LostFocus();
-  void CmdHanShu_Click(int index);
-  void CmdZT_Click();
-  void CmdQK_Click();
-  void LabBDS_DblClick();
-  void MSJingDu_Click(int index);
-  void MSjddw_Click(int index);
+  void onExpressionEdited();
+  void onHistoryPicked();
+  void onExpressionEnter();
+  void onExpressionFocusLost();
+  void onFunctionClicked(int index);
+  void onPasteClicked();
+  void onClearClicked();
+  void onExpressionCaptionDoubleClicked();
+  void onPrecisionChosen(int index);
+  void onAngleUnitChosen(int index);
   // Raises RuntimeError 9 for an index that names no item (a hand-edited "记录" above 3).
-  void MSBDSSL_Click(int index);
+  void onHistorySizeChosen(int index);
 
 private:
   void Connect();
@@ -84,7 +84,7 @@ private:
   ExpressionServices services_;
   std::function<void()> calculate_;
   ExpressionHistory history_;
-  QString selSplit_[3];  // SelSplit: before the selection, the selection, after it
+  QString selectionParts_[3];  // before the selection, the selection, after it
 };
 
 }  // namespace mevrik::main

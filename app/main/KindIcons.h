@@ -1,5 +1,5 @@
 #pragma once
-// The small pictures on the kind toolbar OptT(0..12): a sum sign for expressions, then the
+// The small pictures on the kind toolbar kindButtons(0..12): a sum sign for expressions, then the
 // outline of each fastener or section.
 #include <QIcon>
 

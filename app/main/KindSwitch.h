@@ -1,6 +1,6 @@
 #pragma once
-// The kind switch: the kind menu MnuJS(0..12), the drop-down CombJS and the toolbar OptT(0..12)
-// all select the calculation kind through MnuJS_Click. Each selector's change raises the
+// The kind switch: the kind menu kindItems(0..12), the drop-down kindBox and the toolbar kindButtons(0..12)
+// all select the calculation kind through onKindChosen. Each selector's change raises the
 // others', the calls nest, and only the innermost one switches: one switch per selection.
 #include <QList>
 #include <QObject>
@@ -27,24 +27,22 @@ class ResultArea;
 
 // The selectors, and the controls and menus a switch shows, hides, enables or writes.
 struct KindSwitchWidgets {
-  QList<QAction*> MnuJS;  // item 0 (the expression kind); AddKinds appends 1-12
-  QComboBox* CombJS = nullptr;
-  QList<QToolButton*> OptT;
+  QList<QAction*> kindItems;  // item 0 (the expression kind); AddKinds appends 1-12
+  QComboBox* kindBox = nullptr;
+  QList<QToolButton*> kindButtons;
   // The expression kind's controls.
-  QWidget* PicBDSCmd = nullptr;
-  QLabel* LabBDS = nullptr;
-  QComboBox* CombBDS = nullptr;
-  // The weight kinds' controls; each kind shows its own boxes again.
-  QList<QComboBox*> CombSR;
-  QList<QLabel*> LabSM;
-  QLabel* LabPM = nullptr;
-  QLabel* LabDanZhong = nullptr;
+  QWidget* expressionButtons = nullptr;
+  QLabel* expressionCaption = nullptr;
+  QComboBox* expressionBox = nullptr;
+  // The weight kinds' controls, but their boxes, which the weight kinds own.
+  QLabel* moreLabel = nullptr;
+  QLabel* unitWeightLabel = nullptr;
   QLabel* statusSetting = nullptr;  // the angle unit or the material
   QLabel* statusKind = nullptr;
-  QMenu* MnuLeiBie = nullptr;
-  QMenu* MSCZ = nullptr;
-  QMenu* MSBDS = nullptr;
-  QMenu* MSjd = nullptr;
+  QMenu* variantMenu = nullptr;
+  QMenu* materialMenu = nullptr;
+  QMenu* historySizeMenu = nullptr;
+  QMenu* angleUnitMenu = nullptr;
 };
 
 // The window's state the switch reads and writes.
@@ -57,9 +55,9 @@ struct KindSwitchState {
 
 // What the switch asks of the window.
 struct KindSwitchHooks {
-  // Adds MnuJS(index) to the kind menu.
+  // Adds kindItems(index) to the kind menu.
   std::function<QAction*(int index, const QString& caption)> addKindItem;
-  // Receives the middle of the window title ("计算式 _", see FrmMain::SetTitle).
+  // Receives the middle of the window title ("计算式 _", see MainWindow::SetTitle).
   std::function<void(const QString&)> setTitle;
 };
 
@@ -67,8 +65,8 @@ struct KindSwitchHooks {
 class WeightKinds {
 public:
   virtual ~WeightKinds() = default;
-  // The parameter boxes of a newly selected kind, after the switch has hidden every box (and,
-  // for kinds 1-12, shown the weight layout): the ones typed into boxes 1-3, and for kinds 1-12
+  // The parameter boxes of a newly selected kind, after the switch has shown the weight layout
+  // for kinds 1-12: every box hidden, then the ones typed into boxes 1-3, and for kinds 1-12
   // lists, captions, defaults and the default size (which starts a calculation). The expression
   // kind's layout is shown after it.
   virtual void SetUpKind(int kind) = 0;
@@ -85,19 +83,14 @@ public:
   // The captions of kinds 0-12.
   static QStringList KindCaptions();
 
-  // Start-up: creates MnuJS(1..12), the drop-down items 1-12 and the toolbar tooltips.
+  // Start-up: creates kindItems(1..12), the drop-down items 1-12 and the toolbar tooltips.
   void AddKinds();
   void SetWeightKinds(WeightKinds* weight) { weight_ = weight; }
-  // The weight kinds' boxes and captions, which the window builds when first needed.
-  void SetWeightRows(QList<QComboBox*> boxes, QList<QLabel*> captions) {
-    w_.CombSR = std::move(boxes);
-    w_.LabSM = std::move(captions);
-  }
   WeightKinds* Weight() const { return weight_; }
 
-  void MnuJS_Click(int index);
-  void CombJS_Click(int index);
-  void OptT_Click(int index);
+  void onKindChosen(int index);
+  void onKindBoxPicked(int index);
+  void onKindButtonClicked(int index);
 
 private:
   void ShowExpressionLayout();

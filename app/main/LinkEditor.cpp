@@ -8,10 +8,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/CoreText.h"
 #include "app/config/ConfigKeys.h"
 #include "app/main/LinkMenus.h"
 #include "core/text/BaseName.h"
+#include "platform/CoreText.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
 
@@ -40,124 +40,124 @@ QString Trimmed(const std::optional<QString>& answer) {
 LinkEditor::LinkEditor(LinkEditorWindow window, LinkEditorServices services, QObject* parent)
     : QObject(parent), w_(window), s_(services), store_(services.ini) {
   BuildPanel();
-  w_.PicSet->hide();
+  w_.linkEditorPanel->hide();
 }
 
 void LinkEditor::BuildPanel() {
-  QWidget* panel = w_.PicSet;
-  panel->setObjectName("PicSet");
+  QWidget* panel = w_.linkEditorPanel;
+  panel->setObjectName("linkEditorPanel");
   // An opaque panel over the calculator and the kind selectors, which it covers while open.
   panel->setAutoFillBackground(true);
   optGroup_ = new QButtonGroup(panel);
   const char* const optCaptions[] = {"【链接】菜单", "【其它】菜单"};
   for (int i = 0; i < 2; ++i) {
-    OptLJWZ_[i] = new QRadioButton(QString::fromUtf8(optCaptions[i]), panel);
-    OptLJWZ_[i]->setObjectName("OptLJWZ_" + QString::number(i));
-    optGroup_->addButton(OptLJWZ_[i], i);
+    placeButtons_[i] = new QRadioButton(QString::fromUtf8(optCaptions[i]), panel);
+    placeButtons_[i]->setObjectName("placeButtons_" + QString::number(i));
+    optGroup_->addButton(placeButtons_[i], i);
   }
-  OptLJWZ_[0]->setChecked(true);
+  placeButtons_[0]->setChecked(true);
   connect(optGroup_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
-    if (checked) OptLJWZ_Click(id);
+    if (checked) onPlaceChosen(id);
   });
 
-  ListLJ_ = new QListWidget(panel);
-  ListLJ_->setObjectName("ListLJ");
-  ListLJ_->setSelectionMode(QAbstractItemView::SingleSelection);
+  linkList_ = new QListWidget(panel);
+  linkList_->setObjectName("linkList");
+  linkList_->setSelectionMode(QAbstractItemView::SingleSelection);
   // Every row is one line: the list lays out tens of thousands of them without measuring each.
-  ListLJ_->setUniformItemSizes(true);
-  connect(ListLJ_, &QListWidget::itemSelectionChanged, this, &LinkEditor::ListLJ_Click);
+  linkList_->setUniformItemSizes(true);
+  connect(linkList_, &QListWidget::itemSelectionChanged, this, &LinkEditor::onLinkSelected);
 
   for (int i = 0; i < ButtonCount; ++i) {
-    CmdLianJie_[i] = new QPushButton(QString::fromUtf8(kButtonCaptions[i]), panel);
-    CmdLianJie_[i]->setObjectName("CmdLianJie_" + QString::number(i));
-    connect(CmdLianJie_[i], &QPushButton::clicked, this, [this, i] { CmdLianJie_Click(i); });
+    editorButtons_[i] = new QPushButton(QString::fromUtf8(kButtonCaptions[i]), panel);
+    editorButtons_[i]->setObjectName("editorButtons_" + QString::number(i));
+    connect(editorButtons_[i], &QPushButton::clicked, this, [this, i] { onEditorButtonClicked(i); });
   }
-  LabLJNum_ = new QLabel(panel);
-  LabLJNum_->setObjectName("LabLJNum");
-  Labljsm_ = new QLabel("★ 只有 保存 修改才会生效 ★", panel);
-  Labljsm_->setObjectName("Labljsm");
-  Labljsm_->setStyleSheet("color: red;");
-  Label1_ = new QLabel("↓位置↓", panel);
-  Label1_->setObjectName("Label1");
-  Label1_->setAlignment(Qt::AlignCenter);
+  linkCount_ = new QLabel(panel);
+  linkCount_->setObjectName("linkCount");
+  editorNote_ = new QLabel("★ 只有 保存 修改才会生效 ★", panel);
+  editorNote_->setObjectName("editorNote");
+  editorNote_->setStyleSheet("color: red;");
+  placeCaption_ = new QLabel("↓位置↓", panel);
+  placeCaption_->setObjectName("placeCaption");
+  placeCaption_->setAlignment(Qt::AlignCenter);
 
   auto* grid = new QGridLayout(panel);
   grid->setContentsMargins(4, 4, 4, 4);
-  grid->addWidget(OptLJWZ_[0], 0, 0);
-  grid->addWidget(OptLJWZ_[1], 1, 0);
-  grid->addWidget(LabLJNum_, 2, 0);
-  grid->addWidget(ListLJ_, 0, 1, 4, 1);
-  grid->addWidget(CmdLianJie_[MoveUp], 0, 2);
-  grid->addWidget(Label1_, 1, 2);
-  grid->addWidget(CmdLianJie_[MoveDown], 2, 2);
-  grid->addWidget(CmdLianJie_[Add], 0, 3);
-  grid->addWidget(CmdLianJie_[Delete], 1, 3);
-  grid->addWidget(CmdLianJie_[EditName], 0, 4);
-  grid->addWidget(CmdLianJie_[EditPath], 1, 4);
-  grid->addWidget(CmdLianJie_[Save], 0, 5);
-  grid->addWidget(CmdLianJie_[Close], 1, 5);
-  grid->addWidget(Labljsm_, 2, 3, 1, 3, Qt::AlignCenter);
+  grid->addWidget(placeButtons_[0], 0, 0);
+  grid->addWidget(placeButtons_[1], 1, 0);
+  grid->addWidget(linkCount_, 2, 0);
+  grid->addWidget(linkList_, 0, 1, 4, 1);
+  grid->addWidget(editorButtons_[MoveUp], 0, 2);
+  grid->addWidget(placeCaption_, 1, 2);
+  grid->addWidget(editorButtons_[MoveDown], 2, 2);
+  grid->addWidget(editorButtons_[Add], 0, 3);
+  grid->addWidget(editorButtons_[Delete], 1, 3);
+  grid->addWidget(editorButtons_[EditName], 0, 4);
+  grid->addWidget(editorButtons_[EditPath], 1, 4);
+  grid->addWidget(editorButtons_[Save], 0, 5);
+  grid->addWidget(editorButtons_[Close], 1, 5);
+  grid->addWidget(editorNote_, 2, 3, 1, 3, Qt::AlignCenter);
   grid->setColumnStretch(1, 1);
 }
 
 QString LinkEditor::LinkSection() const {
-  return OptLJWZ_[0]->isChecked() ? links::LinksSection : links::OthersSection;
+  return placeButtons_[0]->isChecked() ? links::LinksSection : links::OthersSection;
 }
 
-void LinkEditor::MnuZDYLJ_Click() {
-  if (w_.PicSet->isHidden()) focusBefore_ = w_.PicMain->window()->focusWidget();
+void LinkEditor::onEditLinksChosen() {
+  if (w_.linkEditorPanel->isHidden()) focusBefore_ = w_.calculatorPanel->window()->focusWidget();
   Reload();
-  w_.MnuSet->menuAction()->setEnabled(false);
-  w_.MnuF->menuAction()->setEnabled(false);
+  w_.settingsMenu->menuAction()->setEnabled(false);
+  w_.kindMenu->menuAction()->setEnabled(false);
   EnableLinkMenus();
-  w_.PicMain->hide();
-  w_.PicSet->raise();
-  w_.PicSet->show();
+  w_.calculatorPanel->hide();
+  w_.linkEditorPanel->raise();
+  w_.linkEditorPanel->show();
   ShowCount();
-  Labljsm_->hide();
+  editorNote_->hide();
   // Whatever was selected before the editor last closed is gone with the reload.
-  ListLJ_Click();
+  onLinkSelected();
 }
 
 void LinkEditor::Reload() {
-  ListLJ_->clear();
+  linkList_->clear();
   for (const LinkRecord& link : store_.Links(LinkSection())) AppendRecord(link);
 }
 
 void LinkEditor::EnableLinkMenus() {
-  w_.MnuLJ->menuAction()->setEnabled(OptLJWZ_[0]->isChecked());
-  w_.MnuQTT->menuAction()->setEnabled(OptLJWZ_[1]->isChecked());
+  w_.linksMenu->menuAction()->setEnabled(placeButtons_[0]->isChecked());
+  w_.othersMenu->menuAction()->setEnabled(placeButtons_[1]->isChecked());
 }
 
 // Switching menus discards the unsaved edits of the other one.
-void LinkEditor::OptLJWZ_Click(int index) {
-  if (!OptLJWZ_[index]->isChecked()) {
-    OptLJWZ_[index]->setChecked(true);  // its toggle runs this handler again
+void LinkEditor::onPlaceChosen(int index) {
+  if (!placeButtons_[index]->isChecked()) {
+    placeButtons_[index]->setChecked(true);  // its toggle runs this handler again
     return;
   }
-  MnuZDYLJ_Click();
+  onEditLinksChosen();
 }
 
-void LinkEditor::ListLJ_Click() {
+void LinkEditor::onLinkSelected() {
   const int s = SelectedRow();
-  const int c = ListLJ_->count();
-  for (int i = Delete; i <= EditPath; ++i) CmdLianJie_[i]->setEnabled(false);
-  CmdLianJie_[Add]->setEnabled(true);
+  const int c = linkList_->count();
+  for (int i = Delete; i <= EditPath; ++i) editorButtons_[i]->setEnabled(false);
+  editorButtons_[Add]->setEnabled(true);
   if (s < 0) return;
-  for (int i : {Delete, EditName, EditPath}) CmdLianJie_[i]->setEnabled(true);
-  CmdLianJie_[MoveUp]->setEnabled(s > 0);
-  CmdLianJie_[MoveDown]->setEnabled(s + 1 < c);
+  for (int i : {Delete, EditName, EditPath}) editorButtons_[i]->setEnabled(true);
+  editorButtons_[MoveUp]->setEnabled(s > 0);
+  editorButtons_[MoveDown]->setEnabled(s + 1 < c);
 }
 
-void LinkEditor::CmdLianJie_Click(int index) {
+void LinkEditor::onEditorButtonClicked(int index) {
   // The enabled states say which buttons make sense for the selection; a disabled one does
   // nothing, however it is reached.
-  if (index < 0 || index >= ButtonCount || !CmdLianJie_[index]->isEnabled()) return;
-  Labljsm_->show();
+  if (index < 0 || index >= ButtonCount || !editorButtons_[index]->isEnabled()) return;
+  editorNote_->show();
   const int s = SelectedRow();
   switch (index) {
     case Delete:
-      delete ListLJ_->takeItem(s);
+      delete linkList_->takeItem(s);
       SelectRow(s >= 1 ? s - 1 : -1);
       break;
     case Add:
@@ -170,13 +170,13 @@ void LinkEditor::CmdLianJie_Click(int index) {
     case Save: SaveLinks(); break;
     case Close: CloseEditor(); break;
   }
-  ListLJ_Click();
+  onLinkSelected();
 }
 
 bool LinkEditor::AddLink() {
   const QString path = ChooseFile();
   if (path.isEmpty()) return false;
-  const QString baseName = app::Q(text::GetBaseName(path.toStdU16String()));
+  const QString baseName = platform::Q(text::GetBaseName(path.toStdU16String()));
   QString name = Trimmed(s_.boxes.input(kNameTitle, kNamePrompt, baseName, s_.owner));
   if (name.isEmpty()) name = baseName.trimmed();
   AppendRecord({name, path.trimmed()});
@@ -208,20 +208,20 @@ void LinkEditor::SaveLinks() {
   const QString section = LinkSection();
   QList<LinkRecord> records;
   QStringList names;
-  for (int i = 0; i < ListLJ_->count(); ++i) {
+  for (int i = 0; i < linkList_->count(); ++i) {
     records << RecordAt(i);
     names << records.constLast().LinkName;
   }
   store_.Save(section, records);
   s_.menus.ShowLinks(section, names);
   ShowCount();
-  Labljsm_->hide();
+  editorNote_->hide();
 }
 
 void LinkEditor::CloseEditor() {
-  w_.PicSet->hide();
-  w_.PicMain->show();
-  for (QMenu* menu : {w_.MnuSet, w_.MnuLJ, w_.MnuF, w_.MnuQTT})
+  w_.linkEditorPanel->hide();
+  w_.calculatorPanel->show();
+  for (QMenu* menu : {w_.settingsMenu, w_.linksMenu, w_.kindMenu, w_.othersMenu})
     menu->menuAction()->setEnabled(true);
   // Hiding the panel left the focus on whatever came next in the tab order; typing goes back
   // where it went before the editor opened.
@@ -230,8 +230,8 @@ void LinkEditor::CloseEditor() {
   };
   if (canType(focusBefore_)) {
     focusBefore_->setFocus();
-  } else if (canType(w_.CombBDS)) {
-    w_.CombBDS->setFocus();
+  } else if (canType(w_.expressionBox)) {
+    w_.expressionBox->setFocus();
   }
 }
 
@@ -245,44 +245,44 @@ QString LinkEditor::ChooseFile() {
 }
 
 int LinkEditor::SelectedRow() const {
-  const QList<QListWidgetItem*> selected = ListLJ_->selectedItems();
-  return selected.isEmpty() ? -1 : ListLJ_->row(selected.constFirst());
+  const QList<QListWidgetItem*> selected = linkList_->selectedItems();
+  return selected.isEmpty() ? -1 : linkList_->row(selected.constFirst());
 }
 
 void LinkEditor::SelectRow(int row) {
   if (row < 0) {
-    ListLJ_->setCurrentRow(-1);
-    ListLJ_->clearSelection();
+    linkList_->setCurrentRow(-1);
+    linkList_->clearSelection();
     return;
   }
-  ListLJ_->setCurrentRow(row);
+  linkList_->setCurrentRow(row);
 }
 
 LinkRecord LinkEditor::RecordAt(int row) const {
-  const QListWidgetItem* item = ListLJ_->item(row);
+  const QListWidgetItem* item = linkList_->item(row);
   return {item->data(kNameRole).toString(), item->data(kTargetRole).toString()};
 }
 
 void LinkEditor::SetRecord(int row, const LinkRecord& link) {
-  QListWidgetItem* item = ListLJ_->item(row);
+  QListWidgetItem* item = linkList_->item(row);
   item->setText(LinkRowText(link));
   item->setData(kNameRole, link.LinkName);
   item->setData(kTargetRole, link.LinkTarget);
 }
 
 void LinkEditor::AppendRecord(const LinkRecord& link) {
-  ListLJ_->addItem(QString());
-  SetRecord(ListLJ_->count() - 1, link);
+  linkList_->addItem(QString());
+  SetRecord(linkList_->count() - 1, link);
 }
 
 void LinkEditor::MoveRow(int from, int to) {
-  QListWidgetItem* item = ListLJ_->takeItem(from);
-  ListLJ_->insertItem(to, item);
+  QListWidgetItem* item = linkList_->takeItem(from);
+  linkList_->insertItem(to, item);
   SelectRow(to);
 }
 
 void LinkEditor::ShowCount() {
-  LabLJNum_->setText("共有 " + QString::number(ListLJ_->count()) + " 个链接");
+  linkCount_->setText("共有 " + QString::number(linkList_->count()) + " 个链接");
 }
 
 }  // namespace mevrik::main

@@ -1,5 +1,5 @@
 #pragma once
-// The link editor: the panel PicSet that takes the calculator panel's place while the user
+// The link editor: the panel linkEditorPanel that takes the calculator panel's place while the user
 // edits the links of one of the two link menus. The list is a working copy; the configuration
 // file and the menu change only when the user saves.
 #include <QObject>
@@ -18,7 +18,7 @@ class QRadioButton;
 class QWidget;
 
 namespace mevrik::config {
-class RWini;
+class ConfigFile;
 }
 namespace mevrik::platform {
 class FileDialogs;
@@ -31,17 +31,17 @@ class LinkMenus;
 
 // The parts of the main window that the editor switches while it is open.
 struct LinkEditorWindow {
-  QWidget* PicMain = nullptr;
-  QWidget* PicSet = nullptr;  // filled with the editor's controls; hidden until opened
-  QMenu* MnuSet = nullptr;
-  QMenu* MnuF = nullptr;
-  QMenu* MnuLJ = nullptr;
-  QMenu* MnuQTT = nullptr;
-  QWidget* CombBDS = nullptr;  // takes the typing after closing when nothing else had it
+  QWidget* calculatorPanel = nullptr;
+  QWidget* linkEditorPanel = nullptr;  // filled with the editor's controls; hidden until opened
+  QMenu* settingsMenu = nullptr;
+  QMenu* kindMenu = nullptr;
+  QMenu* linksMenu = nullptr;
+  QMenu* othersMenu = nullptr;
+  QWidget* expressionBox = nullptr;  // takes the typing after closing when nothing else had it
 };
 
 struct LinkEditorServices {
-  config::RWini& ini;
+  config::ConfigFile& ini;
   LinkMenus& menus;
   platform::MessageBoxes& boxes;
   platform::FileDialogs& files;
@@ -55,10 +55,10 @@ public:
 
   LinkEditor(LinkEditorWindow window, LinkEditorServices services, QObject* parent = nullptr);
 
-  void MnuZDYLJ_Click();
-  void OptLJWZ_Click(int index);
-  void ListLJ_Click();
-  void CmdLianJie_Click(int index);
+  void onEditLinksChosen();
+  void onPlaceChosen(int index);
+  void onLinkSelected();
+  void onEditorButtonClicked(int index);
   // The chosen file's path, or an empty text when the user cancelled.
   QString ChooseFile();
 
@@ -86,13 +86,13 @@ private:
   QPointer<QWidget> focusBefore_;  // where the user was typing when the editor opened
   LinkEditorServices s_;
   LinkStore store_;
-  std::array<QRadioButton*, 2> OptLJWZ_{};
+  std::array<QRadioButton*, 2> placeButtons_{};
   QButtonGroup* optGroup_ = nullptr;
-  QListWidget* ListLJ_ = nullptr;
-  std::array<QPushButton*, ButtonCount> CmdLianJie_{};
-  QLabel* LabLJNum_ = nullptr;
-  QLabel* Labljsm_ = nullptr;
-  QLabel* Label1_ = nullptr;
+  QListWidget* linkList_ = nullptr;
+  std::array<QPushButton*, ButtonCount> editorButtons_{};
+  QLabel* linkCount_ = nullptr;
+  QLabel* editorNote_ = nullptr;
+  QLabel* placeCaption_ = nullptr;
 };
 
 }  // namespace mevrik::main

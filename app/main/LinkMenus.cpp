@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/config/ConfigKeys.h"
+#include "app/widgets/ScrollingMenu.h"
 #include "platform/FixedLinks.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Shell.h"
@@ -53,15 +54,17 @@ QString LinkStartErrorText(const platform::RuntimeError& error, const QString& t
 }
 
 LinkMenus::LinkMenus(LinkMenuWidgets widgets, LinkServices services, QObject* parent)
-    : QObject(parent), s_(services), store_(services.ini), fixed_(widgets.MnuLJ_LJie) {
-  links_ = {widgets.MnuLJ, widgets.glj, links::LinksSection, "MnuLJ_ZDY", {}, {}};
-  others_ = {widgets.MnuQTT, widgets.gqt, links::OthersSection, "MnuQT_ZDY", {}, {}};
-  for (UserLinks* user : {&links_, &others_})
+    : QObject(parent), s_(services), store_(services.ini), fixed_(widgets.fixedLinkItems) {
+  links_ = {widgets.linksMenu, widgets.linksSeparator, links::LinksSection, "userLinkItems", {}, {}};
+  others_ = {widgets.othersMenu, widgets.othersSeparator, links::OthersSection, "otherLinkItems", {}, {}};
+  for (UserLinks* user : {&links_, &others_}) {
     connect(user->menu, &QMenu::aboutToShow, this, [this, user] { AddMissingItems(*user); });
+    widgets::MakeScrollable(user->menu);  // 32,767 links do not fit on any screen
+  }
   for (int i = 0; i < static_cast<int>(fixed_.size()); ++i)
-    connect(fixed_[i], &QAction::triggered, this, [this, i] { MnuLJ_LJie_Click(i); });
-  Connect(links_, widgets.MnuLJ_ZDY0);
-  Connect(others_, widgets.MnuQT_ZDY0);
+    connect(fixed_[i], &QAction::triggered, this, [this, i] { onFixedLinkChosen(i); });
+  Connect(links_, widgets.firstUserLinkItem);
+  Connect(others_, widgets.firstOtherLinkItem);
 }
 
 void LinkMenus::Connect(UserLinks& links, QAction* item) {
@@ -110,7 +113,7 @@ void LinkMenus::ShowCaption(QAction* item, const QString& name) {
   item->setSeparator(name == QLatin1String("-"));
 }
 
-void LinkMenus::MnuLJ_LJie_Click(int index) {
+void LinkMenus::onFixedLinkChosen(int index) {
   const auto action = s_.fixedLinks.action(static_cast<platform::FixedLink>(index));
   if (action && s_.shell.launch(platform::LaunchOf(*action))) return;
   const FixedItemFailure& failure = kFixedFailures[index];
@@ -119,9 +122,7 @@ void LinkMenus::MnuLJ_LJie_Click(int index) {
                     QString::fromUtf8(failure.advice));
 }
 
-void LinkMenus::MnuLJ_ZDY_Click(int index) { OpenLink(links::LinksSection, index); }
-
-void LinkMenus::MnuQT_ZDY_Click(int index) { OpenLink(links::OthersSection, index); }
+void LinkMenus::onUserLinkChosen(int index) { OpenLink(links::LinksSection, index); }
 
 void LinkMenus::OpenLink(const QString& section, int index) {
   const QString target = store_.Target(section, index).trimmed();

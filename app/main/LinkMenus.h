@@ -18,7 +18,7 @@ class QMenu;
 class QWidget;
 
 namespace mevrik::config {
-class RWini;
+class ConfigFile;
 }
 namespace mevrik::platform {
 class FixedLinks;
@@ -31,17 +31,17 @@ namespace mevrik::main {
 // The menus as the window builds them: each ends with its separator and the user's link item 0,
 // both hidden; the items from 1 on are made here while they are needed.
 struct LinkMenuWidgets {
-  QMenu* MnuLJ = nullptr;
-  std::array<QAction*, 3> MnuLJ_LJie{};  // "我的电脑", "计算器", "百度一下"
-  QAction* glj = nullptr;                // separator before the user's links
-  QAction* MnuLJ_ZDY0 = nullptr;
-  QMenu* MnuQTT = nullptr;
-  QAction* gqt = nullptr;
-  QAction* MnuQT_ZDY0 = nullptr;
+  QMenu* linksMenu = nullptr;
+  std::array<QAction*, 3> fixedLinkItems{};  // "我的电脑", "计算器", "百度一下"
+  QAction* linksSeparator = nullptr;         // separator before the user's links
+  QAction* firstUserLinkItem = nullptr;
+  QMenu* othersMenu = nullptr;
+  QAction* othersSeparator = nullptr;
+  QAction* firstOtherLinkItem = nullptr;
 };
 
 struct LinkServices {
-  config::RWini& ini;
+  config::ConfigFile& ini;
   platform::Shell& shell;
   platform::MessageBoxes& boxes;
   const platform::FixedLinks& fixedLinks;
@@ -65,9 +65,8 @@ public:
   // Captions of a section's user links, in order; an empty list hides the separator and item 0.
   void ShowLinks(const QString& section, const QStringList& names);
 
-  void MnuLJ_LJie_Click(int index);
-  void MnuLJ_ZDY_Click(int index);
-  void MnuQT_ZDY_Click(int index);
+  void onFixedLinkChosen(int index);
+  void onUserLinkChosen(int index);
   void OpenLink(const QString& section, int index);
 
 private:
@@ -75,9 +74,9 @@ private:
     QMenu* menu = nullptr;
     QAction* separator = nullptr;
     QString section;
-    QString itemName;        // objectName stem of the items: "MnuLJ_ZDY"
-    QList<QAction*> items;   // item 0 always exists; the others only while needed
-    QStringList names;       // the captions; items missing for some are made when the menu opens
+    QString itemName;       // objectName stem of the items: "userLinkItems"
+    QList<QAction*> items;  // item 0 always exists; the others only while needed
+    QStringList names;      // the captions; items missing for some are made when the menu opens
   };
 
   void Connect(UserLinks& links, QAction* item);

@@ -1,6 +1,6 @@
 #include "app/main/LinkStore.h"
 
-#include "app/config/RWini.h"
+#include "app/config/ConfigFile.h"
 
 namespace mevrik::main {
 
@@ -8,7 +8,7 @@ namespace settings = config::settings;
 
 template <typename Take>
 void LinkStore::Read(const QString& section, Take take) {
-  const config::RWini::Batch batch(ini_);
+  const config::ConfigFile::Batch batch(ini_);
   const int n = ini_.Get(settings::LinkCount(section));
   for (int i = 0; i < n; ++i) take(i, ini_.Get(settings::LinkName(section, i)));
 }
@@ -29,7 +29,7 @@ QList<LinkRecord> LinkStore::Links(const QString& section) {
 
 void LinkStore::Save(const QString& section, const QList<LinkRecord>& links) {
   // One replacement of the file: a save cut short never pairs names with other links' targets.
-  const config::RWini::Batch batch(ini_);
+  const config::ConfigFile::Batch batch(ini_);
   ini_.Set(settings::LinkCount(section), static_cast<int>(links.size()));
   for (int i = 0; i < links.size(); ++i) {
     ini_.Set(settings::LinkName(section, i), links[i].LinkName);

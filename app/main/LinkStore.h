@@ -6,7 +6,7 @@
 #include <QStringList>
 
 namespace mevrik::config {
-class RWini;
+class ConfigFile;
 }
 
 namespace mevrik::main {
@@ -23,7 +23,7 @@ inline QString LinkRowText(const LinkRecord& link) {
 
 class LinkStore {
 public:
-  explicit LinkStore(config::RWini& ini) : ini_(ini) {}
+  explicit LinkStore(config::ConfigFile& ini) : ini_(ini) {}
 
   // The "数量" links of `section`, in order, each missing field as its stand-in, which is also
   // written into the file. The file is read once and saved at most once, however many links.
@@ -38,7 +38,7 @@ private:
   template <typename Take>
   void Read(const QString& section, Take take);
 
-  config::RWini& ini_;
+  config::ConfigFile& ini_;
 };
 
 }  // namespace mevrik::main

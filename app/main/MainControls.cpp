@@ -12,6 +12,7 @@
 
 #include "app/main/KindIcons.h"
 #include "app/main/Twips.h"
+#include "app/widgets/ElidedLabel.h"
 #include "app/widgets/EnteredText.h"
 #include "app/widgets/PlainText.h"
 
@@ -58,21 +59,21 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& tex
 }
 
 void BuildToolbar(MainControls& c, QWidget* central) {
-  c.PictT = Make<QWidget>(central, QStringLiteral("PictT"), {0, 0, kCalcWidth, kToolbarHeight});
-  c.CombJS = Make<QComboBox>(c.PictT, QStringLiteral("CombJS"), {4, 6, 84, kRowHeight});
-  c.CombJS->addItem(QStringLiteral("表达式"));
-  c.CombJS->setAccessibleName(QStringLiteral("计算类型"));
-  auto* group = new QButtonGroup(c.PictT);
+  c.kindToolbar = Make<QWidget>(central, QStringLiteral("kindToolbar"), {0, 0, kCalcWidth, kToolbarHeight});
+  c.kindBox = Make<QComboBox>(c.kindToolbar, QStringLiteral("kindBox"), {4, 6, 84, kRowHeight});
+  c.kindBox->addItem(QStringLiteral("表达式"));
+  c.kindBox->setAccessibleName(QStringLiteral("计算类型"));
+  auto* group = new QButtonGroup(c.kindToolbar);
   for (int i = 0; i < kKinds; ++i) {
-    auto* option = Make<QToolButton>(c.PictT, Indexed("OptT", i), {94 + i * 28, 5, 26, 26});
+    auto* option = Make<QToolButton>(c.kindToolbar, Indexed("kindButtons", i), {94 + i * 28, 5, 26, 26});
     option->setCheckable(true);
     option->setAutoRaise(true);
     option->setIcon(KindIcon(i));
     option->setIconSize({20, 20});
     group->addButton(option, i);
-    c.OptT << option;
+    c.kindButtons << option;
   }
-  c.CmdEnd = MakeButton(c.PictT, QStringLiteral("CmdEnd"), QStringLiteral("关闭"),
+  c.closeButton = MakeButton(c.kindToolbar, QStringLiteral("closeButton"), QStringLiteral("关闭"),
                         {kCalcWidth - 64, 5, 60, kButtonHeight});
 }
 
@@ -90,18 +91,18 @@ void MakeEditable(QComboBox* box) {
 }
 
 void BuildExpressionArea(MainControls& c) {
-  c.LabBDS = MakeLabel(c.PicMain, QStringLiteral("LabBDS"), QStringLiteral("★计算式:"),
+  c.expressionCaption = MakeLabel(c.calculatorPanel, QStringLiteral("expressionCaption"), QStringLiteral("★计算式:"),
                        {4, 4, 62, kRowHeight});
-  c.CombBDS = Make<QComboBox>(c.PicMain, QStringLiteral("CombBDS"), {66, 4, 292, kRowHeight});
-  MakeEditable(c.CombBDS);
-  c.CombBDS->setMaxVisibleItems(24);
-  c.CombBDS->setToolTip(QStringLiteral(
+  c.expressionBox = Make<QComboBox>(c.calculatorPanel, QStringLiteral("expressionBox"), {66, 4, 292, kRowHeight});
+  MakeEditable(c.expressionBox);
+  c.expressionBox->setMaxVisibleItems(24);
+  c.expressionBox->setToolTip(QStringLiteral(
       "注意：①.函数需加括号。 ②.仅支持Sin()、Cos()、Tan()及反正切Atn()等4个三角函数。"));
-  c.LabBDS->setBuddy(c.CombBDS);
-  c.CombBDS->setAccessibleName(QStringLiteral("计算式"));
-  c.CombBDS->lineEdit()->setAccessibleName(QStringLiteral("计算式"));
+  c.expressionCaption->setBuddy(c.expressionBox);
+  c.expressionBox->setAccessibleName(QStringLiteral("计算式"));
+  c.expressionBox->lineEdit()->setAccessibleName(QStringLiteral("计算式"));
 
-  c.PicBDSCmd = Make<QWidget>(c.PicMain, QStringLiteral("PicBDSCmd"),
+  c.expressionButtons = Make<QWidget>(c.calculatorPanel, QStringLiteral("expressionButtons"),
                               {Tw(960), Tw(500), 372, kButtonHeight});
   const QStringList captions = {QStringLiteral("(  )"), QStringLiteral("^()"),
                                 QStringLiteral("&Sin"), QStringLiteral("&Cos"),
@@ -110,44 +111,44 @@ void BuildExpressionArea(MainControls& c) {
                             QStringLiteral("Sin( ▇ )"), QStringLiteral("Cos( ▇ )"),
                             QStringLiteral("Tan( ▇ )"), QStringLiteral("Atn( ▇ )")};
   for (int i = 0; i < captions.size(); ++i) {
-    c.CmdHanShu << MakeButton(c.PicBDSCmd, Indexed("CmdHanShu", i), captions[i],
+    c.functionButtons << MakeButton(c.expressionButtons, Indexed("functionButtons", i), captions[i],
                               {i * 36, 0, 34, kButtonHeight}, tips[i]);
   }
-  c.CmdZT = MakeButton(c.PicBDSCmd, QStringLiteral("CmdZT"), QStringLiteral("粘贴 ＆ 计算"),
+  c.pasteButton = MakeButton(c.expressionButtons, QStringLiteral("pasteButton"), QStringLiteral("粘贴 ＆ 计算"),
                        {218, 0, 90, kButtonHeight});
-  c.CmdQK = MakeButton(c.PicBDSCmd, QStringLiteral("CmdQK"), QStringLiteral("清空(&Q)"),
+  c.clearButton = MakeButton(c.expressionButtons, QStringLiteral("clearButton"), QStringLiteral("清空(&Q)"),
                        {310, 0, 62, kButtonHeight});
 }
 
 // The picker and the detail label of the weight kinds; their boxes come with BuildWeightRows.
 void BuildWeightLabels(MainControls& c) {
-  c.LabPM = MakeLabel(c.PicMain, QStringLiteral("LabPM"), QStringLiteral("▼"),
+  c.moreLabel = MakeLabel(c.calculatorPanel, QStringLiteral("moreLabel"), QStringLiteral("▼"),
                       {90, Tw(140), 14, 16});
-  c.LabPM->setToolTip(QStringLiteral("点击选择标准"));
-  c.LabPM->setVisible(false);
-  c.LabDanZhong = MakeLabel(c.PicMain, QStringLiteral("LabDanZhong"),
+  c.moreLabel->setToolTip(QStringLiteral("点击选择标准"));
+  c.moreLabel->setVisible(false);
+  c.unitWeightLabel = MakeLabel(c.calculatorPanel, QStringLiteral("unitWeightLabel"),
                             QStringLiteral("单重：12.57kg/m"), {Tw(820), Tw(560), 376, 44});
-  c.LabDanZhong->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  ShowPlain(c.LabDanZhong);  // standard codes come from the configuration file
-  c.LabDanZhong->setVisible(false);
+  c.unitWeightLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  ShowPlain(c.unitWeightLabel);  // standard codes come from the configuration file
+  c.unitWeightLabel->setVisible(false);
 }
 
 void BuildResultArea(MainControls& c) {
-  c.LabJieGuo = MakeLabel(c.PicMain, QStringLiteral("LabJieGuo"), QStringLiteral("结果"),
+  c.resultCaption = MakeLabel(c.calculatorPanel, QStringLiteral("resultCaption"), QStringLiteral("结果"),
                           {364, 4, 28, kRowHeight});
-  c.TxtJieGuo = Make<QLineEdit>(c.PicMain, QStringLiteral("TxtJieGuo"), {392, 4, 104, kRowHeight});
-  c.TxtJieGuo->setReadOnly(true);
-  c.TxtJieGuo->setToolTip(QStringLiteral("计算结果"));
-  c.TxtJieGuo->setAccessibleName(QStringLiteral("计算结果"));
-  c.LabJieGuo->setBuddy(c.TxtJieGuo);
-  c.CmdOK = MakeButton(c.PicMain, QStringLiteral("CmdOK"), QStringLiteral("确定"),
+  c.resultBox = Make<QLineEdit>(c.calculatorPanel, QStringLiteral("resultBox"), {392, 4, 104, kRowHeight});
+  c.resultBox->setReadOnly(true);
+  c.resultBox->setToolTip(QStringLiteral("计算结果"));
+  c.resultBox->setAccessibleName(QStringLiteral("计算结果"));
+  c.resultCaption->setBuddy(c.resultBox);
+  c.okButton = MakeButton(c.calculatorPanel, QStringLiteral("okButton"), QStringLiteral("确定"),
                        {500, 3, 52, kButtonHeight});
-  c.CmdFZ = MakeButton(c.PicMain, QStringLiteral("CmdFZ"), QStringLiteral("◎复制"),
+  c.copyButton = MakeButton(c.calculatorPanel, QStringLiteral("copyButton"), QStringLiteral("◎复制"),
                        {440, Tw(500), 56, kButtonHeight}, QStringLiteral("自动复制"));
-  c.CmdTJ = MakeButton(c.PicMain, QStringLiteral("CmdTJ"), QStringLiteral("统计"),
+  c.addToStatisticsButton = MakeButton(c.calculatorPanel, QStringLiteral("addToStatisticsButton"), QStringLiteral("统计"),
                        {500, Tw(500), 52, kButtonHeight});
-  c.CmdFZ->setEnabled(false);
-  c.CmdTJ->setEnabled(false);
+  c.copyButton->setEnabled(false);
+  c.addToStatisticsButton->setEnabled(false);
 }
 
 // The summary is as wide as its longest text reads in the window's font: the most entries and a
@@ -164,9 +165,9 @@ QSize SummarySize(const QLabel* summary) {
 // Each cell is at least as wide as the window design made it and grows with its text (a custom
 // density such as "自定义 7.123456", a larger font); the message line takes what is left.
 void BuildStatusBar(MainControls& c, QWidget* central) {
-  c.PicStatBar = Make<QWidget>(central, QStringLiteral("PicStatBar"),
+  c.statusPanel = Make<QWidget>(central, QStringLiteral("statusPanel"),
                                {0, Tw(2800 - 1060), Tw(8320), kStatusBarHeight});
-  auto* row = new QHBoxLayout(c.PicStatBar);
+  auto* row = new QHBoxLayout(c.statusPanel);
   row->setContentsMargins(2, 2, 0, 2);
   row->setSpacing(2);
   const int designWidths[] = {232, 58, 64, 42, 148};
@@ -176,7 +177,11 @@ void BuildStatusBar(MainControls& c, QWidget* central) {
                              QStringLiteral("计算类型"), QStringLiteral("时间"),
                              QStringLiteral("日期")};
   for (int i = 0; i < texts.size(); ++i) {
-    auto* cell = MakeLabel(c.PicStatBar, Indexed("LabStB", i), texts[i], {});
+    // A long echo in the message cell ends in "…" and shows whole in its tooltip.
+    QLabel* cell = i == status::Message
+                       ? Make<widgets::ElidedLabel>(c.statusPanel, Indexed("statusCells", i), {})
+                       : Make<QLabel>(c.statusPanel, Indexed("statusCells", i), {});
+    cell->setText(texts[i]);
     cell->setFrameShape(QFrame::Panel);
     cell->setFrameShadow(QFrame::Sunken);
     cell->setAccessibleDescription(roles[i]);  // the content is the name
@@ -191,11 +196,11 @@ void BuildStatusBar(MainControls& c, QWidget* central) {
     }
     cell->setSizePolicy(policy);
     row->addWidget(cell, i == status::Message ? 1 : 0);
-    c.LabStB << cell;
+    c.statusCells << cell;
   }
-  c.LabStB[status::Setting]->setToolTip(QStringLiteral("角度单位"));
-  c.LabStB[status::Time]->setToolTip(QStringLiteral("时间"));
-  c.LabStB[status::Date]->setToolTip(QStringLiteral("日期"));
+  c.statusCells[status::Setting]->setToolTip(QStringLiteral("角度单位"));
+  c.statusCells[status::Time]->setToolTip(QStringLiteral("时间"));
+  c.statusCells[status::Date]->setToolTip(QStringLiteral("日期"));
 }
 
 }  // namespace
@@ -203,81 +208,84 @@ void BuildStatusBar(MainControls& c, QWidget* central) {
 MainControls BuildMainControls(QWidget* central) {
   MainControls c;
   BuildToolbar(c, central);
-  c.PicMain = Make<QWidget>(central, QStringLiteral("PicMain"),
+  c.calculatorPanel = Make<QWidget>(central, QStringLiteral("calculatorPanel"),
                             {0, kToolbarHeight, kCalcWidth, Tw(1200)});
   BuildExpressionArea(c);
   BuildWeightLabels(c);
   BuildResultArea(c);
-  c.PicSet = Make<QWidget>(central, QStringLiteral("PicSet"),
+  c.linkEditorPanel = Make<QWidget>(central, QStringLiteral("linkEditorPanel"),
                            {0, 0, kCalcWidth, Tw(2800 - 1060)});
-  c.PicSet->setVisible(false);
+  c.linkEditorPanel->setVisible(false);
   BuildStatusBar(c, central);
   return c;
 }
 
 void BuildWeightRows(MainControls& c) {
-  if (!c.CombSR.isEmpty()) return;
+  if (!c.parameterBoxes.isEmpty()) return;
   const QStringList captions = {QStringLiteral("规格:"), QStringLiteral("规格:"),
                                 QStringLiteral("参数"), QStringLiteral("数量")};
-  QWidget* before = c.CmdQK;  // the last control before the boxes in the focus order
+  QWidget* before = c.clearButton;  // the last control before the boxes in the focus order
   for (int i = 0; i < 4; ++i) {
     const int left = 4 + i * 88;
-    auto* label = MakeLabel(c.PicMain, Indexed("LabSM", i), captions[i],
+    auto* label = MakeLabel(c.calculatorPanel, Indexed("parameterCaptions", i), captions[i],
                             {left, Tw(160) - 4, 40, kRowHeight - 4});
-    auto* box = Make<QComboBox>(c.PicMain, Indexed("CombSR", i),
+    auto* box = Make<QComboBox>(c.calculatorPanel, Indexed("parameterBoxes", i),
                                 {left + 40, Tw(60), 46, kRowHeight});
     if (i > 0) MakeEditable(box);
     label->setBuddy(box);
     label->setVisible(false);
     box->setVisible(false);
-    // Stacked and reached with Tab where they were built with the calculator panel.
-    label->stackUnder(c.LabPM);
-    box->stackUnder(c.LabPM);
+    // Stacked under the picker; Tab reaches them right after the clear button.
+    label->stackUnder(c.moreLabel);
+    box->stackUnder(c.moreLabel);
     QWidget::setTabOrder(before, box);
     before = box;
-    c.LabSM << label;
-    c.CombSR << box;
+    c.parameterCaptions << label;
+    c.parameterBoxes << box;
   }
-  c.LabSM[0]->setToolTip(QStringLiteral("双击查看说明"));
-  c.LabSM[1]->setToolTip(QStringLiteral("双击查看说明"));
-  c.CombSR[2]->addItems({QStringLiteral("30"), QStringLiteral("50"), QStringLiteral("80"),
+  c.parameterCaptions[0]->setToolTip(QStringLiteral("双击查看说明"));
+  c.parameterCaptions[1]->setToolTip(QStringLiteral("双击查看说明"));
+  c.parameterBoxes[2]->addItems({QStringLiteral("30"), QStringLiteral("50"), QStringLiteral("80"),
                          QStringLiteral("100"), QStringLiteral("200"), QStringLiteral("500"),
                          QStringLiteral("1000"), QStringLiteral("3000")});
-  c.CombSR[3]->addItems({QStringLiteral("30"), QStringLiteral("50"), QStringLiteral("100"),
+  c.parameterBoxes[3]->addItems({QStringLiteral("30"), QStringLiteral("50"), QStringLiteral("100"),
                          QStringLiteral("200"), QStringLiteral("500"), QStringLiteral("1000"),
                          QStringLiteral("2000")});
-  c.CombSR[2]->setEditText(QStringLiteral("100"));
-  c.CombSR[3]->setEditText(QStringLiteral("100"));
+  c.parameterBoxes[2]->setEditText(QStringLiteral("100"));
+  c.parameterBoxes[3]->setEditText(QStringLiteral("100"));
 }
 
 void BuildStatistics(MainControls& c) {
-  if (c.ListTJ) return;
-  QWidget* central = c.PicMain->parentWidget();
-  c.LabTJ = MakeLabel(central, QStringLiteral("LabTJ"), QString(), {});
-  const QSize summary = SummarySize(c.LabTJ);
-  c.LabTJ->setGeometry({{kStatsLeft, 2}, summary});
-  c.LabTJ->setToolTip(QStringLiteral("点击复制"));
+  if (c.statisticsList) return;
+  QWidget* central = c.calculatorPanel->parentWidget();
+  c.statisticsSummary = MakeLabel(central, QStringLiteral("statisticsSummary"), QString(), {});
+  const QSize summary = SummarySize(c.statisticsSummary);
+  c.statisticsSummary->setGeometry({{kStatsLeft, 2}, summary});
+  c.statisticsSummary->setToolTip(QStringLiteral("点击复制"));
   // A screen reader reads the count and the sum as the label's name; this says what it is.
-  c.LabTJ->setAccessibleDescription(QStringLiteral("统计结果，回车或空格复制合计"));
-  c.LabTJ->setStyleSheet(QStringLiteral("QLabel:focus { border: 1px dotted palette(text); }"));
-  c.LabTJQK = MakeLabel(central, QStringLiteral("LabTJQK"), QStringLiteral("清空"), {});
+  c.statisticsSummary->setAccessibleDescription(QStringLiteral("统计结果，回车或空格复制合计"));
+  c.statisticsSummary->setStyleSheet(QStringLiteral("QLabel:focus { border: 1px dotted palette(text); }"));
+  c.statisticsClearLabel = MakeLabel(central, QStringLiteral("statisticsClearLabel"), QStringLiteral("清空"), {});
   // The list's last column is a multiple of 4 pixels from the window's edge: scaled by 1.25, 1.5
   // or 1.75 its right frame then falls on whole screen pixels, where the list's inside does not
   // paint over it.
-  const int wanted = summary.width() + std::max(26, c.LabTJQK->sizeHint().width() + 4);
+  const int wanted = summary.width() + std::max(26, c.statisticsClearLabel->sizeHint().width() + 4);
   const int listWidth = (wanted + 2) / 4 * 4 + 1;
-  c.LabTJQK->setGeometry(kStatsLeft + summary.width(), 2, listWidth - summary.width(),
+  c.statisticsClearLabel->setGeometry(kStatsLeft + summary.width(), 2, listWidth - summary.width(),
                          summary.height());
-  c.LabTJQK->setToolTip(QStringLiteral("双击清空"));
+  c.statisticsClearLabel->setToolTip(QStringLiteral("双击清空（键盘：回车或空格键）"));
+  c.statisticsClearLabel->setAccessibleDescription(QStringLiteral("清空统计列表，回车或空格键"));
+  c.statisticsClearLabel->setStyleSheet(c.statisticsSummary->styleSheet());
   const int listTop = summary.height() + 4;
-  c.ListTJ = Make<QListWidget>(central, QStringLiteral("ListTJ"),
+  c.statisticsList = Make<QListWidget>(central, QStringLiteral("statisticsList"),
                                {kStatsLeft, listTop, listWidth, Tw(2800 - 1060) - listTop - 2});
-  c.ListTJ->setToolTip(QStringLiteral("双击剔除"));
-  c.ListTJ->setAccessibleName(QStringLiteral("统计列表"));
-  // Stacked where they were built with the calculator panel, below the link editor's panel.
-  for (QWidget* widget : {static_cast<QWidget*>(c.LabTJ), static_cast<QWidget*>(c.LabTJQK),
-                          static_cast<QWidget*>(c.ListTJ)}) {
-    widget->stackUnder(c.PicSet);
+  c.statisticsList->setToolTip(
+      QStringLiteral("双击剔除（Delete 键）\n右键：复制为表格 Ctrl+C，导出… Ctrl+E"));
+  c.statisticsList->setAccessibleName(QStringLiteral("统计列表"));
+  // Stacked below the link editor's panel, which covers them while it is open.
+  for (QWidget* widget : {static_cast<QWidget*>(c.statisticsSummary), static_cast<QWidget*>(c.statisticsClearLabel),
+                          static_cast<QWidget*>(c.statisticsList)}) {
+    widget->stackUnder(c.linkEditorPanel);
     widget->show();
   }
 }

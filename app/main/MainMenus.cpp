@@ -4,9 +4,9 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "app/CoreText.h"
 #include "core/expr/ExpressionSession.h"
 #include "core/material/Material.h"
+#include "platform/CoreText.h"
 
 namespace mevrik::main {
 namespace {
@@ -45,7 +45,7 @@ QList<QAction*> AddGroup(QMenu* menu, const char* name, const QStringList& capti
 
 QStringList Captions(const auto& texts) {
   QStringList list;
-  for (std::u16string_view text : texts) list << app::Q(text);
+  for (std::u16string_view text : texts) list << platform::Q(text);
   return list;
 }
 
@@ -57,74 +57,74 @@ QAction* AddSeparator(QMenu* menu, const char* name, bool visible) {
 }
 
 void BuildKindMenu(MainMenus& m, QMenuBar* bar) {
-  m.MnuF = AddMenu(bar, "MnuF", QStringLiteral("计算类型(&F)"));
-  m.MnuJSGroup = new QActionGroup(m.MnuF);
-  m.MnuJS << AddItem(m.MnuF, QStringLiteral("MnuJS_0"), QStringLiteral("计算式"), true, true);
-  m.MnuJSGroup->addAction(m.MnuJS[0]);
-  AddSeparator(m.MnuF, "MnuF_Sep", true);
-  m.MnuEnd = AddItem(m.MnuF, QStringLiteral("MnuEnd"), QStringLiteral("退  出"));
+  m.kindMenu = AddMenu(bar, "kindMenu", QStringLiteral("计算类型(&F)"));
+  m.kindItemGroup = new QActionGroup(m.kindMenu);
+  m.kindItems << AddItem(m.kindMenu, QStringLiteral("kindItems_0"), QStringLiteral("计算式"), true, true);
+  m.kindItemGroup->addAction(m.kindItems[0]);
+  AddSeparator(m.kindMenu, "kindMenuSeparator", true);
+  m.exitItem = AddItem(m.kindMenu, QStringLiteral("exitItem"), QStringLiteral("退  出"));
 }
 
 void BuildSettingsMenu(MainMenus& m, QMenuBar* bar) {
-  m.MnuSet = AddMenu(bar, "MnuSet", QStringLiteral("设置(&O)"));
-  m.MSJingD = AddMenu(m.MnuSet, "MSJingD", QStringLiteral("计算精度"));
-  m.MSJingDu = AddGroup(m.MSJingD, "MSJingDu",
+  m.settingsMenu = AddMenu(bar, "settingsMenu", QStringLiteral("设置(&O)"));
+  m.precisionMenu = AddMenu(m.settingsMenu, "precisionMenu", QStringLiteral("计算精度"));
+  m.precisionItems = AddGroup(m.precisionMenu, "precisionItems",
                         Captions(expr::kPrecisionCaptions), 0);
-  m.MSCZ = AddMenu(m.MnuSet, "MSCZ", QStringLiteral("材质密度"));
+  m.materialMenu = AddMenu(m.settingsMenu, "materialMenu", QStringLiteral("材质密度"));
   QStringList materials;
   for (int i = 0; i < material::kMaterialCount; ++i)
-    materials << app::Q(material::MaterialMenuCaption(material::MaterialChoice{}, i));
-  m.MSCaiZhi = AddGroup(m.MSCZ, "MSCaiZhi", materials, 0);
-  m.MSjd = AddMenu(m.MnuSet, "MSjd", QStringLiteral("角度单位"));
-  m.MSjddw = AddGroup(m.MSjd, "MSjddw",
+    materials << platform::Q(material::MaterialMenuCaption(material::MaterialChoice{}, i));
+  m.materialItems = AddGroup(m.materialMenu, "materialItems", materials, 0);
+  m.angleUnitMenu = AddMenu(m.settingsMenu, "angleUnitMenu", QStringLiteral("角度单位"));
+  m.angleUnitItems = AddGroup(m.angleUnitMenu, "angleUnitItems",
                       Captions(std::array{expr::AngleUnitCaption(expr::AngleUnit::Degrees),
                                           expr::AngleUnitCaption(expr::AngleUnit::Radians)}),
                       0);
-  m.MSBDS = AddMenu(m.MnuSet, "MSBDS", QStringLiteral("计算式记录"));
+  m.historySizeMenu = AddMenu(m.settingsMenu, "historySizeMenu", QStringLiteral("计算式记录"));
   QStringList historySizes;
-  for (const expr::HistorySize& size : expr::kHistorySizes) historySizes << app::Q(size.caption);
-  m.MSBDSSL = AddGroup(m.MSBDS, "MSBDSSL", historySizes, expr::kDefaultHistorySize);
-  AddSeparator(m.MnuSet, "MnuSet_Sep0", true);
-  m.MnuZDYLJ = AddItem(m.MnuSet, QStringLiteral("MnuZDYLJ"), QStringLiteral("自定义链接"));
-  AddSeparator(m.MnuSet, "MnuSet_Sep1", true);
-  m.MnuS_FZ = AddItem(m.MnuSet, QStringLiteral("MnuS_FZ"), QStringLiteral("自动复制结果"), true,
+  for (const expr::HistorySize& size : expr::kHistorySizes) historySizes << platform::Q(size.caption);
+  m.historySizeItems = AddGroup(m.historySizeMenu, "historySizeItems", historySizes, expr::kDefaultHistorySize);
+  AddSeparator(m.settingsMenu, "settingsSeparator_0", true);
+  m.editLinksItem = AddItem(m.settingsMenu, QStringLiteral("editLinksItem"), QStringLiteral("自定义链接"));
+  AddSeparator(m.settingsMenu, "settingsSeparator_1", true);
+  m.autoCopyItem = AddItem(m.settingsMenu, QStringLiteral("autoCopyItem"), QStringLiteral("自动复制结果"), true,
                       true);
-  m.MnuS_Top = AddItem(m.MnuSet, QStringLiteral("MnuS_Top"), QStringLiteral("置顶显示"), true,
+  m.alwaysOnTopItem = AddItem(m.settingsMenu, QStringLiteral("alwaysOnTopItem"), QStringLiteral("置顶显示"), true,
                        true);
 }
 
 void BuildVariantMenu(MainMenus& m, QMenuBar* bar) {
-  m.MnuLeiBie = AddMenu(bar, "MnuLeiBie", QStringLiteral("类别"));
-  m.MnuLB = AddGroup(m.MnuLeiBie, "MnuLB",
+  m.variantMenu = AddMenu(bar, "variantMenu", QStringLiteral("类别"));
+  m.variantItems = AddGroup(m.variantMenu, "variantItems",
                      {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}, -1);
 }
 
 void BuildLinkMenu(MainMenus& m, QMenuBar* bar) {
-  m.MnuLJ = AddMenu(bar, "MnuLJ", QStringLiteral("链接(&L)"));
+  m.linksMenu = AddMenu(bar, "linksMenu", QStringLiteral("链接(&L)"));
   const QStringList fixed = {QStringLiteral("我的电脑"), QStringLiteral("计算器"),
                              QStringLiteral("百度一下")};
   for (int i = 0; i < fixed.size(); ++i)
-    m.MnuLJ_LJie << AddItem(m.MnuLJ, QStringLiteral("MnuLJ_LJie_%1").arg(i), fixed[i]);
-  m.glj = AddSeparator(m.MnuLJ, "glj", false);
-  m.MnuLJ_ZDY << AddItem(m.MnuLJ, QStringLiteral("MnuLJ_ZDY_0"), QString());
-  m.MnuLJ_ZDY[0]->setVisible(false);
+    m.fixedLinkItems << AddItem(m.linksMenu, QStringLiteral("fixedLinkItems_%1").arg(i), fixed[i]);
+  m.linksSeparator = AddSeparator(m.linksMenu, "linksSeparator", false);
+  m.userLinkItems << AddItem(m.linksMenu, QStringLiteral("userLinkItems_0"), QString());
+  m.userLinkItems[0]->setVisible(false);
 }
 
 void BuildOtherMenu(MainMenus& m, QMenuBar* bar) {
-  m.MnuQTT = AddMenu(bar, "MnuQTT", QStringLiteral("其它(&Q)"));
-  m.MnuQT1 = AddMenu(m.MnuQTT, "MnuQT1", QStringLiteral("型钢连接孔"));
+  m.othersMenu = AddMenu(bar, "othersMenu", QStringLiteral("其它(&Q)"));
+  m.sectionHolesMenu = AddMenu(m.othersMenu, "sectionHolesMenu", QStringLiteral("型钢连接孔"));
   const QStringList sections = {QStringLiteral("工字钢"), QStringLiteral("槽钢 "),
                                 QStringLiteral("角钢")};
   for (int i = 0; i < sections.size(); ++i)
-    m.MnuLJK << AddItem(m.MnuQT1, QStringLiteral("MnuLJK_%1").arg(i), sections[i]);
-  m.MnuLTGD = AddItem(m.MnuQTT, QStringLiteral("MnuLTGD"), QStringLiteral("管路壁厚流量"));
-  m.MnuLTGD->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
-  AddSeparator(m.MnuQTT, "MnuQTT_Sep", true);
-  m.MnuDSGJ = AddItem(m.MnuQTT, QStringLiteral("MnuDSGJ"), QStringLiteral("定时关机"), true);
-  m.MnuDSGJ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-  m.gqt = AddSeparator(m.MnuQTT, "gqt", false);
-  m.MnuQT_ZDY << AddItem(m.MnuQTT, QStringLiteral("MnuQT_ZDY_0"), QString());
-  m.MnuQT_ZDY[0]->setVisible(false);
+    m.sectionHolesItems << AddItem(m.sectionHolesMenu, QStringLiteral("sectionHolesItems_%1").arg(i), sections[i]);
+  m.pipeItem = AddItem(m.othersMenu, QStringLiteral("pipeItem"), QStringLiteral("管路壁厚流量"));
+  m.pipeItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+  AddSeparator(m.othersMenu, "othersMenuSeparator", true);
+  m.shutdownItem = AddItem(m.othersMenu, QStringLiteral("shutdownItem"), QStringLiteral("定时关机"), true);
+  m.shutdownItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  m.othersSeparator = AddSeparator(m.othersMenu, "othersSeparator", false);
+  m.otherLinkItems << AddItem(m.othersMenu, QStringLiteral("otherLinkItems_0"), QString());
+  m.otherLinkItems[0]->setVisible(false);
 }
 
 }  // namespace
@@ -136,19 +136,19 @@ MainMenus BuildMainMenus(QMenuBar* bar) {
   BuildVariantMenu(m, bar);
   BuildLinkMenu(m, bar);
   BuildOtherMenu(m, bar);
-  m.MnuH_About = bar->addAction(QStringLiteral("关于"));
-  m.MnuH_About->setObjectName(QStringLiteral("MnuH_About"));
+  m.aboutItem = bar->addAction(QStringLiteral("关于"));
+  m.aboutItem->setObjectName(QStringLiteral("aboutItem"));
   return m;
 }
 
 QAction* AddKindItem(MainMenus& menus, int index, const QString& caption) {
-  auto* item = new QAction(caption, menus.MnuF);
-  item->setObjectName(QStringLiteral("MnuJS_%1").arg(index));
+  auto* item = new QAction(caption, menus.kindMenu);
+  item->setObjectName(QStringLiteral("kindItems_%1").arg(index));
   item->setCheckable(true);
-  menus.MnuJSGroup->addAction(item);
+  menus.kindItemGroup->addAction(item);
   // In front of the separator that precedes "退  出".
-  menus.MnuF->insertAction(menus.MnuF->actions().at(menus.MnuJS.size()), item);
-  menus.MnuJS << item;
+  menus.kindMenu->insertAction(menus.kindMenu->actions().at(menus.kindItems.size()), item);
+  menus.kindItems << item;
   return item;
 }
 

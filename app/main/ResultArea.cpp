@@ -5,13 +5,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/CoreText.h"
 #include "core/expr/ExpressionSession.h"
 #include "platform/Clipboard.h"
+#include "platform/CoreText.h"
 
 namespace mevrik::main {
 
-using app::Q;
+using platform::Q;
 
 namespace {
 
@@ -27,20 +27,20 @@ const QString kAutoCopyGreen = QStringLiteral(
 ResultArea::ResultArea(ResultWidgets widgets, expr::ExpressionSession& session,
                        platform::Clipboard& clipboard, QObject* parent)
     : QObject(parent), w_(widgets), session_(session), clipboard_(clipboard) {
-  connect(w_.CmdFZ, &QPushButton::clicked, this, [this] { CmdFZ_Click(); });
-  connect(w_.TxtJieGuo, &QLineEdit::textChanged, this, [this] { TxtJieGuo_Change(); });
-  connect(w_.MnuS_FZ, &QAction::triggered, this, [this] { MnuS_FZ_Click(); });
+  connect(w_.copyButton, &QPushButton::clicked, this, [this] { onCopyClicked(); });
+  connect(w_.resultBox, &QLineEdit::textChanged, this, [this] { onResultChanged(); });
+  connect(w_.autoCopyItem, &QAction::triggered, this, [this] { onAutoCopyToggled(); });
   // The copy button shows the auto-copy state from the start (the menu item starts checked).
-  MnuS_FZ_Click();
+  onAutoCopyToggled();
 }
 
-QString ResultArea::Result() const { return w_.TxtJieGuo->text(); }
+QString ResultArea::Result() const { return w_.resultBox->text(); }
 
-void ResultArea::ShowResult(std::u16string_view result) { w_.TxtJieGuo->setText(Q(result)); }
+void ResultArea::ShowResult(std::u16string_view result) { w_.resultBox->setText(Q(result)); }
 
-void ResultArea::ClearResult() { w_.TxtJieGuo->clear(); }
+void ResultArea::ClearResult() { w_.resultBox->clear(); }
 
-void ResultArea::EnableOk(bool on) { w_.CmdOK->setEnabled(on); }
+void ResultArea::EnableOk(bool on) { w_.okButton->setEnabled(on); }
 
 void ResultArea::ShowStatus(const QString& text) { w_.statusMessage->setText(text); }
 
@@ -50,7 +50,7 @@ void ResultArea::AutoCopy(std::u16string_view shown) {
   if (const auto text = session_.AutoCopyText(shown)) Copy(*text);
 }
 
-void ResultArea::CmdFZ_Click() {
+void ResultArea::onCopyClicked() {
   if (const auto text = expr::ExpressionSession::CopyText(Result().toStdU16String())) Copy(*text);
 }
 
@@ -60,19 +60,19 @@ void ResultArea::Copy(const std::u16string& text) {
   ShowStatus(expr::kCopiedStatus);
 }
 
-void ResultArea::TxtJieGuo_Change() {
+void ResultArea::onResultChanged() {
   const bool copyable = expr::ExpressionSession::Copyable(Result().toStdU16String());
-  w_.CmdFZ->setEnabled(copyable);
-  w_.CmdTJ->setEnabled(copyable);
+  w_.copyButton->setEnabled(copyable);
+  w_.addToStatisticsButton->setEnabled(copyable);
 }
 
 // The menu item has already inverted its check mark when this runs.
-void ResultArea::MnuS_FZ_Click() {
-  const bool on = w_.MnuS_FZ->isChecked();
+void ResultArea::onAutoCopyToggled() {
+  const bool on = w_.autoCopyItem->isChecked();
   session_.SetAutoCopy(on);
-  w_.CmdFZ->setText(on ? QStringLiteral("◎复制") : QStringLiteral("复制"));
-  w_.CmdFZ->setToolTip(on ? QStringLiteral("自动复制") : QStringLiteral("复制"));
-  w_.CmdFZ->setStyleSheet(on ? kAutoCopyGreen : QString());
+  w_.copyButton->setText(on ? QStringLiteral("◎复制") : QStringLiteral("复制"));
+  w_.copyButton->setToolTip(on ? QStringLiteral("自动复制") : QStringLiteral("复制"));
+  w_.copyButton->setStyleSheet(on ? kAutoCopyGreen : QString());
 }
 
 }  // namespace mevrik::main

@@ -21,12 +21,12 @@ class Clipboard;
 namespace mevrik::main {
 
 struct ResultWidgets {
-  QLineEdit* TxtJieGuo = nullptr;
-  QPushButton* CmdOK = nullptr;
-  QPushButton* CmdFZ = nullptr;
-  QPushButton* CmdTJ = nullptr;  // enabled together with CmdFZ
+  QLineEdit* resultBox = nullptr;
+  QPushButton* okButton = nullptr;
+  QPushButton* copyButton = nullptr;
+  QPushButton* addToStatisticsButton = nullptr;  // enabled together with copyButton
   QLabel* statusMessage = nullptr;
-  QAction* MnuS_FZ = nullptr;    // auto-copy
+  QAction* autoCopyItem = nullptr;    // auto-copy
 };
 
 class ResultArea : public QObject {
@@ -44,9 +44,9 @@ public:
   // The ending every calculation shares: `shown` goes to the clipboard when auto-copy is on.
   void AutoCopy(std::u16string_view shown);
 
-  void CmdFZ_Click();
-  void TxtJieGuo_Change();
-  void MnuS_FZ_Click();
+  void onCopyClicked();
+  void onResultChanged();
+  void onAutoCopyToggled();
 
 private:
   void Copy(const std::u16string& text);

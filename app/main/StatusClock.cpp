@@ -3,21 +3,21 @@
 #include <QLabel>
 #include <QTimer>
 
-#include "app/CoreText.h"
 #include "platform/Clock.h"
+#include "platform/CoreText.h"
 
 namespace mevrik::main {
 
 StatusClock::StatusClock(QLabel* timeCell, QLabel* dateCell, const platform::Clock& clock,
                          QObject* parent)
     : QObject(parent), time_(timeCell), date_(dateCell), clock_(clock), timer_(new QTimer(this)) {
-  timer_->setObjectName(QStringLiteral("TimerPicStB"));
+  timer_->setObjectName(QStringLiteral("statusClockTimer"));
   timer_->setInterval(2000);
-  connect(timer_, &QTimer::timeout, this, &StatusClock::TimerPicStB_Timer);
+  connect(timer_, &QTimer::timeout, this, &StatusClock::onClockTick);
   timer_->start();
 }
 
-void StatusClock::TimerPicStB_Timer() {
+void StatusClock::onClockTick() {
   const QDateTime now = clock_.now();
   time_->setText(TimeText(now));
   date_->setText(DateText(now));
@@ -32,7 +32,7 @@ QString StatusClock::DateText(const QDateTime& now) {
   static const char16_t* const kWeekdays[] = {u"  星期日", u"  星期一", u"  星期二", u"  星期三",
                                               u"  星期四", u"  星期五", u"  星期六"};
   const int weekday = now.date().dayOfWeek() % 7;  // Qt counts Monday 1 .. Sunday 7
-  return now.toString(QStringLiteral("yyyy-MM-dd")) + app::Q(kWeekdays[weekday]);
+  return now.toString(QStringLiteral("yyyy-MM-dd")) + platform::Q(kWeekdays[weekday]);
 }
 
 }  // namespace mevrik::main

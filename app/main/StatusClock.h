@@ -1,6 +1,6 @@
 #pragma once
 // The clock of the status bar: time in the cell status::Time, date and weekday in status::Date,
-// refreshed every two seconds by the timer TimerPicStB.
+// refreshed every two seconds by the timer statusClockTimer.
 #include <QDateTime>
 #include <QObject>
 
@@ -19,7 +19,7 @@ public:
   StatusClock(QLabel* timeCell, QLabel* dateCell, const platform::Clock& clock, QObject* parent);
 
   // Writes both cells from the clock now (the timer's tick, also run once at start-up).
-  void TimerPicStB_Timer();
+  void onClockTick();
   QTimer* timer() const { return timer_; }
 
   static QString TimeText(const QDateTime& now);  // "hh:mm", 24-hour clock

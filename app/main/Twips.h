@@ -1,6 +1,5 @@
 #pragma once
-// Window sizes and positions are given in twips; the screens they were laid out on had 15 twips
-// to a pixel.
+// Window sizes and positions are given in twips, 15 to a pixel.
 namespace mevrik::main {
 
 constexpr int kTwipsPerPixel = 15;

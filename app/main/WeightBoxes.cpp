@@ -5,13 +5,13 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
-#include "app/CoreText.h"
 #include "app/widgets/EnteredText.h"
 #include "app/widgets/PlainText.h"
+#include "platform/CoreText.h"
 
 namespace mevrik::main {
 
-using app::Q;
+using platform::Q;
 using widgets::FilterEnteredText;
 using widgets::PickOnlyByChoice;
 using widgets::PlainToolTip;
@@ -32,9 +32,9 @@ QColor ColourOf(material::TextColour colour) {
   return {rgb.red, rgb.green, rgb.blue};
 }
 
-WeightBoxes::WeightBoxes(QList<QComboBox*> boxes, std::function<void(int, const QString&)> typed,
+WeightBoxes::WeightBoxes(QList<QComboBox*> boxes, const material::WeightForm& form,
+                         std::function<void(int, const QString&)> typed,
                          std::function<void(int, int)> picked,
-                         std::function<bool(int, QChar)> accept,
                          std::function<void(const QString&)> refused, QObject* parent)
     : QObject(parent), boxes_(std::move(boxes)), typed_(std::move(typed)),
       picked_(std::move(picked)) {
@@ -42,8 +42,11 @@ WeightBoxes::WeightBoxes(QList<QComboBox*> boxes, std::function<void(int, const 
     QComboBox* box = boxes_[i];
     if (QLineEdit* line = box->lineEdit()) {
       PickOnlyByChoice(box);
-      FilterEnteredText(line, [accept, i](QChar key, const QString&) { return accept(i, key); },
-                        refused);
+      FilterEnteredText(
+          line, [&form, i](QChar key, const QString&) { return form.Key(i, key.unicode()).accepted; },
+          [&form, i](std::u16string_view before, std::u16string_view entered,
+                     std::u16string_view after) { return form.Enter(i, entered, before, after); },
+          [this](int next, const QString& rest) { MoveOn(next, rest); }, refused);
       connect(box, &QComboBox::editTextChanged, this, [this, i] { OnEditText(i); });
     }
     connect(box, &QComboBox::currentIndexChanged, this, [this, i](int index) { OnIndex(i, index); });
@@ -51,6 +54,12 @@ WeightBoxes::WeightBoxes(QList<QComboBox*> boxes, std::function<void(int, const 
     connect(box, &QComboBox::activated, this, [this, i](int index) { picked_(i, index); });
     seenIndex_[static_cast<std::size_t>(i)] = box->currentIndex();
   }
+}
+
+void WeightBoxes::MoveOn(int box, const QString& rest) {
+  QComboBox* next = boxes_[box];
+  next->setFocus();
+  if (QLineEdit* line = next->lineEdit()) widgets::PasteWhole(line, rest);
 }
 
 // A text change while the popup is open belongs to the user's pick of the entry already

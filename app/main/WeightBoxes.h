@@ -1,5 +1,5 @@
 #pragma once
-// The four parameter boxes CombSR(0..3) between the user and the weight form: what the user
+// The four parameter boxes parameterBoxes(0..3) between the user and the weight form: what the user
 // typed (keys, paste, drop, an input method) and which list entry the user picked go to the
 // form; what the form changed comes back to the boxes without raising either.
 // Qt's combo box keeps its current index while the user types over it, and moves the index
@@ -24,10 +24,12 @@ QColor ColourOf(material::TextColour colour);
 class WeightBoxes : public QObject {
 public:
   // `typed(box, text)` gets the box's whole new text, `picked(box, index)` the entry the user
-  // chose; `accept` is the key filter of a box, also applied to what is pasted, dropped or
-  // committed by an input method; `refused` shows why such a text was not taken.
-  WeightBoxes(QList<QComboBox*> boxes, std::function<void(int, const QString&)> typed,
-              std::function<void(int, int)> picked, std::function<bool(int, QChar)> accept,
+  // chose; the form's key filter and its check of whole texts decide what is pasted, dropped or
+  // committed by an input method (a text may go on in the next box); `refused` shows why such a
+  // text was not taken.
+  WeightBoxes(QList<QComboBox*> boxes, const material::WeightForm& form,
+              std::function<void(int, const QString&)> typed,
+              std::function<void(int, int)> picked,
               std::function<void(const QString&)> refused, QObject* parent = nullptr);
 
   // Shows what the form changed in one box.
@@ -36,6 +38,8 @@ public:
 private:
   void OnEditText(int box);
   void OnIndex(int box, int index);
+  // The rest of a text that went on from another box, put in as the keys would have put it.
+  void MoveOn(int box, const QString& rest);
 
   QList<QComboBox*> boxes_;
   std::function<void(int, const QString&)> typed_;

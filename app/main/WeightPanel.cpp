@@ -9,9 +9,8 @@
 #include <QMenu>
 #include <QPushButton>
 
-#include "app/CoreText.h"
 #include "app/config/ConfigKeys.h"
-#include "app/config/RWini.h"
+#include "app/config/ConfigFile.h"
 #include "app/main/ResultArea.h"
 #include "app/main/WeightBoxes.h"
 #include "app/main/WeightRowLayout.h"
@@ -19,11 +18,12 @@
 #include "core/material/ExpressionBinding.h"
 #include "core/material/KindLayout.h"
 #include "core/text/TypedForm.h"
+#include "platform/CoreText.h"
 #include "platform/MessageBoxes.h"
 
 namespace mevrik::main {
 
-using app::Q;
+using platform::Q;
 using widgets::OnClick;
 using widgets::OnDoubleClick;
 using widgets::OnKeyPress;
@@ -50,7 +50,7 @@ material::FormChanges Whole(material::FormChanges changes) {
 }  // namespace
 
 WeightPanel::WeightPanel(WeightWidgets widgets, WeightState state, ResultArea& result,
-                         platform::MessageBoxes& boxes, config::RWini& config, WeightHooks hooks)
+                         platform::MessageBoxes& boxes, config::ConfigFile& config, WeightHooks hooks)
     : w_(std::move(widgets)), state_(state), result_(result), boxes_(boxes), config_(config),
       hooks_(std::move(hooks)),
       // Length and area expressions are evaluated like the expression box's text, with the
@@ -58,10 +58,9 @@ WeightPanel::WeightPanel(WeightWidgets widgets, WeightState state, ResultArea& r
       expression_(std::make_unique<material::SessionBinding>(state_.session)),
       form_(std::make_unique<material::WeightForm>(*expression_, state_.material)) {
   params_ = new WeightBoxes(
-      w_.CombSR,
+      w_.parameterBoxes, *form_,
       [this](int box, const QString& text) { Show(form_->Type(box, text.toStdU16String())); },
       [this](int box, int index) { Show(form_->Pick(box, index)); },
-      [this](int box, QChar typed) { return form_->Key(box, typed.unicode()).accepted; },
       [this](const QString& status) { result_.ShowStatus(status); }, this);
   WatchControls();
   ConnectMenus();
@@ -71,20 +70,20 @@ WeightPanel::~WeightPanel() = default;
 
 void WeightPanel::WatchControls() {
   // The box holds the focus and hands typed keys on to its line edit.
-  for (int i = 0; i < w_.CombSR.size(); ++i) {
-    OnKeyPress(w_.CombSR[i], this,
+  for (int i = 0; i < w_.parameterBoxes.size(); ++i) {
+    OnKeyPress(w_.parameterBoxes[i], this,
                [this, i](const QKeyEvent& key) { return FilterKeyEvent(i, key); });
   }
-  OnClick(w_.LabPM, this, [this] { LabPM_Click(); });
-  for (int i = 0; i < 2; ++i) OnDoubleClick(w_.LabSM[i], this, [this, i] { LabSM_DblClick(i); });
-  OnDoubleClick(w_.LabDanZhong, this, [this] { LabDanZhong_DblClick(); });
+  OnClick(w_.moreLabel, this, [this] { onMoreClicked(); });
+  for (int i = 0; i < 2; ++i) OnDoubleClick(w_.parameterCaptions[i], this, [this, i] { onParameterCaptionDoubleClicked(i); });
+  OnDoubleClick(w_.unitWeightLabel, this, [this] { onUnitWeightDoubleClicked(); });
 }
 
 void WeightPanel::ConnectMenus() {
-  for (int i = 0; i < w_.MnuLB.size(); ++i)
-    connect(w_.MnuLB[i], &QAction::triggered, this, [this, i] { MnuLB_Click(i); });
-  for (int i = 0; i < w_.MSCaiZhi.size(); ++i)
-    connect(w_.MSCaiZhi[i], &QAction::triggered, this, [this, i] { MSCaiZhi_Click(i); });
+  for (int i = 0; i < w_.variantItems.size(); ++i)
+    connect(w_.variantItems[i], &QAction::triggered, this, [this, i] { onVariantChosen(i); });
+  for (int i = 0; i < w_.materialItems.size(); ++i)
+    connect(w_.materialItems[i], &QAction::triggered, this, [this, i] { onMaterialChosen(i); });
 }
 
 std::u16string WeightPanel::ConfiguredCode(const config::TextSetting& code) {
@@ -95,8 +94,8 @@ void WeightPanel::Show(const material::FormChanges& changes) {
   const material::FormState& s = form_->State();
   for (int i = 0; i < 4; ++i)
     params_->Show(i, s.boxes[static_cast<std::size_t>(i)], changes.boxes[static_cast<std::size_t>(i)]);
-  if (changes.detail) w_.LabDanZhong->setText(Q(s.detail));
-  if (changes.detailColour) SetTextColour(w_.LabDanZhong, s.detailColour);
+  if (changes.detail) w_.unitWeightLabel->setText(Q(s.detail));
+  if (changes.detailColour) SetTextColour(w_.unitWeightLabel, s.detailColour);
   if (changes.ok) result_.EnableOk(s.okEnabled);
   // The auto-copy takes the result as the calculation left it, before any later step of the
   // same action; its notice in the status cell gives way to the form's status.
@@ -105,20 +104,24 @@ void WeightPanel::Show(const material::FormChanges& changes) {
   if (changes.status) result_.ShowStatus(s.status);
   if (changes.title) hooks_.setTitle(Q(s.titleText));
   if (changes.variants) ShowVariants();
-  if (changes.picker) SetTextColour(w_.LabPM, s.pickerColour);
+  if (changes.picker) SetTextColour(w_.moreLabel, s.pickerColour);
 }
 
 void WeightPanel::ShowVariants() {
   const material::FormState& s = form_->State();
-  for (int i = 0; i < w_.MnuLB.size(); ++i) {
-    w_.MnuLB[i]->setChecked(i == s.variant);
+  for (int i = 0; i < w_.variantItems.size(); ++i) {
+    w_.variantItems[i]->setChecked(i == s.variant);
     if (i < static_cast<int>(s.variantCaptions.size()))
-      w_.MnuLB[i]->setText(Q(s.variantCaptions[static_cast<std::size_t>(i)]));
+      w_.variantItems[i]->setText(Q(s.variantCaptions[static_cast<std::size_t>(i)]));
   }
 }
 
 // After the kind switch has hidden every box. The expression kind (0) only resets the boxes.
 void WeightPanel::SetUpKind(int kind) {
+  for (int i = 0; i < w_.parameterBoxes.size(); ++i) {
+    w_.parameterBoxes[i]->setVisible(false);
+    w_.parameterCaptions[i]->setVisible(false);
+  }
   const auto k = static_cast<CalcKind>(kind);
   if (!material::IsWeightKind(k)) {
     Show(form_->SelectKind(k, u""));
@@ -126,7 +129,7 @@ void WeightPanel::SetUpKind(int kind) {
   }
   Show(Whole(form_->SelectKind(k, ConfiguredCode(config::settings::StandardCode(k)))));
   ShowLayout(k);
-  w_.CombSR[form_->Catalogue().sizeComboIndex]->setFocus();
+  w_.parameterBoxes[form_->Catalogue().sizeComboIndex]->setFocus();
 }
 
 void WeightPanel::ShowLayout(CalcKind kind) {
@@ -134,40 +137,40 @@ void WeightPanel::ShowLayout(CalcKind kind) {
   for (int i = 0; i < 4; ++i) {
     const material::BoxLayout& box = layout.boxes[static_cast<std::size_t>(i)];
     if (!box.shown) continue;
-    w_.LabSM[i]->setText(Q(box.caption));
-    w_.LabSM[i]->setVisible(true);
-    w_.CombSR[i]->setVisible(true);
+    w_.parameterCaptions[i]->setText(Q(box.caption));
+    w_.parameterCaptions[i]->setVisible(true);
+    w_.parameterBoxes[i]->setVisible(true);
   }
-  w_.LabPM->setVisible(layout.pickerShown);
-  w_.LabPM->setToolTip(Q(layout.pickerTooltip));
-  w_.MnuLeiBie->setEnabled(layout.variantMenuEnabled);
-  w_.LabDanZhong->setToolTip(Q(layout.detailTooltip));
-  if (material::VariantCount(kind) > 0) w_.MnuLB[2]->setVisible(material::VariantCount(kind) > 2);
+  w_.moreLabel->setVisible(layout.pickerShown);
+  w_.moreLabel->setToolTip(Q(layout.pickerTooltip));
+  w_.variantMenu->setEnabled(layout.variantMenuEnabled);
+  w_.unitWeightLabel->setToolTip(Q(layout.detailTooltip));
+  if (material::VariantCount(kind) > 0) w_.variantItems[2]->setVisible(material::VariantCount(kind) > 2);
   PlaceParameterRow(w_, layout);
 }
 
-void WeightPanel::MnuLB_Click(int index) {
+void WeightPanel::onVariantChosen(int index) {
   const CalcKind kind = form_->State().kind;
   const bool listed = index < material::VariantCount(kind);
   Show(form_->SelectVariant(
       index, listed ? ConfiguredCode(config::settings::VariantStandardCode(kind)) : u""));
 }
 
-void WeightPanel::LabPM_Click() {
+void WeightPanel::onMoreClicked() {
   const material::FormChanges changes = form_->ClickPicker();
   if (changes.openVariantMenu) {
-    w_.MnuLeiBie->popup(QCursor::pos());
+    w_.variantMenu->popup(QCursor::pos());
   } else if (changes.openSectionHoles && hooks_.openSectionHoles) {
     hooks_.openSectionHoles(*changes.openSectionHoles);
   }
   Show(changes);
 }
 
-void WeightPanel::LabSM_DblClick(int index) {
+void WeightPanel::onParameterCaptionDoubleClicked(int index) {
   if (index <= 1) ShowNotes();
 }
 
-void WeightPanel::LabDanZhong_DblClick() { ShowNotes(); }
+void WeightPanel::onUnitWeightDoubleClicked() { ShowNotes(); }
 
 void WeightPanel::ShowNotes() {
   boxes_.show({platform::BoxIcon::Information, platform::BoxButtons::Ok, Q(material::kNotesTitle),
@@ -180,14 +183,14 @@ bool WeightPanel::KeyPress(int box, char16_t key) {
   const material::KeyResult result = form_->Key(box, key);
   if (result.focusBox) {
     // Selected as a box entered with the Tab key, so the next keys replace its value.
-    QComboBox* next = w_.CombSR[*result.focusBox];
+    QComboBox* next = w_.parameterBoxes[*result.focusBox];
     next->setFocus();
     if (QLineEdit* line = next->lineEdit()) line->selectAll();
   }
   return result.accepted;
 }
 
-void WeightPanel::MSCaiZhi_Click(int index) {
+void WeightPanel::onMaterialChosen(int index) {
   material::MaterialChoice& material = state_.material;
   if (index < 3) {
     material::SelectMaterial(material, index);
@@ -201,9 +204,9 @@ void WeightPanel::MSCaiZhi_Click(int index) {
       boxes_.show({platform::BoxIcon::Information, platform::BoxButtons::Ok,
                    Q(material::kDensityRefusedTitle), Q(material::kDensityRefusedText), false,
                    w_.window});
-      w_.MSCaiZhi[0]->setChecked(true);
+      w_.materialItems[0]->setChecked(true);
     }
-    w_.MSCaiZhi[3]->setText(Q(material::MaterialMenuCaption(material, 3)));
+    w_.materialItems[3]->setText(Q(material::MaterialMenuCaption(material, 3)));
   }
   w_.statusSetting->setText(Q(material::MaterialIndicator(material)));
   w_.statusSetting->setVisible(material.index != 0);
@@ -212,6 +215,12 @@ void WeightPanel::MSCaiZhi_Click(int index) {
 }
 
 bool WeightPanel::FilterKeyEvent(int box, const QKeyEvent& key) {
+  // The editing shortcuts of the box's own context menu; a paste goes through the box's check
+  // of whole texts, so the box stays numeric.
+  for (const auto shortcut : {QKeySequence::Paste, QKeySequence::SelectAll, QKeySequence::Copy,
+                              QKeySequence::Cut}) {
+    if (key.matches(shortcut)) return false;
+  }
   char16_t typed = 0;
   switch (key.key()) {
     case Qt::Key_Return:

@@ -23,7 +23,7 @@ namespace mevrik::platform {
 class MessageBoxes;
 }
 namespace mevrik::config {
-class RWini;
+class ConfigFile;
 struct TextSetting;
 }
 
@@ -52,17 +52,17 @@ class WeightPanel : public QObject, public WeightKinds {
 public:
   // Connects the events of the widgets, which the window has created with their captions.
   WeightPanel(WeightWidgets widgets, WeightState state, ResultArea& result,
-              platform::MessageBoxes& boxes, config::RWini& config, WeightHooks hooks);
+              platform::MessageBoxes& boxes, config::ConfigFile& config, WeightHooks hooks);
   ~WeightPanel() override;
 
   void SetUpKind(int kind) override;
   void Calculate() override;
 
-  void MnuLB_Click(int index);
-  void LabPM_Click();
-  void LabSM_DblClick(int index);
-  void LabDanZhong_DblClick();
-  void MSCaiZhi_Click(int index);
+  void onVariantChosen(int index);
+  void onMoreClicked();
+  void onParameterCaptionDoubleClicked(int index);
+  void onUnitWeightDoubleClicked();
+  void onMaterialChosen(int index);
 
   const material::WeightForm& Form() const { return *form_; }
 
@@ -83,7 +83,7 @@ private:
   WeightState state_;
   ResultArea& result_;
   platform::MessageBoxes& boxes_;
-  config::RWini& config_;
+  config::ConfigFile& config_;
   WeightHooks hooks_;
   std::unique_ptr<material::ExpressionSide> expression_;
   std::unique_ptr<material::WeightForm> form_;

@@ -57,7 +57,7 @@ std::array<int, 4> BoxWidths(const WeightWidgets& w, const material::KindLayout&
   int editable = 0, totalSlack = 0;
   for (std::size_t i = 0; i < 4; ++i) {
     if (!layout.boxes[i].shown) continue;
-    const QComboBox* box = w.CombSR[static_cast<int>(i)];
+    const QComboBox* box = w.parameterBoxes[static_cast<int>(i)];
     widths[i] = NaturalBoxWidth(box, !layout.boxes[i].tooltip.empty());
     room -= widths[i];
     if (!box->isEditable()) continue;
@@ -69,7 +69,7 @@ std::array<int, 4> BoxWidths(const WeightWidgets& w, const material::KindLayout&
   const int growth = room < 0 || editable == 0 ? 0 : std::min(kMostGrowth, room / editable);
   const int shrink = std::min(std::max(0, -room), totalSlack);
   for (std::size_t i = 0; i < 4; ++i) {
-    if (!w.CombSR[static_cast<int>(i)]->isEditable() || widths[i] == 0) continue;
+    if (!w.parameterBoxes[static_cast<int>(i)]->isEditable() || widths[i] == 0) continue;
     widths[i] += growth - (totalSlack > 0 ? shrink * slack[i] / totalSlack : 0);
   }
   return widths;
@@ -90,11 +90,11 @@ void PlaceDetail(QLabel* detail, int top) {
 
 void PlaceParameterRow(const WeightWidgets& w, const material::KindLayout& layout) {
   std::array<int, 4> labelWidths{};
-  int room = w.LabJieGuo->x() - kGap - kLeft;
+  int room = w.resultCaption->x() - kGap - kLeft;
   for (std::size_t i = 0; i < 4; ++i) {
     if (!layout.boxes[i].shown) continue;
     const int k = static_cast<int>(i);
-    labelWidths[i] = TextWidth(w.LabSM[k], w.LabSM[k]->text()) + 1;
+    labelWidths[i] = TextWidth(w.parameterCaptions[k], w.parameterCaptions[k]->text()) + 1;
     room -= labelWidths[i] + kGap;
   }
   if (layout.pickerShown) room -= kPickerWidth;
@@ -105,20 +105,20 @@ void PlaceParameterRow(const WeightWidgets& w, const material::KindLayout& layou
   for (std::size_t i = 0; i < 4; ++i) {
     if (!layout.boxes[i].shown) continue;
     const int k = static_cast<int>(i);
-    QLabel* label = w.LabSM[k];
-    QComboBox* box = w.CombSR[k];
+    QLabel* label = w.parameterCaptions[k];
+    QComboBox* box = w.parameterBoxes[k];
     label->setGeometry(x, label->y(), labelWidths[i], label->height());
     x += labelWidths[i];
     box->setGeometry(x, box->y(), boxWidths[i], box->height());
     x += boxWidths[i];
     bottom = std::max(bottom, box->geometry().bottom());
     if (layout.pickerShown && k == layout.sizeBox) {
-      w.LabPM->setGeometry(x + 1, w.LabPM->y(), kPickerWidth - 2, w.LabPM->height());
+      w.moreLabel->setGeometry(x + 1, w.moreLabel->y(), kPickerWidth - 2, w.moreLabel->height());
       x += kPickerWidth;
     }
     x += kGap;
   }
-  PlaceDetail(w.LabDanZhong, bottom + 3);
+  PlaceDetail(w.unitWeightLabel, bottom + 3);
 }
 
 }  // namespace mevrik::main

@@ -11,16 +11,16 @@ class QWidget;
 namespace mevrik::main {
 
 struct WeightWidgets {
-  QWidget* window = nullptr;  // owner of the message boxes
-  QList<QComboBox*> CombSR;   // the four parameter boxes (shuru, input)
-  QList<QLabel*> LabSM;       // their captions
-  QLabel* LabPM = nullptr;    // "▼": variants, or the connection-hole window
-  QLabel* LabDanZhong = nullptr;  // unit weight, standard code and notes (danzhong, unit weight)
-  QLabel* LabJieGuo = nullptr;    // the result caption; the parameter row ends before it
-  QLabel* statusSetting = nullptr;  // shows the material while a weight kind is on
-  QMenu* MnuLeiBie = nullptr;
-  QList<QAction*> MnuLB;     // variants
-  QList<QAction*> MSCaiZhi;  // materials
+  QWidget* window = nullptr;          // owner of the message boxes
+  QList<QComboBox*> parameterBoxes;   // the four parameter boxes
+  QList<QLabel*> parameterCaptions;   // their captions
+  QLabel* moreLabel = nullptr;        // "▼": variants, or the connection-hole window
+  QLabel* unitWeightLabel = nullptr;  // unit weight, standard code and notes
+  QLabel* resultCaption = nullptr;    // the result caption; the parameter row ends before it
+  QLabel* statusSetting = nullptr;    // shows the material while a weight kind is on
+  QMenu* variantMenu = nullptr;
+  QList<QAction*> variantItems;   // variants
+  QList<QAction*> materialItems;  // materials
 };
 
 }  // namespace mevrik::main

@@ -10,7 +10,7 @@ void ConnectionHoleOpener::open(int kind) {
     delete window_.data();  // unloaded at once, so the new one starts from its load steps
     selectedKind_ = kind;
   }
-  if (!window_) window_ = new FrmCGGGKK(selectedKind_, boxes_, owner_);
+  if (!window_) window_ = new SectionHolesWindow(selectedKind_, boxes_, owner_);
   window_->show();
   window_->raise();
   window_->activateWindow();

@@ -4,7 +4,7 @@
 // forward; opening for another kind rebuilds it.
 #include <QPointer>
 
-#include "app/tools/FrmCGGGKK.h"
+#include "app/tools/SectionHolesWindow.h"
 
 namespace mevrik::tools {
 
@@ -16,13 +16,13 @@ public:
   // kind: 0 I-beam, 1 channel, 2 angle.
   void open(int kind);
   int selectedKind() const { return selectedKind_; }
-  FrmCGGGKK* window() const { return window_; }
+  SectionHolesWindow* window() const { return window_; }
 
 private:
   platform::MessageBoxes& boxes_;
   QWidget* owner_;
   int selectedKind_ = sections::kIBeam;
-  QPointer<FrmCGGGKK> window_;
+  QPointer<SectionHolesWindow> window_;
 };
 
 }  // namespace mevrik::tools

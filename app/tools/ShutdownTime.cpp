@@ -6,10 +6,6 @@ QString FormatShutdownTime(const QDateTime& time) {
   return time.toString(QStringLiteral("yyyy/M/dd hh:mm"));
 }
 
-QString DefaultShutdownTime(const QDate& today) {
-  return today.toString(QStringLiteral("yyyy/M/dd")) + QStringLiteral(" 00.00");
-}
-
 namespace {
 
 // A scanner of the stored form, read at every start: a pattern matcher would be compiled for

@@ -9,9 +9,6 @@ namespace mevrik::tools {
 // "2026/12/07 17:30": month without, day with a leading zero.
 QString FormatShutdownTime(const QDateTime& time);
 
-// The value written when nothing is stored: today at midnight, "2026/12/07 00.00".
-QString DefaultShutdownTime(const QDate& today);
-
 // Reads "yyyy/m/d h:mm" (also "h.mm", as in the default); nullopt for anything else.
 std::optional<QDateTime> ParseShutdownTime(const QString& text);
 

@@ -11,16 +11,25 @@
 #include <optional>
 #include <utility>
 
-#include "app/CoreText.h"
-#include "core/text/Blanks.h"
 #include "core/text/TypedForm.h"
+#include "platform/CoreText.h"
 
 namespace mevrik::widgets {
 namespace {
 
-using app::Q;
+using platform::Q;
 
-QChar Typed(QChar c) { return QChar(text::TypedForm(c.unicode())); }
+std::u16string_view View(const QString& text) {
+  return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
+}
+
+// The key filter as core offers characters to it, without copying the text before them.
+text::AcceptKey CoreAccept(AcceptCharacter accept) {
+  return [accept = std::move(accept)](char16_t key, std::u16string_view before) {
+    return accept(QChar(key), QString::fromRawData(reinterpret_cast<const QChar*>(before.data()),
+                                                   static_cast<qsizetype>(before.size())));
+  };
+}
 
 // The combo box whose edit line `line` is, if any.
 QComboBox* ComboOf(QLineEdit* line) {
@@ -47,9 +56,11 @@ void PickEntry(QComboBox* box, int index) {
 // list entries is that entry, picked.
 class EnteredTextValidator : public QValidator {
 public:
-  EnteredTextValidator(QLineEdit* line, AcceptCharacter accept, ShowRefusal refused)
+  EnteredTextValidator(QLineEdit* line, text::AcceptKey accept, CheckWholeText whole,
+                       MoveOn moveOn, ShowRefusal refused)
       : QValidator(line), line_(line), combo_(ComboOf(line)), accept_(std::move(accept)),
-        refused_(std::move(refused)), before_(line->text()) {
+        whole_(std::move(whole)), moveOn_(std::move(moveOn)), refused_(std::move(refused)),
+        before_(line->text()) {
     connect(line, &QLineEdit::textChanged, this, [this](const QString& text) { before_ = text; });
     // A combo box hands its keys and input method events to the line without its filters.
     line->installEventFilter(this);
@@ -70,9 +81,11 @@ public:
     return keyed_ ? TakeTyped(input, pos, head, tail) : TakeWhole(input, pos, head, tail);
   }
 
-  // Runs the pick of a list entry that a refused change asked for.
-  void FinishPick() const {
+  // Runs the pick of a list entry that a refused change asked for, then hands the rest of the
+  // text on to its box.
+  void Finish() const {
     if (const std::optional<int> index = std::exchange(pick_, std::nullopt)) PickEntry(combo_, *index);
+    if (const auto rest = std::exchange(rest_, std::nullopt)) moveOn_(rest->box, Q(rest->text));
   }
 
   // A text the program puts in on the user's behalf, as a paste: false when it was refused.
@@ -81,7 +94,7 @@ public:
     refusedLast_ = false;
     line_->selectAll();
     line_->insert(text);
-    FinishPick();
+    Finish();
     return !refusedLast_;
   }
 
@@ -101,34 +114,14 @@ protected:
   }
 
 private:
-  // Offers each character of `entered` to the box, as it stands with `kept` before and `after`
-  // behind it: the character itself or, when refused, what the keys would have typed. Appends
-  // the taken ones to `kept`, what the keys would have typed of all to `typed`, and returns the
-  // refused ones.
-  QString Offer(const QString& entered, QString& kept, const QString& after, QString& typed) const {
-    QString refused;
-    for (const QChar c : entered) {
-      const QString box = after.isEmpty() ? kept : kept + after;
-      QChar form = c;
-      bool taken = accept_(c, box);
-      if (!taken) {
-        form = Typed(c);
-        taken = form != c && accept_(form, box);
-      }
-      typed += form;
-      if (taken) kept += form;
-      else refused += c;
-    }
-    return refused;
-  }
-
   // The characters of a typed key the box refuses are dropped; the caret keeps its place among
   // the characters that stay.
   State TakeTyped(QString& input, int& pos, qsizetype head, qsizetype tail) const {
     const QString after = input.right(tail);
-    QString kept = input.left(head);
-    QString typed;
-    Offer(input.mid(head, input.size() - head - tail), kept, after, typed);
+    const QString kept = Q(text::OfferCharacters(View(input.left(head)),
+                                                 View(input.mid(head, input.size() - head - tail)),
+                                                 View(after), accept_)
+                               .kept);
     const qsizetype removed = input.size() - kept.size() - after.size();
     if (pos >= input.size() - tail) {
       pos -= static_cast<int>(removed);
@@ -140,45 +133,64 @@ private:
   }
 
   State TakeWhole(QString& input, int& pos, qsizetype head, qsizetype tail) const {
-    const QString after = input.right(tail);
-    const QString entered = Q(text::TrimTrailingBlanks(
-        input.mid(head, input.size() - head - tail).toStdU16String()));
-    QString kept = input.left(head);
-    QString typed = kept;
-    const QString refused = Offer(entered, kept, after, typed);
-    if (combo_) {
-      for (const QString& whole : {input.left(head) + entered + after, typed + after}) {
-        const int entry = combo_->findText(whole, Qt::MatchFixedString | Qt::MatchCaseSensitive);
-        if (entry < 0) continue;
-        pick_ = entry;
-        QTimer::singleShot(0, this, [this] { FinishPick(); });
+    const text::WholeEntry entry =
+        whole_(View(input.left(head)), View(input.mid(head, input.size() - head - tail)),
+               View(input.right(tail)));
+    // A text handed on in part is an entry only when the other box takes the rest.
+    if (combo_ && (entry.Taken() || !entry.rest)) {
+      for (const std::u16string& whole : {entry.entered, entry.typed}) {
+        const int index = combo_->findText(Q(whole), Qt::MatchFixedString | Qt::MatchCaseSensitive);
+        if (index < 0) continue;
+        pick_ = index;
+        rest_ = entry.rest;
+        QTimer::singleShot(0, this, [this] { Finish(); });
         return Invalid;  // Qt undoes the change; the pick writes the entry
       }
     }
-    if (!refused.isEmpty()) {
+    if (!entry.Taken()) {
       refusedLast_ = true;
-      refused_(Q(text::RefusedCharactersStatus(refused.toStdU16String())));
+      refused_(Q(entry.Refusal()));
       return Invalid;  // Qt undoes the change
     }
-    pos = static_cast<int>(kept.size());
-    input = kept + after;
+    pos = static_cast<int>(entry.caret);
+    input = Q(entry.text);
+    if (entry.rest) {
+      rest_ = entry.rest;
+      QTimer::singleShot(0, this, [this] { Finish(); });
+    }
     return Acceptable;
   }
 
   QLineEdit* line_;
   QComboBox* combo_;
-  AcceptCharacter accept_;
+  text::AcceptKey accept_;
+  CheckWholeText whole_;
+  MoveOn moveOn_;
   ShowRefusal refused_;
   QString before_;
   bool keyed_ = false;
   mutable std::optional<int> pick_;
+  mutable std::optional<text::WholeEntry::Rest> rest_;
   mutable bool refusedLast_ = false;
 };
 
 }  // namespace
 
 void FilterEnteredText(QLineEdit* line, AcceptCharacter accept, ShowRefusal refused) {
-  line->setValidator(new EnteredTextValidator(line, std::move(accept), std::move(refused)));
+  text::AcceptKey key = CoreAccept(std::move(accept));
+  CheckWholeText whole = [key](std::u16string_view before, std::u16string_view entered,
+                               std::u16string_view after) {
+    return text::EnterWhole(before, entered, after, key);
+  };
+  line->setValidator(
+      new EnteredTextValidator(line, key, std::move(whole), nullptr, std::move(refused)));
+}
+
+void FilterEnteredText(QLineEdit* line, AcceptCharacter accept, CheckWholeText whole,
+                       MoveOn moveOn, ShowRefusal refused) {
+  line->setValidator(new EnteredTextValidator(line, CoreAccept(std::move(accept)),
+                                              std::move(whole), std::move(moveOn),
+                                              std::move(refused)));
 }
 
 bool PasteWhole(QLineEdit* line, const QString& text) {

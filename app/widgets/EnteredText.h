@@ -7,11 +7,16 @@
 // typed (full-width digits, signs and letters to their half-width forms, "×" and "÷" to "*" and
 // "/"); the text is then taken whole, or, when a character is still refused, not at all, and
 // `refused` gets a status line naming the characters. A pasted text that makes a combo box hold
-// one of its list entries picks that entry.
+// one of its list entries picks that entry. The check of such a text is core's
+// (text::EnterWhole), or a box's own (material::EnterParameter), which may hand the rest of a
+// text on to another box.
 // Texts the program sets (a list pick, a stored value) are not filtered.
 #include <QChar>
 #include <QString>
 #include <functional>
+#include <string_view>
+
+#include "core/text/TypedForm.h"
 
 class QComboBox;
 class QLineEdit;
@@ -21,7 +26,14 @@ namespace mevrik::widgets {
 using AcceptCharacter = std::function<bool(QChar typed, const QString& textBefore)>;
 using ShowRefusal = std::function<void(const QString& status)>;
 
+using CheckWholeText = std::function<text::WholeEntry(
+    std::u16string_view before, std::u16string_view entered, std::u16string_view after)>;
+using MoveOn = std::function<void(int box, const QString& rest)>;
+
 void FilterEnteredText(QLineEdit* line, AcceptCharacter accept, ShowRefusal refused);
+// With the box's own check of whole texts; `moveOn` puts the rest of one in the box it names.
+void FilterEnteredText(QLineEdit* line, AcceptCharacter accept, CheckWholeText whole,
+                       MoveOn moveOn, ShowRefusal refused);
 
 // Puts `text` in place of the whole text of a filtered box as a paste does; false when the box
 // refused it (and showed why).

@@ -1,6 +1,6 @@
 #pragma once
-// Gives a widget its control name, the way tests and the other windows find it: "CmdOK", or
-// "CombSR_2" for member 2 of an indexed group.
+// Gives a widget its control name, the way tests and the other windows find it: "okButton", or
+// "parameterBoxes_2" for member 2 of an indexed group.
 #include <QString>
 #include <QWidget>
 

@@ -3,6 +3,10 @@
 // IEEE addition and multiplication. Only rounded +, -, * and / are used, no fused multiply-add:
 // the results are the same bits on every conforming system (the build keeps the compiler from
 // contracting a * b + c, which ISO C++ mode does).
+#include <bit>
+#include <cmath>
+#include <cstdint>
+
 namespace mevrik::expr::dd {
 
 struct Double2 {
@@ -23,14 +27,29 @@ inline Double2 FastTwoSum(double a, double b) {
   return {s, b - (s - a)};
 }
 
-// a * b exactly (Dekker): each factor split into two halves of 26 bits.
-inline Double2 TwoProduct(double a, double b) {
+// a = hi + lo with hi of at most 26 significant bits and lo of at most 27, for the exact
+// products below. Veltkamp's split (hi = a rounded to 26 bits, lo then fits 26 bits with its
+// sign) multiplies a by 2^27 + 1, which overflows from about 1.34e300 on: there hi is a with its
+// low 27 bits cut off instead. Two halves of 26 and 27 bits still multiply exactly with the 26
+// and 26 of a factor below that size, and two factors above it overflow in any case.
+inline Double2 Split(double a) {
   constexpr double kSplitter = 134217729.0;  // 2^27 + 1
-  const double ta = kSplitter * a, tb = kSplitter * b;
-  const double ah = ta - (ta - a), al = a - ah;
-  const double bh = tb - (tb - b), bl = b - bh;
+  constexpr double kLargest = 0x1p996;       // kSplitter * a stays finite up to here
+  if (a > kLargest || a < -kLargest) {
+    const double hi = std::bit_cast<double>(std::bit_cast<std::uint64_t>(a) & ~((1ULL << 27) - 1));
+    return {hi, a - hi};
+  }
+  const double t = kSplitter * a;
+  const double hi = t - (t - a);
+  return {hi, a - hi};
+}
+
+// a * b exactly (Dekker); an overflowing product has no error term.
+inline Double2 TwoProduct(double a, double b) {
   const double p = a * b;
-  return {p, ((ah * bh - p) + ah * bl + al * bh) + al * bl};
+  if (!std::isfinite(p)) return {p, 0};
+  const Double2 x = Split(a), y = Split(b);
+  return {p, ((x.hi * y.hi - p) + x.hi * y.lo + x.lo * y.hi) + x.lo * y.lo};
 }
 
 inline Double2 Add(Double2 a, Double2 b) {

@@ -125,15 +125,15 @@ Function FunctionOf(std::u16string_view trimmed) {
   return Function::None;
 }
 
-void EnsureAngleFactor(float& toHDu, Notices& notices) {
-  if (toHDu != 0) return;
+void EnsureAngleFactor(float& angleFactor, Notices& notices) {
+  if (angleFactor != 0) return;
   notices.show(BoxKind::Information, u"注意", kZeroAngleFactorText);
-  toHDu = 1;
+  angleFactor = 1;
 }
 
-double ApplyFunction(Function f, double argument, float toHDu) {
-  if (f == Function::Atn) return Checked(math::Atan(argument) / static_cast<double>(toHDu));
-  const double radians = math::ExtendedProduct(toHDu, argument);
+double ApplyFunction(Function f, double argument, float angleFactor) {
+  if (f == Function::Atn) return Checked(math::Atan(argument) / static_cast<double>(angleFactor));
+  const double radians = math::ExtendedProduct(angleFactor, argument);
   switch (f) {
     case Function::Sin: return Checked(math::Sin(radians));
     case Function::Cos: return Checked(math::Cos(radians));

@@ -42,9 +42,9 @@ inline constexpr std::u16string_view kZeroAngleFactorText =
     u"    说明：三角函数内部是以弧度进行计算，若角度单位为度，需在计算前进行转换；\r\n"
     u"度转弧度参数ToHDu=π/180=0.0174532925，弧度=度×ToHDu；\r\n"
     u"当ToHDu=1时不进行角度转换，此时角度单位为弧度。";
-void EnsureAngleFactor(float& toHDu, Notices& notices);
+void EnsureAngleFactor(float& angleFactor, Notices& notices);
 
-double ApplyFunction(Function f, double argument, float toHDu);
+double ApplyFunction(Function f, double argument, float angleFactor);
 
 // The value of a numeral leaf ("12", ".5", "1e3", "2D-4"); type mismatch (13) or overflow (6)
 // otherwise, described by kNotANumberText followed by the leaf.

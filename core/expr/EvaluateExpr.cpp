@@ -41,8 +41,8 @@ struct Task {
 
 class Evaluator {
 public:
-  Evaluator(std::u16string_view text, float& toHDu, Notices& notices)
-      : s_(text), toHDu_(toHDu), notices_(notices), groups_(text.size()) {
+  Evaluator(std::u16string_view text, float& angleFactor, Notices& notices)
+      : s_(text), angleFactor_(angleFactor), notices_(notices), groups_(text.size()) {
     // Enough for common texts in one allocation each; deeper ones grow as needed.
     nodes_.reserve(text.size() / 2 + 1);
     tasks_.reserve(text.size() + 4);
@@ -128,7 +128,7 @@ private:
       case TaskKind::Combine: CombineTop(task.node); break;
       case TaskKind::Negate: values_.back() = -values_.back(); break;
       case TaskKind::Apply:
-        values_.back() = ApplyFunction(static_cast<Function>(task.node), values_.back(), toHDu_);
+        values_.back() = ApplyFunction(static_cast<Function>(task.node), values_.back(), angleFactor_);
         break;
     }
   }
@@ -168,7 +168,7 @@ private:
       return Push(TaskKind::Evaluate, lo + 1, hi, kNone);
     }
     if (At(hi - 1) == u')' && n > 5) {
-      EnsureAngleFactor(toHDu_, notices_);
+      EnsureAngleFactor(angleFactor_, notices_);
       const Function f = FunctionOf(Sub(lo, hi));
       if (f != Function::None) {
         Push(TaskKind::Apply, 0, 0, static_cast<std::int32_t>(f));
@@ -187,7 +187,7 @@ private:
   }
 
   std::u16string_view s_;
-  float& toHDu_;
+  float& angleFactor_;
   Notices& notices_;
   std::vector<Group> groups_;
   std::vector<OperatorNode> nodes_;
@@ -197,11 +197,11 @@ private:
 
 }  // namespace
 
-double EvaluateExpr(std::u16string_view text, float& toHDu, Notices& notices) {
+double EvaluateExpr(std::u16string_view text, float& angleFactor, Notices& notices) {
   const std::u16string_view trimmed = text::TrimSpaces(text);
   if (trimmed.empty()) return 0;
   CheckLength(trimmed);
-  return Evaluator(trimmed, toHDu, notices).Run();
+  return Evaluator(trimmed, angleFactor, notices).Run();
 }
 
 }  // namespace mevrik::expr

@@ -17,8 +17,8 @@ inline constexpr float kRadianFactor = 1.0f;
 // The longest text the evaluator accepts (its counters are 16-bit); longer is an overflow.
 inline constexpr std::size_t kMaxExprLength = 32767;
 
-// toHDu is read for every function call and set to 1 (after an information box) when it is 0.
+// angleFactor is read for every function call and set to 1 (after an information box) when it is 0.
 // Deep nesting is safe: no recursion on the machine stack.
-double EvaluateExpr(std::u16string_view text, float& toHDu, Notices& notices);
+double EvaluateExpr(std::u16string_view text, float& angleFactor, Notices& notices);
 
 }  // namespace mevrik::expr

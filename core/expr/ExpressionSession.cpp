@@ -24,7 +24,7 @@ void ExpressionSession::OnTooLong(std::function<void()> tooLong) {
 }
 
 ExprContext ExpressionSession::MakeContext() {
-  ExprContext context{.notices = notices_, .toHDu = toHDu_, .flags = flags_};
+  ExprContext context{.notices = notices_, .angleFactor = angleFactor_, .flags = flags_};
   context.radians = unit_ == AngleUnit::Radians;
   context.helpCountdown = helpCountdown_;
   context.convertedTooltip = converted_;
@@ -46,7 +46,7 @@ std::optional<Calculation> ExpressionSession::Calculate(std::u16string_view type
   context.removeHistoryHead = [this] {
     if (!history_.empty()) history_.erase(history_.begin());
   };
-  done.value = BDSJS(done.text, context);
+  done.value = CalculateTyped(done.text, context);
   done.result = ResultText(precision_, done.value);
   if (static_cast<int>(history_.size()) > historyLimit_) {
     history_.erase(history_.begin() + historyLimit_);
@@ -69,7 +69,7 @@ void ExpressionSession::PutOnTop(const std::u16string& text) {
 
 void ExpressionSession::SetUnit(AngleUnit unit) {
   unit_ = unit;
-  toHDu_ = unit == AngleUnit::Radians ? kRadianFactor : kDegreeFactor;
+  angleFactor_ = unit == AngleUnit::Radians ? kRadianFactor : kDegreeFactor;
 }
 
 bool ExpressionSession::SetHistorySize(int index) {

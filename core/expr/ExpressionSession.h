@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "core/expr/EvaluateExpr.h"
-#include "core/expr/JingDu.h"
+#include "core/expr/Precision.h"
 #include "core/expr/Prepare.h"
 
 namespace mevrik::expr {
@@ -42,7 +42,7 @@ inline constexpr std::u16string_view kCopiedStatus = u"已将 结果 复制到�
 
 struct Calculation {
   std::u16string text;   // what was calculated: the typed text without its spaces
-  std::u16string value;  // BDSJS's value text; empty when the text was refused or failed
+  std::u16string value;  // CalculateTyped's value text; empty when the text was refused or failed
   // What the result box shows now; nullopt when it keeps what it showed (a failed calculation
   // in precision modes 0-2).
   std::optional<std::u16string> result;
@@ -102,7 +102,7 @@ private:
   Notices& notices_;
   HelpCountdown* helpCountdown_;
   NoticeFlags flags_;
-  float toHDu_ = kDegreeFactor;
+  float angleFactor_ = kDegreeFactor;
   PrecisionMode precision_ = PrecisionMode::SmartLow;
   AngleUnit unit_ = AngleUnit::Degrees;
   int historySize_ = kDefaultHistorySize;

@@ -73,9 +73,11 @@ double Pow(double x, double y) {
     x = -x;
   }
   const Double2 t = dd::Mul({y, 0}, Log(x));
-  double result = 0;
-  if (t.hi > 1000) result = std::numeric_limits<double>::infinity();
-  else if (t.hi >= -1000) result = Exp(t);
+  // Beyond ±1000 the power is out of range whatever the digits; a product y ln x that overflows
+  // itself is far beyond.
+  double result = std::numeric_limits<double>::infinity();
+  if (t.hi < -1000) result = 0;
+  else if (t.hi <= 1000) result = Exp(t);
   return negative ? -result : result;
 }
 

@@ -1,4 +1,4 @@
-// BDSJS: the checks, mappings and boxes between the typed text and the evaluator.
+// CalculateTyped: the checks, mappings and boxes between the typed text and the evaluator.
 #include "core/expr/Prepare.h"
 
 #include <optional>
@@ -159,7 +159,7 @@ void ShowError(const ExprError& error, ExprContext& context) {
 
 }  // namespace
 
-std::u16string BDSJS(std::u16string_view input, ExprContext& context) {
+std::u16string CalculateTyped(std::u16string_view input, ExprContext& context) {
   Notices& notices = context.notices;
   if (input.find_first_of(u"dDeE") != std::u16string_view::npos) {
     notices.show(BoxKind::Information, u"注意！",
@@ -181,13 +181,13 @@ std::u16string BDSJS(std::u16string_view input, ExprContext& context) {
     if (context.tooLong) context.tooLong();
     return {};
   }
-  std::u16string converted = ZFCCL(text, context.flags, notices);
+  std::u16string converted = ExpandShorthand(text, context.flags, notices);
   if (Contains(converted, u"°")) {
     converted = ReplaceAll(converted, u"°", context.radians ? u"*0.0174532925" : u"");
   }
   if (context.convertedTooltip) context.convertedTooltip(u"整理后：" + converted);
   try {
-    return text::ValueText(EvaluateExpr(converted, context.toHDu, notices));
+    return text::ValueText(EvaluateExpr(converted, context.angleFactor, notices));
   } catch (const ExprError& error) {
     ShowError(error, context);
     return {};

@@ -1,5 +1,5 @@
 #pragma once
-// BDSJS: turns an expression as engineers type it ("（1＋2）×3", "2(3+4)", "Sin30°", "=1+2=")
+// CalculateTyped: turns an expression as engineers type it ("（1＋2）×3", "2(3+4)", "Sin30°", "=1+2=")
 // into the canonical form, warns about forms that are often mistakes, evaluates it and shows
 // evaluation errors. Shared by the window, the terminal program and the tests.
 #include <functional>
@@ -27,10 +27,10 @@ public:
   virtual void set(int value) = 0;
 };
 
-// Everything BDSJS reads from or writes to its caller. The caller owns the state for the run.
+// Everything CalculateTyped reads from or writes to its caller. The caller owns the state for the run.
 struct ExprContext {
   Notices& notices;
-  float& toHDu;          // angle factor, kDegreeFactor or kRadianFactor (Prepare never sets it)
+  float& angleFactor;          // angle factor, kDegreeFactor or kRadianFactor (Prepare never sets it)
   NoticeFlags& flags;
   bool radians = false;  // the radian item of the angle-unit menu is checked
   // Null: the trigonometry help is never shown (flags.trigHelp is still cleared).
@@ -49,11 +49,11 @@ struct ExprContext {
 
 // The value as text (at most 15 significant digits, "0.3", "1E+20"), or empty when the text was
 // refused, failed to evaluate or is longer than the evaluator accepts.
-std::u16string BDSJS(std::u16string_view text, ExprContext& context);
+std::u16string CalculateTyped(std::u16string_view text, ExprContext& context);
 
 // Inserts omitted "*" before "(" and the four functions ("2(3)" -> "2*(3)") and completes the
 // brackets of a function followed by a number ("Sin30°+1" -> "Sin(30°)+1"), each with its
 // once-per-run notice.
-std::u16string ZFCCL(std::u16string_view text, NoticeFlags& flags, Notices& notices);
+std::u16string ExpandShorthand(std::u16string_view text, NoticeFlags& flags, Notices& notices);
 
 }  // namespace mevrik::expr

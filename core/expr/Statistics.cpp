@@ -16,11 +16,13 @@ void Statistics::Remove(int index) {
   entries_.erase(entries_.begin() + index);
 }
 
+float Statistics::Accumulate(float sum, std::u16string_view entry) {
+  return static_cast<float>(static_cast<double>(sum) + text::LeadingNumber(entry));
+}
+
 float Statistics::Sum() const {
   float sum = 0;
-  for (const std::u16string& entry : entries_) {
-    sum = static_cast<float>(static_cast<double>(sum) + text::LeadingNumber(entry));
-  }
+  for (const std::u16string& entry : entries_) sum = Accumulate(sum, entry);
   return sum;
 }
 

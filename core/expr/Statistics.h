@@ -24,6 +24,8 @@ public:
 
   // In single precision, entry by entry in list order; a text without a leading number adds 0.
   float Sum() const;
+  // One step of the sum: `sum` with the entry's leading number added.
+  static float Accumulate(float sum, std::u16string_view entry);
   // The sum as the clipboard takes it: at most 7 significant digits.
   std::u16string SumText() const;
   // "共 2 项", a line break, "∑=26.16".

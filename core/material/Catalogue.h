@@ -28,9 +28,9 @@ inline constexpr int kCatalogueRows = 49;
 struct CatalogueState {
   // Rows past the end marker keep whatever an earlier kind left there.
   std::array<CatalogueEntry, kCatalogueRows> table;
-  std::uint8_t lastRow = 0;         // item count of the size list - 1
-  std::uint8_t sizeComboIndex = 0;  // which CombSR box holds the size list: 0 (kinds 1-8) or 1
-  std::u16string standardCode;      // of the kind, or of the variant for kinds 5 and 6
+  std::uint8_t lastRow = 0;                 // item count of the size list - 1
+  std::uint8_t sizeComboIndex = 0;  // which parameterBoxes box holds the size list: 0 (kinds 1-8) or 1
+  std::u16string standardCode;              // of the kind, or of the variant for kinds 5 and 6
   std::array<std::u16string, 3> kindNotes;  // ①, ② and ③
 };
 

@@ -166,6 +166,15 @@ std::vector<BoxStep> KindSteps(CalcKind kind) {
   }
 }
 
+// A box as the fill steps leave it, enough to find a selection's label in the list it selects
+// from.
+struct ParameterBox {
+  std::u16string text;
+  std::vector<std::u16string> items;
+  int listIndex = -1;
+};
+using ParameterBoxes = std::array<ParameterBox, 4>;
+
 void ApplyStep(ParameterBoxes& boxes, const BoxStep& step) {
   if (step.box < 0 || step.box >= static_cast<int>(boxes.size())) return;
   ParameterBox& box = boxes[static_cast<std::size_t>(step.box)];
@@ -240,10 +249,6 @@ std::vector<BoxStep> VariantFillSteps(CalcKind kind, int variant) {
                             kind == CalcKind::SpringWasher ? u"正在载入 弹簧垫圈 数据:"
                                                            : u"正在载入 方斜垫 数据:"),
                    Select(0, u"16")});
-}
-
-void ApplySteps(ParameterBoxes& boxes, const std::vector<BoxStep>& steps) {
-  for (const BoxStep& step : steps) ApplyStep(boxes, step);
 }
 
 std::u16string LoadingStatus(std::u16string_view loadingText, std::size_t row,

@@ -1,6 +1,6 @@
 #pragma once
-// What the main window shows for each kind: which parameter boxes (CombSR 0-3) and captions
-// (LabSM 0-3) are visible, what each box holds (its role), their texts and lists, and the order
+// What the main window shows for each kind: which parameter boxes (parameterBoxes 0-3) and captions
+// (parameterCaptions 0-3) are visible, what each box holds (its role), their texts and lists, and the order
 // in which the kind switch and the variant switch fill them. WeightForm replays the fill steps;
 // every step that sets a text or selects an entry raises the box's change rule as a user's edit
 // would, and WeightForm's comment says how the switches run.
@@ -24,18 +24,18 @@ enum class BoxRole : std::uint8_t {
 
 struct BoxLayout {
   bool shown = false;
-  bool editable = false;   // CombSR(0) is a select-only list, boxes 1-3 take typing
-  std::u16string caption;  // LabSM(k); the last character is a colon
-  std::u16string tooltip;  // CombSR(k) tooltip set by the switch ("可进行乘法运算" or empty)
+  bool editable = false;         // parameterBoxes(0) is a select-only list, boxes 1-3 take typing
+  std::u16string caption;        // parameterCaptions(k); the last character is a colon
+  std::u16string tooltip;        // parameterBoxes(k) tooltip set by the switch ("可进行乘法运算" or empty)
   BoxRole role = BoxRole::None;  // None exactly when the box is hidden
 };
 
 struct KindLayout {
   std::array<BoxLayout, 4> boxes;  // all hidden for the expression kind
-  bool pickerShown = false;        // LabPM ("▼"): variants, or the connection-hole window
+  bool pickerShown = false;        // moreLabel ("▼"): variants, or the connection-hole window
   std::u16string pickerTooltip;
-  bool variantMenuEnabled = false;  // MnuLeiBie ("类别"), kinds 5 and 6
-  std::u16string detailTooltip;     // LabDanZhong
+  bool variantMenuEnabled = false;  // variantMenu ("类别"), kinds 5 and 6
+  std::u16string detailTooltip;     // unitWeightLabel
   int sizeBox = 0;                  // SizeComboIndex: the box holding the size list
 };
 
@@ -68,15 +68,6 @@ std::vector<BoxStep> KindFillSteps(CalcKind kind);
 // The variant switch's filling: list of box 0, quantity "1" and the selection of "16".
 std::vector<BoxStep> VariantFillSteps(CalcKind kind, int variant);
 
-// The parameter boxes without a window, for the terminal program and the tests: a text, a list
-// and the selected entry each, after replaying fill steps on them.
-struct ParameterBox {
-  std::u16string text;
-  std::vector<std::u16string> items;
-  int listIndex = -1;
-};
-using ParameterBoxes = std::array<ParameterBox, 4>;
-void ApplySteps(ParameterBoxes& boxes, const std::vector<BoxStep>& steps);
 
 // Status-bar text while item `row` of a list whose last index is `lastIndex` is added:
 // "正在载入 角钢 数据:" + "6/23".

@@ -35,8 +35,10 @@ bool AcceptCustomDensity(MaterialChoice& choice, const std::optional<std::u16str
   std::u16string answered = answer ? *answer : std::u16string();
   for (char16_t& c : answered) c = text::TypedForm(c);
   const std::u16string typed(text::TrimSpaces(answered));
-  const auto density = detail::ToSingle(text::LeadingNumber(typed));
-  if (!typed.empty() && density && *density > 0) {
+  // The whole answer is the density: "8,9" is no 8.
+  const auto number = text::StrictNumber(typed);
+  const auto density = number ? detail::ToSingle(*number) : std::nullopt;
+  if (density && *density > 0) {
     choice.index = 3;
     choice.customDensity = *density;
     choice.densityFactor = *detail::ToSingle(static_cast<double>(*density) / kSteelDensity);

@@ -26,9 +26,10 @@ void SelectMaterial(MaterialChoice& choice, int index);
 inline constexpr std::u16string_view kDensityPrompt = u"请输入材质密度：\r\n\r\n单位：g/cm3";
 inline constexpr std::u16string_view kDensityTitle = u"自定义材质";
 std::u16string ProposedDensity(const MaterialChoice& choice);
-// Applies the answer (nullopt when cancelled). A positive leading number selects item 3 with
-// that density and returns true; anything else restores steel with 7.85 and returns false, and
-// the window shows the refusal box below.
+// Applies the answer (nullopt when cancelled). An answer that is a positive number as a whole,
+// read as the keys would have typed it ("８．９" is 8.9), selects item 3 with that density and
+// returns true; anything else ("8,9", "12kg", "0") restores steel with 7.85 and returns false,
+// and the window shows the refusal box below.
 bool AcceptCustomDensity(MaterialChoice& choice, const std::optional<std::u16string>& answer);
 inline constexpr std::u16string_view kDensityRefusedTitle = u"注意";
 inline constexpr std::u16string_view kDensityRefusedText =

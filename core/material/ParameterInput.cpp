@@ -4,6 +4,7 @@
 #include "core/material/KindLayout.h"
 #include "core/text/NumberReaders.h"
 #include "core/text/NumberWriters.h"
+#include "core/text/Blanks.h"
 
 namespace mevrik::material {
 
@@ -85,6 +86,24 @@ KeyResult FilterKey(CalcKind kind, int index, char16_t key) {
     case 3: return {kind == CalcKind::Angle || kind == CalcKind::SteelPipe, std::nullopt};
     default: return {};
   }
+}
+
+text::WholeEntry EnterParameter(CalcKind kind, int index, std::u16string_view entered,
+                                std::u16string_view before, std::u16string_view after) {
+  const auto accept = [kind, index](char16_t c, std::u16string_view) {
+    return c != u'\r' && c != u'\b' && FilterKey(kind, index, c).accepted;
+  };
+  const std::u16string_view whole = text::TrimTrailingBlanks(entered);
+  for (std::size_t i = 0; i < whole.size(); ++i) {
+    const KeyResult key = FilterKey(kind, index, text::TypedForm(whole[i]));
+    if (key.accepted || !key.focusBox) continue;
+    text::WholeEntry entry = text::EnterWhole(before, whole.substr(0, i), after, accept);
+    const text::WholeEntry rest = EnterParameter(kind, *key.focusBox, whole.substr(i + 1));
+    entry.refused += rest.refused;
+    entry.rest = text::WholeEntry::Rest{*key.focusBox, rest.text};
+    return entry;
+  }
+  return text::EnterWhole(before, whole, after, accept);
 }
 
 }  // namespace mevrik::material

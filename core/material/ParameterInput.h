@@ -12,6 +12,7 @@
 #include "core/material/CalcKind.h"
 #include "core/material/Catalogue.h"
 #include "core/material/WeightCalc.h"
+#include "core/text/TypedForm.h"
 
 namespace mevrik::material {
 
@@ -19,7 +20,7 @@ struct ParameterRefusal {
   std::u16string detail;  // kParameterCheckDetail (or the too-large one), red
   std::u16string status;  // "「长度(mm)」参数 必须大于0！"
 };
-// A value of box 1-3 that is not greater than 0; `caption` is the box's LabSM caption. A number
+// A value of box 1-3 that is not greater than 0; `caption` is the box's parameterCaptions caption. A number
 // too large to hold reads as none, and is refused as too large: "「长度(mm)」参数 数值过大！".
 std::optional<ParameterRefusal> RefuseParameter(int index, std::u16string_view text,
                                                 std::u16string_view caption);
@@ -51,7 +52,16 @@ struct KeyResult {
   bool accepted = false;
   std::optional<int> focusBox;  // move the focus there (only ever a box the kind shows)
 };
-// The key filter of CombSR(index) for a typed character (Enter is u'\r', Backspace u'\b').
+// The key filter of parameterBoxes(index) for a typed character (Enter is u'\r', Backspace u'\b').
 KeyResult FilterKey(CalcKind kind, int index, char16_t key);
+
+// The one check of a value that reaches box `index` whole: a paste, a drop or an input method's
+// commit in the window, an option value of mevrik-cli weight. Each character goes through the
+// box's key filter as the keys would have typed it (Enter and Backspace are keys, no
+// characters). Where a key moves on to another box ("*" in the first box of kinds 9-12), what
+// follows goes whole into that box, as the keys would have put it there: "63*6" in the angle's
+// width box is width 63 and thickness 6. Refused whole when a character is refused in either box.
+text::WholeEntry EnterParameter(CalcKind kind, int index, std::u16string_view entered,
+                                std::u16string_view before = {}, std::u16string_view after = {});
 
 }  // namespace mevrik::material

@@ -1,5 +1,5 @@
 #pragma once
-// The calculate action of the weight kinds: unit weight, the detail text of LabDanZhong and the
+// The calculate action of the weight kinds: unit weight, the detail text of unitWeightLabel and the
 // total for the result box, from the catalogue state and the texts of the four parameter boxes.
 // Steps that fail (a text that is not a number where one is required, a row outside the table)
 // are skipped and the calculation goes on, so the outcome says what to change and what to keep.
@@ -28,17 +28,17 @@ class ExpressionSide {
 
 struct WeightInputs {
   CalcKind kind = CalcKind::Expression;
-  std::array<std::u16string, 4> texts;  // CombSR(0..3)
-  int sizeListIndex = -1;  // list index of CombSR(sizeComboIndex); -1 when the text was typed
+  std::array<std::u16string, 4> texts;  // parameterBoxes(0..3)
+  int sizeListIndex = -1;  // list index of parameterBoxes(sizeComboIndex); -1 when the text was typed
 };
 
 struct WeightOutcome {
-  std::optional<std::u16string> detail;        // new LabDanZhong caption ("\r\n" line breaks)
-  std::optional<TextColour> detailColour;      // red after a failed check
-  bool disableOk = false;                      // the parameter check failed
-  std::optional<std::u16string> result;        // new TxtJieGuo text
-  bool finished = false;   // the branch reached its end: run the auto-copy step
-  bool complete = false;   // finished with no step skipped: the total belongs to these inputs
+  std::optional<std::u16string> detail;    // new unitWeightLabel caption ("\r\n" line breaks)
+  std::optional<TextColour> detailColour;  // red after a failed check
+  bool disableOk = false;                  // the parameter check failed
+  std::optional<std::u16string> result;    // new resultBox text
+  bool finished = false;                   // the branch reached its end: run the auto-copy step
+  bool complete = false;  // finished with no step skipped: the total belongs to these inputs
   // A box the formula reads as a whole number ("1.2.3", "100mm" as a bolt length) holds none:
   // no weight belongs to these inputs, so the result and the detail are emptied.
   std::optional<int> notNumberBox;
@@ -57,7 +57,7 @@ std::u16string_view WeightPattern(float unitWeight, CalcKind kind);
 // not below the typed one, else row 0.
 int AngleRow(const CatalogueState& catalogue, int listIndex, std::u16string_view widthText);
 
-// Check texts, shown in LabDanZhong (red) and, for the two shape checks, in the result box.
+// Check texts, shown in unitWeightLabel (red) and, for the two shape checks, in the result box.
 inline constexpr std::u16string_view kParameterCheckDetail = u"◆ 「参数」 必须大于0 ◆\r\n";
 inline constexpr std::u16string_view kWidthCheckDetail = u"◆ 边宽 > 边厚 ◆\r\n";
 inline constexpr std::u16string_view kWidthCheckResult = u"边宽 > 边厚";

@@ -72,12 +72,12 @@ FormChanges WeightForm::Type(int box, std::u16string_view text) {
   if (box < 0 || box >= 4) return {};
   const BoxLayout& layout = LayoutOf(state_.kind).boxes[static_cast<std::size_t>(box)];
   if (!layout.shown || !layout.editable) return {};
-  const FormState before = state_;
+  const FormState before = SnapshotWithoutLists();
   FormBox& target = state_.boxes[static_cast<std::size_t>(box)];
   target.text = text;
   target.listIndex = -1;
   Change(box);
-  return ChangesSince(before);
+  return ChangesSince(before, false);
 }
 
 FormChanges WeightForm::Pick(int box, int index) {
@@ -86,22 +86,22 @@ FormChanges WeightForm::Pick(int box, int index) {
   if (!LayoutOf(state_.kind).boxes[static_cast<std::size_t>(box)].shown ||
       index == target.listIndex || index < 0 || index >= static_cast<int>(target.items.size()))
     return {};
-  const FormState before = state_;
+  const FormState before = SnapshotWithoutLists();
   Select(box, index);
-  return ChangesSince(before);
+  return ChangesSince(before, false);
 }
 
 FormChanges WeightForm::Calculate() {
-  const FormState before = state_;
+  const FormState before = SnapshotWithoutLists();
   RunCalculation();
-  return ChangesSince(before);
+  return ChangesSince(before, false);
 }
 
 FormChanges WeightForm::ClickPicker() {
-  const FormState before = state_;
+  const FormState before = SnapshotWithoutLists();
   const CalcKind kind = state_.kind;
   state_.pickerColour = ToggledPickerColour(state_.pickerColour);
-  FormChanges changes = ChangesSince(before);
+  FormChanges changes = ChangesSince(before, false);
   if (VariantCount(kind) > 0) {
     changes.openVariantMenu = true;
   } else if (kind >= CalcKind::IBeam && kind <= CalcKind::Angle) {
@@ -219,10 +219,20 @@ bool WeightForm::RunCalculation() {
   return false;
 }
 
-FormChanges WeightForm::ChangesSince(const FormState& before) {
+FormState WeightForm::SnapshotWithoutLists() {
+  std::array<std::vector<std::u16string>, 4> lists;
+  for (std::size_t box = 0; box < 4; ++box) lists[box].swap(state_.boxes[box].items);
+  FormState snapshot = state_;
+  for (std::size_t box = 0; box < 4; ++box) lists[box].swap(state_.boxes[box].items);
+  return snapshot;
+}
+
+FormChanges WeightForm::ChangesSince(const FormState& before, bool withLists) {
   FormChanges changes;
-  for (std::size_t box = 0; box < 4; ++box)
+  for (std::size_t box = 0; box < 4; ++box) {
     changes.boxes[box] = Compare(before.boxes[box], state_.boxes[box]);
+    changes.boxes[box].items = changes.boxes[box].items && withLists;
+  }
   changes.detail = before.detail != state_.detail;
   changes.detailColour = before.detailColour != state_.detailColour;
   changes.result = before.result != state_.result;

@@ -52,15 +52,15 @@ struct FormBox {
 struct FormState {
   CalcKind kind = CalcKind::Expression;
   std::array<FormBox, 4> boxes;
-  std::u16string detail;  // LabDanZhong, "\r\n" line breaks
+  std::u16string detail;  // unitWeightLabel, "\r\n" line breaks
   TextColour detailColour = TextColour::Black;
-  std::u16string result;  // TxtJieGuo
-  bool okEnabled = true;  // CmdOK
-  std::u16string status;  // LabStB(0): the last text changed, a refusal, or the loading count
+  std::u16string result;                        // resultBox
+  bool okEnabled = true;                        // okButton
+  std::u16string status;  // statusCells(0): the last text changed, a refusal, or the loading count
   std::u16string titleText;  // the middle of the window title: "角钢 _", "弹簧垫圈 (重型) _"
-  int variant = -1;          // the checked item of the variant menu
+  int variant = -1;                             // the checked item of the variant menu
   std::vector<std::u16string> variantCaptions;  // its items: one configured code per variant
-  TextColour pickerColour = TextColour::Blue;  // "▼", blue in a window that has just started
+  TextColour pickerColour = TextColour::Blue;   // "▼", blue in a window that has just started
 
   bool operator==(const FormState&) const = default;
 };
@@ -108,6 +108,11 @@ class WeightForm {
 
   // The key filter of a box for a typed character (Enter u'\r', Backspace u'\b').
   KeyResult Key(int box, char16_t key) const { return FilterKey(state_.kind, box, key); }
+  // The check of a text that reaches a box whole (EnterParameter).
+  text::WholeEntry Enter(int box, std::u16string_view entered, std::u16string_view before = {},
+                         std::u16string_view after = {}) const {
+    return EnterParameter(state_.kind, box, entered, before, after);
+  }
   std::optional<int> BoxOf(BoxRole role) const { return BoxWithRole(state_.kind, role); }
   // The message box of a double-click on the detail label or a size caption.
   std::u16string Notes() const { return NotesText(catalogue_); }
@@ -128,7 +133,10 @@ class WeightForm {
   void Select(int box, int index);
   void Change(int box);
   bool RunCalculation();  // false when a box holds no number
-  FormChanges ChangesSince(const FormState& before);
+  // `before` without the box lists when `withLists` is false: typing, picking and calculating
+  // never change a list, and a form with a long list is copied at every key otherwise.
+  FormChanges ChangesSince(const FormState& before, bool withLists = true);
+  FormState SnapshotWithoutLists();
 
   ExpressionSide& expression_;
   const MaterialChoice& material_;

@@ -75,7 +75,30 @@ Numeral ScanNumeral(std::u16string_view text, NumeralRules rules) {
   return n;
 }
 
+namespace {
+
+// Most numerals are short: a mantissa of at most 15 digits and a power of ten up to 10^22 are
+// both exact doubles, so one multiplication or division rounds the value correctly, as
+// from_chars does (Clinger's fast path).
+std::optional<double> ShortNumeralValue(const Numeral& n) {
+  constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  if (n.digits.size() > 15) return std::nullopt;
+  const long long power =
+      n.exponent - (static_cast<long long>(n.digits.size()) - n.integerDigits);
+  if (power < -22 || power > 22) return std::nullopt;
+  unsigned long long mantissa = 0;
+  for (const char digit : n.digits) mantissa = mantissa * 10 + static_cast<unsigned>(digit - '0');
+  double value = static_cast<double>(mantissa);
+  value = power < 0 ? value / kPowers[-power] : value * kPowers[power];
+  return n.negative ? -value : value;
+}
+
+}  // namespace
+
 std::optional<double> NumeralValue(const Numeral& n) {
+  if (const auto value = ShortNumeralValue(n)) return value;
   // from_chars wants a digit before the point and no "+".
   const auto point = static_cast<std::size_t>(n.integerDigits);
   const std::string ascii = (n.negative ? "-0" : "0") + n.digits.substr(0, point) + "." +

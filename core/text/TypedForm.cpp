@@ -1,5 +1,7 @@
 #include "core/text/TypedForm.h"
 
+#include "core/text/Blanks.h"
+
 namespace mevrik::text {
 namespace {
 
@@ -36,6 +38,40 @@ std::u16string RefusedCharactersStatus(std::u16string_view refused) {
     names += (names.empty() ? u"" : u"、") + name;
   }
   return u"输入框不接受字符：" + names + u"，内容未改变。";
+}
+
+OfferedText OfferCharacters(std::u16string_view before, std::u16string_view entered,
+                            std::u16string_view after, const AcceptKey& accept) {
+  OfferedText offered{std::u16string(before), std::u16string(before), {}};
+  std::u16string withAfter;
+  for (const char16_t c : entered) {
+    // The box as it stands around the new character.
+    std::u16string_view box = offered.kept;
+    if (!after.empty()) box = withAfter = offered.kept + std::u16string(after);
+    char16_t form = c;
+    bool taken = accept(c, box);
+    if (!taken) {
+      form = TypedForm(c);
+      taken = form != c && accept(form, box);
+    }
+    offered.typed += form;
+    if (taken) offered.kept += form;
+    else offered.refused += c;
+  }
+  return offered;
+}
+
+WholeEntry EnterWhole(std::u16string_view before, std::u16string_view entered,
+                      std::u16string_view after, const AcceptKey& accept) {
+  const std::u16string_view trimmed = TrimTrailingBlanks(entered);
+  const OfferedText offered = OfferCharacters(before, trimmed, after, accept);
+  WholeEntry entry;
+  entry.caret = offered.kept.size();
+  entry.text = offered.kept + std::u16string(after);
+  entry.entered = std::u16string(before) + std::u16string(trimmed) + std::u16string(after);
+  entry.typed = offered.typed + std::u16string(after);
+  entry.refused = offered.refused;
+  return entry;
 }
 
 }  // namespace mevrik::text

@@ -13,10 +13,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/config/RWini.h"
+#include "app/config/ConfigFile.h"
 #include "app/main/ChineseLook.h"
-#include "app/main/FrmMain.h"
-#include "app/tools/FrmLTGD.h"
+#include "app/main/MainWindow.h"
+#include "app/tools/PipeWindow.h"
 #include "fakes/FakeServices.h"
 
 using namespace mevrik;
@@ -29,18 +29,18 @@ int main(int argc, char** argv) {
 
   QTemporaryDir folder;
   fakes::FakeServices fakes;
-  config::RWini ini(folder.filePath(QStringLiteral("VEXTAL_Config.ini")), fakes.boxes, [] {});
-  main::FrmMain window(fakes.For(ini), [] {});
-  if (!window.Form_Load()) return 1;
+  config::ConfigFile ini(folder.filePath(QStringLiteral("VEXTAL_Config.ini")), fakes.boxes, [] {});
+  main::MainWindow window(fakes.For(ini), [] {});
+  if (!window.Load()) return 1;
   window.show();
-  window.findChild<QAction*>(QStringLiteral("MnuJS_9"))->trigger();
-  window.findChild<QComboBox*>(QStringLiteral("CombSR_1"))->setEditText(QStringLiteral("51"));
-  window.findChild<QComboBox*>(QStringLiteral("CombSR_3"))->setEditText(QStringLiteral("2*3000"));
+  window.findChild<QAction*>(QStringLiteral("kindItems_9"))->trigger();
+  window.findChild<QComboBox*>(QStringLiteral("parameterBoxes_1"))->setEditText(QStringLiteral("51"));
+  window.findChild<QComboBox*>(QStringLiteral("parameterBoxes_3"))->setEditText(QStringLiteral("2*3000"));
 
-  tools::FrmLTGD pipe(ini, fakes.boxes);
+  tools::PipeWindow pipe(ini, fakes.boxes);
   pipe.show();
-  QTest::mouseClick(pipe.findChild<QWidget*>(QStringLiteral("LabLLLS_2")), Qt::LeftButton);
-  pipe.findChild<QLineEdit*>(QStringLiteral("TxtLLLS_0"))->setText(QStringLiteral("0"));
+  QTest::mouseClick(pipe.findChild<QWidget*>(QStringLiteral("flowCaptions_2")), Qt::LeftButton);
+  pipe.findChild<QLineEdit*>(QStringLiteral("flowBoxes_0"))->setText(QStringLiteral("0"));
   QApplication::processEvents();
   const bool saved = window.grab().save(out.filePath(QStringLiteral("main.png"))) &&
                      pipe.grab().save(out.filePath(QStringLiteral("pipe.png")));

@@ -49,6 +49,13 @@ void UserInput::Click(QWidget* target, QPoint at) const {
   QApplication::processEvents();
 }
 
+void UserInput::RightClick(QWidget* target, QPoint at) const {
+  if (at == QPoint(-1, -1)) at = target->rect().center();
+  QWidget* top = target->window();
+  QTest::mouseClick(top->windowHandle(), Qt::RightButton, Qt::NoModifier, target->mapTo(top, at));
+  QApplication::processEvents();
+}
+
 void UserInput::OpenMenu(QMenuBar* bar, QAction* menu) const {
   Click(bar, bar->actionGeometry(menu).center());
 }

@@ -4,7 +4,7 @@
 // keys and access keys go to the window that has the focus and from there to its focus widget;
 // paste goes through the clipboard and Ctrl+V; another window can take the activation away.
 // A test that calls slots, click() or an inner line edit directly cannot see a fault in focus or
-// event handling; window tests use this instead.
+// event handling.
 #include <QPoint>
 #include <QString>
 #include <Qt>
@@ -25,6 +25,8 @@ public:
 
   // A left click at `at` in `target`'s coordinates (its centre when omitted).
   void Click(QWidget* target, QPoint at = QPoint(-1, -1)) const;
+  // A right click, which opens the context menu of the widget there.
+  void RightClick(QWidget* target, QPoint at = QPoint(-1, -1)) const;
   // Opens a menu of the menu bar with a click on its title.
   void OpenMenu(QMenuBar* bar, QAction* menu) const;
   // Chooses `item` with clicks: the title of its menu on the bar, each submenu, the item.

@@ -19,7 +19,7 @@
 namespace mevrik::testing {
 namespace {
 
-enum class Output { DevFull, Closed, ReaderGone };
+enum class Output { DevFull, Closed, ReaderGone, Discarded, ErrorsToDevFull };
 
 struct Outcome {
   int status = -1;
@@ -32,13 +32,14 @@ std::string TemporaryPath(const char* name) {
          std::to_string(getpid()) + "-" + name;
 }
 
-// Starts the program with stdin from the file `in`.
+// Starts the program with stdin from the file or folder `in`, or closed when `in` is empty.
 Outcome RunWithOutput(const std::vector<std::string>& args, const std::string& in, Output output) {
   const std::string err = TemporaryPath("err");
   int pipeFds[2] = {-1, -1};
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 0, in.c_str(), O_RDONLY, 0);
+  if (in.empty()) posix_spawn_file_actions_addclose(&actions, 0);
+  else posix_spawn_file_actions_addopen(&actions, 0, in.c_str(), O_RDONLY, 0);
   posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
   switch (output) {
     case Output::DevFull:
@@ -50,6 +51,13 @@ Outcome RunWithOutput(const std::vector<std::string>& args, const std::string& i
       close(pipeFds[0]);
       posix_spawn_file_actions_adddup2(&actions, pipeFds[1], 1);
       posix_spawn_file_actions_addclose(&actions, pipeFds[1]);
+      break;
+    case Output::Discarded:
+      posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+      break;
+    case Output::ErrorsToDevFull:
+      posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+      posix_spawn_file_actions_addopen(&actions, 2, "/dev/full", O_WRONLY, 0);
       break;
   }
   std::signal(SIGPIPE, SIG_IGN);  // inherited: the child sees the failed write, not the signal
@@ -98,6 +106,16 @@ TEST(LostOutput, EndsWithStatusThreeAndOneLine) {
     std::remove(in.c_str());
     EXPECT_EQ(outcome.status, 3) << c.what;
     EXPECT_EQ(outcome.err, "mevrik-cli: 结果未能写出 / the output could not be written\n") << c.what;
+  }
+}
+
+// A warning that cannot be written is lost output too; input that cannot be read is said.
+TEST(LostOutput, LostWarningsAndUnreadableInput) {
+  EXPECT_EQ(RunWithOutput({"eval", "1+"}, "/dev/null", Output::ErrorsToDevFull).status, 3);
+  for (const std::string in : {"/", ""}) {
+    const Outcome outcome = RunWithOutput({"eval", "-"}, in, Output::Discarded);
+    EXPECT_EQ(outcome.status, 1) << in;
+    EXPECT_EQ(outcome.err, "mevrik-cli: 标准输入无法读取 / standard input cannot be read\n") << in;
   }
 }
 

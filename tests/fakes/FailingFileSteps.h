@@ -8,7 +8,7 @@ namespace mevrik::fakes {
 
 class FailingFileSteps final : public platform::FileSteps {
 public:
-  enum Step { CreateNew, OpenExisting, Write, Truncate, Sync, Close, Replace };
+  enum Step { CreateNew, Write, Sync, Close, Replace };
   struct Failure {
     Step step;
     platform::FileFault fault;
@@ -20,16 +20,10 @@ public:
   platform::FileFault createNew(const QString& path, const QString& like, Handle& handle) override {
     return Or(CreateNew, [&] { return real().createNew(path, like, handle); });
   }
-  platform::FileFault openExisting(const QString& path, Handle& handle) override {
-    return Or(OpenExisting, [&] { return real().openExisting(path, handle); });
-  }
   platform::FileFault write(Handle handle, const QByteArray& bytes) override {
     // A failing write has written part of its bytes, as a full disk leaves it.
     return Or(Write, [&] { return real().write(handle, bytes); },
               [&] { real().write(handle, bytes.first(bytes.size() / 2)); });
-  }
-  platform::FileFault truncate(Handle handle, qint64 size) override {
-    return Or(Truncate, [&] { return real().truncate(handle, size); });
   }
   platform::FileFault sync(Handle handle) override {
     return Or(Sync, [&] { return real().sync(handle); });

@@ -16,9 +16,15 @@ public:
     content = text;
     calls << QStringLiteral("set ") + text;
   }
+  void setTable(const QString& text, const QString& tableHtml) override {
+    content = text;
+    html = tableHtml;
+    calls << QStringLiteral("table");
+  }
   QString text() const override { return content; }
 
   QString content;
+  QString html;  // the HTML form of the last table
   QStringList calls;
 };
 

@@ -17,7 +17,7 @@ namespace mevrik::fakes {
 
 struct FakeServices {
   // The bundle for a window on `config`, the configuration file of one run.
-  app::AppServices For(config::RWini& config) {
+  app::AppServices For(config::ConfigFile& config) {
     return {.boxes = boxes,
             .clock = clock,
             .shell = shell,

@@ -45,17 +45,18 @@ TEST_F(FileAttributesTest, MakeHiddenTellsWhyTheFileCannotBeKept) {
 }
 
 #ifndef Q_OS_WIN
-// A folder of another user holding the user's own file keeps what is written; a read-only file
-// does not. (Under Wine, run by root, a read-only file is only permission bits, which root
-// passes.)
+// A folder that takes no new file cannot keep what is written, even in the user's own writable
+// file: a save replaces the file through a copy beside it. (Under Wine, run by root, a read-only
+// file is only permission bits, which root passes.)
 TEST_F(FileAttributesTest, MakeHiddenAsksWhetherTheFileTakesWrites) {
   if (mevrik::fakes::RerunUnprivileged()) return;
   SetFileBytes("[A]\r\n");
-  ASSERT_TRUE(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
   EXPECT_EQ(ErrorOfMakeHidden(path), 0);
-  ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner));
+  ASSERT_TRUE(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
   EXPECT_EQ(ErrorOfMakeHidden(path), 75);
   QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner));
+  EXPECT_EQ(ErrorOfMakeHidden(path), 75);
 }
 #endif
 

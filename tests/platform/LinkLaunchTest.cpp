@@ -29,6 +29,9 @@ TEST(LinkLaunchTest, TargetsMapToWhatIsReallyOpenedOrStarted) {
       {u"/data/总图 1.dwg"_s, PathKind::File},
       {u"/data/a.txt"_s, PathKind::File},
       {u"/data"_s, PathKind::Folder},
+      {u"/opt/mevrik/My"_s, PathKind::File},
+      {u"C:/Program.exe"_s, PathKind::File},
+      {u"C:/Program"_s, PathKind::File},
   };
   const auto kindOf = [&](const QString& path) { return disk.value(path, PathKind::Missing); };
   const struct {
@@ -57,24 +60,24 @@ TEST(LinkLaunchTest, TargetsMapToWhatIsReallyOpenedOrStarted) {
       {u"tools/view.exe"_s, {Way::Start, {}, u"/opt/mevrik/tools/view.exe"_s, {}, folder}},
       {u"/data/a\tb.exe"_s, {Way::Start, {}, u"/data/a\tb.exe"_s, {}, folder}},
       {u"/data/my file.exe"_s, {Way::Start, {}, u"/data/my file.exe"_s, {}, folder}},
-      // Only a target that is no file is a command line: split without a shell, quotes group,
-      // and what a shell would expand stays text.
-      {u"a\tb.exe"_s, {Way::Start, {}, u"a"_s, {u"b.exe"_s}, folder}},
-      {u"\"my tool\" a.exe"_s, {Way::Start, {}, u"my tool"_s, {u"a.exe"_s}, folder}},
-      {u"bin/run -v x.exe"_s, {Way::Start, {}, u"/opt/mevrik/bin/run"_s, {u"-v"_s, u"x.exe"_s}, folder}},
-      {u"$(rm -rf ~).exe"_s, {Way::Start, {}, u"$(rm"_s, {u"-rf"_s, u"~).exe"_s}, folder}},
-      {u"`id`.exe"_s, {Way::Start, {}, u"`id`.exe"_s, {}, folder}},
-      {u"a;b.exe"_s, {Way::Start, {}, u"a;b.exe"_s, {}, folder}},
-      {u"-x.exe"_s, {Way::Start, {}, u"-x.exe"_s, {}, folder}},
-      {u"/data/a.EXE"_s, {}},  // only a lower-case "exe" makes a command line
+      // A missing program is one path, whole: never split at a blank into a program that is
+      // there ("/opt/mevrik/My", "C:/Program.exe") and its arguments.
+      {u"My Documents/tool.exe"_s, {Way::Start, {}, u"/opt/mevrik/My Documents/tool.exe"_s, {}, folder}},
+      {u"/data/a b.exe"_s, {Way::Start, {}, u"/data/a b.exe"_s, {}, folder}},
+      {u"$(rm -rf ~).exe"_s, {Way::Start, {}, u"/opt/mevrik/$(rm -rf ~).exe"_s, {}, folder}},
+      {u"/data/a.EXE"_s, {}},  // a missing file, whatever its ending
       {u""_s, {}},
   };
   for (const auto& c : cases) {
     const LinkLaunch launch = LinkLaunchFor(c.target, folder, kindOf);
     EXPECT_EQ(launch, c.launch) << c.target.toStdString() << " -> " << launch.text().toStdString();
   }
-  EXPECT_EQ(LinkLaunchFor(u"$(rm -rf ~).exe"_s, folder, kindOf).text(),
-            uR"(start "$(rm" "-rf" "~).exe")"_s);
+  for (const QString target : {u"C:\\Program Files\\x\\tool.exe"_s, u"C:/Program Files/x/tool.exe"_s}) {
+    const LinkLaunch launch = LinkLaunchFor(target, folder, kindOf);
+    EXPECT_TRUE(launch.program.contains(u"Program Files"_s) &&
+                launch.program.endsWith(u"tool.exe"_s) && launch.arguments.isEmpty())
+        << launch.text().toStdString();
+  }
 }
 
 }  // namespace

@@ -16,10 +16,10 @@
 #endif
 #ifdef Q_OS_UNIX
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <csignal>
 #endif
 
 using namespace mevrik::platform;
@@ -150,10 +150,35 @@ TEST_F(ProfileFileTest, EveryKeyAloneInAGbkFileReadsAndWritesAsGbk) {
     EXPECT_EQ(FileBytes(), Gbk(u'[' + c.section + u"]\r\n"_s + c.key + u"=时"_s + c.value + u"\r\n"_s))
         << c.key.toStdString();
   }
-  // Without a line that only one encoding reads, the file is taken as UTF-8, the encoding the
-  // program writes: GBK that is valid UTF-8 throughout is a line or two, never a whole file.
-  SetFileBytes("[S]\r\nk=\xCA\xB1\r\n");
-  EXPECT_EQ(profile.read(u"S"_s, u"k"_s), u"ʱ"_s);
+}
+
+// Damage an editor or a tool leaves: every readable line is still read, and storing what is
+// there appends nothing.
+TEST_F(ProfileFileTest, DamagedLinesHideNothingElse) {
+  const auto le = [](const QString& text) {
+    QStringEncoder encoder(QStringConverter::Utf16LE);
+    return QByteArray(encoder.encode(text));
+  };
+  const struct {
+    const char* what;
+    QByteArray bytes;
+    QString section, key, value;
+  } cases[] = {
+      {"UTF-16 without a mark, one stray byte first",
+       "\x01" + le(u"[其它]\r\n链接0名称=图纸\r\n链接0地址=D:\\图纸\r\n"_s), u"其它"_s, u"链接0地址"_s,
+       u"D:\\图纸"_s},
+      {"a GBK line in a UTF-8 file", "[定时关机]\r\n分=6\r\n" + Gbk(u"时=7"_s) + "\r\n", u"定时关机"_s,
+       u"时"_s, u"7"_s},
+      {"NUL bytes before a section", QByteArray("[链接]\r\n数量=0\r\n\0\0[其它]\r\n数量=6\r\n", 42),
+       u"其它"_s, u"数量"_s, u"6"_s},
+      {"a lone carriage return", "[计算式]\r\n说明=0\r记录=2\r\n", u"计算式"_s, u"记录"_s, u"2"_s},
+  };
+  for (const auto& c : cases) {
+    SetFileBytes(c.bytes);
+    EXPECT_EQ(profile.read(c.section, c.key), c.value) << c.what;
+    EXPECT_TRUE(profile.write(c.section, c.key, c.value)) << c.what;
+    EXPECT_EQ(FileBytes(), c.bytes) << c.what;
+  }
 }
 
 // A stray line in the other encoding hides nothing else, and new lines follow the encoding most
@@ -293,12 +318,10 @@ TEST_F(ProfileFileTest, RefusedWritesReportFailureAndLoseNothing) {
 }
 
 // A save that fails at any step leaves the file byte for byte as it was, leaves no copy behind,
-// and says why; a failed write has written half its bytes, as a full disk does. The in-place rows
-// are the user's file in a folder that takes no new file.
+// and says why; a failed write has written half its bytes, as a full disk does.
 TEST_F(ProfileFileTest, ASaveThatFailsAtAnyStepLeavesTheFileAsItWas) {
   using enum FileFault;
   const QByteArray original = Gbk(u"[链接]\r\n数量=2\r\n链接0名称=图纸\r\n链接1名称=总图\r\n"_s);
-  const Failing::Failure inPlace{Failing::CreateNew, NoAccess};
   const struct {
     const char* what;
     QList<Failing::Failure> failures;
@@ -310,11 +333,7 @@ TEST_F(ProfileFileTest, ASaveThatFailsAtAnyStepLeavesTheFileAsItWas) {
       {"sync", {{Failing::Sync, Other}}, DeviceIO},
       {"close: quota", {{Failing::Close, NoRoom}}, DiskFull},
       {"rename refused", {{Failing::Replace, NoAccess}}, PathFileAccess},
-      {"in place: the file refused", {inPlace, {Failing::OpenExisting, NoAccess}}, 0},
-      {"in place: write", {inPlace, {Failing::Write, NoRoom}}, DiskFull},
-      {"in place: truncate", {inPlace, {Failing::Truncate, Other}}, DeviceIO},
-      {"in place: sync", {inPlace, {Failing::Sync, Other}}, DeviceIO},
-      {"in place: close", {inPlace, {Failing::Close, Other}}, DeviceIO},
+      {"the folder takes no new file", {{Failing::CreateNew, NoAccess}}, 0},
   };
   for (const auto& c : cases) {
     SetFileBytes(original);
@@ -335,23 +354,17 @@ TEST_F(ProfileFileTest, ASaveThatFailsAtAnyStepLeavesTheFileAsItWas) {
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
               QStringList{u"VEXTAL_Config.ini"_s}) << c.what;
   }
-  // Written in place, a shorter content leaves nothing of the longer one behind.
-  Failing steps;
-  steps.failures = {inPlace};
-  EXPECT_TRUE(ProfileFile(path, steps).write(u"链接"_s, u"链接0名称"_s, u"图"_s));
-  EXPECT_EQ(FileBytes(), Gbk(u"[链接]\r\n数量=2\r\n链接0名称=图\r\n链接1名称=总图\r\n"_s));
 }
 
 #ifdef Q_OS_UNIX
-// The real system under a file-size limit, as a full disk behaves: the write fails (EFBIG, with
-// the signal that would end the process ignored) and the file keeps every byte.
+// The real system under a file-size limit, as a full disk behaves: the write fails (EFBIG; the
+// signal that would end the process is not raised) and the file keeps every byte.
 TEST_F(ProfileFileTest, AFullDiskFailsTheSaveAndKeepsTheFile) {
   const QByteArray original = "[计算式]\r\n数量=1\r\n记录0=9+9\r\n" + QByteArray(1500, ';') + "\r\n";
   SetFileBytes(original);
   const pid_t child = fork();
   ASSERT_GE(child, 0);
   if (child == 0) {
-    std::signal(SIGXFSZ, SIG_IGN);
     const rlimit limit{2048, 2048};
     setrlimit(RLIMIT_FSIZE, &limit);
     try {
@@ -371,6 +384,34 @@ TEST_F(ProfileFileTest, AFullDiskFailsTheSaveAndKeepsTheFile) {
 }
 #endif
 
+// What stands in the file's place and is no settings file is neither read (a pipe would block
+// the start, a device fill the memory) nor replaced: the read says so, the write is refused.
+TEST_F(ProfileFileTest, OnlyRegularFilesWithinTheCapAreRead) {
+  QFile big(folder.filePath(u"big.ini"_s));
+  ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.resize(ProfileDocument::kLargestFile + 1));
+  big.close();
+  QStringList places = {big.fileName()};
+#ifdef Q_OS_UNIX
+  const QString pipe = folder.filePath(u"pipe.ini"_s);
+  ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+  const QString zero = folder.filePath(u"zero.ini"_s);
+  ASSERT_TRUE(QFile::link(u"/dev/zero"_s, zero));
+  places << pipe << zero;
+#endif
+  for (const QString& place : places) {
+    ProfileFile odd(place);
+    int error = 0;
+    try {
+      odd.read(u"A"_s, u"x"_s);
+    } catch (const RuntimeError& failure) {
+      error = failure.number();
+    }
+    EXPECT_EQ(error, PathFileAccess) << place.toStdString();
+    EXPECT_FALSE(odd.write(u"A"_s, u"x"_s, u"1"_s)) << place.toStdString();
+  }
+  EXPECT_EQ(QFileInfo(big.fileName()).size(), ProfileDocument::kLargestFile + 1);
+}
+
 // Only the copies a save makes are removed at the start-up, never the user's own files.
 TEST_F(ProfileFileTest, OnlyTheProgramsOwnLeftoverCopiesAreRemoved) {
   const QStringList users = {u"VEXTAL_Config.ini.backup"_s, u"VEXTAL_Config.ini.202412"_s,
@@ -387,20 +428,33 @@ TEST_F(ProfileFileTest, OnlyTheProgramsOwnLeftoverCopiesAreRemoved) {
   EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
 }
 
-// The user's own file in a folder that takes no new file (another user's folder) is written in
-// place; a read-only file there is refused and left as it was.
-TEST_F(ProfileFileTest, ReadOnlyFolderWritesAWritableFileInPlace) {
+// The user's own writable file in a folder that takes no new file (another user's folder) is
+// never written in place, where a kill or a size limit leaves it half old and half new: the save
+// is refused and the file stays as it was.
+TEST_F(ProfileFileTest, AFolderThatTakesNoNewFileRefusesTheSave) {
   if (mevrik::fakes::RerunUnprivileged()) return;
   SetFileBytes("[A]\r\nx=1\r\n");
   ASSERT_TRUE(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
-  EXPECT_TRUE(profile.write(u"A"_s, u"x"_s, u"2"_s));
-  EXPECT_TRUE(profile.write(u"A"_s, u"new"_s, u"3"_s));
-  EXPECT_EQ(FileBytes(), "[A]\r\nx=2\r\nnew=3\r\n");
-
-  ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner));
-  EXPECT_FALSE(profile.write(u"A"_s, u"x"_s, u"4"_s));
-  EXPECT_EQ(FileBytes(), "[A]\r\nx=2\r\nnew=3\r\n");
+  EXPECT_FALSE(profile.write(u"A"_s, u"x"_s, u"2"_s));
+  EXPECT_EQ(FileBytes(), "[A]\r\nx=1\r\n");
   QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
+
+#ifdef Q_OS_UNIX
+// A settings file that is a symbolic link stays one, and its target gets every save.
+TEST_F(ProfileFileTest, ASymbolicLinkIsSavedThroughToItsTarget) {
+  QTemporaryDir elsewhere;
+  const QString target = elsewhere.filePath(u"real.ini"_s);
+  // A relative link that names a file not there yet.
+  ASSERT_TRUE(QFile::link(u"../"_s + QDir(elsewhere.path()).dirName() + u"/real.ini"_s, path));
+  EXPECT_TRUE(profile.write(u"A"_s, u"x"_s, u"1"_s));
+  EXPECT_TRUE(profile.write(u"A"_s, u"x"_s, u"2"_s));
+  EXPECT_TRUE(QFileInfo(path).isSymbolicLink());
+  QFile real(target);
+  ASSERT_TRUE(real.open(QIODevice::ReadOnly));
+  EXPECT_EQ(real.readAll(), "[A]\r\nx=2\r\n");
+  EXPECT_EQ(QDir(elsewhere.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"real.ini"_s});
+}
+#endif
 
 }  // namespace

@@ -16,22 +16,22 @@ const QString kGap(36, u' ');
 class LinkEditorTest : public fakes::LinkFixture {
 protected:
   LinkEditorTest() {
-    MnuSet.setObjectName("MnuSet");
-    MnuF.setObjectName("MnuF");
+    settingsMenu.setObjectName("settingsMenu");
+    kindMenu.setObjectName("kindMenu");
     CreateMenus();
     editor = std::make_unique<main::LinkEditor>(
-        main::LinkEditorWindow{PicMain, PicSet, &MnuSet, &MnuF, &MnuLJ, &MnuQTT},
+        main::LinkEditorWindow{calculatorPanel, linkEditorPanel, &settingsMenu, &kindMenu, &linksMenu, &othersMenu},
         main::LinkEditorServices{ini, *menus, boxes, files, nullptr});
   }
 
   template <typename T>
   T* Find(const QString& name) {
-    T* widget = PicSet->findChild<T*>(name);
+    T* widget = linkEditorPanel->findChild<T*>(name);
     EXPECT_NE(widget, nullptr) << name.toStdString();
     return widget;
   }
-  QListWidget* List() { return Find<QListWidget>("ListLJ"); }
-  QPushButton* Button(int i) { return Find<QPushButton>("CmdLianJie_" + QString::number(i)); }
+  QListWidget* List() { return Find<QListWidget>("linkList"); }
+  QPushButton* Button(int i) { return Find<QPushButton>("editorButtons_" + QString::number(i)); }
   void Press(int i) { Button(i)->click(); }
 
   QStringList Rows() {
@@ -52,14 +52,14 @@ protected:
 
   void OpenWith(const QList<main::LinkRecord>& links) {
     Store("链接", links);
-    editor->MnuZDYLJ_Click();
+    editor->onEditLinksChosen();
   }
 
   QWidget window;  // never shown: a child counts as visible until the editor hides it
-  QWidget* PicMain = new QWidget(&window);
-  QWidget* PicSet = new QWidget(&window);
-  QMenu MnuSet;
-  QMenu MnuF;
+  QWidget* calculatorPanel = new QWidget(&window);
+  QWidget* linkEditorPanel = new QWidget(&window);
+  QMenu settingsMenu;
+  QMenu kindMenu;
   fakes::FakeFileDialogs files;
   std::unique_ptr<main::LinkEditor> editor;
 };
@@ -75,14 +75,14 @@ TEST_F(LinkEditorTest, OpeningShowsTheSavedLinksInPlaceOfTheCalculator) {
   EXPECT_EQ(Rows(), (QStringList{"图纸" + kGap + "D:\\图纸", "手册" + kGap + "D:\\手册.pdf",
                                  "百度" + kGap + "https://www.baidu.com/",
                                  "画图" + kGap + "mspaint.exe"}));
-  EXPECT_EQ(Find<QLabel>("LabLJNum")->text(), "共有 4 个链接");
-  EXPECT_TRUE(Find<QLabel>("Labljsm")->isHidden());
-  EXPECT_TRUE(PicMain->isHidden());
-  EXPECT_FALSE(PicSet->isHidden());
-  EXPECT_FALSE(MnuSet.menuAction()->isEnabled());
-  EXPECT_FALSE(MnuF.menuAction()->isEnabled());
-  EXPECT_TRUE(MnuLJ.menuAction()->isEnabled());
-  EXPECT_FALSE(MnuQTT.menuAction()->isEnabled());
+  EXPECT_EQ(Find<QLabel>("linkCount")->text(), "共有 4 个链接");
+  EXPECT_TRUE(Find<QLabel>("editorNote")->isHidden());
+  EXPECT_TRUE(calculatorPanel->isHidden());
+  EXPECT_FALSE(linkEditorPanel->isHidden());
+  EXPECT_FALSE(settingsMenu.menuAction()->isEnabled());
+  EXPECT_FALSE(kindMenu.menuAction()->isEnabled());
+  EXPECT_TRUE(linksMenu.menuAction()->isEnabled());
+  EXPECT_FALSE(othersMenu.menuAction()->isEnabled());
   EXPECT_EQ(States(), "01000011");
 }
 
@@ -109,7 +109,7 @@ TEST_F(LinkEditorTest, DeletingSelectsTheRowAboveOrNone) {
   Press(main::LinkEditor::Delete);
   EXPECT_EQ(Rows().size(), 3);
   EXPECT_EQ(Selected(), 2);
-  EXPECT_FALSE(Find<QLabel>("Labljsm")->isHidden());
+  EXPECT_FALSE(Find<QLabel>("editorNote")->isHidden());
   List()->setCurrentRow(0);
   Press(main::LinkEditor::Delete);
   EXPECT_EQ(Rows(),
@@ -154,7 +154,7 @@ TEST_F(LinkEditorTest, AddingTakesTheFileAndOffersItsBaseNameAsTheName) {
   EXPECT_EQ(files.requests[0].title, "选择文件");
   EXPECT_EQ(files.requests[0].filterName, "所有文件(*.*)");
   EXPECT_EQ(files.requests[0].filterPattern, "*.*");
-  EXPECT_EQ(Find<QLabel>("LabLJNum")->text(), "共有 0 个链接");  // counted again only on saving
+  EXPECT_EQ(Find<QLabel>("linkCount")->text(), "共有 0 个链接");  // counted again only on saving
 }
 
 TEST_F(LinkEditorTest, CancellingTheFileDialogAddsNothing) {
@@ -194,15 +194,15 @@ TEST_F(LinkEditorTest, SavingWritesTheKeysAndRebuildsTheMenu) {
   List()->setCurrentRow(2);
   Press(main::LinkEditor::Delete);
   Press(main::LinkEditor::Save);
-  EXPECT_EQ(ini.GetIniN("链接", "数量", 0), 2);
+  EXPECT_EQ(ini.ReadNumber("链接", "数量", 0), 2);
   EXPECT_TRUE(FileText().contains("数量= 2"));
-  EXPECT_EQ(ini.GetIniS("链接", "链接0名称", ""), "手册");
-  EXPECT_EQ(ini.GetIniS("链接", "链接1地址", ""), "https://www.baidu.com/");
+  EXPECT_EQ(ini.ReadText("链接", "链接0名称", ""), "手册");
+  EXPECT_EQ(ini.ReadText("链接", "链接1地址", ""), "https://www.baidu.com/");
   // Keys beyond the new count stay in the file; the count makes them unused.
-  EXPECT_EQ(ini.GetIniS("链接", "链接3名称", ""), "画图");
-  EXPECT_EQ(VisibleCaptions(MnuLJ, "MnuLJ_ZDY"), (QStringList{"手册", "百度"}));
-  EXPECT_EQ(Find<QLabel>("LabLJNum")->text(), "共有 2 个链接");
-  EXPECT_TRUE(Find<QLabel>("Labljsm")->isHidden());
+  EXPECT_EQ(ini.ReadText("链接", "链接3名称", ""), "画图");
+  EXPECT_EQ(VisibleCaptions(linksMenu, "userLinkItems"), (QStringList{"手册", "百度"}));
+  EXPECT_EQ(Find<QLabel>("linkCount")->text(), "共有 2 个链接");
+  EXPECT_TRUE(Find<QLabel>("editorNote")->isHidden());
 }
 
 TEST_F(LinkEditorTest, SavingAnEmptyListHidesTheSeparatorAndKeepsTheOldKeys) {
@@ -213,8 +213,8 @@ TEST_F(LinkEditorTest, SavingAnEmptyListHidesTheSeparatorAndKeepsTheOldKeys) {
   Press(main::LinkEditor::Save);
   EXPECT_TRUE(FileText().contains("数量= 0"));
   EXPECT_TRUE(FileText().contains("链接0名称=图纸"));
-  EXPECT_TRUE(VisibleCaptions(MnuLJ, "MnuLJ_ZDY").isEmpty());
-  EXPECT_FALSE(widgets.glj->isVisible());
+  EXPECT_TRUE(VisibleCaptions(linksMenu, "userLinkItems").isEmpty());
+  EXPECT_FALSE(widgets.linksSeparator->isVisible());
 }
 
 TEST_F(LinkEditorTest, ANameHoldingARunOfBlanksKeepsItsTarget) {
@@ -223,8 +223,8 @@ TEST_F(LinkEditorTest, ANameHoldingARunOfBlanksKeepsItsTarget) {
   boxes.inputs = {"甲" + kGap + "乙"};
   Press(main::LinkEditor::EditName);
   Press(main::LinkEditor::Save);
-  EXPECT_EQ(ini.GetIniS("链接", "链接0名称", ""), "甲" + kGap + "乙");
-  EXPECT_EQ(ini.GetIniS("链接", "链接0地址", ""), "D:\\图纸");
+  EXPECT_EQ(ini.ReadText("链接", "链接0名称", ""), "甲" + kGap + "乙");
+  EXPECT_EQ(ini.ReadText("链接", "链接0地址", ""), "D:\\图纸");
 }
 
 TEST_F(LinkEditorTest, SwitchingMenusDiscardsUnsavedEdits) {
@@ -232,51 +232,51 @@ TEST_F(LinkEditorTest, SwitchingMenusDiscardsUnsavedEdits) {
   OpenWith(kFour);
   List()->setCurrentRow(0);
   Press(main::LinkEditor::Delete);
-  Find<QRadioButton>("OptLJWZ_1")->click();
+  Find<QRadioButton>("placeButtons_1")->click();
   EXPECT_EQ(editor->LinkSection(), "其它");
   EXPECT_EQ(Rows(), QStringList{"计算书" + kGap + "D:\\计算书.docx"});
-  EXPECT_EQ(Find<QLabel>("LabLJNum")->text(), "共有 1 个链接");
-  EXPECT_FALSE(MnuLJ.menuAction()->isEnabled());
-  EXPECT_TRUE(MnuQTT.menuAction()->isEnabled());
+  EXPECT_EQ(Find<QLabel>("linkCount")->text(), "共有 1 个链接");
+  EXPECT_FALSE(linksMenu.menuAction()->isEnabled());
+  EXPECT_TRUE(othersMenu.menuAction()->isEnabled());
   EXPECT_EQ(States(), "01000011");
 
   files.answers = {"D:\\新.txt"};
   Press(main::LinkEditor::Add);
   Press(main::LinkEditor::Save);
-  EXPECT_EQ(VisibleCaptions(MnuQTT, "MnuQT_ZDY"), (QStringList{"计算书", "新"}));
-  EXPECT_EQ(ini.GetIniN("链接", "数量", 0), 4);  // the deletion in the other menu was not saved
+  EXPECT_EQ(VisibleCaptions(othersMenu, "otherLinkItems"), (QStringList{"计算书", "新"}));
+  EXPECT_EQ(ini.ReadNumber("链接", "数量", 0), 4);  // the deletion in the other menu was not saved
 
-  Find<QRadioButton>("OptLJWZ_0")->click();
+  Find<QRadioButton>("placeButtons_0")->click();
   EXPECT_EQ(Rows().size(), 4);
 }
 
 TEST_F(LinkEditorTest, ClosingBringsBackTheCalculatorAndEveryMenu) {
   OpenWith(kFour);
   Press(main::LinkEditor::Close);
-  EXPECT_FALSE(PicMain->isHidden());
-  EXPECT_TRUE(PicSet->isHidden());
-  for (QMenu* menu : {&MnuSet, &MnuF, &MnuLJ, &MnuQTT})
+  EXPECT_FALSE(calculatorPanel->isHidden());
+  EXPECT_TRUE(linkEditorPanel->isHidden());
+  for (QMenu* menu : {&settingsMenu, &kindMenu, &linksMenu, &othersMenu})
     EXPECT_TRUE(menu->menuAction()->isEnabled());
 }
 
 TEST_F(LinkEditorTest, ACountBeyondWhatTheListHoldsIsReportedAndTheEditorGoesOn) {
-  ini.SetIniS("链接", "数量", "40000");
-  editor->MnuZDYLJ_Click();
+  ini.WriteText("链接", "数量", "40000");
+  editor->onEditLinksChosen();
   ASSERT_EQ(boxes.shown.size(), 1);
   EXPECT_EQ(boxes.shown[0].text, "  未知错误：6——溢出\r\n\r\n请调整后重新运行。");
-  EXPECT_TRUE(PicMain->isHidden());
+  EXPECT_TRUE(calculatorPanel->isHidden());
   EXPECT_EQ(Rows().size(), 0);
 }
 
 TEST_F(LinkEditorTest, ControlsCarryTheirNamesAndCaptions) {
   const char* const captions[] = {"删除", "添加", "上移", "下移", "编辑名称", "编辑路径", "保存更改", "关  闭"};
   for (int i = 0; i < 8; ++i) EXPECT_EQ(Button(i)->text(), QString::fromUtf8(captions[i]));
-  EXPECT_EQ(Find<QRadioButton>("OptLJWZ_0")->text(), "【链接】菜单");
-  EXPECT_TRUE(Find<QRadioButton>("OptLJWZ_0")->isChecked());
-  EXPECT_EQ(Find<QRadioButton>("OptLJWZ_1")->text(), "【其它】菜单");
-  EXPECT_EQ(Find<QLabel>("Labljsm")->text(), "★ 只有 保存 修改才会生效 ★");
-  EXPECT_EQ(Find<QLabel>("Label1")->text(), "↓位置↓");
-  EXPECT_TRUE(PicSet->isHidden());
+  EXPECT_EQ(Find<QRadioButton>("placeButtons_0")->text(), "【链接】菜单");
+  EXPECT_TRUE(Find<QRadioButton>("placeButtons_0")->isChecked());
+  EXPECT_EQ(Find<QRadioButton>("placeButtons_1")->text(), "【其它】菜单");
+  EXPECT_EQ(Find<QLabel>("editorNote")->text(), "★ 只有 保存 修改才会生效 ★");
+  EXPECT_EQ(Find<QLabel>("placeCaption")->text(), "↓位置↓");
+  EXPECT_TRUE(linkEditorPanel->isHidden());
 }
 
 }  // namespace

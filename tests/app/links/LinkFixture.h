@@ -10,7 +10,7 @@
 
 #include "app/config/ConfigLocation.h"
 #include "app/config/RecordingBoxes.h"
-#include "app/config/RWini.h"
+#include "app/config/ConfigFile.h"
 #include "app/main/LinkMenus.h"
 #include "app/main/LinkStore.h"
 #include "fakes/FakeFileDialogs.h"
@@ -24,18 +24,18 @@ protected:
   LinkFixture() {
     const char* const fixed[] = {"我的电脑", "计算器", "百度一下"};
     for (int i = 0; i < 3; ++i) {
-      widgets.MnuLJ_LJie[i] = MnuLJ.addAction(QString::fromUtf8(fixed[i]));
-      widgets.MnuLJ_LJie[i]->setObjectName("MnuLJ_LJie_" + QString::number(i));
+      widgets.fixedLinkItems[i] = linksMenu.addAction(QString::fromUtf8(fixed[i]));
+      widgets.fixedLinkItems[i]->setObjectName("fixedLinkItems_" + QString::number(i));
     }
-    widgets.MnuLJ = &MnuLJ;
-    widgets.glj = MnuLJ.addSeparator();
-    widgets.MnuLJ_ZDY0 = HiddenItem(MnuLJ, "MnuLJ_ZDY_0");
-    widgets.MnuQTT = &MnuQTT;
-    MnuQTT.addAction("管路壁厚流量");
-    widgets.gqt = MnuQTT.addSeparator();
-    widgets.MnuQT_ZDY0 = HiddenItem(MnuQTT, "MnuQT_ZDY_0");
-    widgets.glj->setVisible(false);
-    widgets.gqt->setVisible(false);
+    widgets.linksMenu = &linksMenu;
+    widgets.linksSeparator = linksMenu.addSeparator();
+    widgets.firstUserLinkItem = HiddenItem(linksMenu, "userLinkItems_0");
+    widgets.othersMenu = &othersMenu;
+    othersMenu.addAction("管路壁厚流量");
+    widgets.othersSeparator = othersMenu.addSeparator();
+    widgets.firstOtherLinkItem = HiddenItem(othersMenu, "otherLinkItems_0");
+    widgets.linksSeparator->setVisible(false);
+    widgets.othersSeparator->setVisible(false);
   }
 
   static QAction* HiddenItem(QMenu& menu, const QString& name) {
@@ -62,7 +62,7 @@ protected:
     return QString::fromUtf8(file.readAll()).remove(u'\r');
   }
 
-  // The user's items of a menu, in order: "MnuLJ_ZDY" or "MnuQT_ZDY". The menu opens first, as
+  // The user's items of a menu, in order: "userLinkItems" or "otherLinkItems". The menu opens first, as
   // a person's click opens it: the items past the first are made then.
   QList<QAction*> UserItems(QMenu& menu, const QString& stem) const {
     menu.popup(QPoint());
@@ -82,14 +82,14 @@ protected:
 
   QTemporaryDir folder;
   RecordingBoxes boxes;
-  config::RWini ini{config::ConfigPathIn(folder.path()), boxes, [] { FAIL() << "program ended"; }};
+  config::ConfigFile ini{config::ConfigPathIn(folder.path()), boxes, [] { FAIL() << "program ended"; }};
   FakeShell shell;
   QStringList installed;
   platform::FixedLinks fixedLinks{
       [this](const QString& p) { return installed.contains(p) ? "/usr/bin/" + p : QString(); },
       [](const QString&) { return false; }, "li"};
-  QMenu MnuLJ;
-  QMenu MnuQTT;
+  QMenu linksMenu;
+  QMenu othersMenu;
   main::LinkMenuWidgets widgets;
   std::unique_ptr<main::LinkMenus> menus;
 };

@@ -1,6 +1,8 @@
 #include "app/main/LinkMenus.h"
 
+#include <QScreen>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QUrl>
 
 #include "LinkFixture.h"
@@ -16,23 +18,23 @@ TEST_F(LinkMenusTest, StartUpBuildsBothMenusFromTheFile) {
   Store("链接", {{"图纸", "D:\\图纸"}, {"-", ""}, {"手册", "D:\\手册.pdf"}});
   CreateMenus();
   menus->Load();
-  EXPECT_EQ(VisibleCaptions(MnuLJ, "MnuLJ_ZDY"), (QStringList{"图纸", "<line>", "手册"}));
-  EXPECT_TRUE(widgets.glj->isVisible());
-  EXPECT_EQ(UserItems(MnuLJ, "MnuLJ_ZDY")[2]->objectName(), "MnuLJ_ZDY_2");
+  EXPECT_EQ(VisibleCaptions(linksMenu, "userLinkItems"), (QStringList{"图纸", "<line>", "手册"}));
+  EXPECT_TRUE(widgets.linksSeparator->isVisible());
+  EXPECT_EQ(UserItems(linksMenu, "userLinkItems")[2]->objectName(), "userLinkItems_2");
   // Nothing stored for the other menu: its separator and item 0 stay hidden, the count is
   // written so the file documents itself.
-  EXPECT_TRUE(VisibleCaptions(MnuQTT, "MnuQT_ZDY").isEmpty());
-  EXPECT_EQ(UserItems(MnuQTT, "MnuQT_ZDY").size(), 1);
-  EXPECT_FALSE(widgets.gqt->isVisible());
+  EXPECT_TRUE(VisibleCaptions(othersMenu, "otherLinkItems").isEmpty());
+  EXPECT_EQ(UserItems(othersMenu, "otherLinkItems").size(), 1);
+  EXPECT_FALSE(widgets.othersSeparator->isVisible());
   EXPECT_TRUE(FileText().contains("[其它]\n数量=0"));
 }
 
 TEST_F(LinkMenusTest, AMissingNameShowsAndStoresTheNoNameCaption) {
-  ini.SetIniN("其它", "数量", 2);
-  ini.SetIniS("其它", "链接0名称", "计算书");
+  ini.WriteNumber("其它", "数量", 2);
+  ini.WriteText("其它", "链接0名称", "计算书");
   CreateMenus();
   menus->Load();
-  EXPECT_EQ(VisibleCaptions(MnuQTT, "MnuQT_ZDY"), (QStringList{"计算书", "【无名】"}));
+  EXPECT_EQ(VisibleCaptions(othersMenu, "otherLinkItems"), (QStringList{"计算书", "【无名】"}));
   EXPECT_TRUE(FileText().contains("链接1名称=【无名】"));
 }
 
@@ -40,16 +42,34 @@ TEST_F(LinkMenusTest, AMissingNameShowsAndStoresTheNoNameCaption) {
 TEST_F(LinkMenusTest, ShowingOtherLinksReusesTheItemsMadeAndRemovesThoseNoLongerNeeded) {
   CreateMenus();
   menus->ShowLinks("链接", {"a", "b", "c"});
-  EXPECT_EQ(VisibleCaptions(MnuLJ, "MnuLJ_ZDY"), (QStringList{"a", "b", "c"}));
+  EXPECT_EQ(VisibleCaptions(linksMenu, "userLinkItems"), (QStringList{"a", "b", "c"}));
   menus->ShowLinks("链接", {"x", "-", "y", "z"});
-  EXPECT_EQ(UserItems(MnuLJ, "MnuLJ_ZDY")[2]->text(), "y");
-  EXPECT_EQ(VisibleCaptions(MnuLJ, "MnuLJ_ZDY"), (QStringList{"x", "<line>", "y", "z"}));
+  EXPECT_EQ(UserItems(linksMenu, "userLinkItems")[2]->text(), "y");
+  EXPECT_EQ(VisibleCaptions(linksMenu, "userLinkItems"), (QStringList{"x", "<line>", "y", "z"}));
   menus->ShowLinks("链接", {"x"});
-  EXPECT_EQ(UserItems(MnuLJ, "MnuLJ_ZDY").size(), 1);
-  EXPECT_EQ(VisibleCaptions(MnuLJ, "MnuLJ_ZDY"), QStringList{"x"});
+  EXPECT_EQ(UserItems(linksMenu, "userLinkItems").size(), 1);
+  EXPECT_EQ(VisibleCaptions(linksMenu, "userLinkItems"), QStringList{"x"});
   menus->ShowLinks("链接", {});
-  EXPECT_TRUE(VisibleCaptions(MnuLJ, "MnuLJ_ZDY").isEmpty());
-  EXPECT_FALSE(widgets.glj->isVisible());
+  EXPECT_TRUE(VisibleCaptions(linksMenu, "userLinkItems").isEmpty());
+  EXPECT_FALSE(widgets.linksSeparator->isVisible());
+}
+
+// More links than a screen holds: the menu scrolls in one column, and End reaches the last link
+// and shows it.
+TEST_F(LinkMenusTest, EveryLinkOfAMenuTallerThanTheScreenIsReachedWithTheKeys) {
+  CreateMenus();
+  QStringList names;
+  for (int i = 0; i < 3000; ++i) names << QString::number(i);
+  menus->ShowLinks("链接", names);
+  linksMenu.popup(QPoint());
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&linksMenu));
+  EXPECT_LE(linksMenu.height(), linksMenu.screen()->availableGeometry().height());
+  QTest::keyClick(&linksMenu, Qt::Key_End);
+  QAction* last = linksMenu.activeAction();
+  ASSERT_NE(last, nullptr);
+  EXPECT_EQ(last->text(), "2999");
+  EXPECT_TRUE(linksMenu.rect().contains(linksMenu.actionGeometry(last)));
+  linksMenu.hide();
 }
 
 // The click hands over what the target really means, from the file at that moment: relative
@@ -61,17 +81,17 @@ TEST_F(LinkMenusTest, AClickOpensWhatTheStoredTargetMeansNow) {
   Store("链接", {{"a", "计算书 1.xlsx"}, {"b", "www.baidu.com"}});
   CreateMenus();
   menus->Load();
-  UserItems(MnuLJ, "MnuLJ_ZDY")[0]->trigger();
-  ini.SetIniS("链接", "链接1地址", "tool -v x.exe");  // a hand edit after the start
-  UserItems(MnuLJ, "MnuLJ_ZDY")[1]->trigger();
-  EXPECT_EQ(shell.opened, QStringList{QUrl::fromLocalFile(file.fileName()).toString()});
-  EXPECT_EQ(shell.started, QStringList{"tool -v x.exe"});
+  UserItems(linksMenu, "userLinkItems")[0]->trigger();
+  ini.WriteText("链接", "链接1地址", "example.com/x");  // a hand edit after the start
+  UserItems(linksMenu, "userLinkItems")[1]->trigger();
+  EXPECT_EQ(shell.opened,
+            QStringList({QUrl::fromLocalFile(file.fileName()).toString(), "http://example.com/x"}));
   EXPECT_TRUE(boxes.shown.isEmpty());
 }
 
 TEST_F(LinkMenusTest, AFailedOpenSaysThePathMayBeWrong) {
   CreateMenus();
-  menus->MnuLJ_ZDY_Click(4);  // nothing stored: the error target is written and fails to open
+  menus->onUserLinkChosen(4);  // nothing stored: the error target is written and fails to open
   EXPECT_TRUE(shell.opened.isEmpty());
   EXPECT_TRUE(FileText().contains("链接4地址=【错误】"));
   ASSERT_EQ(boxes.shown.size(), 1);
@@ -93,8 +113,8 @@ TEST_F(LinkMenusTest, AProgramThatCannotBeStartedIsExplainedByWhatIsOnDisk) {
   CreateMenus();
 
   Store("链接", {{"gone", missing}, {"tool", present.fileName()}});
-  menus->MnuLJ_ZDY_Click(0);
-  menus->MnuLJ_ZDY_Click(1);
+  menus->onUserLinkChosen(0);
+  menus->onUserLinkChosen(1);
   ASSERT_EQ(boxes.shown.size(), 2);
   EXPECT_EQ(boxes.shown[0].text, "  错误：53—文件未找到\r\n可能是由错误的路径引起的，路径记录如下请核查：\r\n" + missing);
   EXPECT_EQ(boxes.shown[1].text,
@@ -124,16 +144,16 @@ TEST(LinkStartErrorText, ChoosesTheAdviceByTheErrorNumber) {
 TEST_F(LinkMenusTest, FixedItemsUseWhatThisSystemHasAndSaySoWhenNothingWill) {
   installed = {"dolphin"};
   CreateMenus();
-  widgets.MnuLJ_LJie[0]->trigger();
-  widgets.MnuLJ_LJie[1]->trigger();  // no calculator installed
-  widgets.MnuLJ_LJie[2]->trigger();
+  widgets.fixedLinkItems[0]->trigger();
+  widgets.fixedLinkItems[1]->trigger();  // no calculator installed
+  widgets.fixedLinkItems[2]->trigger();
   EXPECT_EQ(shell.started, QStringList{"dolphin solid:/"});
   EXPECT_EQ(shell.opened, QStringList{"https://www.baidu.com/"});
   ASSERT_EQ(boxes.shown.size(), 1);
   EXPECT_EQ(boxes.shown[0].text, "  未能打开“计算器”。\r\n\r\n系统中没有找到计算器程序，请安装后重试。");
 
   shell.succeed = false;
-  widgets.MnuLJ_LJie[2]->trigger();
+  widgets.fixedLinkItems[2]->trigger();
   ASSERT_EQ(boxes.shown.size(), 2);
   EXPECT_EQ(boxes.shown[1].text, "  未能打开“百度一下”。\r\n\r\n请确认系统中设有默认的网页浏览器。");
 }

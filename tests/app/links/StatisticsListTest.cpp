@@ -21,17 +21,20 @@ protected:
     hooks.setWindowWidth = [this](int twips) { widths << twips; };
     hooks.showMessage = [this](const QString& text) { messages << text; };
     hooks.copyToClipboard = [this](const QString& text) { clipboard << text; };
+    hooks.describeEntry = [](const QString& entry) {
+      return material::ExpressionRow(u"", entry.toStdU16String());
+    };
     list = std::make_unique<main::StatisticsList>(
-        main::StatisticsWidgets{&cmdTJ, &listTJ, &labTJ, &labTJQK}, hooks);
+        main::StatisticsWidgets{&addToStatisticsButton, &listTJ, &statisticsSummary, &statisticsClearLabel}, hooks);
     listTJ.resize(200, 200);
-    labTJQK.setGeometry(612, 2, 26, 32);  // where the window puts it with a narrow summary
+    statisticsClearLabel.setGeometry(612, 2, 26, 32);  // where the window puts it with a narrow summary
   }
 
   // A new result, as the result box's change handler leaves it, then a click on 统计.
   void Add(const QString& text) {
     result = text;
-    cmdTJ.setEnabled(true);
-    cmdTJ.click();
+    addToStatisticsButton.setEnabled(true);
+    addToStatisticsButton.click();
   }
 
   // The events of a real double-click on a row.
@@ -43,10 +46,10 @@ protected:
     QTest::mouseRelease(listTJ.viewport(), Qt::LeftButton, {}, at);
   }
 
-  QPushButton cmdTJ;
+  QPushButton addToStatisticsButton;
   QListWidget listTJ;
-  QLabel labTJ;
-  QLabel labTJQK;
+  QLabel statisticsSummary;
+  QLabel statisticsClearLabel;
   QString result;
   int kind = 0;
   int focusMoves = 0;
@@ -60,8 +63,8 @@ protected:
 TEST_F(StatisticsListTest, ShowsTheSummaryAndCopiesOnlyTheSum) {
   Add("22.66");
   Add("边宽 > 边厚");
-  EXPECT_EQ(labTJ.text(), "共 2 项\r\n∑=22.66");
-  QTest::mouseClick(&labTJ, Qt::LeftButton);
+  EXPECT_EQ(statisticsSummary.text(), "共 2 项\r\n∑=22.66");
+  QTest::mouseClick(&statisticsSummary, Qt::LeftButton);
   EXPECT_EQ(clipboard, QStringList{"22.66"});
   EXPECT_EQ(messages.last(), "已将统计结果复制到剪贴板");
 }
@@ -69,13 +72,13 @@ TEST_F(StatisticsListTest, ShowsTheSummaryAndCopiesOnlyTheSum) {
 // A click is the left button pressed and released over the summary: another button, or a press
 // dragged off the label before release, copies nothing.
 TEST_F(StatisticsListTest, OnlyALeftClickOnTheSummaryCopies) {
-  labTJ.resize(80, 30);
-  QTest::mouseClick(&labTJ, Qt::RightButton);
-  QTest::mouseClick(&labTJ, Qt::MiddleButton);
-  QTest::mousePress(&labTJ, Qt::LeftButton, {}, QPoint(10, 10));
-  QTest::mouseRelease(&labTJ, Qt::LeftButton, {}, QPoint(200, 10));
+  statisticsSummary.resize(80, 30);
+  QTest::mouseClick(&statisticsSummary, Qt::RightButton);
+  QTest::mouseClick(&statisticsSummary, Qt::MiddleButton);
+  QTest::mousePress(&statisticsSummary, Qt::LeftButton, {}, QPoint(10, 10));
+  QTest::mouseRelease(&statisticsSummary, Qt::LeftButton, {}, QPoint(200, 10));
   EXPECT_TRUE(clipboard.isEmpty());
-  QTest::mouseClick(&labTJ, Qt::LeftButton);
+  QTest::mouseClick(&statisticsSummary, Qt::LeftButton);
   EXPECT_EQ(clipboard, QStringList{"0"});
 }
 
@@ -86,9 +89,9 @@ TEST_F(StatisticsListTest, AddingWidensSelectsTheEntryAndWaitsForTheNextResult) 
   EXPECT_EQ(listTJ.item(0)->text(), "70.00");
   EXPECT_TRUE(listTJ.item(0)->isSelected());
   EXPECT_EQ(messages, (QStringList{"计算结果加入统计", "双击剔除记录"}));
-  EXPECT_FALSE(cmdTJ.isEnabled());
+  EXPECT_FALSE(addToStatisticsButton.isEnabled());
 
-  cmdTJ.click();  // disabled: the same result cannot go in twice
+  addToStatisticsButton.click();  // disabled: the same result cannot go in twice
   EXPECT_EQ(listTJ.count(), 1);
 }
 
@@ -109,22 +112,22 @@ TEST_F(StatisticsListTest, DoubleClickRemovesTheSelectedEntryOnly) {
   EXPECT_EQ(listTJ.item(0)->text(), "1.5");
   EXPECT_EQ(listTJ.item(1)->text(), "4");
   EXPECT_TRUE(listTJ.selectedItems().isEmpty());
-  EXPECT_EQ(labTJ.text(), "共 2 项\r\n∑=5.5");
+  EXPECT_EQ(statisticsSummary.text(), "共 2 项\r\n∑=5.5");
   EXPECT_EQ(widths, (QList<int>{9600, 9600, 9600}));  // removing leaves the width alone
 
-  list->ListTJ_DblClick();  // nothing selected: nothing happens
+  list->onStatisticsRemoveRequested();  // nothing selected: nothing happens
   EXPECT_EQ(listTJ.count(), 2);
   DoubleClickRow(0);
   DoubleClickRow(0);
-  EXPECT_EQ(labTJ.text(), "共 0 项\r\n∑=0") << "the entries and the sum are removed together";
+  EXPECT_EQ(statisticsSummary.text(), "共 0 项\r\n∑=0") << "the entries and the sum are removed together";
 }
 
 TEST_F(StatisticsListTest, DoubleClickOnClearEmptiesEverythingAndNarrows) {
   Add("22.66");
   Add("3.5");
-  QTest::mouseDClick(&labTJQK, Qt::LeftButton);
+  QTest::mouseDClick(&statisticsClearLabel, Qt::LeftButton);
   EXPECT_EQ(listTJ.count(), 0);
-  EXPECT_EQ(labTJ.text(), "");
+  EXPECT_EQ(statisticsSummary.text(), "");
   EXPECT_EQ(widths.last(), 8340);
 }
 

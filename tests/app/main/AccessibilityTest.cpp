@@ -53,21 +53,21 @@ TEST_F(MainWindowTest, ScreenReadersFindEveryWindowAndEveryValue) {
   for (const char* entry : {"12345.7", "1.234"}) {  // typed, calculated and added by mouse
     Box()->lineEdit()->clear();
     Type(QLatin1String(entry));
-    QTest::mouseClick(Find<QPushButton>("CmdOK"), Qt::LeftButton);
-    QTest::mouseClick(Find<QPushButton>("CmdTJ"), Qt::LeftButton);
+    User().Click(Find<QPushButton>("okButton"));
+    User().Click(Find<QPushButton>("addToStatisticsButton"));
   }
 
   // The summary is reached with Tab and copies the sum with Space, without a mouse.
-  auto* summary = Find<QLabel>("LabTJ");
+  auto* summary = Find<QLabel>("statisticsSummary");
   for (int i = 0; i < 80 && QApplication::focusWidget() != summary; ++i) {
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    User().Tab();
   }
   ASSERT_EQ(QApplication::focusWidget(), summary);
-  QTest::keyClick(summary, Qt::Key_Space);
+  User().Key(Qt::Key_Space);
   EXPECT_EQ(clipboard.text(), "12346.93");
 
-  for (const char* item : {"MnuLTGD", "MnuLJK_1", "MnuDSGJ", "MnuH_About"}) Trigger(item);
-  auto* sizes = window->findChild<QListWidget*>("LstCG");
+  for (const char* item : {"pipeItem", "sectionHolesItems_1", "shutdownItem", "aboutItem"}) Trigger(item);
+  auto* sizes = window->findChild<QListWidget*>("channelList");
   QTest::mouseClick(sizes->viewport(), Qt::LeftButton, {},
                     sizes->visualItemRect(sizes->item(1)).center());
   ExpectReadable(window.get());

@@ -22,14 +22,14 @@ protected:
     user->Click(Box());
   }
   QPushButton* Button(const QString& name) const { return Find<QPushButton>(name); }
-  QString Tooltip() const { return Find<QLabel>(QStringLiteral("LabBDS"))->toolTip(); }
+  QString Tooltip() const { return Find<QLabel>(QStringLiteral("expressionCaption"))->toolTip(); }
 
   std::unique_ptr<UserInput> user;
 };
 
 TEST_F(ExpressionByHandTest, AResultSurvivesEveryWayOfLeavingTheBox) {
   // Auto-copy off: 复制 is the only way to the clipboard.
-  user->Choose(window->menuBar(), Find<QAction>(QStringLiteral("MnuS_FZ")));
+  user->Choose(window->menuBar(), Find<QAction>(QStringLiteral("autoCopyItem")));
   user->Type(QStringLiteral("6*9"));
   user->Key(Qt::Key_Return);
   ASSERT_EQ(Result(), QStringLiteral("54.00"));
@@ -42,8 +42,8 @@ TEST_F(ExpressionByHandTest, AResultSurvivesEveryWayOfLeavingTheBox) {
     std::function<void()> leave;
   } ways[] = {
       {"Tab", [&] { user->Tab(); }},
-      {"a click on 复制", [&] { user->Click(Button(QStringLiteral("CmdFZ"))); }},
-      {"a click on the result box", [&] { user->Click(Find<QLineEdit>(QStringLiteral("TxtJieGuo"))); }},
+      {"a click on 复制", [&] { user->Click(Button(QStringLiteral("copyButton"))); }},
+      {"a click on the result box", [&] { user->Click(Find<QLineEdit>(QStringLiteral("resultBox"))); }},
       {"a menu", [&] {
          user->OpenMenu(bar, bar->actions().at(1));
          user->Key(Qt::Key_Escape);
@@ -51,17 +51,17 @@ TEST_F(ExpressionByHandTest, AResultSurvivesEveryWayOfLeavingTheBox) {
        }},
       {"another window", [&] { user->VisitAnotherWindow(); }},
       // Last: adding the result to the statistics disables 统计 until the next result.
-      {"a click on 统计", [&] { user->Click(Button(QStringLiteral("CmdTJ"))); }},
+      {"a click on 统计", [&] { user->Click(Button(QStringLiteral("addToStatisticsButton"))); }},
   };
   for (const auto& way : ways) {
     user->Click(Box());
-    ASSERT_TRUE(Button(QStringLiteral("CmdTJ"))->isEnabled()) << way.way;
+    ASSERT_TRUE(Button(QStringLiteral("addToStatisticsButton"))->isEnabled()) << way.way;
     way.leave();
     EXPECT_EQ(Result(), QStringLiteral("54.00")) << way.way;
     EXPECT_EQ(Tooltip(), converted) << way.way;
-    EXPECT_TRUE(Button(QStringLiteral("CmdFZ"))->isEnabled()) << way.way;
+    EXPECT_TRUE(Button(QStringLiteral("copyButton"))->isEnabled()) << way.way;
   }
-  auto* list = Find<QListWidget>(QStringLiteral("ListTJ"));
+  auto* list = Find<QListWidget>(QStringLiteral("statisticsList"));
   EXPECT_EQ(list->count(), 1);
   EXPECT_EQ(list->item(0)->text(), QStringLiteral("54.00"));
   EXPECT_EQ(clipboard.content, QStringLiteral("54.00"));
@@ -105,7 +105,7 @@ TEST_F(ExpressionByHandTest, AFunctionButtonWrapsAPickedHistoryEntry) {
          ASSERT_TRUE(QTest::qWaitFor([list] { return list->isVisible(); }, 1000));
          user->Click(list->viewport(), list->visualRect(list->model()->index(Box()->findText(QStringLiteral("45")), 0)).center());
        },
-       [&] { user->Click(Button(QStringLiteral("CmdHanShu_2"))); }, "Sin(45)"},
+       [&] { user->Click(Button(QStringLiteral("functionButtons_2"))); }, "Sin(45)"},
   };
   for (const auto& way : ways) {
     user->Click(Box());
@@ -124,7 +124,7 @@ TEST_F(ExpressionByHandTest, AFunctionButtonWrapsAPickedHistoryEntry) {
 // 清空(&Q) and the menu 其它(&Q) share the key: it clears wherever the focus is, at every press,
 // while 清空 is shown; a weight kind hides 清空, and there the key opens the menu.
 TEST_F(ExpressionByHandTest, AltQClearsAtEveryPress) {
-  QWidget* const focusPlaces[] = {Box(), Find<QLineEdit>(QStringLiteral("TxtJieGuo")), Box()};
+  QWidget* const focusPlaces[] = {Box(), Find<QLineEdit>(QStringLiteral("resultBox")), Box()};
   for (QWidget* place : focusPlaces) {
     user->Click(Box());
     user->Type(QStringLiteral("6*9"));
@@ -138,9 +138,9 @@ TEST_F(ExpressionByHandTest, AltQClearsAtEveryPress) {
     EXPECT_EQ(Result(), QString()) << where.toStdString();
     EXPECT_TRUE(Box()->hasFocus()) << where.toStdString();
   }
-  user->Choose(Find<QComboBox>(QStringLiteral("CombJS")), 12);
+  user->Choose(Find<QComboBox>(QStringLiteral("kindBox")), 12);
   user->AccessKey('q');
-  EXPECT_EQ(QApplication::activePopupWidget(), Find<QMenu>(QStringLiteral("MnuQTT")));
+  EXPECT_EQ(QApplication::activePopupWidget(), Find<QMenu>(QStringLiteral("othersMenu")));
   user->Key(Qt::Key_Escape);
 }
 
@@ -162,10 +162,10 @@ TEST_F(ExpressionByHandTest, WhatIsTypedOrPastedIsWhatIsCalculated) {
   // Only U+0020 is a blank: a tab inside is text, and meets the error of a text that is no number.
   user->Key(Qt::Key_A, Qt::ControlModifier);
   user->Paste(QStringLiteral("1\t2"));
-  EXPECT_TRUE(Button(QStringLiteral("CmdOK"))->isEnabled());
+  EXPECT_TRUE(Button(QStringLiteral("okButton"))->isEnabled());
   boxes.shown.clear();
   clipboard.content = QStringLiteral("1\t2");
-  user->Click(Button(QStringLiteral("CmdZT")));
+  user->Click(Button(QStringLiteral("pasteButton")));
   ASSERT_EQ(boxes.shown.size(), 1);
   EXPECT_EQ(boxes.shown[0].title, QStringLiteral("错误！"));
 }
@@ -192,7 +192,7 @@ TEST_F(ExpressionByHandTest, PastedAndCommittedTextIsCalculatedAsTyped) {
     boxes.shown.clear();
     clipboard.content = row.entered;
     if (row.how == PasteButton) {
-      user->Click(Button(QStringLiteral("CmdZT")));
+      user->Click(Button(QStringLiteral("pasteButton")));
     } else {
       user->Key(Qt::Key_A, Qt::ControlModifier);
       if (row.how == CtrlV) user->Paste(row.entered); else user->Type(row.entered);

@@ -2,6 +2,8 @@
 // menus and the buttons reach the session and that what it says reaches the widgets. The
 // figures themselves are the session's (core ExpressionSessionTest), one case each here.
 #include <QAction>
+#include <QHelpEvent>
+#include <QToolTip>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -57,40 +59,53 @@ TEST_F(ExpressionPanelTest, EnterCalculatesKeepsTheHistoryAndAutoCopies) {
   EXPECT_EQ(Box()->currentText(), QStringLiteral("1/0")) << "and stays in the box";
 }
 
+// The status cell echoes the box; a text longer than the cell ends in "…" on screen, and the
+// mouse over the cell shows it whole.
+TEST_F(ExpressionPanelTest, ALongEchoInTheStatusCellShowsWholeInItsTooltip) {
+  const QString longText = QStringLiteral("1234567890+").repeated(12) + QStringLiteral("1");
+  user->Type(longText);
+  QLabel* cell = Cell(status::Message);
+  ASSERT_EQ(cell->text(), longText);
+  const QPoint at = cell->rect().center();
+  QHelpEvent hover(QEvent::ToolTip, at, cell->mapToGlobal(at));
+  QApplication::sendEvent(cell, &hover);
+  EXPECT_EQ(QToolTip::text(), longText);
+}
+
 TEST_F(ExpressionPanelTest, PrecisionReformatsAtOnceAndOnlyOneItemIsChecked) {
   Enter(QStringLiteral("10/4"));
-  Choose(QStringLiteral("MSJingDu_1"));
+  Choose(QStringLiteral("precisionItems_1"));
   EXPECT_EQ(Result(), QStringLiteral("2.5000"));
   EXPECT_EQ(clipboard.content, QStringLiteral("2.5000")) << "auto-copy after reformatting";
   EXPECT_EQ(Status(status::Message), QStringLiteral("计算精度：智能 高"));
   EXPECT_EQ(History(), QStringList{QStringLiteral("10/4")}) << "reformatting keeps one entry";
-  Choose(QStringLiteral("MSJingDu_1"));  // chosen again, it stays checked
+  Choose(QStringLiteral("precisionItems_1"));  // chosen again, it stays checked
   for (int i = 0; i < 5; ++i) {
-    EXPECT_EQ(Item(QStringLiteral("MSJingDu_%1").arg(i))->isChecked(), i == 1) << i;
+    EXPECT_EQ(Item(QStringLiteral("precisionItems_%1").arg(i))->isChecked(), i == 1) << i;
   }
 }
 
 TEST_F(ExpressionPanelTest, HistorySizeIsStoredAndApplied) {
   Enter(QStringLiteral("1+1"));
-  Choose(QStringLiteral("MSBDSSL_0"));  // 不记录
+  Choose(QStringLiteral("historySizeItems_0"));  // 不记录
   EXPECT_EQ(Stored(QStringLiteral("计算式"), QStringLiteral("记录")), QStringLiteral("0"));
   EXPECT_EQ(Status(status::Message), QStringLiteral("计算式记录：不记录"));
-  EXPECT_FALSE(Item(QStringLiteral("MSBDSSL_1"))->isChecked());
+  EXPECT_FALSE(Item(QStringLiteral("historySizeItems_1"))->isChecked());
   Enter(QStringLiteral("99"));
   EXPECT_EQ(History(), QStringList{QStringLiteral("1+1")}) << "the new text is added and removed";
 }
 
 TEST_F(ExpressionPanelTest, AOneCharacterResultCannotBeCopiedOrCollected) {
-  Choose(QStringLiteral("MSJingDu_4"));
+  Choose(QStringLiteral("precisionItems_4"));
   clipboard.calls.clear();
   Enter(QStringLiteral("2+3"));
   EXPECT_EQ(Result(), QStringLiteral("5"));
-  EXPECT_FALSE(Button(QStringLiteral("CmdFZ"))->isEnabled());
-  EXPECT_FALSE(Button(QStringLiteral("CmdTJ"))->isEnabled());
+  EXPECT_FALSE(Button(QStringLiteral("copyButton"))->isEnabled());
+  EXPECT_FALSE(Button(QStringLiteral("addToStatisticsButton"))->isEnabled());
   EXPECT_TRUE(clipboard.calls.isEmpty());
   Enter(QStringLiteral("2+30"));
-  EXPECT_TRUE(Button(QStringLiteral("CmdFZ"))->isEnabled());
-  EXPECT_TRUE(Button(QStringLiteral("CmdTJ"))->isEnabled());
+  EXPECT_TRUE(Button(QStringLiteral("copyButton"))->isEnabled());
+  EXPECT_TRUE(Button(QStringLiteral("addToStatisticsButton"))->isEnabled());
 }
 
 // The auto-copy mark, a light green button, as each style of this Qt draws it (the native
@@ -116,9 +131,9 @@ void ExpectAutoCopyMark(QPushButton* button, bool on, const char* when) {
 }
 
 TEST_F(ExpressionPanelTest, AutoCopySwitchChangesTheCopyButton) {
-  QPushButton* copy = Button(QStringLiteral("CmdFZ"));
+  QPushButton* copy = Button(QStringLiteral("copyButton"));
   ExpectAutoCopyMark(copy, true, "on at start");
-  Choose(QStringLiteral("MnuS_FZ"));
+  Choose(QStringLiteral("autoCopyItem"));
   EXPECT_EQ(copy->text(), QStringLiteral("复制"));
   EXPECT_EQ(copy->toolTip(), QStringLiteral("复制"));
   ExpectAutoCopyMark(copy, false, "off");
@@ -127,7 +142,7 @@ TEST_F(ExpressionPanelTest, AutoCopySwitchChangesTheCopyButton) {
   user->Click(copy);
   EXPECT_EQ(clipboard.content, QStringLiteral("56.00"));
 
-  Choose(QStringLiteral("MnuS_FZ"));
+  Choose(QStringLiteral("autoCopyItem"));
   EXPECT_EQ(copy->text(), QStringLiteral("◎复制"));
   EXPECT_EQ(copy->toolTip(), QStringLiteral("自动复制"));
   ExpectAutoCopyMark(copy, true, "on again");
@@ -160,7 +175,7 @@ TEST_F(ExpressionPanelTest, FunctionButtonsWrapTheSelectionAndKeepItSelected) {
     user->Key(Qt::Key_Home);
     for (int i = 0; i < c.start; ++i) user->Key(Qt::Key_Right);
     for (int i = 0; i < c.length; ++i) user->Key(Qt::Key_Right, Qt::ShiftModifier);
-    user->Click(Button(QStringLiteral("CmdHanShu_%1").arg(c.button)));
+    user->Click(Button(QStringLiteral("functionButtons_%1").arg(c.button)));
     EXPECT_EQ(Box()->currentText(), QLatin1String(c.wrapped));
     EXPECT_EQ(Box()->lineEdit()->selectedText(), QLatin1String(c.text).mid(c.start, c.length))
         << c.wrapped;
@@ -173,29 +188,29 @@ TEST_F(ExpressionPanelTest, FunctionButtonsWrapTheSelectionAndKeepItSelected) {
 TEST_F(ExpressionPanelTest, PasteAndCalculateWithNothingToPasteEmptiesTheBox) {
   Enter(QStringLiteral("6*7"));
   clipboard.content.clear();
-  user->Click(Button(QStringLiteral("CmdZT")));
+  user->Click(Button(QStringLiteral("pasteButton")));
   EXPECT_EQ(Box()->currentText(), QString());
   EXPECT_EQ(Result(), QString());
-  EXPECT_FALSE(Button(QStringLiteral("CmdOK"))->isEnabled());
+  EXPECT_FALSE(Button(QStringLiteral("okButton"))->isEnabled());
 }
 
 TEST_F(ExpressionPanelTest, AngleUnitChangesIndicatorButNotTheShownResult) {
   Enter(QStringLiteral("Sin(30du)+Sin(1)"));
   const QString degrees = Result();
-  Choose(QStringLiteral("MSjddw_1"));
+  Choose(QStringLiteral("angleUnitItems_1"));
   EXPECT_EQ(Result(), degrees) << "no recalculation";
   EXPECT_EQ(Status(status::Setting), QStringLiteral("弧度"));
   EXPECT_EQ(Status(status::Message), QStringLiteral("角度单位：弧度"));
-  EXPECT_FALSE(Item(QStringLiteral("MSjddw_0"))->isChecked());
+  EXPECT_FALSE(Item(QStringLiteral("angleUnitItems_0"))->isChecked());
   user->Click(Box());
   user->Key(Qt::Key_Return);
   EXPECT_NE(Result(), degrees) << "Sin(1) is now one radian";
-  Choose(QStringLiteral("MSjddw_0"));
+  Choose(QStringLiteral("angleUnitItems_0"));
   EXPECT_EQ(Status(status::Setting), QStringLiteral("度 °"));
 }
 
 TEST_F(ExpressionPanelTest, ConvertedExpressionTooltipUntilTheTextChanges) {
-  QLabel* caption = Find<QLabel>(QStringLiteral("LabBDS"));
+  QLabel* caption = Find<QLabel>(QStringLiteral("expressionCaption"));
   Enter(QStringLiteral("2(3+4)"));
   EXPECT_EQ(caption->toolTip(), QStringLiteral("整理后：2*(3+4)"));
   user->Type(QStringLiteral("1"));
@@ -203,7 +218,7 @@ TEST_F(ExpressionPanelTest, ConvertedExpressionTooltipUntilTheTextChanges) {
 }
 
 TEST_F(ExpressionPanelTest, DoubleClickOnTheCaptionShowsTheHelp) {
-  QTest::mouseDClick(Find<QLabel>(QStringLiteral("LabBDS")), Qt::LeftButton);
+  QTest::mouseDClick(Find<QLabel>(QStringLiteral("expressionCaption")), Qt::LeftButton);
   ASSERT_FALSE(boxes.shown.isEmpty());
   EXPECT_EQ(boxes.shown.last().title, QStringLiteral("说明（计算式计算）"));
   EXPECT_EQ(boxes.shown.last().text.count(QStringLiteral("\r\n")), 7);

@@ -14,8 +14,8 @@
 #include <memory>
 
 #include "app/UserInput.h"
-#include "app/config/RWini.h"
-#include "app/main/FrmMain.h"
+#include "app/config/ConfigFile.h"
+#include "app/main/MainWindow.h"
 #include "fakes/FakeServices.h"
 #include "platform/ProfileFile.h"
 
@@ -27,10 +27,11 @@ class MainWindowTest : public ::testing::Test, protected fakes::FakeServices {
 protected:
   QString ConfigPath() const { return dir.filePath(QStringLiteral("VEXTAL_Config.ini")); }
 
-  main::FrmMain& Open(platform::FileSteps& steps = platform::SystemFileSteps()) {
-    ini = std::make_unique<config::RWini>(ConfigPath(), boxes, [this] { ++programEnds; }, steps);
-    window = std::make_unique<main::FrmMain>(For(*ini), [this] { ++windowEnds; });
-    loaded = window->Form_Load();
+  main::MainWindow& Open(platform::FileSteps& steps = platform::SystemFileSteps()) {
+    window.reset();  // it holds the settings that are replaced next
+    ini = std::make_unique<config::ConfigFile>(ConfigPath(), boxes, [this] { ++programEnds; }, steps);
+    window = std::make_unique<main::MainWindow>(For(*ini), [this] { ++windowEnds; });
+    loaded = window->Load();
     return *window;
   }
 
@@ -55,10 +56,10 @@ protected:
     return found;
   }
 
-  QComboBox* Box() const { return Find<QComboBox>(QStringLiteral("CombBDS")); }
-  QString Result() const { return Find<QLineEdit>(QStringLiteral("TxtJieGuo"))->text(); }
+  QComboBox* Box() const { return Find<QComboBox>(QStringLiteral("expressionBox")); }
+  QString Result() const { return Find<QLineEdit>(QStringLiteral("resultBox"))->text(); }
   QLabel* Cell(status::Cell cell) const {
-    return Find<QLabel>(QStringLiteral("LabStB_%1").arg(cell));
+    return Find<QLabel>(QStringLiteral("statusCells_%1").arg(cell));
   }
   QString Status(status::Cell cell) const { return Cell(cell)->text(); }
 
@@ -100,8 +101,8 @@ protected:
   }
 
   QTemporaryDir dir;
-  std::unique_ptr<config::RWini> ini;
-  std::unique_ptr<main::FrmMain> window;
+  std::unique_ptr<config::ConfigFile> ini;
+  std::unique_ptr<main::MainWindow> window;
   bool loaded = false;
   int programEnds = 0;  // the configuration module ended the program
   int windowEnds = 0;   // the window ended the program on closing

@@ -1,9 +1,14 @@
 // The program icon reads its sizes from the PNG files each time it is drawn. Asked for any size at
-// any pixel ratio, it must give what an icon holding every size decoded gives.
+// any pixel ratio, it must give what an icon holding every size decoded gives. The same for the
+// menu bar's extension arrow, read from where Qt keeps it.
 #include <QIcon>
 #include <QImage>
+#include <QStyleFactory>
+#include <QStyleOption>
 #include <gtest/gtest.h>
+#include <memory>
 
+#include "app/widgets/PluginFreeStyle.h"
 #include "app/widgets/PngPixmap.h"
 
 namespace mevrik::widgets {
@@ -35,6 +40,28 @@ TEST(ProgramIconTest, DrawsWhatAnIconOfDecodedSizesDraws) {
     const QPixmap want = decoded.pixmap(size, ratio);
     EXPECT_EQ(got.devicePixelRatio(), want.devicePixelRatio());
     EXPECT_EQ(got.toImage(), want.toImage());
+  }
+}
+
+// The arrow's files are Qt's resources, whose paths a Qt release may change: each size and
+// direction must still be found and be the common style's own arrow.
+TEST(PluginFreeStyleTest, TheExtensionArrowIsTheStylesOwn) {
+  const std::unique_ptr<QStyle> base(QStyleFactory::create(QStringLiteral("Fusion")));
+  const PluginFreeStyle ours(QStyleFactory::create(QStringLiteral("Fusion")));
+  for (const Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft}) {
+    QStyleOption option;
+    option.direction = direction;
+    const auto arrow = QStyle::SP_ToolBarHorizontalExtensionButton;
+    const QIcon read = ours.standardIcon(arrow, &option, nullptr);
+    const QIcon own = base->standardIcon(arrow, &option);
+    ASSERT_EQ(read.availableSizes(), own.availableSizes()) << direction;
+    for (const int side : {8, 16, 32}) {
+      const QImage image = read.pixmap(side).toImage();
+      ASSERT_FALSE(image.isNull()) << side;
+      EXPECT_EQ(image.convertToFormat(QImage::Format_ARGB32),
+                own.pixmap(side).toImage().convertToFormat(QImage::Format_ARGB32))
+          << direction << " " << side;
+    }
   }
 }
 

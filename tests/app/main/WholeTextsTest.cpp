@@ -69,9 +69,9 @@ protected:
   }
   void ChooseCustomDensity(const QString& answer) {
     boxes.inputs = {answer};
-    user->Choose(window->menuBar(), Find<QAction>(QStringLiteral("MSCaiZhi_3")));
+    user->Choose(window->menuBar(), Find<QAction>(QStringLiteral("materialItems_3")));
   }
-  QComboBox* WeightBox(int i) const { return Find<QComboBox>(QStringLiteral("CombSR_%1").arg(i)); }
+  QComboBox* WeightBox(int i) const { return Find<QComboBox>(QStringLiteral("parameterBoxes_%1").arg(i)); }
 
   const QFont defaultFont = QApplication::font();
   std::unique_ptr<UserInput> user;
@@ -85,7 +85,7 @@ TEST_F(WholeTextsTest, CellsAndBoxesShowTheirWholeText) {
   } steps[] = {
       {"the kind cell", [] {}, [&] { return Cell(status::Kind); }},
       {"the date cell", [] {}, [&] { return Cell(status::Date); }},
-      {"a plate", [&] { user->Choose(Find<QComboBox>(QStringLiteral("CombJS")), 12); },
+      {"a plate", [&] { user->Choose(Find<QComboBox>(QStringLiteral("kindBox")), 12); },
        [&] { return Cell(status::Kind); }},
       {"a custom density", [&] { ChooseCustomDensity(QStringLiteral("7.93")); },
        [&] { return Cell(status::Setting); }},
@@ -103,11 +103,11 @@ TEST_F(WholeTextsTest, CellsAndBoxesShowTheirWholeText) {
        [&] { return WeightBox(2)->lineEdit(); }},
       {"the sum, focused",
        [&] {
-         user->Click(Find<QPushButton>(QStringLiteral("CmdTJ")));
-         user->Click(Find<QLabel>(QStringLiteral("LabTJ")));
+         user->Click(Find<QPushButton>(QStringLiteral("addToStatisticsButton")));
+         user->Click(Find<QLabel>(QStringLiteral("statisticsSummary")));
        },
-       [&] { return Find<QLabel>(QStringLiteral("LabTJ")); }},
-      {"the clear label", [] {}, [&] { return Find<QLabel>(QStringLiteral("LabTJQK")); }},
+       [&] { return Find<QLabel>(QStringLiteral("statisticsSummary")); }},
+      {"the clear label", [] {}, [&] { return Find<QLabel>(QStringLiteral("statisticsClearLabel")); }},
   };
   for (const auto& step : steps) {
     step.act();
@@ -117,10 +117,10 @@ TEST_F(WholeTextsTest, CellsAndBoxesShowTheirWholeText) {
   // The list and the clear label end inside the widened window, and the list's right frame is
   // drawn: scaled, the list's inside may paint over a line that falls between screen pixels. The
   // pixels of its last column are looked at half way down.
-  auto* list = Find<QListWidget>(QStringLiteral("ListTJ"));
+  auto* list = Find<QListWidget>(QStringLiteral("statisticsList"));
   const int inside = window->centralWidget()->width();
   EXPECT_LT(list->geometry().right(), inside);
-  EXPECT_LT(Find<QLabel>(QStringLiteral("LabTJQK"))->geometry().right(), inside);
+  EXPECT_LT(Find<QLabel>(QStringLiteral("statisticsClearLabel"))->geometry().right(), inside);
   const QImage image = window->grab().toImage();
   const qreal ratio = image.devicePixelRatio();
   const QRect place(list->mapTo(window.get(), QPoint(0, 0)), list->size());
@@ -138,7 +138,7 @@ TEST_F(WholeTextsTest, TheWindowDoesNotStayNarrowerThanItsControls) {
   window->windowHandle()->resize(400, own.height());
   QApplication::processEvents();
   EXPECT_TRUE(QTest::qWaitFor([&] { return window->size() == own; }, 1000)) << window->width();
-  for (const char* name : {"TxtJieGuo", "CmdOK", "CmdTJ"}) {
+  for (const char* name : {"resultBox", "okButton", "addToStatisticsButton"}) {
     const QWidget* control = Find<QWidget>(QLatin1String(name));
     EXPECT_TRUE(window->rect().contains(
         QRect(control->mapTo(window.get(), QPoint(0, 0)), control->size())))

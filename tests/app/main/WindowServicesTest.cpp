@@ -22,6 +22,8 @@
 #include "platform/QtShell.h"
 
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -100,6 +102,7 @@ TEST(InstanceChannelTest, SocketFolderIsOneOnlyTheUserCanEnter) {
     }
   };
   const uid_t me = ::getuid();
+  const QString mine = cache + QStringLiteral("/mevrik-instance-%1/").arg(me) + name;
   const QString longCache = cache + u'/' + QString(60, u'x');
   const struct {
     const char* what;
@@ -114,10 +117,11 @@ TEST(InstanceChannelTest, SocketFolderIsOneOnlyTheUserCanEnter) {
        cache, own + u'/' + name},
       {"the user's own folder of that name that others may enter is closed again", 0755, 0777, me,
        false, cache, own + u'/' + name},
-      {"a link there", 0700 | 0055, 0, me, true, cache, QString()},
+      // What another user put in a shared cache folder: the user's own folder of another name.
+      {"a link there", 0700 | 0055, 0, me, true, cache, mine},
       // Only root can give a folder away; CI runs as root, so this row runs there.
       {"a folder of that name owned by another user", 0755, 0700, me == 0 ? 65534 : me, false,
-       cache, me == 0 ? QString() : own + u'/' + name},
+       cache, me == 0 ? mine : own + u'/' + name},
       {"a path too long for a socket address", 0755, 0, me, false, longCache, QString()},
       {"no cache folder known", 0755, 0, me, false, QString(), QString()},
   };
@@ -135,6 +139,18 @@ TEST(InstanceChannelTest, AListenerThatDoesNotAnswerIsNoRunningCopy) {
   ASSERT_TRUE(impostor.listen(second.serverName()));
   EXPECT_FALSE(second.listen([](const QString&) {}));
   EXPECT_FALSE(second.send(QStringLiteral("Normal")));
+}
+
+// A first copy that holds the settings folder is running, whether or not it answers (stopped,
+// or busy before it listens): a second copy never takes its place until it ends.
+TEST(InstanceChannelTest, TheCopyHoldingTheFolderIsRunningUntilItEnds) {
+  QTemporaryDir folder;
+  const int held = ::open(QFile::encodeName(folder.path()).constData(), O_RDONLY | O_DIRECTORY);
+  ASSERT_EQ(::flock(held, LOCK_EX | LOCK_NB), 0);
+  QtInstanceChannel second(folder.path());
+  EXPECT_FALSE(second.listen([](const QString&) {}));
+  ::close(held);
+  EXPECT_TRUE(second.listen([](const QString&) {}));
 }
 
 // What a crashed copy leaves: a socket file that nobody listens on.

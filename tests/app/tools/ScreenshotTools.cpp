@@ -10,9 +10,9 @@
 #include <QTest>
 
 #include "ToolFakes.h"
-#include "app/tools/FrmCGGGKK.h"
-#include "app/tools/FrmDSGJ.h"
-#include "app/tools/FrmLTGD.h"
+#include "app/tools/SectionHolesWindow.h"
+#include "app/tools/ShutdownWindow.h"
+#include "app/tools/PipeWindow.h"
 
 using namespace mevrik::tools;
 using namespace mevrik::tools::testing;
@@ -39,26 +39,26 @@ int main(int argc, char** argv) {
   FakeShutdown shutdown;
   FakeAlwaysOnTop top;
 
-  FrmLTGD pipe(config.ini, boxes);
-  pipe.findChild<QWidget*>("LabLLLS_1")->setFocus();
-  QTest::mouseClick(pipe.findChild<QWidget*>("LabLLLS_1"), Qt::LeftButton);
-  Save(&pipe, dir, "FrmLTGD");
+  PipeWindow pipe(config.ini, boxes);
+  pipe.findChild<QWidget*>("flowCaptions_1")->setFocus();
+  QTest::mouseClick(pipe.findChild<QWidget*>("flowCaptions_1"), Qt::LeftButton);
+  Save(&pipe, dir, "PipeWindow");
 
   for (int kind = 0; kind < 3; ++kind) {
     int selected = kind;
-    FrmCGGGKK holes(selected, boxes);
-    const char* lists[] = {"LstGZG", "LstCG", "LstJG"};
+    SectionHolesWindow holes(selected, boxes);
+    const char* lists[] = {"iBeamList", "channelList", "angleList"};
     auto* list = holes.findChild<QListWidget*>(lists[kind]);
     list->setCurrentRow(1);
     emit list->itemClicked(list->currentItem());
-    Save(&holes, dir, QString("FrmCGGGKK_%1").arg(kind));
+    Save(&holes, dir, QString("SectionHolesWindow_%1").arg(kind));
   }
 
   QAction pending;
   pending.setCheckable(true);
-  FrmDSGJ shutdownWindow({config.ini, boxes, clock, shutdown, top}, &pending);
-  Save(&shutdownWindow, dir, "FrmDSGJ");
+  ShutdownWindow shutdownWindow({config.ini, boxes, clock, shutdown, top}, &pending);
+  Save(&shutdownWindow, dir, "ShutdownWindow");
   shutdownWindow.resize(shutdownWindow.maximumSize());  // pulled taller: the notes show
-  Save(&shutdownWindow, dir, "FrmDSGJ_notes");
+  Save(&shutdownWindow, dir, "ShutdownWindow_notes");
   return 0;
 }

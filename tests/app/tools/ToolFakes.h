@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <ostream>
 
-#include "app/config/RWini.h"
+#include "app/config/ConfigFile.h"
 #include "app/config/RecordingBoxes.h"
 #include "fakes/FakeAlwaysOnTop.h"
 #include "fakes/FakeClock.h"
@@ -39,7 +39,7 @@ struct TempConfig {
   QString path = dir.filePath("VEXTAL_Config.ini");
   RecordingBoxes errorBoxes;
   bool ended = false;  // the module ends the program after a failed write
-  config::RWini ini{path, errorBoxes, [this] { ended = true; }};
+  config::ConfigFile ini{path, errorBoxes, [this] { ended = true; }};
 };
 
 }  // namespace mevrik::tools::testing

@@ -17,14 +17,14 @@ using WeightCalculationTest = WeightWindowTest;
 TEST_F(WeightCalculationTest, ShowsWhatTheFormShowsForTheSameInputs) {
   const FormCase& c = FormCaseOf("钢管");
   UserInput user(window.get());
-  user.Click(Find<QToolButton>(QStringLiteral("OptT_11")));  // 钢管
+  user.Click(Find<QToolButton>(QStringLiteral("kindButtons_11")));  // 钢管
   // The expression kind set the result box, OK and the status cell its own way; a weight kind
   // shows the form's, even where they equal what the form showed before.
   const material::FormState& form = window->Weight().Form().State();
   EXPECT_EQ(Result()->text().toStdU16String(), form.result);
   EXPECT_EQ(Ok()->isEnabled(), form.okEnabled);
   EXPECT_EQ(Cell(status::Message)->text().toStdU16String(), form.status);
-  user.Choose(window->menuBar(), Find<QAction>(QStringLiteral("MSJingDu_%1").arg(c.precision)));
+  user.Choose(window->menuBar(), Find<QAction>(QStringLiteral("precisionItems_%1").arg(c.precision)));
   for (const auto& [role, value] : c.values) {
     SelectText(user, *window->Weight().Form().BoxOf(role));
     user.Type(QString::fromStdString(value));

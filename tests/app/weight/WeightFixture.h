@@ -22,16 +22,16 @@ protected:
   }
 
   // A kind chosen from the menu "计算类型(&F)".
-  void SelectKind(int kind) const { Trigger(QStringLiteral("MnuJS_%1").arg(kind)); }
+  void SelectKind(int kind) const { Trigger(QStringLiteral("kindItems_%1").arg(kind)); }
 
-  QComboBox* Box(int i) const { return Find<QComboBox>(QStringLiteral("CombSR_%1").arg(i)); }
-  QLabel* Caption(int i) const { return Find<QLabel>(QStringLiteral("LabSM_%1").arg(i)); }
-  QAction* Variant(int i) const { return Find<QAction>(QStringLiteral("MnuLB_%1").arg(i)); }
-  QAction* Material(int i) const { return Find<QAction>(QStringLiteral("MSCaiZhi_%1").arg(i)); }
-  QLabel* Detail() const { return Find<QLabel>(QStringLiteral("LabDanZhong")); }
-  QLabel* Picker() const { return Find<QLabel>(QStringLiteral("LabPM")); }
-  QLineEdit* Result() const { return Find<QLineEdit>(QStringLiteral("TxtJieGuo")); }
-  QPushButton* Ok() const { return Find<QPushButton>(QStringLiteral("CmdOK")); }
+  QComboBox* Box(int i) const { return Find<QComboBox>(QStringLiteral("parameterBoxes_%1").arg(i)); }
+  QLabel* Caption(int i) const { return Find<QLabel>(QStringLiteral("parameterCaptions_%1").arg(i)); }
+  QAction* Variant(int i) const { return Find<QAction>(QStringLiteral("variantItems_%1").arg(i)); }
+  QAction* Material(int i) const { return Find<QAction>(QStringLiteral("materialItems_%1").arg(i)); }
+  QLabel* Detail() const { return Find<QLabel>(QStringLiteral("unitWeightLabel")); }
+  QLabel* Picker() const { return Find<QLabel>(QStringLiteral("moreLabel")); }
+  QLineEdit* Result() const { return Find<QLineEdit>(QStringLiteral("resultBox")); }
+  QPushButton* Ok() const { return Find<QPushButton>(QStringLiteral("okButton")); }
   main::MainState& State() const { return window->State(); }
 
   // The window title around the kind's or variant's title text, always on top.

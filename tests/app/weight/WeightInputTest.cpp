@@ -94,13 +94,21 @@ TEST_F(WeightInputTest, KeyFilterKeepsDigitsPointAndTheStarWhereAProductIsAllowe
   }
 }
 
-TEST_F(WeightInputTest, ControlCharactersAreDroppedSoNothingIsPasted) {
+// Ctrl+V pastes through the box's check as the context menu does, Ctrl+A selects all; other
+// control characters stay dropped.
+TEST_F(WeightInputTest, CtrlVPastesThroughTheBoxCheckAndCtrlASelectsAll) {
+  UserInput user(window.get());
   SelectKind(10);
-  QApplication::clipboard()->setText("abc");
-  Type(2, "25");
-  QTest::keyClick(Box(2), Qt::Key_V, Qt::ControlModifier);
-  QTest::keyClick(Box(2), Qt::Key_Backspace);
-  EXPECT_EQ(Box(2)->currentText(), "2");
+  SelectText(user, 2);
+  user.Type("25");
+  user.Paste("abc");
+  EXPECT_EQ(Box(2)->currentText(), "25");
+  EXPECT_EQ(Cell(status::Message)->text(), "输入框不接受字符：“a”、“b”、“c”，内容未改变。");
+  user.Key(Qt::Key_A, Qt::ControlModifier);
+  user.Paste("６０００");
+  EXPECT_EQ(Box(2)->currentText(), "6000");
+  user.Key(Qt::Key_B, Qt::ControlModifier);
+  EXPECT_EQ(Box(2)->currentText(), "6000");
 }
 
 // Text that arrives without its keys (a paste from the context menu, an input method's commit)

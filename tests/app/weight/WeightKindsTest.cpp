@@ -42,10 +42,10 @@ TEST_F(WeightKindsTest, EachKindShowsItsBoxesCaptionsAndDefaultSize) {
 TEST_F(WeightKindsTest, StandardCodeIsWrittenOnFirstSelectionAndAnEditTakesEffectAtTheNextSwitch) {
   SelectKind(1);
   EXPECT_EQ(Box(0)->toolTip(), "GB/T 799-2020");
-  EXPECT_EQ(ini->GetIniS("标准代号", "地脚螺栓", "missing"), "GB/T 799-2020");
+  EXPECT_EQ(ini->ReadText("标准代号", "地脚螺栓", "missing"), "GB/T 799-2020");
 
-  ini->SetIniS("标准代号", "地脚螺栓", "GB/T 799-1988");
-  ini->SetIniS("标准代号", "六角螺栓", "edited bolt code");
+  ini->WriteText("标准代号", "地脚螺栓", "GB/T 799-1988");
+  ini->WriteText("标准代号", "六角螺栓", "edited bolt code");
   SelectKind(2);
   EXPECT_EQ(Box(0)->toolTip(), "edited bolt code");
   SelectKind(1);
@@ -77,7 +77,7 @@ TEST_F(WeightKindsTest, SizeCaptionsAndDetailShowTheNotesTheOtherCaptionsDoNot) 
 TEST_F(WeightKindsTest, SpringWasherStartsWithTheStandardVariantAndItsPopupSwitchesToHeavy) {
   SelectKind(5);
   EXPECT_EQ(window->windowTitle(), Title("弹簧垫圈 (标准) _"));
-  EXPECT_TRUE(Find<QMenu>("MnuLeiBie")->isEnabled());
+  EXPECT_TRUE(Find<QMenu>("variantMenu")->isEnabled());
   EXPECT_EQ(Variant(0)->text(), "GB/T 859-1987 (轻型)");
   EXPECT_EQ(Variant(1)->text(), "GB/T 93-1987 (标准)");
   EXPECT_EQ(Variant(2)->text(), "GB/T 7244-1987 (重型)");
@@ -89,7 +89,7 @@ TEST_F(WeightKindsTest, SpringWasherStartsWithTheStandardVariantAndItsPopupSwitc
   EXPECT_TRUE(Detail()->text().endsWith("※ 标准: GB/T 93-1987 (标准)"));
 
   QTest::mouseClick(Picker(), Qt::LeftButton);
-  QMenu* popup = Find<QMenu>("MnuLeiBie");
+  QMenu* popup = Find<QMenu>("variantMenu");
   EXPECT_TRUE(popup->isVisible());
   popup->hide();
   Variant(2)->trigger();
@@ -141,7 +141,7 @@ TEST_F(WeightKindsTest, SwitchingToAWasherTogglesThePickerColour) {
 }
 
 TEST_F(WeightKindsTest, ParameterRowFitsLeftOfTheResultForEveryKind) {
-  const int resultLeft = Find<QLabel>("LabJieGuo")->x();
+  const int resultLeft = Find<QLabel>("resultCaption")->x();
   for (int kind = 1; kind <= 12; ++kind) {
     SCOPED_TRACE(kind);
     SelectKind(kind);
@@ -168,8 +168,8 @@ TEST_F(WeightKindsTest, MenuDropDownAndToolbarGiveTheSameStateWithOneSwitchEach)
     for (int i = 0; i < 4; ++i) texts << Box(i)->currentText() << QString::number(Box(i)->count());
     return texts;
   };
-  auto* dropDown = Find<QComboBox>("CombJS");
-  auto* toolbar = Find<QAbstractButton>("OptT_9");
+  auto* dropDown = Find<QComboBox>("kindBox");
+  auto* toolbar = Find<QAbstractButton>("kindButtons_9");
   QList<QStringList> states;
   QList<qsizetype> copies;
   const std::function<void()> selectors[] = {[this] { SelectKind(9); },
@@ -181,7 +181,7 @@ TEST_F(WeightKindsTest, MenuDropDownAndToolbarGiveTheSameStateWithOneSwitchEach)
     select();
     copies << clipboard.calls.size() - before;
     states << shown();
-    EXPECT_TRUE(Find<QAction>("MnuJS_9")->isChecked());
+    EXPECT_TRUE(Find<QAction>("kindItems_9")->isChecked());
     EXPECT_EQ(dropDown->currentIndex(), 9);
     EXPECT_TRUE(toolbar->isChecked());
     EXPECT_EQ(window->windowTitle(), Title("角钢 _"));
@@ -201,8 +201,8 @@ TEST_F(WeightKindsTest, ReselectingTheKindKeepsTypedParameters) {
   Type(3, "2*3000");
   const QString result = Result()->text();
   SelectKind(9);
-  Find<QComboBox>("CombJS")->setCurrentIndex(9);
-  QTest::mouseClick(Find<QAbstractButton>("OptT_9"), Qt::LeftButton);
+  Find<QComboBox>("kindBox")->setCurrentIndex(9);
+  QTest::mouseClick(Find<QAbstractButton>("kindButtons_9"), Qt::LeftButton);
   EXPECT_EQ(Box(1)->currentText(), "63");
   EXPECT_EQ(Box(2)->currentText(), "7");
   EXPECT_EQ(Box(3)->currentText(), "2*3000");

@@ -7,9 +7,9 @@
 #include <QComboBox>
 #include <QTemporaryDir>
 
-#include "app/config/RWini.h"
+#include "app/config/ConfigFile.h"
 #include "app/main/ChineseLook.h"
-#include "app/main/FrmMain.h"
+#include "app/main/MainWindow.h"
 #include "fakes/FakeServices.h"
 
 using namespace mevrik;
@@ -22,13 +22,13 @@ int main(int argc, char** argv) {
 
   QTemporaryDir folder;
   fakes::FakeServices fakes;
-  config::RWini ini(folder.filePath(QStringLiteral("VEXTAL_Config.ini")), fakes.boxes, [] {});
-  main::FrmMain window(fakes.For(ini), [] {});
-  if (!window.Form_Load()) return 1;
+  config::ConfigFile ini(folder.filePath(QStringLiteral("VEXTAL_Config.ini")), fakes.boxes, [] {});
+  main::MainWindow window(fakes.For(ini), [] {});
+  if (!window.Load()) return 1;
   window.show();
-  window.findChild<QAction*>(QStringLiteral("MnuJS_9"))->trigger();
-  window.findChild<QComboBox*>(QStringLiteral("CombSR_2"))->setEditText(QStringLiteral("5"));
-  window.findChild<QComboBox*>(QStringLiteral("CombSR_3"))->setEditText(QStringLiteral("2*3000"));
+  window.findChild<QAction*>(QStringLiteral("kindItems_9"))->trigger();
+  window.findChild<QComboBox*>(QStringLiteral("parameterBoxes_2"))->setEditText(QStringLiteral("5"));
+  window.findChild<QComboBox*>(QStringLiteral("parameterBoxes_3"))->setEditText(QStringLiteral("2*3000"));
   QApplication::processEvents();
   return window.grab().save(out) ? 0 : 1;
 }

@@ -16,23 +16,23 @@ struct Outcome {
   std::optional<std::int32_t> code;
   std::string description;
   std::vector<Box> boxes;
-  float toHDu = 0;
+  float angleFactor = 0;
 
   bool operator==(const Outcome& other) const {
     const bool sameValue =
         value == other.value || (std::isnan(value) && std::isnan(other.value));
     return sameValue && code == other.code && description == other.description &&
-           boxes == other.boxes && toHDu == other.toHDu;
+           boxes == other.boxes && angleFactor == other.angleFactor;
   }
 };
 
 template <typename Evaluate>
-Outcome RunWith(Evaluate evaluate, std::u16string_view text, float toHDu) {
+Outcome RunWith(Evaluate evaluate, std::u16string_view text, float angleFactor) {
   Outcome out;
   RecordingNotices notices;
-  out.toHDu = toHDu;
+  out.angleFactor = angleFactor;
   try {
-    out.value = evaluate(text, out.toHDu, notices);
+    out.value = evaluate(text, out.angleFactor, notices);
   } catch (const ExprError& e) {
     out.code = e.code();
     out.description = text::ToUtf8(e.description());

@@ -22,8 +22,8 @@ using testing::RunWith;
 using text::FromUtf8;
 using text::ToUtf8;
 
-Outcome Evaluate(std::string_view text, float toHDu = kDegreeFactor) {
-  return RunWith(EvaluateExpr, FromUtf8(text), toHDu);
+Outcome Evaluate(std::string_view text, float angleFactor = kDegreeFactor) {
+  return RunWith(EvaluateExpr, FromUtf8(text), angleFactor);
 }
 
 TEST(EvaluateExpr, OperatorsSignsAndAssociativity) {
@@ -33,9 +33,11 @@ TEST(EvaluateExpr, OperatorsSignsAndAssociativity) {
       {"--2", 2},       {"+-+2", -2},     {"1-2-3", -4},    {"8/2*2", 8},    {"2^3^2", 64},
       {"7\\2*3", 1},    {"7%3+1", 2},     {"2.5\\1", 2},    {"3.5\\1", 4},   {"-7%3", -1},
       {"7%-3", 1},      {"-7\\2", -3},    {"10-2%3", 8},    {" 1 + 2 ", 3},  {"1 - -1", 2},
-      {"((((5))))", 5}, {"(2)^(1+1)", 4}, {"2^0.5", std::sqrt(2.0)},         {".5+5.", 5.5},
+      {"((((5))))", 5}, {"(2)^(1+1)", 4}, {"2^0.5", std::sqrt(2.0)},
+      {"(-1)^1e305", 1},         {".5+5.", 5.5},
       {"1e3", 1000},    {"1D3", 1000},    {"2.5D2", 250},
       {"0.5e0", 0.5},   {"(1)-(2)", -1},  {"2*(3+4)*5", 70}, {"-(-(3))", 3},
+      {"9%5\\2", 1},   {"9\\5%2", 1},   // "\\" binds tighter than "%"
   };
   for (const auto& c : cases) {
     const Outcome out = Evaluate(c.text);
@@ -54,6 +56,7 @@ TEST(EvaluateExpr, ErrorCodesAndDescriptions) {
       {"0^-1", 11, table(11)},
       {"0/0", 6, table(6)},
       {"1e308*10", 6, table(6)},
+      {"10^1e305", 6, table(6)},
       {"3000000000\\1", 6, table(6)},
       {"-2147483648\\-1", 6, table(6)},
       {"(-8)^(1/3)", 5, table(5)},
@@ -133,7 +136,7 @@ TEST(EvaluateExpr, FirstErrorFollowsEvaluationOrder) {
 }
 
 TEST(EvaluateExpr, FunctionsUseTheSinglePrecisionAngleFactor) {
-  const struct { const char* text; float toHDu; double expected; double tolerance; } cases[] = {
+  const struct { const char* text; float angleFactor; double expected; double tolerance; } cases[] = {
       {"sin(30)", kDegreeFactor, 0.4999999964874112, 1e-16},
       {"SIN(30)", kDegreeFactor, 0.4999999964874112, 1e-16},
       {"tan(90)", kDegreeFactor, 82183014.43, 0.01},
@@ -145,7 +148,7 @@ TEST(EvaluateExpr, FunctionsUseTheSinglePrecisionAngleFactor) {
       {"sin(cos(0)*30)", kDegreeFactor, 0.4999999964874112, 1e-16},
   };
   for (const auto& c : cases) {
-    const Outcome out = Evaluate(c.text, c.toHDu);
+    const Outcome out = Evaluate(c.text, c.angleFactor);
     EXPECT_FALSE(out.code) << c.text << ": " << out.description;
     EXPECT_NEAR(out.value, c.expected, c.tolerance) << c.text;
     EXPECT_TRUE(out.boxes.empty()) << c.text;
@@ -156,7 +159,7 @@ TEST(EvaluateExpr, ZeroAngleFactorIsReportedOnceAndBecomesRadians) {
   const std::string text = ToUtf8(steps::kZeroAngleFactorText);
   const Outcome out = Evaluate("sin(2)+cos(2)", 0.0f);
   EXPECT_DOUBLE_EQ(out.value, std::sin(2.0) + std::cos(2.0));
-  EXPECT_EQ(out.toHDu, 1.0f);
+  EXPECT_EQ(out.angleFactor, 1.0f);
   ASSERT_EQ(out.boxes.size(), 1u);
   EXPECT_EQ(out.boxes[0], (Box{BoxKind::Information, "注意", text}));
   // The check comes before the name is looked at.
@@ -193,9 +196,9 @@ TEST(EvaluateExpr, DeepAndLongTextsAtTheLengthLimit) {
 }
 
 // The engine against the plain recursive evaluator: same value, boxes, error and angle factor.
-void ExpectSameAsPlain(const std::u16string& text, float toHDu) {
-  const Outcome fast = RunWith(EvaluateExpr, text, toHDu);
-  const Outcome plain = RunWith(testing::PlainEvaluateExpr, text, toHDu);
+void ExpectSameAsPlain(const std::u16string& text, float angleFactor) {
+  const Outcome fast = RunWith(EvaluateExpr, text, angleFactor);
+  const Outcome plain = RunWith(testing::PlainEvaluateExpr, text, angleFactor);
   EXPECT_EQ(fast, plain) << ToUtf8(text) << "\n" << fast.description << "\n" << plain.description;
 }
 

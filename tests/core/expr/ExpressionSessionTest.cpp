@@ -116,12 +116,12 @@ TEST(ExpressionSession, TheWeightContextSharesTheRunButNotTheHistory) {
   session.OnConverted([&](std::u16string_view text) { converted.push_back(ToUtf8(text)); });
   session.Calculate(u"2(3)");
   ASSERT_EQ(notices.boxes.size(), 1u) << "the omitted product notice";
-  EXPECT_EQ(ToUtf8(BDSJS(u"4(5)", session.WeightContext())), "20");
+  EXPECT_EQ(ToUtf8(CalculateTyped(u"4(5)", session.WeightContext())), "20");
   EXPECT_EQ(notices.boxes.size(), 1u) << "once per run, whichever side calculates";
-  BDSJS(u"1/0", session.WeightContext());
+  CalculateTyped(u"1/0", session.WeightContext());
   EXPECT_EQ(Utf8(session.History()), std::vector<std::string>{"2(3)"});
   session.SetUnit(AngleUnit::Radians);
-  EXPECT_EQ(ToUtf8(BDSJS(u"Sin(1)", session.WeightContext())), "0.841470984807897");
+  EXPECT_EQ(ToUtf8(CalculateTyped(u"Sin(1)", session.WeightContext())), "0.841470984807897");
   EXPECT_EQ(converted, (std::vector<std::string>{"整理后：2*(3)", "整理后：4*(5)", "整理后：1/0",
                                                  "整理后：Sin(1)"}));
 }

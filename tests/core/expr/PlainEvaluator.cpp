@@ -7,7 +7,27 @@ namespace mevrik::expr::testing {
 
 using namespace steps;
 
-double PlainEvaluateExpr(std::u16string_view text, float& toHDu, Notices& notices) {
+namespace {
+
+// The precedence of the binary operators, kept apart from the engine's so that a change there
+// shows as a difference: higher binds tighter, 0 is no operator.
+int Level(char16_t c) {
+  switch (c) {
+    case u'^': return 9;
+    case u'*': case u'/': return 8;
+    case u'\\': return 6;
+    case u'%': return 5;
+    case u'+': case u'-': return 4;
+    default: return 0;
+  }
+}
+
+// "\\" and "%" evaluate their left side first, the others their right side.
+bool LeftSideFirst(char16_t op) { return op == u'\\' || op == u'%'; }
+
+}  // namespace
+
+double PlainEvaluateExpr(std::u16string_view text, float& angleFactor, Notices& notices) {
   const std::u16string_view s = text::TrimSpaces(text);
   const size_t n = s.size();
   if (n == 0) return 0;
@@ -26,8 +46,8 @@ double PlainEvaluateExpr(std::u16string_view text, float& toHDu, Notices& notice
       flag = true;
     } else if (c == u')') {
       if (--depth < 0) ThrowExtraCloseBracket(s);
-    } else if (depth == 0 && OperatorLevel(c) != 0) {
-      const int level = OperatorLevel(c);
+    } else if (depth == 0 && Level(c) != 0) {
+      const int level = Level(c);
       flag = true;
       if (lowest >= level && (level != 4 || !afterOperator)) {
         lowest = level;
@@ -42,23 +62,23 @@ double PlainEvaluateExpr(std::u16string_view text, float& toHDu, Notices& notice
     const std::u16string_view b = s.substr(split + 1);
     const char16_t op = s[split];
     if (a.empty() || b.empty()) WarnMissingOperand(notices, a, op, b);
-    if (LeftFirst(op)) {
-      const double x = PlainEvaluateExpr(a, toHDu, notices);
-      return Combine(op, x, PlainEvaluateExpr(b, toHDu, notices));
+    if (LeftSideFirst(op)) {
+      const double x = PlainEvaluateExpr(a, angleFactor, notices);
+      return Combine(op, x, PlainEvaluateExpr(b, angleFactor, notices));
     }
-    const double y = PlainEvaluateExpr(b, toHDu, notices);
-    return Combine(op, PlainEvaluateExpr(a, toHDu, notices), y);
+    const double y = PlainEvaluateExpr(b, angleFactor, notices);
+    return Combine(op, PlainEvaluateExpr(a, angleFactor, notices), y);
   }
   if (s.front() == u'(' && s.back() == u')') {
-    return PlainEvaluateExpr(s.substr(1, n - 2), toHDu, notices);
+    return PlainEvaluateExpr(s.substr(1, n - 2), angleFactor, notices);
   }
-  if (s.front() == u'-') return -PlainEvaluateExpr(s.substr(1), toHDu, notices);
-  if (s.front() == u'+') return PlainEvaluateExpr(s.substr(1), toHDu, notices);
+  if (s.front() == u'-') return -PlainEvaluateExpr(s.substr(1), angleFactor, notices);
+  if (s.front() == u'+') return PlainEvaluateExpr(s.substr(1), angleFactor, notices);
   if (s.back() == u')' && n > 5) {
-    EnsureAngleFactor(toHDu, notices);
+    EnsureAngleFactor(angleFactor, notices);
     const Function f = FunctionOf(s);
     if (f != Function::None) {
-      return ApplyFunction(f, PlainEvaluateExpr(s.substr(4, n - 5), toHDu, notices), toHDu);
+      return ApplyFunction(f, PlainEvaluateExpr(s.substr(4, n - 5), angleFactor, notices), angleFactor);
     }
   }
   return LeafValue(s);

@@ -8,6 +8,6 @@
 
 namespace mevrik::expr::testing {
 
-double PlainEvaluateExpr(std::u16string_view text, float& toHDu, Notices& notices);
+double PlainEvaluateExpr(std::u16string_view text, float& angleFactor, Notices& notices);
 
 }  // namespace mevrik::expr::testing

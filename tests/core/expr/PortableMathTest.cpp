@@ -100,5 +100,26 @@ TEST(PortableMath, AngleProductRoundsTwiceAsAnEightyBitUnit) {
   }
 }
 
+// From about 1.34e300 on, an exact product can no longer split its factor by multiplying it with
+// 2^27 + 1; the powers and the angle products there are those of the sizes below.
+TEST(PortableMath, HugeExponentsAndAnglesAroundTheSplitLimit) {
+  constexpr double kInf = std::numeric_limits<double>::infinity();
+  constexpr double kMax = std::numeric_limits<double>::max();
+  const struct { double x, y, pow; } powers[] = {
+      {10, 1.3393e300, kInf}, {10, 1.3395e300, kInf}, {10, 1e305, kInf},  {10, kMax, kInf},
+      {10, -1e305, 0},        {0.5, 1e305, 0},        {1.0000001, 1.34e300, kInf},
+      {-1, 1.3393e300, 1},    {-1, 1.3395e300, 1},    {-1, 1e305, 1},      {-1, -kMax, 1},
+      {-2, 1.3395e300, kInf}, {-0.5, 1e305, 0},
+  };
+  for (const auto& p : powers) EXPECT_EQ(Pow(p.x, p.y), p.pow) << p.x << "^" << p.y;
+  // The angle that rounds twice, at sizes around the limit: the products scale by 2^k exactly.
+  constexpr float kDegree = 0.017453292f;
+  for (const int k : {980, 987, 988, 1000, 1013}) {
+    const double angle = std::ldexp(624.08753797867587, k);
+    EXPECT_EQ(ExtendedProduct(kDegree, angle), std::ldexp(10.892382274016661, k)) << k;
+    EXPECT_EQ(ExtendedProduct(1.0f, angle), angle) << k;
+  }
+}
+
 }  // namespace
 }  // namespace mevrik::expr::math

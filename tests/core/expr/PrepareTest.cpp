@@ -35,20 +35,20 @@ public:
 // The window's state for one run, with every outside effect recorded.
 struct Session {
   explicit Session(bool radians = false, HelpCountdown* countdown = nullptr)
-      : toHDu(radians ? kRadianFactor : kDegreeFactor),
+      : angleFactor(radians ? kRadianFactor : kDegreeFactor),
         context{.notices = notices,
-                .toHDu = toHDu,
+                .angleFactor = angleFactor,
                 .flags = flags,
                 .radians = radians,
                 .helpCountdown = countdown,
                 .convertedTooltip = [this](std::u16string_view t) { tooltip = ToUtf8(t); },
                 .removeHistoryHead = [this] { ++historyRemovals; }} {}
 
-  std::string Calculate(std::string_view text) { return ToUtf8(BDSJS(FromUtf8(text), context)); }
+  std::string Calculate(std::string_view text) { return ToUtf8(CalculateTyped(FromUtf8(text), context)); }
 
   RecordingNotices notices;
   NoticeFlags flags;
-  float toHDu;
+  float angleFactor;
   std::optional<std::string> tooltip;
   int historyRemovals = 0;
   ExprContext context;
@@ -57,7 +57,7 @@ struct Session {
 const char* const kLetterBox =
     "      计算式中出现字母“e”、“d”，计算机用其作为科学计数法字符，请注意检查计算结果是否准确。";
 
-TEST(BDSJS, MapsPaperNotationAndShowsTheConvertedText) {
+TEST(CalculateTyped, MapsPaperNotationAndShowsTheConvertedText) {
   const struct { const char* typed; const char* converted; const char* value; } cases[] = {
       {"（1＋2）×3", "(1+2)*3", "9"},
       {"[1+2]÷{3}", "(1+2)/(3)", "1"},
@@ -79,7 +79,7 @@ TEST(BDSJS, MapsPaperNotationAndShowsTheConvertedText) {
   }
 }
 
-TEST(BDSJS, RefusalsShowTheirBoxAndGiveNoResult) {
+TEST(CalculateTyped, RefusalsShowTheirBoxAndGiveNoResult) {
   const std::string doubled =
       "    计算式中含有连续运算（**、*/、//、/*），\r\n连续乘除运算会出错，请检查、修正。 ";
   const std::string empty = "无有效计算式!\r\n请检查计算式是否正确。";
@@ -102,7 +102,7 @@ TEST(BDSJS, RefusalsShowTheirBoxAndGiveNoResult) {
   }
 }
 
-TEST(BDSJS, WarningsLetTheCalculationGoOn) {
+TEST(CalculateTyped, WarningsLetTheCalculationGoOn) {
   const std::string division =
       "    检测到计算式中含有整除运算（\\），\r\n请确认是否需要整除运算（5\\2=2）。 ";
   const std::string signs =
@@ -134,7 +134,7 @@ TEST(BDSJS, WarningsLetTheCalculationGoOn) {
   }
 }
 
-TEST(BDSJS, LetterBoxComesFirstForAnyDOrE) {
+TEST(CalculateTyped, LetterBoxComesFirstForAnyDOrE) {
   for (const char* typed : {"1e3", "1E3", "1d3", "1D3", "sec(1)", "2**de", "=d="}) {
     Session run;
     run.Calculate(typed);
@@ -143,7 +143,7 @@ TEST(BDSJS, LetterBoxComesFirstForAnyDOrE) {
   }
 }
 
-TEST(ZFCCL, InsertsOmittedProductsAndFunctionBrackets) {
+TEST(ExpandShorthand, InsertsOmittedProductsAndFunctionBrackets) {
   const struct { const char* in; const char* out; bool product; bool brackets; } cases[] = {
       {"2(3+4)", "2*(3+4)", true, false},
       {"(1)(2)", "(1)*(2)", true, false},
@@ -165,14 +165,14 @@ TEST(ZFCCL, InsertsOmittedProductsAndFunctionBrackets) {
   for (const auto& c : cases) {
     RecordingNotices notices;
     NoticeFlags flags;
-    EXPECT_EQ(ToUtf8(ZFCCL(FromUtf8(c.in), flags, notices)), c.out) << c.in;
+    EXPECT_EQ(ToUtf8(ExpandShorthand(FromUtf8(c.in), flags, notices)), c.out) << c.in;
     EXPECT_EQ(flags.implicitMultiply, !c.product) << c.in;
     EXPECT_EQ(flags.bracketCompletion, !c.brackets) << c.in;
     EXPECT_EQ(notices.boxes.size(), (c.product ? 1u : 0u) + (c.brackets ? 1u : 0u)) << c.in;
   }
 }
 
-TEST(ZFCCL, EachNoticeShowsOncePerRun) {
+TEST(ExpandShorthand, EachNoticeShowsOncePerRun) {
   Session run;
   EXPECT_EQ(run.Calculate("2(3)"), "6");
   EXPECT_EQ(run.notices.boxes,
@@ -190,7 +190,7 @@ TEST(ZFCCL, EachNoticeShowsOncePerRun) {
   EXPECT_EQ(run.notices.boxes.size(), 2u);
 }
 
-TEST(BDSJS, DegreeSignsInBothAngleUnits) {
+TEST(CalculateTyped, DegreeSignsInBothAngleUnits) {
   const struct { const char* typed; bool radians; const char* converted; double value; } cases[] = {
       {"Sin30°", false, "Sin(30)", 0.4999999964874112},
       {"Sin30°", true, "Sin(30*0.0174532925)", 0.5},
@@ -209,7 +209,7 @@ TEST(BDSJS, DegreeSignsInBothAngleUnits) {
   }
 }
 
-TEST(BDSJS, ErrorBoxesAndHistoryRemoval) {
+TEST(CalculateTyped, ErrorBoxesAndHistoryRemoval) {
   const std::string general =
       "\r\n\r\n  这可能是由于计算式内含有非运算或函数符号引起的，\r\n\r\n请重新检查计算式！";
   const std::string leaf =
@@ -238,7 +238,7 @@ TEST(BDSJS, ErrorBoxesAndHistoryRemoval) {
   EXPECT_EQ(weightKind.Calculate("1/0"), "");
 }
 
-TEST(BDSJS, TextsBeyondTheLengthLimit) {
+TEST(CalculateTyped, TextsBeyondTheLengthLimit) {
   Session tooLong;
   EXPECT_EQ(tooLong.Calculate(std::string(kMaxExprLength + 1, '1')), "");
   EXPECT_TRUE(tooLong.notices.boxes.empty());
@@ -254,7 +254,7 @@ TEST(BDSJS, TextsBeyondTheLengthLimit) {
   EXPECT_TRUE(grown.notices.boxes[0].text.starts_with("  错误：6——溢出"));
 }
 
-TEST(BDSJS, TrigonometryHelpCountdown) {
+TEST(CalculateTyped, TrigonometryHelpCountdown) {
   const struct {
     std::vector<const char*> texts;
     int start;

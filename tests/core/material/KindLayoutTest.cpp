@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "core/expr/ExpressionSession.h"
 #include "core/material/Catalogue.h"
+#include "core/material/ExpressionBinding.h"
 #include "core/material/ParameterInput.h"
+#include "core/material/WeightForm.h"
 #include "core/text/Utf16.h"
 
 namespace mevrik::material {
@@ -11,10 +14,33 @@ namespace {
 
 using text::ToUtf8;
 
-ParameterBoxes Replay(const std::vector<BoxStep>& steps, ParameterBoxes boxes = {}) {
-  ApplySteps(boxes, steps);
-  return boxes;
-}
+class NoNotices : public expr::Notices {
+ public:
+  void show(expr::BoxKind, std::u16string_view, std::u16string_view) override {}
+};
+
+// The parameter boxes of one window as the kind and variant switches leave them: the weight
+// form replays the fill steps, with the change rules they raise.
+class Switches {
+ public:
+  using Boxes = std::array<FormBox, 4>;
+  Boxes Kind(CalcKind kind) {
+    form_.SelectKind(kind, DefaultStandardCode(kind));
+    return form_.State().boxes;
+  }
+  Boxes Variant(CalcKind kind, int variant) {
+    Kind(kind);
+    form_.SelectVariant(variant, DefaultStandardCode(kind));
+    return form_.State().boxes;
+  }
+
+ private:
+  NoNotices notices_;
+  expr::ExpressionSession session_{notices_};
+  SessionBinding binding_{session_};
+  MaterialChoice material_;
+  WeightForm form_{binding_, material_};
+};
 
 // The rules the window and the terminal rely on, for every kind.
 TEST(KindLayout, EveryKindKeepsTheLayoutRules) {
@@ -57,16 +83,16 @@ TEST(KindLayout, TheSwitchLeavesEachKindAtItsDefaults) {
       {CalcKind::FlatWasher, {u"20", u"1", u"1", u"1"}, 25, u"3", u"64"},
       {CalcKind::IBeam, {u"Ⅰ12", u"1", u"1000", u"1"}, 48, u"Ⅰ 9 -矿工钢", u"Ⅰ63c"},
       {CalcKind::Channel, {u"[10", u"1", u"1000", u"1"}, 41, u"[5", u"[40c"},
-      {CalcKind::Angle, {u"", u"50", u"", u"1000"}, 24, u"20", u"250"},
+      {CalcKind::Angle, {u"", u"50", u"3", u"1000"}, 24, u"20", u"250"},
       {CalcKind::RoundBar, {u"", u"16", u"1000", u"1"}, 88, u"5.5", u"380"},
       {CalcKind::SteelPipe, {u"", u"159", u"5", u"1000"}, 23, u"18", u"1020"},
       {CalcKind::SteelPlate, {u"", u"10", u"1000000", u"1"}, 82, u"0.5", u"200"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(ToUtf8(KindCaption(c.kind)));
-    const auto boxes = Replay(KindFillSteps(c.kind));
+    const auto boxes = Switches().Kind(c.kind);
     for (int b = 0; b < 4; ++b) EXPECT_EQ(boxes[static_cast<std::size_t>(b)].text, c.texts[b]) << b;
-    const ParameterBox& size = boxes[static_cast<std::size_t>(LayoutOf(c.kind).sizeBox)];
+    const FormBox& size = boxes[static_cast<std::size_t>(LayoutOf(c.kind).sizeBox)];
     ASSERT_EQ(size.items.size(), c.sizeItems);
     EXPECT_EQ(size.items.front(), c.firstItem);
     EXPECT_EQ(size.items.back(), c.lastItem);
@@ -74,33 +100,21 @@ TEST(KindLayout, TheSwitchLeavesEachKindAtItsDefaults) {
 }
 
 TEST(KindLayout, LengthAndThicknessListsAreRebuiltOnlyByAnchorBoltAndAngle) {
-  const auto anchor = Replay(KindFillSteps(CalcKind::AnchorBolt));
+  Switches window;
+  const auto anchor = window.Kind(CalcKind::AnchorBolt);
   ASSERT_EQ(anchor[2].items.size(), 12u);
   EXPECT_EQ(anchor[2].items.front(), u"80");
   EXPECT_EQ(anchor[2].items.back(), u"1500");
-  const auto angle = Replay(KindFillSteps(CalcKind::Angle), anchor);
+  const auto angle = window.Kind(CalcKind::Angle);
   ASSERT_EQ(angle[2].items.size(), 21u);
   EXPECT_EQ(angle[2].items.back(), u"35");
-  // Rebuilding the thickness list emptied the box; the width selection refills it.
-  EXPECT_EQ(angle[2].text, u"");
-  const auto beam = Replay(KindFillSteps(CalcKind::IBeam), angle);
+  // Rebuilding the thickness list emptied the box; the width selection refilled it with the
+  // smallest thickness listed for 50.
+  EXPECT_EQ(angle[2].text, u"3");
+  const auto beam = window.Kind(CalcKind::IBeam);
   EXPECT_EQ(beam[2].items.size(), 21u);
   EXPECT_EQ(beam[2].text, u"1000");
   EXPECT_EQ(beam[3].items.size(), 0u);  // box 3 keeps its design items in the window
-}
-
-TEST(KindLayout, EverySwitchStartsWithOnesInTheParameterBoxes) {
-  for (int k = 0; k < kKindCount; ++k) {
-    const auto steps = KindFillSteps(static_cast<CalcKind>(k));
-    ASSERT_GE(steps.size(), 3u);
-    for (int b = 0; b < 3; ++b) {
-      EXPECT_EQ(steps[static_cast<std::size_t>(b)].op, BoxOp::SetText);
-      EXPECT_EQ(steps[static_cast<std::size_t>(b)].box, b + 1);
-      EXPECT_EQ(steps[static_cast<std::size_t>(b)].text, u"1");
-    }
-  }
-  EXPECT_EQ(KindFillSteps(CalcKind::Expression).size(), 3u);
-  EXPECT_EQ(KindFillSteps(CalcKind::SpringWasher).size(), 3u);
 }
 
 TEST(KindLayout, VariantsSelectSixteenInEveryList) {
@@ -117,7 +131,7 @@ TEST(KindLayout, VariantsSelectSixteenInEveryList) {
       {CalcKind::SquareBevelWasher, 1, 12, 4},
   };
   for (const auto& c : cases) {
-    const auto boxes = Replay(VariantFillSteps(c.kind, c.variant));
+    const auto boxes = Switches().Variant(c.kind, c.variant);
     EXPECT_EQ(boxes[0].items.size(), c.items);
     EXPECT_EQ(boxes[0].listIndex, c.selected);
     EXPECT_EQ(boxes[0].text, u"16");

@@ -40,13 +40,14 @@ TEST(Material, ACustomDensityIsRatedAgainstSteel) {
   EXPECT_EQ(KindSwitchMaterialIndicator(choice), u"自定义 8.9g/cm3");
   EXPECT_EQ(MaterialStatus(choice), u"材质密度：自定义 8.9g/cm3");
   EXPECT_EQ(ProposedDensity(choice), u"8.9");
-  EXPECT_TRUE(AcceptCustomDensity(choice, u"11.3g"));  // the leading number counts
+  EXPECT_TRUE(AcceptCustomDensity(choice, u"１１．３"));  // as the keys would have typed it
   EXPECT_EQ(choice.customDensity, 11.3f);
 }
 
 TEST(Material, ARefusedOrCancelledDensityRestoresSteel) {
-  const std::optional<std::u16string> answers[] = {std::nullopt, u"",   u"   ", u"0",
-                                                   u"abc",       u"-2", u"1e39"};
+  // A density is the whole answer, never its leading number: "8,9" is not 8.
+  const std::optional<std::u16string> answers[] = {
+      std::nullopt, u"", u"   ", u"0", u"abc", u"-2", u"1e39", u"8,9", u"８，９", u"11.3g"};
   for (const auto& answer : answers) {
     MaterialChoice choice;
     ASSERT_TRUE(AcceptCustomDensity(choice, u"8.9"));

@@ -23,6 +23,45 @@ TEST(ParameterInput, AValueNotAboveZeroIsRefusedWithTheBoxCaption) {
   EXPECT_FALSE(RefuseParameter(0, u"", u"选择规格:"));  // the size box is never checked
 }
 
+// A text that arrives whole (a paste, an input method's commit, a terminal option) is what the
+// keys would have typed, or refused whole: never a shorter number.
+TEST(ParameterInput, AWholeTextIsTakenAsTheKeysWouldTypeItOrRefusedWhole) {
+  using enum CalcKind;
+  const struct {
+    CalcKind kind;
+    int box;
+    std::u16string_view entered, text, refused;  // text and rest when taken
+    int restBox;
+    std::u16string_view rest;
+  } rows[] = {
+      {RoundBar, 2, u"6,000", u"", u",", -1, u""},
+      {RoundBar, 3, u"2*3", u"", u"*", -1, u""},
+      {HexNut, 3, u"100-20", u"", u"-", -1, u""},
+      {SteelPlate, 1, u"10,5", u"", u",", -1, u""},
+      {Angle, 3, u"２＊３０００", u"2*3000", u"", -1, u""},
+      {Angle, 3, u"2×3000\r\n", u"2*3000", u"", -1, u""},
+      {Angle, 1, u"50*5", u"50", u"", 2, u"5"},
+      {Angle, 1, u"６３×６", u"63", u"", 2, u"6"},
+      {Angle, 1, u"63*6*2", u"", u"*", 2, u""},  // the thickness takes no product
+      {Angle, 1, u"63*", u"63", u"", 2, u""},
+      {RoundBar, 1, u"20*6000", u"20", u"", 2, u"6000"},
+      {SteelPlate, 1, u"10*1000*2000", u"10", u"", 2, u"1000*2000"},
+      {SteelPipe, 3, u"1\r2", u"", u"\r", -1, u""},  // Enter is a key, no character
+      {HexBolt, 2, u"1e3", u"", u"e", -1, u""},
+  };
+  for (const auto& row : rows) {
+    const text::WholeEntry entry = EnterParameter(row.kind, row.box, row.entered);
+    const std::string trace(row.entered.begin(), row.entered.end());
+    EXPECT_EQ(entry.refused, row.refused) << trace;
+    if (!entry.Taken()) continue;  // the boxes keep their texts
+    EXPECT_EQ(entry.text, row.text) << trace;
+    EXPECT_EQ(entry.rest ? entry.rest->box : -1, row.restBox) << trace;
+    EXPECT_EQ(entry.rest ? entry.rest->text : u"", row.rest) << trace;
+  }
+  EXPECT_EQ(EnterParameter(Angle, 3, u"0", u"3", u"0").text, u"300");  // between the old text
+  EXPECT_EQ(EnterParameter(RoundBar, 2, u"6,000").Refusal(), u"输入框不接受字符：“,”，内容未改变。");
+}
+
 TEST(ParameterInput, APickedAngleWidthFillsTheSmallestListedThickness) {
   const CatalogueState state = Angles();
   const auto fill = ThicknessForWidth(state, CalcKind::Angle, 1, 6);  // 50: "3～6"

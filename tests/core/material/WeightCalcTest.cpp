@@ -37,7 +37,8 @@ class Weights : public ::testing::Test {
   }
   WeightOutcome Calc(int row, std::array<std::u16string, 4> texts, float factor = 1,
                      PrecisionMode mode = PrecisionMode::SmartLow) {
-    ExpressionBinding binding(mode, context_);
+    session_.SetPrecision(mode);
+    SessionBinding binding(session_);
     return CalculateWeight(catalogue_, {kind_, std::move(texts), row}, factor, unitWeight_,
                            binding);
   }
@@ -46,9 +47,7 @@ class Weights : public ::testing::Test {
   CatalogueState catalogue_;
   float unitWeight_ = 0;
   RecordingNotices notices_;
-  float toHDu_ = expr::kDegreeFactor;
-  expr::NoticeFlags flags_;
-  expr::ExprContext context_{.notices = notices_, .toHDu = toHDu_, .flags = flags_};
+  expr::ExpressionSession session_{notices_};
 };
 
 struct Case {
@@ -294,9 +293,12 @@ TEST_F(Weights, IBeamCodeWithoutSeparatorServesBothRows) {
 TEST_F(Weights, AUnitWeightBeyondSinglePrecisionIsNotStored) {
   Select(CalcKind::SteelPlate);
   unitWeight_ = 7.85f;
+  // 1e39 × 7.85 is beyond the single range; the plate's weight, a double, is not.
   const auto out = Calc(-1, {u"", u"1e39", u"1000000", u"1"});
   EXPECT_EQ(unitWeight_, 7.85f);
   EXPECT_FALSE(out.complete);
+  EXPECT_EQ(out.detail, kOverflowDetail);
+  EXPECT_EQ(out.detailColour, TextColour::Red);
 }
 
 TEST(WeightPattern, ThreeDecimalsOnlyAboveOneGram) {

@@ -48,6 +48,9 @@ inline const std::vector<FormCase>& FormCases() {
       {"钢管", "", {{Diameter, "100"}, {Wall, "5"}}, "", 1, "11.714", "※ 单重: 11.714 kg/m"},
       {"钢板", "", {{Thickness, "5"}, {Area, "2000*3000"}, {Quantity, "2"}}, "8.9", 0, "534.0",
        "※ 单重: 44.500 kg/m^2；267.0 kg/块"},
+      // "0.#" writes 23550 as "23550."; the result box drops the bare point, as for expressions.
+      {"钢板", "", {{Thickness, "10"}, {Area, "1000000"}, {Quantity, "300"}}, "", 0, "23550",
+       "※ 单重: 78.500 kg/m^2；78.50 kg/块"},
   };
   return cases;
 }

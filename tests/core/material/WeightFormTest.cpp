@@ -6,9 +6,9 @@
 
 #include "core/expr/EvaluateExpr.h"
 #include "core/material/ExpressionBinding.h"
+#include "core/material/WeightFormCases.h"
 #include "core/text/NumberReaders.h"
 #include "core/text/Utf16.h"
-#include "core/material/WeightFormCases.h"
 
 namespace mevrik::material {
 namespace {
@@ -34,11 +34,8 @@ class Form : public ::testing::Test {
 
   MaterialChoice material_;
   NoNotices notices_;
-  float toHDu_ = expr::kDegreeFactor;
-  expr::NoticeFlags flags_;
-  expr::ExprContext context_{.notices = notices_, .toHDu = toHDu_, .flags = flags_};
-  expr::PrecisionMode precision_ = expr::PrecisionMode::SmartLow;
-  ExpressionBinding binding_{precision_, context_};
+  expr::ExpressionSession session_{notices_};
+  SessionBinding binding_{session_};
   WeightForm form_{binding_, material_};
 };
 
@@ -48,8 +45,8 @@ TEST_F(Form, EachCaseShowsItsFigures) {
     if (std::string(c.material) == "铜") SelectMaterial(material_, 1);
     else if (std::string(c.material) == "铝") SelectMaterial(material_, 2);
     else if (*c.material) AcceptCustomDensity(material_, FromUtf8(c.material));
-    ExpressionBinding binding(static_cast<expr::PrecisionMode>(c.precision), context_);
-    WeightForm form(binding, material_);
+    session_.SetPrecision(static_cast<expr::PrecisionMode>(c.precision));
+    WeightForm form(binding_, material_);
     const CalcKind kind = *KindFromCaption(FromUtf8(c.kind));
     form.SelectKind(kind, DefaultStandardCode(kind));
     for (int v = 0; v < VariantCount(kind); ++v) {
