@@ -2,16 +2,23 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <cstdio>
 #include <cstring>
 
 #include "app/config/ConfigLocation.h"
+#include "platform/ConsoleOutput.h"
 
 namespace mevrik::app {
 
 namespace {
 
-const char* const kHelp =
+// Where the user's configuration folder is, as the user names it on this system.
+#ifdef Q_OS_WIN
+const char* const kUserFolder = "     %APPDATA%\\mevrik\\\n";
+#else
+const char* const kUserFolder = "     $XDG_CONFIG_HOME/mevrik/ (~/.config/mevrik/)\n";
+#endif
+
+const char* const kOptions =
     "用法 / Usage: mevrik [--config-dir DIR]\n"
     "  打开 Mevrik 计算器窗口；已有副本在运行时，把它带到前面后结束。\n"
     "  Opens the Mevrik calculator window; when a copy is already running, brings it to the\n"
@@ -27,8 +34,9 @@ const char* const kHelp =
     "  2. 程序所在文件夹：文件已在那里，或该文件夹可写（便携使用）；安装的程序不用它\n"
     "     the program's folder, when the file is there or the folder is writable (a portable\n"
     "     copy); an installed program never uses it;\n"
-    "  3. 用户配置文件夹（没有时新建）/ the user's configuration folder, made when missing:\n"
-    "     $XDG_CONFIG_HOME/mevrik/ (~/.config/mevrik/)\n"
+    "  3. 用户配置文件夹（没有时新建）/ the user's configuration folder, made when missing:\n";
+
+const char* const kDryRun =
     "\n"
     "  MEVRIK_DRY_RUN=1  不打开、不启动、不关机，只把命令写到标准错误\n"
     "                    open, start and shut down nothing; print what would run to stderr\n"
@@ -46,8 +54,9 @@ int PrintHelp(int argc, char** argv) {
   const QCoreApplication core(argc, argv);
   const QString file = QDir::toNativeSeparators(
       config::ConfigPathIn(config::ConfigFolder(QCoreApplication::arguments())));
-  std::fputs(QString::fromUtf8(kHelp).arg(config::ConfigFileName).toUtf8().constData(), stdout);
-  std::printf("此次启动使用 / This start uses: %s\n", file.toLocal8Bit().constData());
+  platform::WriteToConsole(QString::fromUtf8(kOptions).arg(config::ConfigFileName) +
+                           QString::fromUtf8(kUserFolder) + QString::fromUtf8(kDryRun) +
+                           QStringLiteral("此次启动使用 / This start uses: ") + file + u'\n');
   return 0;
 }
 

@@ -6,7 +6,8 @@ namespace mevrik::app {
 
 bool AsksForHelp(int argc, char** argv);
 
-// Prints the text to standard output; returns the exit status.
+// Prints the text where the user who started the program reads it (platform/ConsoleOutput.h);
+// returns the exit status.
 int PrintHelp(int argc, char** argv);
 
 }  // namespace mevrik::app

@@ -4,13 +4,14 @@
 # Windows' own DLLs. Qt for Windows comes from scripts/windows-qt.sh (built once from Debian's
 # source and cached). Then runs every test program under Wine, checks that the Windows terminal
 # program writes byte for byte what the Linux one writes, drives the real window under Wine
-# (scripts/windows-window-check.sh) and packs build-windows/mevrik-<version>-win64.zip.
-# Installs what is missing.
+# (scripts/windows-window-check.sh), packs build-windows/mevrik-<version>-win64.zip, builds the
+# installer build-windows/mevrik-<version>-setup.exe and checks it under Wine
+# (scripts/windows-installer-check.sh). Installs what is missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=build-windows
 ./scripts/install-deps.sh
-./scripts/apt-install.sh g++-mingw-w64-x86-64-posix wine wine64 zip xclip
+./scripts/apt-install.sh g++-mingw-w64-x86-64-posix wine wine64 zip xclip nsis icoutils python3
 qt=$(./scripts/windows-qt.sh | tail -n 1)
 
 # configure DIR [cmake options]: once; later runs only rebuild what changed.
@@ -22,9 +23,11 @@ configure() {
     -DMEVRIK_BUILD_BENCH=OFF "$@"
 }
 # The same optimisation as the Linux build; the programs are shipped without their debugging
-# data. Qt's toolchain file puts the Qt prefix on the search path and loads ours.
+# data. Qt's toolchain file puts the Qt prefix on the search path and loads ours. Of the
+# benchmarks only the empty reference window is built (scripts/windows-startup-bench.sh).
 configure "$root/mingw" -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
-  -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" -DCMAKE_EXE_LINKER_FLAGS_RELWITHDEBINFO=-s
+  -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" -DCMAKE_EXE_LINKER_FLAGS_RELWITHDEBINFO=-s \
+  -DMEVRIK_BUILD_BENCH=ON
 configure "$root/linux" -DMEVRIK_BUILD_GUI=OFF
 cmake --build "$root/mingw" --parallel "$(nproc)"
 cmake --build "$root/linux" --parallel "$(nproc)" --target cli_tests mevrik-cli
@@ -60,4 +63,10 @@ zip -q -j -X "$zip" "$root/mingw/app/mevrik.exe" "$root/mingw/cli/mevrik-cli.exe
 # Like the tests, the check runs once more if it fails, for the start that Wine now and then fails.
 check=(./scripts/windows-window-check.sh "$zip" "$root/linux/cli/mevrik-cli" "$root/window-check.png")
 "${check[@]}" || "${check[@]}"
-echo "Windows build: $zip"
+
+# The installer of the same two programs.
+setup=$root/mevrik-$version-setup.exe
+makensis -V2 -DOUTFILE="$PWD/$setup" "$root/mingw/installer.nsi"
+check=(./scripts/windows-installer-check.sh "$setup" "$version")
+"${check[@]}" || "${check[@]}"
+echo "Windows build: $zip, $setup"

@@ -25,11 +25,16 @@ QString FolderFromArguments(const QStringList& arguments) {
   return {};
 }
 
-// The install rules put the desktop entry into <prefix>/share/applications beside
-// <prefix>/bin; a portable copy has none.
+// An installed copy: on Windows the installer leaves its uninstaller beside the program;
+// elsewhere the install rules put the desktop entry into <prefix>/share/applications beside
+// <prefix>/bin. A portable copy has neither.
 bool IsInstalledCopy(const QString& programFolder) {
+#ifdef Q_OS_WIN
+  return QFileInfo::exists(QDir(programFolder).filePath(QStringLiteral(MEVRIK_WINDOWS_UNINSTALLER)));
+#else
   return QFileInfo::exists(QDir(programFolder).filePath(
       QStringLiteral("../share/applications/") + app::DesktopId() + QStringLiteral(".desktop")));
+#endif
 }
 
 // Where a user's own settings go when the program's folder cannot take them: the roaming

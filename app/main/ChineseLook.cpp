@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStringList>
@@ -37,6 +38,20 @@ QFont ChineseFont(QFont font) {
   // Simplified Chinese family first settles it.
   font.setFamilies(ChineseFamilies());
   font.setPointSize(9);
+  return font;
+}
+
+QFont ChineseFixedFont() {
+#ifdef Q_OS_WIN
+  // Windows' own fixed-width font, Courier New, has serifs; Consolas is its sans-serif one.
+  const QString digits = QStringLiteral("Consolas");
+#else
+  // The family fontconfig gives for the system's fixed-width font (a sans-serif one): a generic
+  // name such as "monospace" is not looked up when it stands in a list of families.
+  const QString digits = QFontInfo(QFontDatabase::systemFont(QFontDatabase::FixedFont)).family();
+#endif
+  QFont font = ChineseFont(QApplication::font());
+  font.setFamilies(QStringList{digits} + ChineseFamilies());
   return font;
 }
 

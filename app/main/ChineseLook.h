@@ -11,5 +11,8 @@ namespace mevrik::main {
 void ApplyChineseLook(QApplication& app);
 // `font` in the program's Chinese family and size.
 QFont ChineseFont(QFont font);
+// For tables of figures: a sans-serif fixed-width family for the digits, then the program's
+// Chinese families, at the program's size; the same choice on every system.
+QFont ChineseFixedFont();
 
 }  // namespace mevrik::main

@@ -151,7 +151,6 @@ void BuildResultArea(MainControls& c) {
                        {440, Tw(500), 56, kButtonHeight}, QStringLiteral("自动复制"));
   c.addToStatisticsButton = MakeButton(c.calculatorPanel, QStringLiteral("addToStatisticsButton"), QStringLiteral("统计"),
                        {500, Tw(500), 52, kButtonHeight});
-  c.copyButton->setAutoFillBackground(true);
   c.copyButton->setEnabled(false);
   c.addToStatisticsButton->setEnabled(false);
 }

@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
 
 #include "app/main/StatusBar.h"
 #include "core/expr/ExpressionSession.h"
@@ -17,7 +16,12 @@ using platform::Q;
 
 namespace {
 
-const QColor kAutoCopyGreen(128, 255, 128);
+// Auto-copy on: the copy button is light green. A style sheet, not the palette: the native
+// Windows style draws a button from the system's theme and ignores a palette's button colour.
+// With its own border, as a background colour alone is hidden under the native border.
+const QString kAutoCopyGreen = QStringLiteral(
+    "QPushButton { background-color: rgb(128, 255, 128); border: 1px solid rgb(112, 112, 112);"
+    " border-radius: 2px; }");
 
 }  // namespace
 
@@ -69,10 +73,7 @@ void ResultArea::onAutoCopyToggled() {
   session_.SetAutoCopy(on);
   w_.copyButton->setText(on ? QStringLiteral("◎复制") : QStringLiteral("复制"));
   w_.copyButton->setToolTip(on ? QStringLiteral("自动复制") : QStringLiteral("复制"));
-  QPalette palette = w_.copyButton->palette();
-  palette.setColor(QPalette::Button, on ? kAutoCopyGreen
-                                        : w_.copyButton->style()->standardPalette().color(QPalette::Button));
-  w_.copyButton->setPalette(palette);
+  w_.copyButton->setStyleSheet(on ? kAutoCopyGreen : QString());
 }
 
 }  // namespace mevrik::main

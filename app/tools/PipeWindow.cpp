@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +11,8 @@
 
 #include "app/TrimSpaces.h"
 #include "app/config/ConfigFile.h"
+#include "app/main/ChineseLook.h"
+#include "app/main/Twips.h"
 #include "app/tools/ColumnTable.h"
 #include "app/tools/PipeTexts.h"
 #include "app/widgets/EnteredText.h"
@@ -63,6 +64,8 @@ PipeWindow::PipeWindow(config::ConfigFile& ini, platform::MessageBoxes& boxes, Q
   layout->addWidget(buildWallThickness(), 0, 0);
   layout->addWidget(buildFlow(), 1, 0);
   layout->addWidget(buildReferenceTable(), 0, 1, 2, 1);
+  // One size on every system, whatever the height of its Chinese font: the layout fills it.
+  resize(main::Tw(8205), main::Tw(6570));
   Load();
 }
 
@@ -157,7 +160,7 @@ QWidget* PipeWindow::buildReferenceTable() {
   auto* panel = new QWidget(this);
   auto* list = Named(new QListWidget(panel), "pipeSizeList");
   list->setToolTip(QStringLiteral("管路直径之最大流量、流速表"));
-  list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  list->setFont(main::ChineseFixedFont());
   list->addItems(kReferenceRows);
   auto heading = [panel](const QString& text, const char* group, int index) {
     auto* label = Named(new QLabel(text, panel), group, index);

@@ -1,6 +1,5 @@
 #include "app/tools/SectionHolesWindow.h"
 
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -9,6 +8,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "app/main/ChineseLook.h"
 #include "app/tools/ColumnTable.h"
 #include "app/tools/SectionDrawing.h"
 #include "app/widgets/EventHooks.h"
@@ -91,7 +91,7 @@ QWidget* SectionHolesWindow::buildPanel(SectionKind kind) {
   grid->addWidget(new SectionDrawing(kind, panel), 1, 0, 3, 1);
 
   auto* list = Named(new QListWidget(panel), kListNames[kind]);
-  list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  list->setFont(main::ChineseFixedFont());
   for (const auto line : sections::HoleTableLines(kind)) list->addItem(Q(line));
   lists_[kind] = list;
   // Clicks, arrow keys, Home and End all move the selection; the labels follow it.

@@ -11,6 +11,7 @@
 
 #include "ToolFakes.h"
 #include "app/UserInput.h"
+#include "app/main/ChineseLook.h"
 #include "core/pipe/WallThickness.h"
 
 using namespace mevrik::tools;
@@ -79,6 +80,19 @@ TEST_F(PipeWindowTest, DefaultsAreStoredAndComputed) {
   // The flow boxes are filled but nothing is computed before the user types.
   EXPECT_EQ(flow(0)->text(), "60");
   EXPECT_EQ(boxColour(0), kWhite);
+}
+
+// One size and one choice of fonts on every system: laid out by its fonts alone, the window was
+// wider on Windows (the reference table in the serif Courier New) and lower (another Chinese
+// font), and narrower on Linux.
+TEST_F(PipeWindowTest, SameSizeAndTableFontsOnEverySystem) {
+  open();
+  window->show();
+  EXPECT_EQ(window->size(), QSize(547, 438));
+  const QStringList families = find<QListWidget>("pipeSizeList")->font().families();
+  EXPECT_NE(families.value(0), QStringLiteral("Courier New"));
+  EXPECT_EQ(families.mid(1), mevrik::main::ChineseFont(QFont()).families())
+      << "the figures' family, then the program's Chinese families";
 }
 
 TEST_F(PipeWindowTest, StressAndWeldCoefficientDecideWhetherThereIsAResult) {
