@@ -30,7 +30,7 @@ QString FolderFromArguments(const QStringList& arguments) {
 // <prefix>/bin. A portable copy has neither.
 bool IsInstalledCopy(const QString& programFolder) {
 #ifdef Q_OS_WIN
-  return QFileInfo::exists(QDir(programFolder).filePath(QStringLiteral(MEVRIK_WINDOWS_UNINSTALLER)));
+  return QFileInfo::exists(QDir(programFolder).filePath(QString::fromLatin1(MEVRIK_WINDOWS_UNINSTALLER)));
 #else
   return QFileInfo::exists(QDir(programFolder).filePath(
       QStringLiteral("../share/applications/") + app::DesktopId() + QStringLiteral(".desktop")));
