@@ -428,6 +428,7 @@ TEST_F(ProfileFileTest, OnlyTheProgramsOwnLeftoverCopiesAreRemoved) {
   EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
 }
 
+#ifdef Q_OS_UNIX
 // The user's own writable file in a folder that takes no new file (another user's folder) is
 // never written in place, where a kill or a size limit leaves it half old and half new: the save
 // is refused and the file stays as it was.
@@ -440,7 +441,6 @@ TEST_F(ProfileFileTest, AFolderThatTakesNoNewFileRefusesTheSave) {
   QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
-#ifdef Q_OS_UNIX
 // A settings file that is a symbolic link stays one, and its target gets every save.
 TEST_F(ProfileFileTest, ASymbolicLinkIsSavedThroughToItsTarget) {
   QTemporaryDir elsewhere;
