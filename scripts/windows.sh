@@ -12,6 +12,14 @@ cd "$(dirname "$0")/.."
 root=build-windows
 ./scripts/install-deps.sh
 ./scripts/apt-install.sh g++-mingw-w64-x86-64-posix wine wine64 zip xclip nsis icoutils python3
+# Wine maps a folder's Chinese name to Windows through the Chinese locale, which the window check
+# starts it in: generate that locale where the machine lacks it.
+if ! locale -a 2>/dev/null | grep -qix 'zh_CN.utf8'; then
+  ./scripts/apt-install.sh locales
+  sudo_cmd=()
+  [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
+fi
 qt=$(./scripts/windows-qt.sh | tail -n 1)
 
 # configure DIR [cmake options]: once; later runs only rebuild what changed.
