@@ -29,9 +29,12 @@ calculate_first_expression() {
   echo "$window"
 }
 
+program_ended() { ! pgrep -f '[\\/]mevrik\.exe$' >/dev/null; }
+
 # Closes the window as the system closes a window (WM_CLOSE), which saves the history, and waits
-# for the process PID to end.
+# for the process PID, and mevrik.exe itself, to end: a start through a shortcut may return first.
 close_window() {
   "$wine_run" taskkill /im mevrik.exe >/dev/null 2>&1 || true
   until_ok 30 ended "$1" || fail "the window did not close"
+  until_ok 30 program_ended || fail "mevrik.exe still runs after its window closed"
 }

@@ -6,7 +6,7 @@
 # started from the Start-menu shortcut calculates (12+3)*4-2^3 = 52.00 onto the clipboard and
 # keeps its settings in %APPDATA%\mevrik, never in the program folder; a second install over it
 # replaces the programs in place and keeps the settings; the silent uninstall removes everything
-# it installed and leaves the settings. Nothing is ever opened or started (MEVRIK_DRY_RUN=1).
+# it installed and leaves the settings. While the window runs, both refuse and change nothing. Nothing is ever opened or started (MEVRIK_DRY_RUN=1).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 [ -n "${MEVRIK_XVFB:-}" ] || MEVRIK_XVFB_SCREEN=1024x600 exec scripts/with-xvfb.sh "$0" "$@"
@@ -42,6 +42,12 @@ install
 "$wine_run" start /wait /unix "$shortcut" 2>/dev/null &
 first=$!
 calculate_first_expression >/dev/null
+# While it runs, neither an install over it nor the uninstaller (run in place, to see its status)
+# may change anything.
+"$wine_run" "$setup" /S && fail "the install over the running program reported success"
+"$wine_run" "$folder/uninstall.exe" /S _?="$("$wine_run" winepath -w "$folder")" &&
+  fail "the uninstall of the running program reported success"
+[ "$(installed)" = "mevrik-cli.exe mevrik.exe uninstall.exe " ] || fail "left after refusals: $(installed)"
 close_window "$first"
 first=
 grep -qxF $'记录0=(12+3)*4-2^3\r' "$settings" || fail "the history is not in %APPDATA%\\mevrik"
