@@ -8,8 +8,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 [ -n "${MEVRIK_XVFB:-}" ] || MEVRIK_XVFB_SCREEN=1280x800 exec scripts/with-xvfb.sh "$0" "$@"
 out=${1:-docs/windows-colours.png}
-./scripts/build.sh --target colour_marks_screenshot >/dev/null
-cmake --build build-windows/mingw --target colour_marks_screenshot >/dev/null
+./scripts/build.sh --target colour_marks_screenshot
+cmake --build build-windows/mingw --target colour_marks_screenshot
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir "$work/linux" "$work/windows"
