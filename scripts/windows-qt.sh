@@ -20,15 +20,27 @@ toolchain=$project/cmake/mingw-w64-x86_64.cmake
 # not read are left out. Direct2D itself stays on, since the windows platform plugin takes its font
 # database from it, but its 1.1 back end is off. Debian's tarball drops the Wintab sources, so
 # tablet events are off. The third-party libraries are Qt's bundled copies, so that nothing but
-# Windows' own DLLs is imported.
+# Windows' own DLLs is imported. Qt is compiled for size, and the widgets, views and Core parts
+# that neither the programs nor Qt's own dialogs use are left out: the download is mostly Qt.
 options=(
-  -release -static -opensource -confirm-license -nomake examples -nomake tests
+  -release -static -opensource -confirm-license -nomake examples -nomake tests -optimize-size
   -xplatform win32-g++ -qt-host-path /usr
   -no-dbus -no-icu -no-opengl -no-vulkan -no-ssl -no-zstd -no-gif -no-libjpeg
   -no-feature-sql -no-feature-printsupport -no-feature-concurrent -no-feature-xml
   -no-feature-dynamicgl -no-feature-schannel -no-feature-tabletevent -no-feature-direct2d1_1
   -qt-zlib -qt-pcre -qt-harfbuzz -qt-freetype -qt-libpng
   -feature-network -feature-widgets -feature-testlib
+  -no-feature-graphicsview -no-feature-graphicseffect -no-feature-gestures -no-feature-scroller
+  -no-feature-mdiarea -no-feature-dockwidget -no-feature-toolbox -no-feature-wizard
+  -no-feature-calendarwidget -no-feature-datetimeedit -no-feature-dial -no-feature-lcdnumber
+  -no-feature-colordialog -no-feature-fontdialog -no-feature-progressdialog
+  -no-feature-errormessage -no-feature-fontcombobox -no-feature-keysequenceedit
+  -no-feature-commandlinkbutton -no-feature-splashscreen -no-feature-systemtrayicon
+  -no-feature-columnview -no-feature-undocommand -no-feature-undostack -no-feature-undogroup
+  -no-feature-undoview -no-feature-movie -no-feature-pdf -no-feature-picture
+  -no-feature-textodfwriter -no-feature-textmarkdownreader -no-feature-textmarkdownwriter
+  -no-feature-sessionmanager -no-feature-jalalicalendar -no-feature-islamiccivilcalendar
+  -no-feature-hijricalendar
 )
 cmake_options=(
   -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake

@@ -30,10 +30,15 @@ configure() {
   cmake -S . -B "$dir" -G Ninja -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DMEVRIK_BUILD_BENCH=OFF "$@"
 }
+# A configured tree keeps the Qt it was configured with: a new Qt (other options) starts it afresh.
+qt_toolchain=$qt/lib/cmake/Qt6/qt.toolchain.cmake
+if ! grep -qxF "CMAKE_TOOLCHAIN_FILE:FILEPATH=$qt_toolchain" "$root/mingw/CMakeCache.txt" 2>/dev/null; then
+  rm -rf "$root/mingw"
+fi
 # The same optimisation as the Linux build; the programs are shipped without their debugging
 # data. Qt's toolchain file puts the Qt prefix on the search path and loads ours. Of the
 # benchmarks only the empty reference window is built (scripts/windows-startup-bench.sh).
-configure "$root/mingw" -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
+configure "$root/mingw" -DCMAKE_TOOLCHAIN_FILE="$qt_toolchain" \
   -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" -DCMAKE_EXE_LINKER_FLAGS_RELWITHDEBINFO=-s \
   -DMEVRIK_BUILD_BENCH=ON
 configure "$root/linux" -DMEVRIK_BUILD_GUI=OFF
