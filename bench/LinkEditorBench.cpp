@@ -15,28 +15,14 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "app/AppServices.h"
 #include "app/config/ConfigLocation.h"
 #include "app/config/ConfigFile.h"
-#include "app/config/RecordingBoxes.h"
 #include "app/main/MainWindow.h"
-#include "fakes/FakeAlwaysOnTop.h"
-#include "fakes/FakeClipboard.h"
-#include "fakes/FakeClock.h"
-#include "fakes/FakeFileDialogs.h"
-#include "fakes/FakeShell.h"
-#include "platform/FixedLinks.h"
-#include "platform/Shutdown.h"
+#include "fakes/FakeServices.h"
 
 namespace {
 
 using namespace mevrik;
-
-class NoShutdown final : public platform::Shutdown {
-public:
-  bool schedule(int) override { return false; }
-  bool abort() override { return false; }
-};
 
 QByteArray FileOfNamedLinks(const QString& path, int n) {
   namespace settings = config::settings;
@@ -62,24 +48,15 @@ void Restore(const QString& path, const QByteArray& bytes) {
 
 // The main window started on the file at `path`, with recording services.
 struct LinkWindow {
-  explicit LinkWindow(const QString& path) : ini(path, boxes, [] {}) {
+  explicit LinkWindow(const QString& path) : ini(path, fakes.boxes, [] {}) {
     window.Load();
     window.show();
     QApplication::processEvents();
   }
 
-  fakes::RecordingBoxes boxes;
-  fakes::FakeClock clock{QDateTime(QDate(2026, 12, 4), QTime(10, 30))};
-  fakes::FakeShell shell;
-  fakes::FakeClipboard clipboard;
-  fakes::FakeAlwaysOnTop top;
-  fakes::FakeFileDialogs files;
-  NoShutdown shutdown;
-  const platform::FixedLinks fixedLinks{[](const QString&) { return QString(); },
-                                        [](const QString&) { return false; }, QString()};
+  fakes::FakeServices fakes;
   config::ConfigFile ini;
-  app::AppServices services{boxes, clock, shell, shutdown, ini, clipboard, top, files, fixedLinks};
-  main::MainWindow window{services, [] {}};
+  main::MainWindow window{fakes.For(ini), [] {}};
 };
 
 // The numbers of links each benchmark runs with, up to the most the file can hold.
@@ -96,6 +73,7 @@ void BM_OpenLinkEditor(benchmark::State& state) {
   LinkWindow linkWindow(path);
   main::MainWindow& window = linkWindow.window;
   auto* open = window.findChild<QAction*>(QStringLiteral("editLinksItem"));
+  open->trigger();  // the editor is built when first opened
   auto* close = window.findChild<QPushButton*>(QStringLiteral("editorButtons_7"));
   auto* list = window.findChild<QListWidget*>(QStringLiteral("linkList"));
 
@@ -138,13 +116,3 @@ void BM_OpenLinkMenu(benchmark::State& state) {
 BENCHMARK(BM_OpenLinkMenu)->Apply(LinkCounts);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

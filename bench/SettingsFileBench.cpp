@@ -9,19 +9,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "app/AppServices.h"
 #include "app/config/ConfigLocation.h"
 #include "app/config/ConfigFile.h"
-#include "app/config/RecordingBoxes.h"
 #include "app/main/MainWindow.h"
 #include "app/tools/ShutdownWindow.h"
-#include "fakes/FakeAlwaysOnTop.h"
-#include "fakes/FakeClipboard.h"
-#include "fakes/FakeClock.h"
-#include "fakes/FakeFileDialogs.h"
-#include "fakes/FakeShell.h"
-#include "fakes/FakeShutdown.h"
-#include "platform/FixedLinks.h"
+#include "fakes/FakeServices.h"
 #include "platform/ProfileFile.h"
 
 namespace {
@@ -41,6 +33,11 @@ struct FileAtTheCap {
   }
   QTemporaryDir dir;
   QString path = config::ConfigPathIn(dir.path());
+};
+
+// The services' fakes on a day when the file's shutdown time is past.
+struct FakesAfterTheFilesShutdown : fakes::FakeServices {
+  FakesAfterTheFilesShutdown() { clock.time = QDateTime(QDate(2026, 12, 7), QTime(10, 30)); }
 };
 
 void Milliseconds(benchmark::internal::Benchmark* b) {
@@ -68,14 +65,12 @@ BENCHMARK(BM_SaveAtTheCap)->Apply(Milliseconds);
 
 void BM_OpenShutdownWindowAtTheCap(benchmark::State& state) {
   const FileAtTheCap file;
-  fakes::RecordingBoxes boxes;
-  config::ConfigFile ini(file.path, boxes, [] {});
-  fakes::FakeClock clock{QDateTime(QDate(2026, 12, 7), QTime(10, 30))};
-  fakes::FakeShutdown shutdown;
-  fakes::FakeAlwaysOnTop top;
+  FakesAfterTheFilesShutdown fakes;
+  config::ConfigFile ini(file.path, fakes.boxes, [] {});
   QAction pending;
   for (auto _ : state) {
-    auto* window = new tools::ShutdownWindow({ini, boxes, clock, shutdown, top}, &pending);
+    auto* window =
+        new tools::ShutdownWindow({ini, fakes.boxes, fakes.clock, fakes.shutdown, fakes.top}, &pending);
     window->show();
     QApplication::processEvents();
     state.PauseTiming();
@@ -87,17 +82,9 @@ BENCHMARK(BM_OpenShutdownWindowAtTheCap)->Apply(Milliseconds);
 
 void BM_StartAtTheCap(benchmark::State& state) {
   const FileAtTheCap file;
-  fakes::RecordingBoxes boxes;
-  fakes::FakeClock clock{QDateTime(QDate(2026, 12, 7), QTime(10, 30))};
-  fakes::FakeShell shell;
-  fakes::FakeClipboard clipboard;
-  fakes::FakeAlwaysOnTop top;
-  fakes::FakeFileDialogs files;
-  fakes::FakeShutdown shutdown;
-  const platform::FixedLinks fixedLinks{[](const QString&) { return QString(); },
-                                        [](const QString&) { return false; }, QString()};
-  config::ConfigFile ini(file.path, boxes, [] {});
-  const app::AppServices services{boxes, clock, shell, shutdown, ini, clipboard, top, files, fixedLinks};
+  FakesAfterTheFilesShutdown fakes;
+  config::ConfigFile ini(file.path, fakes.boxes, [] {});
+  const app::AppServices services = fakes.For(ini);
   for (auto _ : state) {
     main::MainWindow window{services, [] {}};
     if (!window.Load()) state.SkipWithError("the start failed");
@@ -111,13 +98,3 @@ void BM_StartAtTheCap(benchmark::State& state) {
 BENCHMARK(BM_StartAtTheCap)->Apply(Milliseconds);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
